@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "startup.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QFontDatabase>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+namespace app {
+
+std::unique_ptr<QApplication> createApplication(int &argc, char **argv)
+{
+    auto application = std::make_unique<QApplication>(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("quillmere"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Quillmere"));
+    QApplication::setDesktopFileName(QStringLiteral("quillmere"));
+
+    // Message boxes and file dialogs speak Chinese like the rest of the program.
+    auto *translator = new QTranslator(application.get());
+    if (translator->load(QLocale(QLocale::Chinese, QLocale::China), QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(translator);
+
+    // Captions are Chinese: prefer a CJK face for the whole interface where one is installed.
+    if (QFontDatabase::families().contains(QStringLiteral("Noto Sans CJK SC"))) {
+        QFont f = QApplication::font();
+        f.setFamilies({QStringLiteral("Noto Sans CJK SC"), f.family()});
+        QApplication::setFont(f);
+    }
+    return application;
+}
+
+} // namespace app

@@ -1,0 +1,109 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/texts.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+using namespace ui;
+
+namespace {
+
+QByteArray randomBytes(std::mt19937 &rng, int maxLen, bool gbHeavy)
+{
+    std::uniform_int_distribution<int> len(0, maxLen), byte(0, 255), pick(0, 9);
+    QByteArray b;
+    const int n = len(rng);
+    for (int i = 0; i < n; ++i) {
+        if (gbHeavy && pick(rng) < 6) {
+            // Mostly lead/trail-shaped bytes, so that near-valid sequences are common.
+            static const uchar shaped[] = {0x81, 0x30, 0xFE, 0x39, 0x80, 0xFF, 0xA1, 0x40, 0x7F, 0x00, 0x0D, 0x0A, 0xC3, 0xE4, 0xB8, 0xED};
+            b.append(char(shaped[byte(rng) % sizeof shaped]));
+        } else {
+            b.append(char(byte(rng)));
+        }
+    }
+    return b;
+}
+
+} // namespace
+
+TEST(TextBytes, AnyByteSequenceSurvivesDecodeAndEncode)
+{
+    std::mt19937 rng(20261207);
+    for (int round = 0; round < 20000; ++round) {
+        const QByteArray bytes = randomBytes(rng, 64, round % 2 == 0);
+        const Text text = bytesToText(bytes);
+        ASSERT_EQ(textToBytes(text), bytes) << "round " << round << ": " << bytes.toHex().constData();
+        ASSERT_EQ(textLength(text), bytes.size()) << bytes.toHex().constData();
+        // The editor's buffer carries the same text without loss.
+        const QByteArray editor = textToEditorBytes(text);
+        ASSERT_EQ(editorBytesToText(editor.constData(), editor.size()), text);
+        ASSERT_EQ(gb18030LengthOfEditorBytes(editor.constData(), editor.size()), bytes.size());
+    }
+}
+
+TEST(TextBytes, Gb2312CharactersKeepTheirBytes)
+{
+    const Text text = QStringLiteral("你好，世界：文件已经被修改");
+    const QByteArray expected("\xc4\xe3\xba\xc3\xa3\xac\xca\xc0\xbd\xe7\xa3\xba\xce\xc4\xbc\xfe\xd2\xd1\xbe\xad\xb1\xbb\xd0\xde\xb8\xc4");
+    EXPECT_EQ(textToBytes(text), expected);
+    EXPECT_EQ(bytesToText(expected), text);
+    EXPECT_EQ(textLength(text), expected.size());
+}
+
+TEST(TextBytes, EveryTypedCharacterSurvives)
+{
+    // Characters outside GB2312 (euro sign, emoji, rare CJK) take four bytes and come back.
+    const Text text = QString::fromUtf8("€ 😀 𠀀 ǅ \u00e9 \u0080 \ufffd");
+    EXPECT_EQ(bytesToText(textToBytes(text)), text);
+    EXPECT_EQ(textLength(text), textToBytes(text).size());
+}
+
+TEST(TextBytes, NulAndInvalidBytesAreKept)
+{
+    const QByteArray bytes("a\0b\x80\xff\x81\x20", 7);
+    const Text text = bytesToText(bytes);
+    EXPECT_EQ(text.size(), 7);
+    EXPECT_EQ(textToBytes(text), bytes);
+}
+
+TEST(Numbers, RoundToExamples)
+{
+    EXPECT_DOUBLE_EQ(roundTo(0.9765625, 2), 0.98);
+    EXPECT_DOUBLE_EQ(roundTo(0.125, 2), 0.13);
+    EXPECT_DOUBLE_EQ(roundTo(-0.125, 2), -0.13);
+    EXPECT_DOUBLE_EQ(roundTo(2.5, 0), 3);
+    EXPECT_DOUBLE_EQ(roundTo(-2.5, 0), -3);
+    EXPECT_DOUBLE_EQ(roundTo(2.4999, 0), 2);
+    EXPECT_DOUBLE_EQ(roundTo(1250, -2), 1300);
+    EXPECT_DOUBLE_EQ(roundTo(1249, -2), 1200);
+    EXPECT_EQ(roundTo(0, 2), 0);
+    // The nudge carries a value a hair below the half over it.
+    EXPECT_DOUBLE_EQ(roundTo(1.005, 2), 1.01);
+}
+
+TEST(Numbers, ToTextFormats)
+{
+    EXPECT_EQ(toText(0.98), QStringLiteral("0.98"));
+    EXPECT_EQ(toText(2.0), QStringLiteral("2"));
+    EXPECT_EQ(toText(0.5), QStringLiteral("0.5"));
+    EXPECT_EQ(toText(-7), QStringLiteral("-7"));
+    EXPECT_EQ(toText(1.0 / 3), QStringLiteral("0.3333333333333"));
+    EXPECT_EQ(toText(1e20), QStringLiteral("1e+20"));
+    EXPECT_EQ(toText(0.0), QStringLiteral("0"));
+}
+
+TEST(Numbers, ToNumberReadsALeadingNumber)
+{
+    EXPECT_EQ(toNumber(QStringLiteral("  42abc")), 42);
+    EXPECT_EQ(toNumber(QStringLiteral("-3.5x")), -3.5);
+    EXPECT_EQ(toNumber(QStringLiteral("1e3")), 1000);
+    EXPECT_EQ(toNumber(QStringLiteral("1e")), 1);
+    EXPECT_EQ(toNumber(QStringLiteral(".5")), 0.5);
+    EXPECT_EQ(toNumber(QStringLiteral("abc")), 0);
+    EXPECT_EQ(toNumber(QStringLiteral("")), 0);
+    EXPECT_EQ(toNumber(QStringLiteral("-")), 0);
+    EXPECT_EQ(toNumber(QStringLiteral("0x10")), 0);
+    EXPECT_EQ(toNumber(7), 7);
+}

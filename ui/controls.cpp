@@ -1,0 +1,408 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Operations on the CodeEditor, the other controls, the common dialogs and the clipboard.
+#include "runtime_impl.h"
+
+#include "code_editor.h"
+#include "widgets.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QStatusBar>
+
+namespace ui {
+
+namespace {
+
+QColor toQColor(Colour c) { return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF)); }
+Colour fromQColor(const QColor &c) { return Colour(c.red()) | (Colour(c.green()) << 8) | (Colour(c.blue()) << 16); }
+
+} // namespace
+
+// ---- the CodeEditor ------------------------------------------------------------------------
+
+Text UiRuntime::getEditorText(const ControlRef &editor) const
+{
+    auto *ed = d->as<CodeEditor>(editor);
+    return ed ? ed->wholeText() : Text();
+}
+
+void UiRuntime::setEditorText(const ControlRef &editor, const Text &text)
+{
+    if (auto *ed = d->as<CodeEditor>(editor))
+        ed->replaceAll(text);
+}
+
+void UiRuntime::insertAtCaret(const ControlRef &editor, const Text &text)
+{
+    if (auto *ed = d->as<CodeEditor>(editor))
+        ed->insertAtCaret(text);
+}
+
+int UiRuntime::getSelectionLength(const ControlRef &editor) const
+{
+    auto *ed = d->as<CodeEditor>(editor);
+    return ed ? ed->selectedCharacters() : 0;
+}
+
+void UiRuntime::selectAllText(const ControlRef &editor)
+{
+    if (auto *ed = d->as<CodeEditor>(editor))
+        ed->SendScintilla(QsciScintillaBase::SCI_SELECTALL);
+}
+
+void UiRuntime::setEditorBackground(const ControlRef &editor, Colour colour)
+{
+    if (auto *ed = d->as<CodeEditor>(editor))
+        ed->setPaper(colour == DefaultColour ? QApplication::palette().color(QPalette::Base) : toQColor(colour));
+}
+
+Colour UiRuntime::getEditorBackground(const ControlRef &editor) const
+{
+    auto *ed = d->as<CodeEditor>(editor);
+    return ed ? fromQColor(ed->paper()) : 0;
+}
+
+int UiRuntime::getLineCount(const ControlRef &editor) const
+{
+    auto *ed = d->as<CodeEditor>(editor);
+    return ed ? int(ed->SendScintilla(QsciScintillaBase::SCI_GETLINECOUNT)) : 0;
+}
+
+int UiRuntime::getCaretLine(const ControlRef &editor) const
+{
+    auto *ed = d->as<CodeEditor>(editor);
+    return ed ? ed->caretLine() : 0;
+}
+
+int UiRuntime::getCaretColumn(const ControlRef &editor) const
+{
+    auto *ed = d->as<CodeEditor>(editor);
+    return ed ? ed->caretColumn() : 0;
+}
+
+qint64 UiRuntime::getEditorByteLength(const ControlRef &editor) const
+{
+    auto *ed = d->as<CodeEditor>(editor);
+    return ed ? ed->byteLength() : 0;
+}
+
+CharFormat UiRuntime::getSelectionFormat(const ControlRef &editor) const
+{
+    auto *ed = d->as<CodeEditor>(editor);
+    if (!ed)
+        return {};
+    const QFont f = ed->font();
+    CharFormat cf;
+    cf.face = f.family();
+    cf.size = f.pointSize();
+    cf.effects = (f.bold() ? Bold : 0) | (f.italic() ? Italic : 0) | (f.underline() ? Underline : 0) |
+                 (f.strikeOut() ? Strikeout : 0);
+    const QColor fg = ed->color();
+    cf.colour = fg == QApplication::palette().color(QPalette::Text) ? DefaultColour : fromQColor(fg);
+    return cf;
+}
+
+void UiRuntime::setSelectionFormat(const ControlRef &editor, const CharFormat &format)
+{
+    auto *ed = d->as<CodeEditor>(editor);
+    if (!ed)
+        return;
+    // Plain-text mode: a format applies to the whole text.
+    QFont f = ed->font();
+    if (!format.face.isEmpty())
+        f.setFamily(mapFontFace(format.face));
+    if (format.size > 0)
+        f.setPointSize(format.size);
+    f.setBold(format.effects & Bold);
+    f.setItalic(format.effects & Italic);
+    f.setUnderline(format.effects & Underline);
+    f.setStrikeOut(format.effects & Strikeout);
+    ed->setFont(f);
+    ed->setColor(format.colour == DefaultColour ? QApplication::palette().color(QPalette::Text) : toQColor(format.colour));
+}
+
+int UiRuntime::sendEditorCommand(const ControlRef &editor, EditorCommand command)
+{
+    auto *ed = d->as<CodeEditor>(editor);
+    if (!ed)
+        return 0;
+    switch (command) {
+    case EditorCommand::Cut: ed->SendScintilla(QsciScintillaBase::SCI_CUT); return 0;
+    case EditorCommand::Copy: ed->SendScintilla(QsciScintillaBase::SCI_COPY); return 0;
+    case EditorCommand::Paste: ed->SendScintilla(QsciScintillaBase::SCI_PASTE); return 0;
+    case EditorCommand::Undo:
+        if (!ed->SendScintilla(QsciScintillaBase::SCI_CANUNDO))
+            return 0;
+        ed->SendScintilla(QsciScintillaBase::SCI_UNDO);
+        return 1;
+    case EditorCommand::SelectAll: ed->SendScintilla(QsciScintillaBase::SCI_SETSEL, 0, -1); return 0;
+    case EditorCommand::GetModify: return ed->everModified() ? 1 : 0;
+    }
+    return 0;
+}
+
+// ---- fields, lists, buttons, tabs, status bar ----------------------------------------------
+
+Text UiRuntime::getFieldText(const ControlRef &field) const
+{
+    QObject *o = d->control(field);
+    if (auto *e = qobject_cast<QLineEdit *>(o))
+        return e->text();
+    if (auto *e = qobject_cast<QPlainTextEdit *>(o))
+        return e->toPlainText().replace(u'\n', QStringLiteral("\r\n"));
+    if (auto *c = qobject_cast<QComboBox *>(o))
+        return c->currentText();
+    return {};
+}
+
+void UiRuntime::setFieldText(const ControlRef &field, const Text &text)
+{
+    QObject *o = d->control(field);
+    if (auto *e = qobject_cast<QLineEdit *>(o))
+        e->setText(text);
+    else if (auto *e = qobject_cast<QPlainTextEdit *>(o))
+        e->setPlainText(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    else if (auto *c = qobject_cast<QComboBox *>(o))
+        c->setEditText(text);
+}
+
+void UiRuntime::selectComboItem(const ControlRef &combo, int index)
+{
+    auto *c = d->as<QComboBox>(combo);
+    if (!c)
+        return;
+    if (index < 0) {
+        c->setCurrentIndex(-1);
+        return;
+    }
+    c->setCurrentIndex(std::min(index, c->count() - 1));
+    c->setEditText(c->itemText(c->currentIndex()));
+}
+
+int UiRuntime::getListIndex(const ControlRef &list) const
+{
+    auto *l = d->as<QListWidget>(list);
+    return l && l->currentItem() ? l->currentRow() : -1;
+}
+
+void UiRuntime::setListIndex(const ControlRef &list, int index)
+{
+    auto *l = d->as<QListWidget>(list);
+    if (!l)
+        return;
+    if (index < 0 || l->count() == 0) {
+        l->setCurrentItem(nullptr);
+        l->clearSelection();
+        return;
+    }
+    l->setCurrentRow(std::min(index, l->count() - 1), QItemSelectionModel::ClearAndSelect);
+}
+
+int UiRuntime::getListCount(const ControlRef &list) const
+{
+    auto *l = d->as<QListWidget>(list);
+    return l ? l->count() : 0;
+}
+
+Text UiRuntime::getListItem(const ControlRef &list, int index) const
+{
+    auto *l = d->as<QListWidget>(list);
+    if (!l || index < 0 || index >= l->count())
+        return {};
+    return l->item(index)->text();
+}
+
+int UiRuntime::addListItem(const ControlRef &list, const Text &text)
+{
+    auto *l = d->as<QListWidget>(list);
+    if (!l)
+        return -1;
+    l->addItem(text);
+    return l->count() - 1;
+}
+
+bool UiRuntime::deleteListItem(const ControlRef &list, int index)
+{
+    auto *l = d->as<QListWidget>(list);
+    if (!l || index < 0 || index >= l->count())
+        return false;
+    delete l->takeItem(index);
+    return true;
+}
+
+bool UiRuntime::isChecked(const ControlRef &button) const
+{
+    auto *b = d->as<QAbstractButton>(button);
+    return b && b->isCheckable() && b->isChecked();
+}
+
+void UiRuntime::setCurrentPage(const ControlRef &tabs, int index)
+{
+    if (auto *t = d->as<TabControl>(tabs))
+        t->setCurrentPage(index);
+}
+
+int UiRuntime::getCurrentPage(const ControlRef &tabs) const
+{
+    auto *t = d->as<TabControl>(tabs);
+    return t ? t->currentPage() : -1;
+}
+
+void UiRuntime::setPanelText(const ControlRef &statusBar, int index, const Text &text)
+{
+    auto *bar = d->as<QStatusBar>(statusBar);
+    if (!bar)
+        return;
+    if (auto *panel = bar->findChild<QLabel *>(QStringLiteral("panel%1").arg(index), Qt::FindDirectChildrenOnly)) {
+        panel->setText(text);
+        panel->setAccessibleName(text.isEmpty() ? QStringLiteral("状态栏第%1栏").arg(index) : text);
+    }
+}
+
+Text UiRuntime::getPanelText(const ControlRef &statusBar, int index) const
+{
+    auto *bar = d->as<QStatusBar>(statusBar);
+    if (!bar)
+        return {};
+    auto *panel = bar->findChild<QLabel *>(QStringLiteral("panel%1").arg(index), Qt::FindDirectChildrenOnly);
+    return panel ? panel->text() : Text();
+}
+
+Colour UiRuntime::getPickedColour(const ControlRef &picker) const
+{
+    QObject *o = d->control(picker);
+    return o ? o->property("pickedColour").value<Colour>() : 0;
+}
+
+// ---- common dialogs ------------------------------------------------------------------------
+
+void UiRuntime::setDialogMode(const ControlRef &dialog, int mode)
+{
+    if (auto *cd = d->as<CommonDialog>(dialog))
+        cd->mode = mode;
+}
+
+int UiRuntime::getDialogMode(const ControlRef &dialog) const
+{
+    auto *cd = d->as<CommonDialog>(dialog);
+    return cd ? cd->mode : 0;
+}
+
+void UiRuntime::setDialogFilter(const ControlRef &dialog, const Text &filter)
+{
+    if (auto *cd = d->as<CommonDialog>(dialog))
+        cd->filter = filter;
+}
+
+Text UiRuntime::getDialogFilter(const ControlRef &dialog) const
+{
+    auto *cd = d->as<CommonDialog>(dialog);
+    return cd ? cd->filter : Text();
+}
+
+void UiRuntime::setDialogFileName(const ControlRef &dialog, const Text &path)
+{
+    if (auto *cd = d->as<CommonDialog>(dialog))
+        cd->fileName = path;
+}
+
+Text UiRuntime::getDialogFileName(const ControlRef &dialog) const
+{
+    auto *cd = d->as<CommonDialog>(dialog);
+    return cd ? cd->fileName : Text();
+}
+
+FontFields UiRuntime::getDialogFont(const ControlRef &dialog) const
+{
+    auto *cd = d->as<CommonDialog>(dialog);
+    return cd ? cd->font : FontFields();
+}
+
+void UiRuntime::setDialogFont(const ControlRef &dialog, const FontFields &font)
+{
+    if (auto *cd = d->as<CommonDialog>(dialog))
+        cd->font = font;
+}
+
+QStringList fileDialogNameFilters(const QString &filter)
+{
+    // "name|pattern|name|pattern…" → "name (pattern)"; a pattern may list several, split by ';'.
+    QStringList parts = filter.split(u'|');
+    QStringList out;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        QString patterns = parts[i + 1].trimmed();
+        patterns.replace(u';', u' ');
+        out << QStringLiteral("%1 (%2)").arg(parts[i], patterns);
+    }
+    return out;
+}
+
+bool UiRuntime::showFileDialog(const ControlRef &dialog)
+{
+    auto *cd = d->as<CommonDialog>(dialog);
+    if (!cd)
+        return false;
+    if (cd->mode == FontMode)
+        return false; // the font mode is not available
+    QFileDialog fd(nullptr, cd->title);
+    fd.setOption(QFileDialog::DontUseNativeDialog);
+    fd.setWindowModality(Qt::ApplicationModal);
+    const QStringList filters = fileDialogNameFilters(cd->filter);
+    if (!filters.isEmpty()) {
+        fd.setNameFilters(filters);
+        if (cd->initialFilter >= 0 && cd->initialFilter < filters.size())
+            fd.selectNameFilter(filters[cd->initialFilter]);
+    }
+    if (cd->mode == SaveFileMode) {
+        fd.setAcceptMode(QFileDialog::AcceptSave);
+        fd.setFileMode(QFileDialog::AnyFile);
+        // A name typed without an extension gets the one of the chosen filter pair.
+        auto suffixOf = [](const QString &nameFilter) {
+            const QString pattern = nameFilter.section(u'(', -1).section(u')', 0, 0).section(u' ', 0, 0);
+            return pattern.startsWith(u"*.") && pattern.lastIndexOf(u'*') == 0 ? pattern.mid(2) : QString();
+        };
+        fd.setDefaultSuffix(suffixOf(fd.selectedNameFilter()));
+        QObject::connect(&fd, &QFileDialog::filterSelected, &fd,
+                         [&fd, suffixOf](const QString &f) { fd.setDefaultSuffix(suffixOf(f)); });
+    } else {
+        fd.setAcceptMode(QFileDialog::AcceptOpen);
+        fd.setFileMode(QFileDialog::ExistingFile);
+    }
+    if (!cd->fileName.isEmpty())
+        fd.selectFile(cd->fileName);
+    if (fd.exec() != QDialog::Accepted || fd.selectedFiles().isEmpty())
+        return false;
+    cd->fileName = fd.selectedFiles().constFirst();
+    return true;
+}
+
+// ---- clipboard -----------------------------------------------------------------------------
+
+Text UiRuntime::getClipboardText() const
+{
+    const QMimeData *m = QGuiApplication::clipboard()->mimeData();
+    return m && m->hasText() ? m->text() : Text();
+}
+
+bool UiRuntime::setClipboardText(const Text &text)
+{
+    QGuiApplication::clipboard()->setText(text);
+    return true;
+}
+
+bool UiRuntime::clipboardHasText() const
+{
+    const QMimeData *m = QGuiApplication::clipboard()->mimeData();
+    return m && m->hasText();
+}
+
+} // namespace ui

@@ -1,0 +1,420 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Windows: creation from definitions, events, modal opening, deferred closing, message boxes,
+// menus, bounds, the fatal-error report and calls into libraries.
+#include "runtime_impl.h"
+
+#include "code_editor.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QCursor>
+#include <QEventLoop>
+#include <QFile>
+#include <QMenu>
+#include <QMessageBox>
+#include <QScreen>
+#include <QTimer>
+
+#include <dlfcn.h>
+
+namespace ui {
+
+// ---- definitions ---------------------------------------------------------------------------
+
+const ControlDef *WindowDefinition::find(const QString &unit) const
+{
+    for (const auto &c : controls)
+        if (c.unit == unit)
+            return &c;
+    return nullptr;
+}
+
+ControlDef *WindowDefinition::find(const QString &unit)
+{
+    return const_cast<ControlDef *>(std::as_const(*this).find(unit));
+}
+
+QStringList WindowDefinition::bind(const std::vector<UnitBinding> &more)
+{
+    QStringList unknown;
+    for (const auto &b : more) {
+        if (b.unit.isEmpty()) {
+            bindings.push_back({b.event, b.handler});
+        } else if (ControlDef *c = find(b.unit)) {
+            c->bindings.push_back({b.event, b.handler});
+        } else {
+            unknown << b.unit;
+        }
+    }
+    return unknown;
+}
+
+// ---- the window widget ---------------------------------------------------------------------
+
+HostWindow::HostWindow(UiRuntime::Impl &impl, QString name, QWidget *parent)
+    : QMainWindow(parent), name(std::move(name)), impl_(impl)
+{
+}
+
+void HostWindow::closeEvent(QCloseEvent *event)
+{
+    // The close box: the close query may keep the window open; otherwise it is destroyed.
+    event->ignore();
+    OpenWindow *w = impl_.window(name);
+    if (!w || w->closing)
+        return;
+    if (!impl_.deliver(name, {}, Event::CloseQuery))
+        return;
+    w->closing = true;
+    const QString n = name;
+    QTimer::singleShot(0, qApp, [impl = &impl_, n] { impl->destroyWindow(n); });
+}
+
+void HostWindow::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    OpenWindow *w = impl_.window(name);
+    if (!w || w->lastSize.isEmpty() || w->lastSize == size())
+        return;
+    w->lastSize = size();
+    impl_.deliver(name, {}, Event::Resized);
+}
+
+void HostWindow::moveEvent(QMoveEvent *event)
+{
+    QMainWindow::moveEvent(event);
+    if (OpenWindow *w = impl_.window(name); w && !w->lastSize.isEmpty())
+        impl_.deliver(name, {}, Event::Moved);
+}
+
+// ---- Impl ----------------------------------------------------------------------------------
+
+OpenWindow *UiRuntime::Impl::window(const QString &name) const
+{
+    auto it = windows.find(name);
+    return it == windows.end() ? nullptr : it->second.get();
+}
+
+QObject *UiRuntime::Impl::control(const ControlRef &ref) const
+{
+    OpenWindow *w = window(ref.window);
+    if (!w)
+        return nullptr;
+    if (ref.unit.isEmpty())
+        return w->host.data();
+    return w->controls.value(ref.unit).data();
+}
+
+bool UiRuntime::Impl::hasBinding(const QString &windowName, const QString &unit, Event event) const
+{
+    OpenWindow *w = window(windowName);
+    if (!w)
+        return false;
+    const std::vector<Binding> *list = &w->def.bindings;
+    if (!unit.isEmpty()) {
+        const ControlDef *c = w->def.find(unit);
+        if (!c)
+            return false;
+        list = &c->bindings;
+    }
+    for (const auto &b : *list)
+        if (b.event == event && b.handler)
+            return true;
+    return false;
+}
+
+bool UiRuntime::Impl::deliver(const QString &windowName, const QString &unit, Event event, EventInfo info)
+{
+    OpenWindow *w = window(windowName);
+    if (!w)
+        return true;
+    const std::vector<Binding> *list = &w->def.bindings;
+    if (!unit.isEmpty()) {
+        const ControlDef *c = w->def.find(unit);
+        if (!c)
+            return true;
+        list = &c->bindings;
+    }
+    for (const auto &b : *list) {
+        if (b.event != event || !b.handler)
+            continue;
+        info.source = {windowName, unit};
+        info.event = event;
+        // Copy the handler: it may close and so destroy the definition that holds it.
+        const Handler h = b.handler;
+        return h(*rt, info);
+    }
+    return true;
+}
+
+void UiRuntime::Impl::destroyWindow(const QString &name)
+{
+    OpenWindow *w = window(name);
+    if (!w)
+        return;
+    // Windows opened on top of this one (companions) go first.
+    std::vector<QString> children;
+    for (const auto &[n, other] : windows)
+        if (other.get() != w && other->host && other->host->parentWidget() == w->host)
+            children.push_back(n);
+    for (const auto &c : children)
+        destroyWindow(c);
+
+    w->closing = true;
+    if (w->modal) {
+        w->host->setWindowModality(Qt::NonModal);
+        std::erase(modalStack, name);
+    }
+    deliver(name, {}, Event::BeingDestroyed);
+    auto node = windows.extract(name);
+    if (node.empty())
+        return;
+    std::unique_ptr<OpenWindow> gone = std::move(node.mapped());
+    if (gone->loop)
+        gone->loop->quit();
+    if (gone->host) {
+        gone->host->hide();
+        gone->host->deleteLater();
+    }
+    if (name == topWindow) {
+        topWindow.clear();
+        QCoreApplication::exit(0);
+    }
+}
+
+// ---- UiRuntime: windows --------------------------------------------------------------------
+
+UiRuntime::UiRuntime() : d(std::make_unique<Impl>()) { d->rt = this; }
+
+UiRuntime::~UiRuntime()
+{
+    for (auto &[name, w] : d->windows)
+        delete w->host.data();
+}
+
+UiRuntime::Impl &implOf(UiRuntime &rt) { return *rt.d; }
+
+void UiRuntime::openWindow(const WindowDefinition &def, bool modal)
+{
+    if (OpenWindow *already = d->window(def.name)) {
+        // Opening a window that is open brings it to the front with its fields kept.
+        already->host->raise();
+        already->host->activateWindow();
+        return;
+    }
+    auto owned = std::make_unique<OpenWindow>();
+    OpenWindow &w = *owned;
+    w.def = def;
+    w.modal = modal;
+    // A window opened while a modal one is up belongs to it, so that both take input.
+    QWidget *owner = nullptr;
+    if (!d->modalStack.empty())
+        if (OpenWindow *top = d->window(d->modalStack.back()))
+            owner = top->host;
+    w.host = new HostWindow(*d, def.name, owner);
+    Qt::WindowFlags flags = owner ? Qt::Window : Qt::WindowFlags{};
+    if (def.frame == Frame::Fixed)
+        flags |= Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                 Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
+    w.host->setWindowFlags(flags | (owner ? Qt::Window : Qt::WindowFlags{}));
+    w.host->setAttribute(Qt::WA_DeleteOnClose, false);
+    w.host->setWindowTitle(def.caption);
+    w.host->setObjectName(def.name);
+    const QSize client(def.width - FrameWidth, def.height - FrameHeight);
+    if (def.frame == Frame::Fixed)
+        w.host->setFixedSize(client);
+    else
+        w.host->resize(client);
+    const QRect screen = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->geometry() : QRect();
+    w.host->move(screen.x() + (screen.width() - def.width) / 2, screen.y() + (screen.height() - def.height) / 2);
+    if (d->topWindow.isEmpty())
+        d->topWindow = def.name;
+    d->windows[def.name] = std::move(owned);
+
+    d->build(w);
+    d->deliver(def.name, {}, Event::Created);
+    OpenWindow *still = d->window(def.name);
+    if (!still)
+        return; // closed by its own created handler
+    if (modal) {
+        still->host->setWindowModality(Qt::ApplicationModal);
+        d->modalStack.push_back(def.name);
+    }
+    still->host->show();
+    still->lastSize = still->host->size();
+    if (onWindowShown) {
+        const QString name = def.name;
+        QTimer::singleShot(0, qApp, [this, name] {
+            if (d->window(name) && onWindowShown)
+                onWindowShown(name);
+        });
+    }
+    if (modal) {
+        QEventLoop loop;
+        still->loop = &loop;
+        loop.exec(QEventLoop::DialogExec);
+    }
+}
+
+void UiRuntime::closeWindow(const QString &name)
+{
+    OpenWindow *w = d->window(name);
+    if (!w || w->closing)
+        return;
+    w->closing = true;
+    // Blocked windows take input again at once; the destruction follows once the caller returns.
+    if (w->modal && w->host)
+        w->host->setWindowModality(Qt::NonModal);
+    QTimer::singleShot(0, qApp, [impl = d.get(), name] { impl->destroyWindow(name); });
+}
+
+bool UiRuntime::isOpen(const QString &window) const { return d->window(window) != nullptr; }
+
+int UiRuntime::showMessage(const Text &text, int flags, const Text &caption)
+{
+    QMessageBox box;
+    box.setText(text);
+    box.setWindowTitle(caption.isEmpty() ? QStringLiteral("信息：") : caption);
+    box.setWindowModality(Qt::ApplicationModal);
+    switch (flags & 0x70) {
+    case 0x10: box.setIcon(QMessageBox::Critical); break;
+    case 0x20: box.setIcon(QMessageBox::Question); break;
+    case 0x30: box.setIcon(QMessageBox::Warning); break;
+    case 0x40: box.setIcon(QMessageBox::Information); break;
+    default: break;
+    }
+    using B = QMessageBox::StandardButton;
+    std::vector<std::pair<B, int>> buttons;
+    switch (flags & 0x0F) {
+    case 1: buttons = {{B::Ok, IdOk}, {B::Cancel, IdCancel}}; break;
+    case 2: buttons = {{B::Abort, IdAbort}, {B::Retry, IdRetry}, {B::Ignore, IdIgnore}}; break;
+    case 3: buttons = {{B::Yes, IdYes}, {B::No, IdNo}, {B::Cancel, IdCancel}}; break;
+    case 4: buttons = {{B::Yes, IdYes}, {B::No, IdNo}}; break;
+    case 5: buttons = {{B::Retry, IdRetry}, {B::Cancel, IdCancel}}; break;
+    default: buttons = {{B::Ok, IdOk}}; break;
+    }
+    for (const auto &[b, code] : buttons)
+        box.addButton(b);
+    box.setDefaultButton(buttons.front().first);
+    if (flags & 0x0F)
+        box.setEscapeButton(buttons.back().first == B::Ok ? B::Ok : buttons.back().first);
+    const int pressed = box.exec();
+    for (const auto &[b, code] : buttons)
+        if (pressed == b)
+            return code;
+    // Closed without a button (Esc or the close box): the escape button's code.
+    return buttons.size() > 1 ? buttons.back().second : IdOk;
+}
+
+void UiRuntime::popUpMenu(const QString &windowName, const QString &menu)
+{
+    OpenWindow *w = d->window(windowName);
+    if (!w)
+        return;
+    if (QMenu *m = w->menus.value(menu))
+        m->popup(QCursor::pos() + QPoint(3, 3));
+}
+
+void UiRuntime::setMenuItemDisabled(const ControlRef &item, bool disabled)
+{
+    if (auto *a = d->as<QAction>(item))
+        a->setEnabled(!disabled);
+}
+
+bool UiRuntime::isMenuItemDisabled(const ControlRef &item) const
+{
+    auto *a = d->as<QAction>(item);
+    return a && !a->isEnabled();
+}
+
+int UiRuntime::getBounds(const ControlRef &ref, Bound which) const
+{
+    QWidget *wid = d->as<QWidget>(ref);
+    if (!wid)
+        return 0;
+    const bool isWindow = ref.unit.isEmpty();
+    switch (which) {
+    case Bound::Left: return wid->x();
+    case Bound::Top: return wid->y();
+    case Bound::Width: return wid->width() + (isWindow ? FrameWidth : 0);
+    case Bound::Height: return wid->height() + (isWindow ? FrameHeight : 0);
+    }
+    return 0;
+}
+
+void UiRuntime::setBounds(const ControlRef &ref, Bound which, int value)
+{
+    QWidget *wid = d->as<QWidget>(ref);
+    if (!wid)
+        return;
+    const bool isWindow = ref.unit.isEmpty();
+    switch (which) {
+    case Bound::Left: wid->move(value, wid->y()); break;
+    case Bound::Top: wid->move(wid->x(), value); break;
+    case Bound::Width: wid->resize(std::max(0, value - (isWindow ? FrameWidth : 0)), wid->height()); break;
+    case Bound::Height: wid->resize(wid->width(), std::max(0, value - (isWindow ? FrameHeight : 0))); break;
+    }
+}
+
+Text UiRuntime::fatalErrorText(const Text &message, int code)
+{
+    QString text = QStringLiteral("运行时出错!\r\n\r\n");
+    if (code != 0)
+        text += QStringLiteral("错误代码：") + QString::number(code) + QStringLiteral("\r\n\r\n");
+    if (!message.isEmpty())
+        text += QStringLiteral("错误信息：") + message + QStringLiteral("\r\n");
+    return text;
+}
+
+void UiRuntime::fatalError(const Text &message, int code)
+{
+    const QString text = fatalErrorText(message, code);
+    std::fputs(textToBytes(text).constData(), stderr);
+    if (qobject_cast<QApplication *>(QCoreApplication::instance())) {
+        QMessageBox box(QMessageBox::Critical, QString(), text, QMessageBox::Ok);
+        box.exec();
+    }
+    std::fflush(nullptr);
+    std::_Exit(-1);
+}
+
+qint32 UiRuntime::callLibraryEntry(const QString &library, const QString &entry, const std::vector<LibraryArg> &args)
+{
+    auto fail = [&] {
+        fatalError(QStringLiteral("无法找到指定DLL库文件“%1”中的输出命令“%2”").arg(library, entry));
+    };
+    void *lib = ::dlopen(QFile::encodeName(library).constData(), RTLD_NOW | RTLD_LOCAL);
+    if (!lib)
+        fail();
+    void *sym = ::dlsym(lib, entry.toUtf8().constData());
+    if (!sym)
+        fail();
+    // Every argument travels as one machine word, as the C calling convention passes integers
+    // and addresses; texts are passed as their GB18030 bytes with a terminating zero.
+    std::vector<QByteArray> texts;
+    texts.reserve(args.size());
+    std::vector<intptr_t> words;
+    for (const auto &a : args) {
+        if (auto p = std::get_if<const void *>(&a)) {
+            words.push_back(reinterpret_cast<intptr_t>(*p));
+        } else if (auto i = std::get_if<qint32>(&a)) {
+            words.push_back(*i);
+        } else {
+            texts.push_back(textToBytes(std::get<Text>(a)));
+            words.push_back(reinterpret_cast<intptr_t>(texts.back().constData()));
+        }
+    }
+    words.resize(8, 0);
+    using Fn = qint32 (*)(intptr_t, intptr_t, intptr_t, intptr_t, intptr_t, intptr_t, intptr_t, intptr_t);
+    auto fn = reinterpret_cast<Fn>(sym);
+    return fn(words[0], words[1], words[2], words[3], words[4], words[5], words[6], words[7]);
+}
+
+int UiRuntime::run()
+{
+    if (d->topWindow.isEmpty())
+        return 0;
+    return QApplication::exec();
+}
+
+} // namespace ui

@@ -1,0 +1,150 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "files.h"
+#include "texts.h"
+#include "window_definition.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <functional>
+#include <memory>
+#include <variant>
+#include <vector>
+
+namespace ui {
+
+enum class Bound { Left, Top, Width, Height };
+
+/// The standard edit requests the CodeEditor understands (numbered as the platform's edit messages).
+enum class EditorCommand {
+    Cut = 0x300,
+    Copy = 0x301,
+    Paste = 0x302,
+    Undo = 0xC7,
+    SelectAll = 0xB1, // select range 0 to -1
+    GetModify = 0xB8, // non-zero once the text has changed
+};
+
+/// Character effects of a CharFormat.
+enum Effect { Bold = 1, Italic = 2, Underline = 4, Strikeout = 8, Protected = 16 };
+
+struct CharFormat {
+    QString face;
+    int size = 0;   // points
+    int offset = 0; // points above the base line
+    int effects = 0;
+    Colour colour = DefaultColour; // DefaultColour = automatic text colour
+    friend bool operator==(const CharFormat &, const CharFormat &) = default;
+};
+
+/// Message-box flags and the codes of the buttons pressed.
+enum MessageFlags { MbOk = 0, MbYesNoCancel = 3, MbIconQuestion = 32, MbSystemModal = 0x1000 };
+enum ButtonCode { IdOk = 0, IdCancel = 1, IdAbort = 2, IdRetry = 3, IdIgnore = 4, IdYes = 5, IdNo = 6 };
+
+/// Modes of a common dialog.
+enum DialogMode { OpenFileMode = 0, SaveFileMode = 1, FontMode = 2 };
+
+/// The font fields of a common dialog, read and written around a font-mode showing.
+struct FontFields {
+    QString face;
+    int size = 0;
+    Colour colour = DefaultColour;
+    bool bold = false, italic = false, strikeout = false, underline = false;
+};
+
+/// One argument of a library call: an address, a 32-bit integer or a text.
+using LibraryArg = std::variant<const void *, qint32, Text>;
+
+/// The "name|pattern|name|pattern…" filter text of a common dialog as Qt name filters.
+QStringList fileDialogNameFilters(const QString &filter);
+
+/// The runtime layer: builds windows from their definitions, delivers their events to the bound
+/// handlers and carries out every operation the program's logic performs on windows, controls,
+/// dialogs and the clipboard. Controls are named by window and unit name; operations on a window
+/// that is not open do nothing and return the empty value of their result type.
+class UiRuntime {
+public:
+    UiRuntime();
+    ~UiRuntime();
+    UiRuntime(const UiRuntime &) = delete;
+    UiRuntime &operator=(const UiRuntime &) = delete;
+
+    // Windows and menus.
+    void openWindow(const WindowDefinition &def, bool modal);
+    void closeWindow(const QString &window);
+    bool isOpen(const QString &window) const;
+    int showMessage(const Text &text, int flags, const Text &caption = {});
+    void popUpMenu(const QString &window, const QString &menu);
+    void setMenuItemDisabled(const ControlRef &item, bool disabled);
+    bool isMenuItemDisabled(const ControlRef &item) const;
+    int getBounds(const ControlRef &ref, Bound which) const;
+    void setBounds(const ControlRef &ref, Bound which, int value);
+    [[noreturn]] void fatalError(const Text &message, int code = 0);
+    static Text fatalErrorText(const Text &message, int code);
+    qint32 callLibraryEntry(const QString &library, const QString &entry, const std::vector<LibraryArg> &args);
+    /// Runs the event loop until the last window opened by openWindow at top level is gone.
+    int run();
+
+    // The CodeEditor.
+    Text getEditorText(const ControlRef &editor) const;
+    void setEditorText(const ControlRef &editor, const Text &text);
+    void insertAtCaret(const ControlRef &editor, const Text &text);
+    int getSelectionLength(const ControlRef &editor) const;
+    void selectAllText(const ControlRef &editor);
+    void setEditorBackground(const ControlRef &editor, Colour colour);
+    Colour getEditorBackground(const ControlRef &editor) const;
+    int getLineCount(const ControlRef &editor) const;
+    int getCaretLine(const ControlRef &editor) const;
+    int getCaretColumn(const ControlRef &editor) const;
+    /// GB18030 length of the whole text, kept up to date with every change (no scan of the text).
+    qint64 getEditorByteLength(const ControlRef &editor) const;
+    CharFormat getSelectionFormat(const ControlRef &editor) const;
+    void setSelectionFormat(const ControlRef &editor, const CharFormat &format);
+    int sendEditorCommand(const ControlRef &editor, EditorCommand command);
+
+    // Other controls.
+    Text getFieldText(const ControlRef &field) const;
+    void setFieldText(const ControlRef &field, const Text &text);
+    void selectComboItem(const ControlRef &combo, int index);
+    int getListIndex(const ControlRef &list) const;
+    void setListIndex(const ControlRef &list, int index);
+    int getListCount(const ControlRef &list) const;
+    Text getListItem(const ControlRef &list, int index) const;
+    int addListItem(const ControlRef &list, const Text &text);
+    bool deleteListItem(const ControlRef &list, int index);
+    bool isChecked(const ControlRef &button) const;
+    void setCurrentPage(const ControlRef &tabs, int index);
+    int getCurrentPage(const ControlRef &tabs) const;
+    void setPanelText(const ControlRef &statusBar, int index, const Text &text = {});
+    Text getPanelText(const ControlRef &statusBar, int index) const;
+    Colour getPickedColour(const ControlRef &picker) const;
+
+    // Common dialogs.
+    void setDialogMode(const ControlRef &dialog, int mode);
+    int getDialogMode(const ControlRef &dialog) const;
+    void setDialogFilter(const ControlRef &dialog, const Text &filter);
+    Text getDialogFilter(const ControlRef &dialog) const;
+    void setDialogFileName(const ControlRef &dialog, const Text &path);
+    Text getDialogFileName(const ControlRef &dialog) const;
+    FontFields getDialogFont(const ControlRef &dialog) const;
+    void setDialogFont(const ControlRef &dialog, const FontFields &font);
+    bool showFileDialog(const ControlRef &dialog);
+
+    // Clipboard.
+    Text getClipboardText() const;
+    bool setClipboardText(const Text &text);
+    bool clipboardHasText() const;
+
+    /// Called after a window has been shown, inside the loop that serves it (for tests and tools).
+    std::function<void(const QString &window)> onWindowShown;
+
+    struct Impl;
+
+private:
+    std::unique_ptr<Impl> d;
+    friend Impl &implOf(UiRuntime &rt);
+};
+
+} // namespace ui

@@ -1,0 +1,83 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Internals of the runtime layer, shared by its source files only.
+#pragma once
+
+#include "runtime.h"
+
+#include <QHash>
+#include <QMainWindow>
+#include <QPointer>
+
+#include <map>
+
+class QEventLoop;
+class QMenu;
+class QAction;
+
+namespace ui {
+
+class HostWindow;
+
+/// One open window: its definition, its widget and its controls by unit name.
+struct OpenWindow {
+    WindowDefinition def;
+    QPointer<HostWindow> host;
+    QHash<QString, QPointer<QObject>> controls; // widgets, menu actions, common dialogs
+    QHash<QString, QMenu *> menus;              // menu items that hold a submenu
+    QEventLoop *loop = nullptr;                 // nested loop of a modal window
+    bool modal = false;
+    bool closing = false;
+    QSize lastSize;
+};
+
+struct UiRuntime::Impl {
+    UiRuntime *rt = nullptr;
+    std::map<QString, std::unique_ptr<OpenWindow>> windows;
+    std::vector<QString> modalStack;
+    QString topWindow; // the first window opened: the program ends with it
+
+    OpenWindow *window(const QString &name) const;
+    QObject *control(const ControlRef &ref) const;
+    template <class T> T *as(const ControlRef &ref) const { return qobject_cast<T *>(control(ref)); }
+
+    /// Delivers an event to its bound handler; true when there is none or it did not object.
+    bool deliver(const QString &window, const QString &unit, Event event, EventInfo info = {});
+    bool hasBinding(const QString &window, const QString &unit, Event event) const;
+    void destroyWindow(const QString &name);
+    void build(OpenWindow &w);
+};
+
+UiRuntime::Impl &implOf(UiRuntime &rt);
+
+/// The widget of every window: a main window whose central widget is the client area in which
+/// controls are placed at their defined positions.
+class HostWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    HostWindow(UiRuntime::Impl &impl, QString name, QWidget *parent);
+    QString name;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
+
+private:
+    UiRuntime::Impl &impl_;
+};
+
+/// The outer frame a window is given around its client area, in pixels: the definitions' sizes
+/// are outer sizes, and the frame is taken as fixed so that sizes read back as they were set.
+inline constexpr int FrameWidth = 16;
+inline constexpr int FrameHeight = 39;
+
+/// Maps a face named in the definitions (宋体, 楷体_GB2312, 新宋体 …) to an installed family.
+QString mapFontFace(const QString &face);
+QFont fontFor(const Font &font);
+
+/// Creates the widget (or object) for one control row; nullptr for kinds that have none.
+QObject *buildControl(UiRuntime::Impl &impl, OpenWindow &w, const ControlDef &c, QWidget *parent);
+/// Gives edit, combo and list boxes the caption of the label beside them as accessible name.
+void nameFieldsAfterLabels(OpenWindow &w);
+
+} // namespace ui

@@ -1,0 +1,374 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "texts.h"
+
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+#include <array>
+#include <bitset>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+
+namespace ui {
+namespace {
+
+constexpr char16_t EscapeFirst = 0xDC80; // U+DC80 + (byte - 0x80)
+constexpr char16_t EscapeLast = 0xDCFF;
+
+bool isEscapeCode(char16_t c) { return c >= EscapeFirst && c <= EscapeLast; }
+
+/// An escaped byte is a low surrogate in the escape range that does not complete a pair.
+bool isEscapeAt(const QString &text, qsizetype i)
+{
+    return isEscapeCode(text.at(i).unicode()) && !(i > 0 && text.at(i - 1).isHighSurrogate());
+}
+
+QStringEncoder gbEncoder() { return QStringEncoder("GB18030", QStringConverter::Flag::Stateless); }
+QStringDecoder gbDecoder() { return QStringDecoder("GB18030", QStringConverter::Flag::Stateless); }
+
+/// Length of the structurally well-formed GB18030 sequence starting at p (1, 2 or 4), or 0
+/// when the byte there cannot start one.
+int sequenceLength(const uchar *p, qsizetype left)
+{
+    const uchar b = p[0];
+    if (b < 0x80)
+        return 1;
+    if (b == 0x80 || b == 0xFF || left < 2)
+        return 0;
+    const uchar t = p[1];
+    if ((t >= 0x40 && t <= 0x7E) || (t >= 0x80 && t <= 0xFE))
+        return 2;
+    if (t >= 0x30 && t <= 0x39 && left >= 4 && p[2] >= 0x81 && p[2] <= 0xFE && p[3] >= 0x30 && p[3] <= 0x39)
+        return 4;
+    return 0;
+}
+
+/// Which BMP code points GB18030 writes with two bytes (the rest of the BMP above ASCII takes four).
+const std::bitset<0x10000> &twoByteTable()
+{
+    static const std::unique_ptr<std::bitset<0x10000>> table = [] {
+        auto bits = std::make_unique<std::bitset<0x10000>>();
+        QString all;
+        all.reserve(0x10000);
+        for (char32_t c = 0x80; c < 0x10000; ++c)
+            if (c < 0xD800 || c > 0xDFFF)
+                all.append(QChar(char16_t(c)));
+        auto enc = gbEncoder();
+        const QByteArray out = enc(all);
+        const auto *p = reinterpret_cast<const uchar *>(out.constData());
+        qsizetype i = 0;
+        for (QChar qc : std::as_const(all)) {
+            const int n = (i + 1 < out.size() && p[i + 1] >= 0x30 && p[i + 1] <= 0x39) ? 4 : 2;
+            if (n == 2)
+                bits->set(qc.unicode());
+            i += n;
+        }
+        return bits;
+    }();
+    return *table;
+}
+
+void appendEscape(QString &out, uchar b) { out.append(QChar(char16_t(EscapeFirst + (b - 0x80)))); }
+
+/// Decodes UTF-8 with every byte that is not part of a valid sequence escaped.
+QString decodeUtf8Escaping(const char *data, qsizetype size)
+{
+    QString out;
+    out.reserve(size);
+    const auto *p = reinterpret_cast<const uchar *>(data);
+    qsizetype i = 0;
+    while (i < size) {
+        const uchar b = p[i];
+        if (b < 0x80) {
+            out.append(QChar(char16_t(b)));
+            ++i;
+            continue;
+        }
+        int n = 0;
+        char32_t cp = 0, min = 0;
+        if (b >= 0xC2 && b <= 0xDF) { n = 2; cp = b & 0x1F; min = 0x80; }
+        else if (b >= 0xE0 && b <= 0xEF) { n = 3; cp = b & 0x0F; min = 0x800; }
+        else if (b >= 0xF0 && b <= 0xF4) { n = 4; cp = b & 0x07; min = 0x10000; }
+        bool ok = n > 0 && i + n <= size;
+        for (int k = 1; ok && k < n; ++k) {
+            if ((p[i + k] & 0xC0) != 0x80)
+                ok = false;
+            else
+                cp = (cp << 6) | (p[i + k] & 0x3F);
+        }
+        ok = ok && cp >= min && cp <= 0x10FFFF && !(cp >= 0xD800 && cp <= 0xDFFF);
+        if (!ok) {
+            appendEscape(out, b);
+            ++i;
+            continue;
+        }
+        if (cp >= 0x10000) {
+            out.append(QChar::highSurrogate(cp));
+            out.append(QChar::lowSurrogate(cp));
+        } else {
+            out.append(QChar(char16_t(cp)));
+        }
+        i += n;
+    }
+    return out;
+}
+
+bool hasEscapes(const QString &text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i)
+        if (isEscapeAt(text, i))
+            return true;
+    return false;
+}
+
+} // namespace
+
+QByteArray textToBytes(const Text &text)
+{
+    auto enc = gbEncoder();
+    if (!hasEscapes(text))
+        return enc(text);
+    QByteArray out;
+    out.reserve(text.size() * 2);
+    qsizetype runStart = 0;
+    for (qsizetype i = 0; i <= text.size(); ++i) {
+        if (i < text.size() && !isEscapeAt(text, i))
+            continue;
+        if (i > runStart)
+            out.append(enc(QStringView(text).mid(runStart, i - runStart)));
+        if (i < text.size())
+            out.append(char(0x80 + (text.at(i).unicode() - EscapeFirst)));
+        runStart = i + 1;
+    }
+    return out;
+}
+
+Text bytesToText(const QByteArray &bytes)
+{
+    {
+        auto dec = gbDecoder();
+        QString text = dec(bytes);
+        if (!dec.hasError())
+            return text;
+    }
+    // Slow path: decode sequence by sequence, escaping each byte that does not start a
+    // sequence which decodes to one character and encodes back to the same bytes.
+    QString out;
+    out.reserve(bytes.size());
+    const auto *p = reinterpret_cast<const uchar *>(bytes.constData());
+    const qsizetype size = bytes.size();
+    qsizetype i = 0;
+    while (i < size) {
+        int n = sequenceLength(p + i, size - i);
+        if (n == 1) {
+            out.append(QChar(char16_t(p[i])));
+            ++i;
+            continue;
+        }
+        if (n > 1) {
+            const QByteArray seq(bytes.constData() + i, n);
+            auto dec = gbDecoder();
+            const QString one = dec(seq);
+            auto enc = gbEncoder();
+            const QByteArray back = enc(one);
+            if (!dec.hasError() && !one.isEmpty() && one.size() <= 2 && back == seq) {
+                out.append(one);
+                i += n;
+                continue;
+            }
+        }
+        appendEscape(out, p[i]);
+        ++i;
+    }
+    return out;
+}
+
+int gb18030Length(char32_t cp)
+{
+    if (cp < 0x80)
+        return 1;
+    if (cp >= EscapeFirst && cp <= EscapeLast)
+        return 1;
+    if (cp >= 0x10000)
+        return 4;
+    return twoByteTable().test(cp) ? 2 : 4;
+}
+
+qsizetype textLength(const Text &text)
+{
+    qsizetype n = 0;
+    const qsizetype size = text.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        const char16_t c = text.at(i).unicode();
+        if (c < 0x80) {
+            ++n;
+        } else if (QChar::isHighSurrogate(c) && i + 1 < size && QChar::isLowSurrogate(text.at(i + 1).unicode())) {
+            n += 4;
+            ++i;
+        } else if (QChar::isSurrogate(c)) {
+            ++n; // an escaped byte (or a stray surrogate, written as one substitute byte)
+        } else {
+            n += gb18030Length(c);
+        }
+    }
+    return n;
+}
+
+Text joinTexts(std::initializer_list<Text> texts)
+{
+    QString out;
+    for (const auto &t : texts)
+        out += t;
+    return out;
+}
+
+int compareTexts(const Text &a, const Text &b)
+{
+    const QByteArray x = textToBytes(a), y = textToBytes(b);
+    return x < y ? -1 : (y < x ? 1 : 0);
+}
+
+double toNumber(const Text &text)
+{
+    qsizetype i = 0;
+    const qsizetype n = text.size();
+    while (i < n && (text[i] == u' ' || text[i] == u'\t'))
+        ++i;
+    QByteArray num;
+    auto digit = [&](qsizetype k) { return k < n && text[k] >= u'0' && text[k] <= u'9'; };
+    if (i < n && (text[i] == u'+' || text[i] == u'-'))
+        num.append(char(text[i++].unicode()));
+    bool any = false;
+    while (digit(i)) {
+        num.append(char(text[i++].unicode()));
+        any = true;
+    }
+    if (i < n && text[i] == u'.') {
+        num.append('.');
+        ++i;
+        while (digit(i)) {
+            num.append(char(text[i++].unicode()));
+            any = true;
+        }
+    }
+    if (!any)
+        return 0;
+    if (i < n && (text[i] == u'e' || text[i] == u'E')) {
+        qsizetype k = i + 1;
+        QByteArray exp("e");
+        if (k < n && (text[k] == u'+' || text[k] == u'-'))
+            exp.append(char(text[k++].unicode()));
+        if (digit(k)) {
+            while (digit(k))
+                exp.append(char(text[k++].unicode()));
+            num.append(exp);
+        }
+    }
+    return std::strtod(num.constData(), nullptr);
+}
+
+Text toText(int value) { return QString::number(value); }
+Text toText(long long value) { return QString::number(value); }
+
+Text toText(double value)
+{
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.13g", value);
+    return QString::fromLatin1(buf);
+}
+
+double roundTo(double x, int decimals)
+{
+    if (x == 0)
+        return x;
+    const double m = std::fabs(x);
+    double r, i;
+    if (decimals > 0) {
+        const double s = std::pow(10.0, decimals);
+        const double f = std::modf(s * m + 1e-12, &i);
+        r = (f >= 0.5 ? i + 1 : i) / s;
+    } else if (decimals == 0) {
+        const double f = std::modf(m + 1e-12, &i);
+        r = f >= 0.5 ? i + 1 : i;
+    } else {
+        const double s = std::pow(10.0, -decimals);
+        const double f = std::modf(m / s + 1e-12, &i);
+        r = (f >= 0.5 ? i + 1 : i) * s;
+    }
+    return x < 0 ? -r : r;
+}
+
+QByteArray textToEditorBytes(const Text &text)
+{
+    if (!hasEscapes(text))
+        return text.toUtf8();
+    QByteArray out;
+    out.reserve(text.size() * 3);
+    qsizetype runStart = 0;
+    for (qsizetype i = 0; i <= text.size(); ++i) {
+        if (i < text.size() && !isEscapeAt(text, i))
+            continue;
+        if (i > runStart)
+            out.append(QStringView(text).mid(runStart, i - runStart).toUtf8());
+        if (i < text.size())
+            out.append(char(0x80 + (text.at(i).unicode() - EscapeFirst)));
+        runStart = i + 1;
+    }
+    return out;
+}
+
+Text editorBytesToText(const char *data, qsizetype size)
+{
+    QStringDecoder dec(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    QString text = dec(QByteArrayView(data, size));
+    if (!dec.hasError())
+        return text;
+    return decodeUtf8Escaping(data, size);
+}
+
+QByteArray editorBytesToGb18030(const char *data, qsizetype size)
+{
+    return textToBytes(editorBytesToText(data, size));
+}
+
+QByteArray gb18030ToEditorBytes(const QByteArray &bytes) { return textToEditorBytes(bytesToText(bytes)); }
+
+qsizetype gb18030LengthOfEditorBytes(const char *data, qsizetype size)
+{
+    const auto *p = reinterpret_cast<const uchar *>(data);
+    const auto &table = twoByteTable();
+    qsizetype n = 0, i = 0;
+    while (i < size) {
+        const uchar b = p[i];
+        if (b < 0x80) {
+            ++n;
+            ++i;
+            continue;
+        }
+        int len = 0;
+        char32_t cp = 0, min = 0;
+        if (b >= 0xC2 && b <= 0xDF) { len = 2; cp = b & 0x1F; min = 0x80; }
+        else if (b >= 0xE0 && b <= 0xEF) { len = 3; cp = b & 0x0F; min = 0x800; }
+        else if (b >= 0xF0 && b <= 0xF4) { len = 4; cp = b & 0x07; min = 0x10000; }
+        bool ok = len > 0 && i + len <= size;
+        for (int k = 1; ok && k < len; ++k) {
+            if ((p[i + k] & 0xC0) != 0x80)
+                ok = false;
+            else
+                cp = (cp << 6) | (p[i + k] & 0x3F);
+        }
+        ok = ok && cp >= min && cp <= 0x10FFFF && !(cp >= 0xD800 && cp <= 0xDFFF);
+        if (!ok) {
+            ++n; // a raw byte stands for itself
+            ++i;
+        } else {
+            n += cp >= 0x10000 ? 4 : (table.test(cp) ? 2 : 4);
+            i += len;
+        }
+    }
+    return n;
+}
+
+} // namespace ui
