@@ -210,7 +210,7 @@ ui::WindowDefinition layout()
 
 void writeStartTemplate(ui::UiRuntime &rt)
 {
-    document::writeTemplate(rt, document::newPageTemplate());
+    document::insertPieces(rt, document::newPageTemplate());
 }
 
 void closeMainWindow(ui::UiRuntime &rt) { rt.closeWindow(MainWindowName); }

@@ -36,11 +36,4 @@ const Pieces &cssTemplate()
     return pieces;
 }
 
-void writeTemplate(ui::UiRuntime &rt, const Pieces &pieces)
-{
-    const ui::ControlRef editor{u"MainWindow"_s, u"超级编辑框1"_s};
-    for (const auto &piece : pieces)
-        rt.insertAtCaret(editor, piece);
-}
-
 } // namespace document

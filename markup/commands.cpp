@@ -3,6 +3,17 @@
 
 namespace markup {
 
-std::vector<ui::UnitBinding> mainWindowBindings() { return {}; }
+std::vector<ui::UnitBinding> mainWindowBindings()
+{
+    std::vector<ui::UnitBinding> all;
+    // Each group of commands brings the rows that bind its menu items and toolbar buttons.
+    for (const auto &group : std::initializer_list<std::vector<ui::UnitBinding>>{
+             // snippet commands
+             // link and media dialog openers
+             // form, script, date and caption dialog openers
+         })
+        all.insert(all.end(), group.begin(), group.end());
+    return all;
+}
 
 } // namespace markup

@@ -1,0 +1,21 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The document is the text of the MainWindow's CodeEditor; every insertion goes through here.
+#pragma once
+
+#include "ui/runtime.h"
+
+#include <vector>
+
+namespace document {
+
+/// The MainWindow's CodeEditor and its shared file dialog.
+const ui::ControlRef &codeEditor();
+const ui::ControlRef &fileDialog();
+
+using Pieces = std::vector<ui::Text>;
+
+/// Writes the pieces at the caret, one InsertAtCaret call each: the first replaces a selection,
+/// the others follow it back to back, and the caret ends after the last.
+void insertPieces(ui::UiRuntime &rt, const Pieces &pieces);
+
+} // namespace document
