@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "commands.h"
 
+#include "snippets.h"
+
 namespace markup {
 
 std::vector<ui::UnitBinding> mainWindowBindings()
@@ -8,7 +10,7 @@ std::vector<ui::UnitBinding> mainWindowBindings()
     std::vector<ui::UnitBinding> all;
     // Each group of commands brings the rows that bind its menu items and toolbar buttons.
     for (const auto &group : std::initializer_list<std::vector<ui::UnitBinding>>{
-             // snippet commands
+             snippetCommands(),
              // link and media dialog openers
              // form, script, date and caption dialog openers
          })
