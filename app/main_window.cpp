@@ -7,6 +7,7 @@
 #include "markup/commands.h"
 #include "prefs/commands.h"
 #include "reference/commands.h"
+#include "reference/keywords.h"
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -37,7 +38,7 @@ ControlDef pictureButton(int number, int page, int left, QString face, QString t
             .accessibleName = std::move(accessibleName)};
 }
 
-QString picture(int number) { return u":/toolbar/button%1.png"_s.arg(number); }
+QString picture(int number) { return u":/toolbar/button%1.svg"_s.arg(number); }
 
 Font kai(int px, bool italic = false) { return {u"楷体_GB2312"_s, px, true, italic}; }
 Font song(int px) { return {u"宋体"_s, px, true, false}; }
@@ -196,10 +197,14 @@ ui::WindowDefinition layout()
     c.push_back({.unit = u"通用对话框1"_s, .kind = Kind::CommonDialog, .parent = Toolbar, .page = Common,
                  .geometry = {376, 32, 32, 24}, .visible = false, .dialogMode = ui::OpenFileMode,
                  .filter = u"web文件|*.html|asp文件|*.asp|css文件|*.css|所有文件|*.*"_s, .initialFilter = 1});
-    c.push_back({.unit = u"列表框2"_s, .kind = Kind::ListBox, .parent = Pane, .page = 0, .geometry = {0, 0, 160, 378}});
-    c.push_back({.unit = u"列表框3"_s, .kind = Kind::ListBox, .parent = Pane, .page = 1, .geometry = {0, 0, 160, 378}});
-    c.push_back({.unit = u"列表框1"_s, .kind = Kind::ListBox, .parent = Pane, .page = 2, .geometry = {0, 0, 160, 378}});
-    c.push_back({.unit = u"列表框4"_s, .kind = Kind::ListBox, .parent = Pane, .page = 3, .geometry = {0, 0, 160, 378}});
+    c.push_back({.unit = u"列表框2"_s, .kind = Kind::ListBox, .parent = Pane, .page = 0, .geometry = {0, 0, 160, 378},
+                 .items = reference::vbKeywords()});
+    c.push_back({.unit = u"列表框3"_s, .kind = Kind::ListBox, .parent = Pane, .page = 1, .geometry = {0, 0, 160, 378},
+                 .items = reference::htmlKeywords()});
+    c.push_back({.unit = u"列表框1"_s, .kind = Kind::ListBox, .parent = Pane, .page = 2, .geometry = {0, 0, 160, 378},
+                 .items = reference::ihtmlKeywords()});
+    c.push_back({.unit = u"列表框4"_s, .kind = Kind::ListBox, .parent = Pane, .page = 3, .geometry = {0, 0, 160, 378},
+                 .items = reference::aspKeywords()});
     // 客服 stands in front of the toolbar strip on every page, so it comes after the toolbar.
     c.push_back({.unit = u"按钮1"_s, .kind = Kind::PushButton, .geometry = {560, 24, 88, 32}, .caption = u"客服"_s});
     c.push_back({.unit = u"超级菜单1"_s, .kind = Kind::PopupMenuHost, .geometry = {328, 80, 104, 72}, .visible = false});
