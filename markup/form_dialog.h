@@ -1,0 +1,15 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// FormDialog ("表域"): a Form element pair with method and action, an empty line left between.
+#pragma once
+
+#include "ui/runtime.h"
+
+namespace markup {
+
+extern const QString FormDialogName;
+
+ui::WindowDefinition formDialogDefinition();
+/// Opens FormDialog modally; returns once it has closed.
+void openFormDialog(ui::UiRuntime &rt);
+
+} // namespace markup

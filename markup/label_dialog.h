@@ -1,0 +1,15 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// LabelDialog ("标签"): a label element around the typed text.
+#pragma once
+
+#include "ui/runtime.h"
+
+namespace markup {
+
+extern const QString LabelDialogName;
+
+ui::WindowDefinition labelDialogDefinition();
+/// Opens LabelDialog modally; returns once it has closed.
+void openLabelDialog(ui::UiRuntime &rt);
+
+} // namespace markup
