@@ -7,6 +7,8 @@
 #include "markup/commands.h"
 #include "prefs/commands.h"
 #include "reference/commands.h"
+#include "skins/catalogue.h"
+#include "skins/skins.h"
 #include "reference/keywords.h"
 
 using namespace Qt::Literals::StringLiterals;
@@ -213,8 +215,10 @@ ui::WindowDefinition layout()
     return def;
 }
 
-void writeStartTemplate(ui::UiRuntime &rt)
+/// The created handler: dress the windows with the start skin, then write the page template.
+void startUp(ui::UiRuntime &rt)
 {
+    skins::applySkin(rt, skins::StartSkin);
     document::insertPieces(rt, document::newPageTemplate());
 }
 
@@ -230,7 +234,7 @@ ui::WindowDefinition mainWindowDefinition()
 {
     ui::WindowDefinition def = layout();
     std::vector<ui::UnitBinding> bindings = {
-        {{}, ui::Event::Created, writeStartTemplate},
+        {{}, ui::Event::Created, startUp},
         {u"文件/退出"_s, ui::Event::Clicked, closeMainWindow},
         {Toolbar, ui::Event::PageChanged, nothing},
         {Pane, ui::Event::PageChanged, nothing},
