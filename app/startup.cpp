@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QFont>
 #include <QFontDatabase>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QTranslator>
 
@@ -15,6 +16,7 @@ std::unique_ptr<QApplication> createApplication(int &argc, char **argv)
     QApplication::setApplicationName(QStringLiteral("quillmere"));
     QApplication::setApplicationDisplayName(QStringLiteral("Quillmere"));
     QApplication::setDesktopFileName(QStringLiteral("quillmere"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/quillmere.svg")));
 
     // Message boxes and file dialogs speak Chinese like the rest of the program.
     auto *translator = new QTranslator(application.get());

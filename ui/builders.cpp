@@ -60,21 +60,26 @@ QFont fontFor(const Font &font)
 
 // ---- tab control ---------------------------------------------------------------------------
 
+
 TabControl::TabControl(const QStringList &pages, bool tabsAtBottom, QWidget *parent)
     : QWidget(parent), bar_(new QTabBar(this)), panel_(new QFrame(this)), tabsAtBottom_(tabsAtBottom)
 {
     panel_->setFrameStyle(QFrame::StyledPanel | QFrame::Raised);
     panel_->lower();
+    // Tabs as narrow as a classic tab control's: short captions share a narrow pane (the
+    // reference pane's four pages fit in 160 pixels) without scroll arrows.
+    bar_->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 2px 5px; }"));
+    bar_->setUsesScrollButtons(false);
     bar_->setShape(tabsAtBottom ? QTabBar::RoundedSouth : QTabBar::RoundedNorth);
     bar_->setDrawBase(false);
     bar_->setExpanding(false);
     for (const QString &p : pages)
         bar_->addTab(p);
-    connect(bar_, &QTabBar::tabBarClicked, this, [this](int page) {
-        if (page >= 0 && page != bar_->currentIndex()) {
-            setCurrentPage(page);
-            emit pagePicked(page);
-        }
+    // Signals of the bar are blocked while the program sets the page, so this sees only the
+    // user's choices, by mouse or keyboard.
+    connect(bar_, &QTabBar::currentChanged, this, [this](int page) {
+        showPage(page);
+        emit pagePicked(page);
     });
 }
 
@@ -220,6 +225,22 @@ bool bindsInput(const ControlDef &c)
     return false;
 }
 
+/// Delivers the control's mouse, key and focus input to its handlers, if it has any.
+void relayInput(UiRuntime::Impl &impl, const QString &window, const ControlDef &c, QWidget *widget)
+{
+    if (!bindsInput(c))
+        return;
+    auto *relay = new InputRelay(impl, window, c.unit, widget);
+    QWidget *target = widget;
+    if (auto *sci = qobject_cast<QsciScintillaBase *>(widget))
+        target = sci->viewport();
+    else if (auto *area = qobject_cast<QAbstractScrollArea *>(widget))
+        target = area->viewport();
+    target->installEventFilter(relay);
+    if (target != widget)
+        widget->installEventFilter(relay);
+}
+
 QIcon pictureIcon(const QString &path, QSize *size)
 {
     const QPixmap pix(path);
@@ -358,6 +379,7 @@ QObject *buildControl(UiRuntime::Impl &impl, OpenWindow &w, const ControlDef &c,
         bar->setObjectName(c.unit);
         if (c.font)
             bar->setFont(fontFor(*c.font));
+        relayInput(impl, win, c, bar);
         return bar;
     }
     case Kind::CommonDialog: {
@@ -378,7 +400,10 @@ QObject *buildControl(UiRuntime::Impl &impl, OpenWindow &w, const ControlDef &c,
         return nullptr;
     widget->setObjectName(c.unit);
     widget->setGeometry(c.geometry);
-    if (c.font)
+    // A tab control's font is its tabs' font; the controls on its pages keep their own.
+    if (auto *tabs = qobject_cast<TabControl *>(widget); tabs && c.font)
+        tabs->tabBar()->setFont(fontFor(*c.font));
+    else if (c.font)
         widget->setFont(fontFor(*c.font));
     if (!c.tooltip.isEmpty())
         widget->setToolTip(c.tooltip);
@@ -391,17 +416,7 @@ QObject *buildControl(UiRuntime::Impl &impl, OpenWindow &w, const ControlDef &c,
         widget->setProperty("quillmereHidden", true);
         widget->hide();
     }
-    if (bindsInput(c)) {
-        auto *relay = new InputRelay(impl, win, c.unit, widget);
-        QWidget *target = widget;
-        if (auto *sci = qobject_cast<QsciScintillaBase *>(widget))
-            target = sci->viewport();
-        else if (auto *area = qobject_cast<QAbstractScrollArea *>(widget))
-            target = area->viewport();
-        target->installEventFilter(relay);
-        if (target != widget)
-            widget->installEventFilter(relay);
-    }
+    relayInput(impl, win, c, widget);
     return widget;
 }
 

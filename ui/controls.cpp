@@ -61,14 +61,20 @@ void UiRuntime::selectAllText(const ControlRef &editor)
 
 void UiRuntime::setEditorBackground(const ControlRef &editor, Colour colour)
 {
-    if (auto *ed = d->as<CodeEditor>(editor))
+    if (auto *ed = d->as<CodeEditor>(editor)) {
+        // The system's colour for the background of text fields.
         ed->setPaper(colour == DefaultColour ? QApplication::palette().color(QPalette::Base) : toQColor(colour));
+        ed->setProperty("backgroundColour", colour);
+    }
 }
 
 Colour UiRuntime::getEditorBackground(const ControlRef &editor) const
 {
     auto *ed = d->as<CodeEditor>(editor);
-    return ed ? fromQColor(ed->paper()) : 0;
+    if (!ed)
+        return 0;
+    const QVariant set = ed->property("backgroundColour");
+    return set.isValid() ? set.value<Colour>() : fromQColor(ed->paper());
 }
 
 int UiRuntime::getLineCount(const ControlRef &editor) const
@@ -190,8 +196,13 @@ void UiRuntime::selectComboItem(const ControlRef &combo, int index)
 
 int UiRuntime::getListIndex(const ControlRef &list) const
 {
+    // The selected item, not Qt's keyboard cursor: a list given the focus puts its cursor on the
+    // first item without making it current.
     auto *l = d->as<QListWidget>(list);
-    return l && l->currentItem() ? l->currentRow() : -1;
+    if (!l)
+        return -1;
+    const QList<QListWidgetItem *> selected = l->selectedItems();
+    return selected.isEmpty() ? -1 : l->row(selected.constFirst());
 }
 
 void UiRuntime::setListIndex(const ControlRef &list, int index)

@@ -81,6 +81,38 @@ QString resolveLinks(const QString &path, int *err)
     return {};
 }
 
+/// Replaces the content of an existing file in place, for when renaming a new file over it is
+/// not possible (hard links, or a folder that takes no new files). The old content is put back
+/// should the write fail.
+bool writeInPlace(const QByteArray &targetLocal, const QList<QByteArray> &parts, int *err)
+{
+    QFile old(QFile::decodeName(targetLocal));
+    if (!old.open(QIODevice::ReadOnly)) {
+        *err = EACCES;
+        return false;
+    }
+    const QByteArray previous = old.readAll();
+    old.close();
+    const int out = ::open(targetLocal.constData(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+    if (out < 0) {
+        *err = errno;
+        return false;
+    }
+    if (!writeAll(out, parts) || ::fsync(out) != 0) {
+        *err = errno;
+        (void)::ftruncate(out, 0);
+        (void)::lseek(out, 0, SEEK_SET);
+        writeAll(out, {previous});
+        ::close(out);
+        return false;
+    }
+    if (::close(out) != 0) {
+        *err = errno;
+        return false;
+    }
+    return true;
+}
+
 } // namespace
 
 QString runDirectory()
@@ -121,13 +153,24 @@ bool writeFileBytes(const QString &path, const QList<QByteArray> &parts, QString
         setWhy(why, QStringLiteral("这不是一个普通文件"));
         return false;
     }
+    // Renaming over a file would ignore its write protection.
+    if (exists && ::access(targetLocal.constData(), W_OK) != 0) {
+        setWhy(why, reasonFor(errno));
+        return false;
+    }
 
     // Write everything to a temporary file beside the target first.
     const QFileInfo info(target);
     QByteArray tmpName = QFile::encodeName(info.absolutePath() + QStringLiteral("/.") + info.fileName() + QStringLiteral(".XXXXXX"));
-    const int fd = ::mkstemp(tmpName.data());
+    const int fd = ::mkostemp(tmpName.data(), O_CLOEXEC);
     if (fd < 0) {
-        setWhy(why, reasonFor(errno));
+        int e = errno;
+        // A folder that takes no new files may still hold a file that may be written.
+        if (exists && (e == EACCES || e == EPERM || e == EROFS) && ::access(targetLocal.constData(), W_OK) == 0) {
+            if (writeInPlace(targetLocal, parts, &e))
+                return true;
+        }
+        setWhy(why, reasonFor(e));
         return false;
     }
     auto fail = [&](int e) {
@@ -149,25 +192,11 @@ bool writeFileBytes(const QString &path, const QList<QByteArray> &parts, QString
     }
 
     if (exists && st.st_nlink > 1) {
-        // Renaming would split the hard links: copy the checked bytes into the file itself,
-        // keeping the old content to put back should that fail.
-        QFile old(target);
-        if (!old.open(QIODevice::ReadOnly))
-            return fail(EACCES);
-        const QByteArray previous = old.readAll();
-        old.close();
-        const int out = ::open(targetLocal.constData(), O_WRONLY | O_TRUNC);
-        if (out < 0)
-            return fail(errno);
-        if (!writeAll(out, parts) || ::fsync(out) != 0) {
-            const int e = errno;
-            (void)::ftruncate(out, 0);
-            (void)::lseek(out, 0, SEEK_SET);
-            writeAll(out, {previous});
-            ::close(out);
+        // Renaming would split the hard links: once the bytes have been written out in full
+        // beside it, write them into the file itself.
+        int e = 0;
+        if (!writeInPlace(targetLocal, parts, &e))
             return fail(e);
-        }
-        ::close(out);
         ::close(fd);
         ::unlink(tmpName.constData());
         return true;

@@ -13,6 +13,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QScreen>
+#include <QThread>
 #include <QTimer>
 
 #include <dlfcn.h>
@@ -162,8 +163,13 @@ void UiRuntime::Impl::destroyWindow(const QString &name)
 
     w->closing = true;
     if (w->modal) {
-        w->host->setWindowModality(Qt::NonModal);
+        // The windows it blocked take input again before its being-destroyed event runs; Qt
+        // lifts the block only when the modal window is hidden.
         std::erase(modalStack, name);
+        if (w->host) {
+            w->host->hide();
+            w->host->setWindowModality(Qt::NonModal);
+        }
     }
     deliver(name, {}, Event::BeingDestroyed);
     auto node = windows.extract(name);
@@ -178,7 +184,10 @@ void UiRuntime::Impl::destroyWindow(const QString &name)
     }
     if (name == topWindow) {
         topWindow.clear();
-        QCoreApplication::exit(0);
+        // Only a running loop is ended: exit() with none running would make every later
+        // nested loop (modal dialogs opened by tests without run()) return at once.
+        if (QThread::currentThread()->loopLevel() > 0)
+            QCoreApplication::exit(0);
     }
 }
 
@@ -262,9 +271,11 @@ void UiRuntime::closeWindow(const QString &name)
     if (!w || w->closing)
         return;
     w->closing = true;
-    // Blocked windows take input again at once; the destruction follows once the caller returns.
-    if (w->modal && w->host)
-        w->host->setWindowModality(Qt::NonModal);
+    // A window opened by the rest of the calling handler must not belong to this one.
+    if (w->modal)
+        std::erase(d->modalStack, name);
+    // The destruction, which also unblocks the windows a modal one held, follows once the
+    // calling handler has returned.
     QTimer::singleShot(0, qApp, [impl = d.get(), name] { impl->destroyWindow(name); });
 }
 
@@ -273,7 +284,8 @@ bool UiRuntime::isOpen(const QString &window) const { return d->window(window) !
 int UiRuntime::showMessage(const Text &text, int flags, const Text &caption)
 {
     QMessageBox box;
-    box.setText(text);
+    box.setTextFormat(Qt::PlainText); // messages may quote markup
+    box.setText(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     box.setWindowTitle(caption.isEmpty() ? QStringLiteral("信息：") : caption);
     box.setWindowModality(Qt::ApplicationModal);
     switch (flags & 0x70) {
@@ -351,8 +363,20 @@ void UiRuntime::setBounds(const ControlRef &ref, Bound which, int value)
     switch (which) {
     case Bound::Left: wid->move(value, wid->y()); break;
     case Bound::Top: wid->move(wid->x(), value); break;
-    case Bound::Width: wid->resize(std::max(0, value - (isWindow ? FrameWidth : 0)), wid->height()); break;
-    case Bound::Height: wid->resize(wid->width(), std::max(0, value - (isWindow ? FrameHeight : 0))); break;
+    case Bound::Width:
+    case Bound::Height: {
+        QSize size = wid->size();
+        if (which == Bound::Width)
+            size.setWidth(std::max(0, value - (isWindow ? FrameWidth : 0)));
+        else
+            size.setHeight(std::max(0, value - (isWindow ? FrameHeight : 0)));
+        // A fixed frame stops the user's dragging, not the program's resizing.
+        if (isWindow && wid->minimumSize() == wid->maximumSize())
+            wid->setFixedSize(size);
+        else
+            wid->resize(size);
+        break;
+    }
     }
 }
 
@@ -369,9 +393,13 @@ Text UiRuntime::fatalErrorText(const Text &message, int code)
 void UiRuntime::fatalError(const Text &message, int code)
 {
     const QString text = fatalErrorText(message, code);
-    std::fputs(textToBytes(text).constData(), stderr);
+    const QString shown = QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    std::fputs(shown.toLocal8Bit().constData(), stderr);
+    std::fflush(stderr);
     if (qobject_cast<QApplication *>(QCoreApplication::instance())) {
-        QMessageBox box(QMessageBox::Critical, QString(), text, QMessageBox::Ok);
+        QMessageBox box(QMessageBox::Critical, QString(), shown, QMessageBox::Ok);
+        box.setTextFormat(Qt::PlainText);
+        box.setWindowModality(Qt::ApplicationModal);
         box.exec();
     }
     std::fflush(nullptr);
@@ -383,7 +411,13 @@ qint32 UiRuntime::callLibraryEntry(const QString &library, const QString &entry,
     auto fail = [&] {
         fatalError(QStringLiteral("无法找到指定DLL库文件“%1”中的输出命令“%2”").arg(library, entry));
     };
-    void *lib = ::dlopen(QFile::encodeName(library).constData(), RTLD_NOW | RTLD_LOCAL);
+    // A bare file name is looked for in the executable's directory first, then where the
+    // system's library search finds it.
+    void *lib = nullptr;
+    if (!library.contains(u'/'))
+        lib = ::dlopen(QFile::encodeName(runDirectory() + u'/' + library).constData(), RTLD_NOW | RTLD_LOCAL);
+    if (!lib)
+        lib = ::dlopen(QFile::encodeName(library).constData(), RTLD_NOW | RTLD_LOCAL);
     if (!lib)
         fail();
     void *sym = ::dlsym(lib, entry.toUtf8().constData());

@@ -18,6 +18,8 @@ QMenu *menu(UiRuntime &rt, const ControlRef &ref)
     return w ? w->menus.value(ref.unit) : nullptr;
 }
 
+QString mappedFontFace(const QString &face) { return mapFontFace(face); }
+
 bool raise(UiRuntime &rt, const ControlRef &ref, Event event) { return implOf(rt).deliver(ref.window, ref.unit, event); }
 
 } // namespace ui::testing

@@ -16,6 +16,8 @@ QWidget *widget(UiRuntime &rt, const ControlRef &ref);
 QAction *menuAction(UiRuntime &rt, const ControlRef &ref);
 /// The menu of a top-level or submenu item.
 QMenu *menu(UiRuntime &rt, const ControlRef &ref);
+/// The installed font family the runtime uses for a face named in the definitions (宋体 …).
+QString mappedFontFace(const QString &face);
 /// Raises an event of a control as the user's action would (a click, a double click …).
 bool raise(UiRuntime &rt, const ControlRef &ref, Event event);
 
