@@ -1,0 +1,86 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""Reads the running editor the way a screen reader does, over the AT-SPI bus, and checks that
+the MainWindow's controls are announced by name and the CodeEditor's text and caret are offered.
+Prints one line per problem and exits 1 when there is any."""
+import sys
+import time
+
+import pyatspi
+
+CAPTION = "Quillmere-（简约实用的网页开发系统） V1.0" + " " * 13 + "Tavrin旗下插件"
+
+
+def find_application(seconds):
+    deadline = time.time() + seconds
+    while time.time() < deadline:
+        for app in pyatspi.Registry.getDesktop(0):
+            if app is not None and app.name == "quillmere":
+                for child in app:
+                    if child is not None and child.name == CAPTION:
+                        return app
+        time.sleep(0.2)
+    return None
+
+
+def walk(node, found, depth=0):
+    """Collects (role, name, node) of every accessible below node; list items are left out."""
+    if node is None or depth > 15:
+        return
+    role = node.getRoleName()
+    found.append((role, node.name, node))
+    if role == "list":
+        return
+    for child in node:
+        walk(child, found, depth + 1)
+
+
+def main():
+    problems = []
+    app = find_application(30)
+    if app is None:
+        print("the editor did not appear on the accessibility bus")
+        return 1
+    found = []
+    walk(app, found)
+    names = {}
+    for role, name, node in found:
+        names.setdefault(role, []).append(name)
+
+    def expect(role, name):
+        if name not in names.get(role, []):
+            problems.append(f"no {role} named {name!r}")
+
+    expect("frame", CAPTION)
+    for tab in ["常用", "文本", "表单", "特殊字符", "媒体", "vb", "html", "ihtml", "asp"]:
+        expect("page tab", tab)
+    for button in ["客服", "软件简介", "超连接", "E-mail", "水平线", "粗体", "已编排格式", "表域", "背景音乐",
+                   "&#8482;", "&reg;", "&copy;", "&para;", "&pound;", "&cent;", "&yen;", "&sect;", "&#8240;"]:
+        expect("push button", button)
+    for panel in ["程序行数", "光标行位", "光标列位", "程序长度"]:
+        expect("label", panel)
+    for lst in ["vb", "html", "ihtml", "asp"]:
+        expect("list", lst)
+    unnamed = [n for n in names.get("push button", []) if not n]
+    if unnamed:
+        problems.append(f"{len(unnamed)} push buttons without a name")
+
+    editors = [node for role, name, node in found if role == "text"]
+    if len(editors) != 1:
+        problems.append(f"expected one text area (the CodeEditor), found {len(editors)}")
+    else:
+        text = editors[0].queryText()
+        content = text.getText(0, -1)
+        if not content.startswith("<html>") or "<title>New Page 1</title>" not in content:
+            problems.append(f"the CodeEditor's text is not offered: {content[:40]!r}")
+        if text.caretOffset != text.characterCount:
+            problems.append(f"caret at {text.caretOffset}, expected after the text ({text.characterCount})")
+        if text.getNSelections() != 0:
+            problems.append("a selection is reported at start")
+
+    for p in problems:
+        print(p)
+    print(f"{len(found)} accessible objects read; {len(problems)} problems")
+    return 1 if problems else 0
+
+
+sys.exit(main())
