@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <random>
 
 using namespace ui;
@@ -106,4 +107,37 @@ TEST(Numbers, ToNumberReadsALeadingNumber)
     EXPECT_EQ(toNumber(QStringLiteral("-")), 0);
     EXPECT_EQ(toNumber(QStringLiteral("0x10")), 0);
     EXPECT_EQ(toNumber(7), 7);
+}
+
+TEST(Numbers, EdgesOfRoundToToTextAndToNumber)
+{
+    // Negative decimals round to tens, hundreds …, keeping the sign.
+    EXPECT_DOUBLE_EQ(roundTo(-1250, -2), -1300);
+    EXPECT_DOUBLE_EQ(roundTo(15, -1), 20);
+    EXPECT_DOUBLE_EQ(roundTo(14.9, -1), 10);
+    EXPECT_DOUBLE_EQ(roundTo(0.4, -1), 0);
+    // Halves are carried away from zero; the nudge does not lift what is clearly below a half.
+    EXPECT_DOUBLE_EQ(roundTo(0.5, 0), 1);
+    EXPECT_DOUBLE_EQ(roundTo(0.49999, 0), 0);
+    EXPECT_DOUBLE_EQ(roundTo(2.675, 2), 2.68);
+    EXPECT_DOUBLE_EQ(roundTo(-2.675, 2), -2.68);
+    EXPECT_DOUBLE_EQ(roundTo(123.456, 5), 123.456);
+    // Kilobyte sizes as the status bar shows them.
+    EXPECT_EQ(toText(roundTo(250 / 1024.0, 2)), QStringLiteral("0.24"));
+    EXPECT_EQ(toText(roundTo(1000 / 1024.0, 2)), QStringLiteral("0.98"));
+
+    EXPECT_EQ(toText(1e-5), QStringLiteral("1e-05"));
+    EXPECT_EQ(toText(123456789012345.0), QStringLiteral("1.234567890123e+14"));
+    EXPECT_EQ(toText(1234567890123.0), QStringLiteral("1234567890123"));
+    EXPECT_EQ(toText(-0.25), QStringLiteral("-0.25"));
+    EXPECT_EQ(toText(std::numeric_limits<int>::min()), QStringLiteral("-2147483648"));
+    EXPECT_EQ(toText(0), QStringLiteral("0"));
+
+    EXPECT_EQ(toNumber(QStringLiteral("\t +5")), 5);
+    EXPECT_EQ(toNumber(QStringLiteral("1.5e+2x")), 150);
+    EXPECT_EQ(toNumber(QStringLiteral("12.")), 12);
+    EXPECT_EQ(toNumber(QStringLiteral("- 5")), 0);
+    EXPECT_EQ(toNumber(QStringLiteral("１２")), 0); // full-width digits are not read
+    EXPECT_EQ(toNumber(QStringLiteral("3,5")), 3);
+    EXPECT_EQ(toNumber(QStringLiteral("1e400")), std::numeric_limits<double>::infinity());
 }
