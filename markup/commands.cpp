@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "commands.h"
 
+#include "form_script_commands.h"
 #include "snippets.h"
 
 namespace markup {
@@ -12,7 +13,7 @@ std::vector<ui::UnitBinding> mainWindowBindings()
     for (const auto &group : std::initializer_list<std::vector<ui::UnitBinding>>{
              snippetCommands(),
              // link and media dialog openers
-             // form, script, date and caption dialog openers
+             formAndScriptDialogCommands(),
          })
         all.insert(all.end(), group.begin(), group.end());
     return all;
