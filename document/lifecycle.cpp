@@ -1,0 +1,82 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "lifecycle.h"
+
+#include "state.h"
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace document {
+
+const ui::Text FileFilter = u"web文件|*.html|asp文件|*.asp|css文件|*.css|所有文件|*.*"_s;
+
+namespace {
+
+constexpr int WarningOk = 48; // an OK button with the exclamation icon
+
+} // namespace
+
+Answer askToSave(ui::UiRuntime &rt)
+{
+    if (!isModified())
+        return Answer::Proceed;
+    switch (rt.showMessage(u"文件已经被修改，是否保存？"_s, ui::MbYesNoCancel | ui::MbIconQuestion, u"询问"_s)) {
+    case ui::IdYes:
+        // Text the user asked to keep must not be replaced when it could not be kept.
+        return saveToChosenFile(rt) == SaveOutcome::Saved ? Answer::Proceed : Answer::Cancel;
+    case ui::IdNo: return Answer::Proceed;
+    default: return Answer::Cancel;
+    }
+}
+
+SaveOutcome saveToChosenFile(ui::UiRuntime &rt)
+{
+    rt.setDialogMode(fileDialog(), ui::SaveFileMode);
+    rt.setDialogFilter(fileDialog(), FileFilter);
+    if (!rt.showFileDialog(fileDialog()))
+        return SaveOutcome::Cancelled;
+    const ui::Text path = rt.getDialogFileName(fileDialog());
+    QString why;
+    const bool written = ui::writeFileBytes(path, {ui::textToBytes(rt.getEditorText(codeEditor()))}, &why);
+    // Every save asks afresh: the next dialog starts without a name.
+    rt.setDialogFileName(fileDialog(), {});
+    if (written)
+        return SaveOutcome::Saved;
+    rt.showMessage(u"文件没有保存：\n%1\n\n原因：%2"_s.arg(path, why), WarningOk, u"保存失败"_s);
+    return SaveOutcome::Failed;
+}
+
+void newDocument(ui::UiRuntime &rt, const Pieces &pieces)
+{
+    if (askToSave(rt) == Answer::Cancel)
+        return;
+    rt.setEditorText(codeEditor(), {});
+    insertPieces(rt, pieces);
+}
+
+void openDocument(ui::UiRuntime &rt)
+{
+    if (askToSave(rt) == Answer::Cancel)
+        return;
+    rt.setDialogMode(fileDialog(), ui::OpenFileMode);
+    rt.setDialogFilter(fileDialog(), FileFilter);
+    if (!rt.showFileDialog(fileDialog()))
+        return;
+    const ui::Text path = rt.getDialogFileName(fileDialog());
+    const ui::ReadResult file = ui::readFileBytes(path, MaxOpenBytes);
+    if (!file.ok) {
+        rt.showMessage(u"无法打开文件：\n%1\n\n原因：%2"_s.arg(path, file.why), WarningOk, u"打开失败"_s);
+        return;
+    }
+    // Taken exactly as stored, so that saving it again writes the same bytes.
+    rt.setEditorText(codeEditor(), ui::bytesToText(file.bytes));
+}
+
+void exitCheck(ui::UiRuntime &rt)
+{
+    if (askToSave(rt) == Answer::Proceed)
+        return;
+    while (saveToChosenFile(rt) == SaveOutcome::Failed) {
+    }
+}
+
+} // namespace document

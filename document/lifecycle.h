@@ -1,0 +1,32 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The "文件" commands: new documents from templates, open, save, the unsaved-changes question and
+// the check that runs when the MainWindow goes away.
+#pragma once
+
+#include "editor.h"
+
+namespace document {
+
+/// The shared file dialog's filter: pairs of description and pattern.
+extern const ui::Text FileFilter;
+/// The largest file the open command takes: the editor stays responsive up to this size.
+inline constexpr qint64 MaxOpenBytes = qint64(256) << 20;
+
+enum class Answer { Proceed, Cancel };
+enum class SaveOutcome { Saved, Cancelled, Failed };
+
+/// Asks "文件已经被修改，是否保存？" when the document has been modified. Yes saves, and cancels
+/// the calling command when the text was not saved; No proceeds; Cancel cancels.
+Answer askToSave(ui::UiRuntime &rt);
+/// Asks for a file name and writes the editor's text to it as GB18030 bytes. A failure is
+/// reported with the path and the reason, and leaves the file, the text and the flag as they were.
+SaveOutcome saveToChosenFile(ui::UiRuntime &rt);
+/// Replaces the text with the template's pieces, after the question.
+void newDocument(ui::UiRuntime &rt, const Pieces &pieces);
+/// Replaces the text with the bytes of a chosen file, after the question.
+void openDocument(ui::UiRuntime &rt);
+/// Runs while the MainWindow is being destroyed, so it cannot keep the window: Yes and Cancel both
+/// lead to the save dialog, offered again for as long as saving fails and the user does not cancel.
+void exitCheck(ui::UiRuntime &rt);
+
+} // namespace document
