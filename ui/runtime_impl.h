@@ -67,9 +67,10 @@ private:
 };
 
 /// The outer frame a window is given around its client area, in pixels: the definitions' sizes
-/// are outer sizes, and the frame is taken as fixed so that sizes read back as they were set.
-inline constexpr int FrameWidth = 16;
-inline constexpr int FrameHeight = 39;
+/// are outer sizes laid out for a classic frame (4-pixel borders, a 19-pixel title bar), and the
+/// frame is taken as fixed so that sizes read back as they were set.
+inline constexpr int FrameWidth = 8;
+inline constexpr int FrameHeight = 27;
 
 /// Maps a face named in the definitions (宋体, 楷体_GB2312, 新宋体 …) to an installed family.
 QString mapFontFace(const QString &face);
