@@ -2,6 +2,7 @@
 #include "commands.h"
 
 #include "form_script_commands.h"
+#include "link_media_commands.h"
 #include "snippets.h"
 
 namespace markup {
@@ -12,7 +13,7 @@ std::vector<ui::UnitBinding> mainWindowBindings()
     // Each group of commands brings the rows that bind its menu items and toolbar buttons.
     for (const auto &group : std::initializer_list<std::vector<ui::UnitBinding>>{
              snippetCommands(),
-             // link and media dialog openers
+             linkAndMediaDialogCommands(),
              formAndScriptDialogCommands(),
          })
         all.insert(all.end(), group.begin(), group.end());

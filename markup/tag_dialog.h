@@ -12,6 +12,9 @@ namespace markup {
 /// Opens the dialog modally; returns once it has closed.
 void openTagDialog(ui::UiRuntime &rt, const ui::WindowDefinition &dialog);
 
+/// A MainWindow handler that opens the dialog the given function defines.
+ui::Handler opensTagDialog(ui::WindowDefinition (*definition)());
+
 /// The text of a field (edit box or combo box) of the dialog.
 ui::Text fieldText(ui::UiRuntime &rt, const QString &dialog, const QString &unit);
 
@@ -21,6 +24,9 @@ void insertAndClose(ui::UiRuntime &rt, const QString &dialog, const document::Pi
 /// Browse: shows the dialog's file dialog; a confirmed choice replaces the path field's whole
 /// text, a cancelled one leaves the field as it was.
 void browseInto(ui::UiRuntime &rt, const ui::ControlRef &fileDialog, const ui::ControlRef &pathField);
+
+/// A handler that browses with the given file dialog into the given path field.
+ui::Handler browses(const ui::ControlRef &fileDialog, const ui::ControlRef &pathField);
 
 /// A handler that closes the given dialog (Cancel).
 ui::Handler closes(const QString &dialog);
