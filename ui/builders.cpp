@@ -4,6 +4,7 @@
 #include "runtime_impl.h"
 
 #include "code_editor.h"
+#include "colour_picker.h"
 #include "widgets.h"
 
 #include <QCheckBox>
@@ -391,9 +392,14 @@ QObject *buildControl(UiRuntime::Impl &impl, OpenWindow &w, const ControlDef &c,
         cd->initialFilter = c.initialFilter;
         return cd;
     }
+    case Kind::ColourPicker: {
+        auto *picker = new ColourPicker(parent);
+        QObject::connect(picker, &ColourPicker::colourChosen, picker, raise(Event::ColourChosen));
+        widget = picker;
+        break;
+    }
     case Kind::PopupMenuHost:
     case Kind::MenuItem:
-    case Kind::ColourPicker:
         return nullptr;
     }
     if (!widget)

@@ -17,6 +17,7 @@ CodeEditor::CodeEditor(QWidget *parent) : QsciScintilla(parent)
     setLineWidth(1);
     setPaper(Qt::white);
     SendScintilla(SCI_HIDESELECTION, 1);
+    SendScintilla(SCI_INDICSETSTYLE, StrikeIndicator, INDIC_STRIKE);
     connect(this, &QsciScintillaBase::SCN_MODIFIED, this,
             [this](int position, int type, const char *text, int length, int, int, int, int, int, int) {
                 onModified(position, type, text, length);
@@ -77,6 +78,18 @@ int CodeEditor::selectedCharacters() const
                                    self->SendScintilla(SCI_GETSELECTIONEND)));
 }
 
+void CodeEditor::setStrikeout(bool on, const QColor &colour)
+{
+    strikeout_ = on;
+    SendScintilla(SCI_INDICSETFORE, StrikeIndicator, colour);
+    SendScintilla(SCI_SETINDICATORCURRENT, StrikeIndicator);
+    const long length = SendScintilla(SCI_GETLENGTH);
+    if (on)
+        SendScintilla(SCI_INDICATORFILLRANGE, 0, length);
+    else
+        SendScintilla(SCI_INDICATORCLEARRANGE, 0, length);
+}
+
 void CodeEditor::onModified(int position, int type, const char *text, int length)
 {
     if (type & SC_MOD_BEFOREDELETE) {
@@ -84,6 +97,10 @@ void CodeEditor::onModified(int position, int type, const char *text, int length
         byteLength_ -= gb18030LengthOfEditorBytes(range, length);
     } else if (type & SC_MOD_INSERTTEXT) {
         byteLength_ += gb18030LengthOfEditorBytes(text, length);
+        if (strikeout_) {
+            SendScintilla(SCI_SETINDICATORCURRENT, StrikeIndicator);
+            SendScintilla(SCI_INDICATORFILLRANGE, position, length);
+        }
     }
     if (type & (SC_MOD_INSERTTEXT | SC_MOD_DELETETEXT)) {
         everModified_ = true;

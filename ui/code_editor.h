@@ -23,6 +23,12 @@ public:
     int caretLine() const;
     int caretColumn() const;
     int selectedCharacters() const;
+    /// Strikes the whole text through, text typed or inserted later included (the editor's styles
+    /// have no strikeout of their own), drawn in the given colour.
+    void setStrikeout(bool on, const QColor &colour);
+    bool strikeout() const { return strikeout_; }
+    /// The indicator that draws the strikeout.
+    static constexpr int StrikeIndicator = INDIC_CONTAINER;
 
 signals:
     /// After each insertion or deletion, with the document already changed.
@@ -37,6 +43,7 @@ private:
 
     qint64 byteLength_ = 0; // GB18030 length of the whole text
     bool everModified_ = false;
+    bool strikeout_ = false;
 };
 
 } // namespace ui

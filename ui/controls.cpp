@@ -3,6 +3,7 @@
 #include "runtime_impl.h"
 
 #include "code_editor.h"
+#include "font_dialog.h"
 #include "widgets.h"
 
 #include <QApplication>
@@ -111,7 +112,7 @@ CharFormat UiRuntime::getSelectionFormat(const ControlRef &editor) const
     cf.face = f.family();
     cf.size = f.pointSize();
     cf.effects = (f.bold() ? Bold : 0) | (f.italic() ? Italic : 0) | (f.underline() ? Underline : 0) |
-                 (f.strikeOut() ? Strikeout : 0);
+                 (ed->strikeout() ? Strikeout : 0);
     const QColor fg = ed->color();
     cf.colour = fg == QApplication::palette().color(QPalette::Text) ? DefaultColour : fromQColor(fg);
     return cf;
@@ -133,7 +134,14 @@ void UiRuntime::setSelectionFormat(const ControlRef &editor, const CharFormat &f
     f.setUnderline(format.effects & Underline);
     f.setStrikeOut(format.effects & Strikeout);
     ed->setFont(f);
-    ed->setColor(format.colour == DefaultColour ? QApplication::palette().color(QPalette::Text) : toQColor(format.colour));
+    // The editor's own font setter passes the face as Latin-1; send it again as UTF-8 so that
+    // faces with Chinese names arrive intact.
+    const QByteArray face = f.family().toUtf8();
+    for (int style : {int(QsciScintillaBase::STYLE_DEFAULT), 0})
+        ed->SendScintilla(QsciScintillaBase::SCI_STYLESETFONT, style, face.constData());
+    const QColor colour = format.colour == DefaultColour ? QApplication::palette().color(QPalette::Text) : toQColor(format.colour);
+    ed->setColor(colour);
+    ed->setStrikeout(format.effects & Strikeout, colour);
 }
 
 int UiRuntime::sendEditorCommand(const ControlRef &editor, EditorCommand command)
@@ -363,7 +371,7 @@ bool UiRuntime::showFileDialog(const ControlRef &dialog)
     if (!cd)
         return false;
     if (cd->mode == FontMode)
-        return false; // the font mode is not available
+        return showFontDialog(cd->font, cd->title);
     QFileDialog fd(nullptr, cd->title);
     fd.setOption(QFileDialog::DontUseNativeDialog);
     fd.setWindowModality(Qt::ApplicationModal);
