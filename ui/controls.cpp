@@ -359,8 +359,12 @@ QStringList fileDialogNameFilters(const QString &filter)
     QStringList out;
     for (int i = 0; i + 1 < parts.size(); i += 2) {
         QString patterns = parts[i + 1].trimmed();
-        patterns.replace(u';', u' ');
-        out << QStringLiteral("%1 (%2)").arg(parts[i], patterns);
+        QStringList list = patterns.split(u';', Qt::SkipEmptyParts);
+        // "*.*" means every file, also those without a dot in their name.
+        for (QString &p : list)
+            if (p.trimmed() == u"*.*")
+                p = QStringLiteral("*");
+        out << QStringLiteral("%1 (%2)").arg(parts[i], list.join(u' '));
     }
     return out;
 }

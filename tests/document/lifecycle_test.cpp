@@ -103,7 +103,7 @@ TEST_F(LifecycleTest, SaveDialogSettingsAndTheNameFromTheOpenDialog)
     click(u"文件/保存"_s);     // opens with the opened path filled in; cancelled
     click(u"文件/另存为..."_s); // still filled in: only a completed save clears the name
     ASSERT_EQ(script.fileDialogs.size(), 3u);
-    const QStringList filters = {u"web文件 (*.html)"_s, u"asp文件 (*.asp)"_s, u"css文件 (*.css)"_s, u"所有文件 (*.*)"_s};
+    const QStringList filters = {u"web文件 (*.html)"_s, u"asp文件 (*.asp)"_s, u"css文件 (*.css)"_s, u"所有文件 (*)"_s};
     for (const auto &d : script.fileDialogs) {
         EXPECT_EQ(d.filters, filters);
         EXPECT_EQ(d.selectedFilter, filters[1]);

@@ -385,9 +385,9 @@ TEST(ShowMessage, CaptionFlagsAndButtonCodes)
 TEST(CommonDialog, FilterTextBecomesNamedPatterns)
 {
     EXPECT_EQ(ui::fileDialogNameFilters(u"web文件|*.html|asp文件|*.asp|css文件|*.css|所有文件|*.*"_s),
-              (QStringList{u"web文件 (*.html)"_s, u"asp文件 (*.asp)"_s, u"css文件 (*.css)"_s, u"所有文件 (*.*)"_s}));
+              (QStringList{u"web文件 (*.html)"_s, u"asp文件 (*.asp)"_s, u"css文件 (*.css)"_s, u"所有文件 (*)"_s}));
     EXPECT_EQ(ui::fileDialogNameFilters(u"css文件|*.css|所有文件|*.*\r\n"_s),
-              (QStringList{u"css文件 (*.css)"_s, u"所有文件 (*.*)"_s}));
+              (QStringList{u"css文件 (*.css)"_s, u"所有文件 (*)"_s}));
     EXPECT_EQ(ui::fileDialogNameFilters(u"pictures|*.gif;*.jpg"_s), QStringList{u"pictures (*.gif *.jpg)"_s});
     EXPECT_EQ(ui::fileDialogNameFilters({}), QStringList());
 }
