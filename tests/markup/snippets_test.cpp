@@ -2,12 +2,15 @@
 // The fixed snippets of the menus and the toolbar, and the toolbar's pictures.
 #include "app/main_window.h"
 #include "ui/runtime.h"
+#include "support/show_catcher.h"
 #include "ui/testing.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QIcon>
 #include <QPixmap>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
 #include <QToolButton>
 #include <Qsci/qsciscintilla.h>
@@ -57,6 +60,8 @@ protected:
         }
     }
 
+    // Closing the changed document asks whether to save it: the answer is No.
+    testsupport::ShowCatcher<QMessageBox> saveQuestion{[](QMessageBox *box) { box->button(QMessageBox::No)->click(); }};
     ui::UiRuntime rt;
 };
 

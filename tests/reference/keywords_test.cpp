@@ -2,10 +2,13 @@
 // The keyword lists of the reference pane, their double-click insertion and the tools menu.
 #include "app/main_window.h"
 #include "ui/runtime.h"
+#include "support/show_catcher.h"
 #include "ui/testing.h"
 
 #include <QAction>
 #include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
 #include <Qsci/qsciscintilla.h>
 #include <gtest/gtest.h>
@@ -65,6 +68,8 @@ protected:
         return rt.getEditorText(Editor);
     }
 
+    // Closing the changed document asks whether to save it: the answer is No.
+    testsupport::ShowCatcher<QMessageBox> saveQuestion{[](QMessageBox *box) { box->button(QMessageBox::No)->click(); }};
     ui::UiRuntime rt;
 };
 
