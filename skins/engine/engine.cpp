@@ -53,9 +53,15 @@ QString css(const QColor &c) { return c.alpha() == 255 ? c.name() : c.name(QColo
 /// bar, tabs and the status bar. Fonts are never touched: the program sets them per control.
 QString styleSheetOf(const skinimage::Skin &skin)
 {
+    // Every fallback but mid is a colour each image must give; mid, when the image leaves it out
+    // too, is what the palette derives from the button colour.
+    const QPalette palette = paletteOf(skin);
     auto colour = [&](Role role, Role fallback) {
-        auto c = skin.colour(role);
-        return toQColor(c ? *c : *skin.colour(fallback));
+        if (auto c = skin.colour(role))
+            return toQColor(*c);
+        if (auto c = skin.colour(fallback))
+            return toQColor(*c);
+        return palette.color(QPalette::Mid);
     };
     const QColor window = colour(Role::Window, Role::Window);
     const QColor text = colour(Role::WindowText, Role::WindowText);
@@ -143,7 +149,7 @@ QTabWidget::pane { border: 1px solid %4; background: %6; }
                  css(accent), boldTab ? u"font-weight: bold;"_s : QString(), css(hover));
     s += uR"(
 QStatusBar { color: %1; background: %2; border-top: 1px solid %3; }
-QStatusBar QLabel { color: %1; border: 1px solid %3; border-radius: %4px; padding: 0 3px; }
+QStatusBar QLabel { color: %1; border: 1px solid %3; border-radius: %4px; padding: 0; }
 QStatusBar::item { border: none; }
 QGroupBox { border: 1px solid %3; border-radius: %4px; margin-top: 8px; }
 QGroupBox::title { subcontrol-origin: margin; left: 8px; padding: 0 3px; color: %5; }

@@ -48,16 +48,17 @@ std::optional<Skin> refuse(std::string *why, const char *reason)
 
 std::optional<Rgba> Skin::colour(Role role, Group group) const
 {
-    std::optional<Rgba> general;
+    // A repeated record replaces the earlier one, for a state's own entries as for all-states ones.
+    std::optional<Rgba> own, general;
     for (const ColourEntry &e : colours) {
         if (e.role != role)
             continue;
         if (e.group == group)
-            return e.colour;
+            own = e.colour;
         if (e.group == Group::All)
             general = e.colour;
     }
-    return general;
+    return own ? own : general;
 }
 
 std::uint32_t crc32(const unsigned char *data, std::size_t length)

@@ -4,6 +4,7 @@
 //
 //   skin_driver start     opens the MainWindow as the program does, reports, exits 0
 //   skin_driver apply N   calls ApplySkin(N), reports, exits 0
+//   skin_driver look N    opens the MainWindow, then attaches skin N and keeps running (to look at it)
 //
 // A message box (the fatal-error report) is printed as "box: <text>" and closed.
 #include "app/main_window.h"
@@ -37,8 +38,12 @@ int main(int argc, char **argv)
         std::printf("editor=%lld\n", rt.getEditorByteLength({app::MainWindowName, u"超级编辑框1"_s}));
     } else if (args.value(1) == u"apply"_s && args.size() == 3) {
         skins::applySkin(rt, args[2].toInt());
+    } else if (args.value(1) == u"look"_s && args.size() == 3) {
+        rt.openWindow(app::mainWindowDefinition(), false);
+        skins::applySkin(rt, args[2].toInt());
+        return rt.run();
     } else {
-        std::fputs("usage: skin_driver start | apply N\n", stderr);
+        std::fputs("usage: skin_driver start | apply N | look N\n", stderr);
         return 2;
     }
     std::printf("window=%s\n", QApplication::palette().color(QPalette::Window).name().toUtf8().constData());
