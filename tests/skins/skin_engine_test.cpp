@@ -133,6 +133,22 @@ TEST(SkinEngine, EverySkinLoadsAndDressesOpenAndNewWindows)
     }
 }
 
+TEST(SkinEngine, ASkinWithOnlyTheRequiredColoursIsEnough)
+{
+    const AttachFn attach = engineEntry();
+    ASSERT_NE(attach, nullptr) << ::dlerror();
+    // No frame colours and no mid colour to fall back on; a repeated record counts as the later one.
+    skinimage::Skin skin;
+    skin.name = "minimal";
+    for (Role role : skinimage::RequiredRoles)
+        skin.colours.push_back({role, skinimage::Group::All, {200, 200, 200, 255}});
+    skin.colours.push_back({Role::Window, skinimage::Group::All, {10, 20, 30, 255}});
+    const auto image = skinimage::encode(skin);
+    ASSERT_EQ(attach(image.data(), int(image.size()), "", 0, 0, 0), 1);
+    EXPECT_EQ(QApplication::palette().color(QPalette::Window), QColor(10, 20, 30));
+    EXPECT_FALSE(qApp->styleSheet().isEmpty());
+}
+
 TEST(SkinEngine, RefusesWhatItCannotReadAndKeepsTheLook)
 {
     const AttachFn attach = engineEntry();
