@@ -35,14 +35,18 @@ SaveOutcome saveToChosenFile(ui::UiRuntime &rt)
     if (!rt.showFileDialog(fileDialog()))
         return SaveOutcome::Cancelled;
     const ui::Text path = rt.getDialogFileName(fileDialog());
-    QString why;
-    const bool written = ui::writeFileBytes(path, {ui::textToBytes(rt.getEditorText(codeEditor()))}, &why);
     // Every save asks afresh: the next dialog starts without a name.
     rt.setDialogFileName(fileDialog(), {});
-    if (written)
-        return SaveOutcome::Saved;
+    return saveFile(rt, path) ? SaveOutcome::Saved : SaveOutcome::Failed;
+}
+
+bool saveFile(ui::UiRuntime &rt, const ui::Text &path)
+{
+    QString why;
+    if (ui::writeFileBytes(path, {ui::textToBytes(rt.getEditorText(codeEditor()))}, &why))
+        return true;
     rt.showMessage(u"文件没有保存：\n%1\n\n原因：%2"_s.arg(path, why), WarningOk, u"保存失败"_s);
-    return SaveOutcome::Failed;
+    return false;
 }
 
 void newDocument(ui::UiRuntime &rt, const Pieces &pieces)
@@ -61,14 +65,19 @@ void openDocument(ui::UiRuntime &rt)
     rt.setDialogFilter(fileDialog(), FileFilter);
     if (!rt.showFileDialog(fileDialog()))
         return;
-    const ui::Text path = rt.getDialogFileName(fileDialog());
+    openFile(rt, rt.getDialogFileName(fileDialog()));
+}
+
+bool openFile(ui::UiRuntime &rt, const ui::Text &path)
+{
     const ui::ReadResult file = ui::readFileBytes(path, MaxOpenBytes);
     if (!file.ok) {
         rt.showMessage(u"无法打开文件：\n%1\n\n原因：%2"_s.arg(path, file.why), WarningOk, u"打开失败"_s);
-        return;
+        return false;
     }
     // Taken exactly as stored, so that saving it again writes the same bytes.
     rt.setEditorText(codeEditor(), ui::bytesToText(file.bytes));
+    return true;
 }
 
 void exitCheck(ui::UiRuntime &rt)

@@ -9,8 +9,10 @@ namespace document {
 
 /// The shared file dialog's filter: pairs of description and pattern.
 extern const ui::Text FileFilter;
-/// The largest file the open command takes: the editor stays responsive up to this size.
-inline constexpr qint64 MaxOpenBytes = qint64(256) << 20;
+/// The largest file the open command takes. A 100 MB file takes some 17 seconds and 2.4 GB of
+/// memory to open, and every edit in the editor costs time in proportion to its position in the
+/// text; beyond this size the program would seem to hang.
+inline constexpr qint64 MaxOpenBytes = qint64(128) << 20;
 
 enum class Answer { Proceed, Cancel };
 enum class SaveOutcome { Saved, Cancelled, Failed };
@@ -21,10 +23,16 @@ Answer askToSave(ui::UiRuntime &rt);
 /// Asks for a file name and writes the editor's text to it as GB18030 bytes. A failure is
 /// reported with the path and the reason, and leaves the file, the text and the flag as they were.
 SaveOutcome saveToChosenFile(ui::UiRuntime &rt);
+/// Writes the editor's text to the path as GB18030 bytes; a failure is reported with the path and
+/// the reason, and leaves the file as it was. Returns whether the file was written.
+bool saveFile(ui::UiRuntime &rt, const ui::Text &path);
 /// Replaces the text with the template's pieces, after the question.
 void newDocument(ui::UiRuntime &rt, const Pieces &pieces);
 /// Replaces the text with the bytes of a chosen file, after the question.
 void openDocument(ui::UiRuntime &rt);
+/// Replaces the text with the bytes of the file at the path, without asking; a file that cannot
+/// be read is reported with the path and the reason, and leaves the text as it was.
+bool openFile(ui::UiRuntime &rt, const ui::Text &path);
 /// Runs while the MainWindow is being destroyed, so it cannot keep the window: Yes and Cancel both
 /// lead to the save dialog, offered again for as long as saving fails and the user does not cancel.
 void exitCheck(ui::UiRuntime &rt);

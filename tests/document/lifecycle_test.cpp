@@ -263,7 +263,7 @@ TEST_F(LifecycleTest, FilesThatCannotBeOpenedAreReportedAndTheTextKept)
         {{vanished, true}, u"文件或文件夹不存在"_s},
         {{dir.path(), true}, u"这是一个文件夹"_s},
         {{fifo}, u"这不是一个普通文件"_s},
-        {{huge}, u"本程序最多打开 256 MB 的文件"_s},
+        {{huge}, u"本程序最多打开 128 MB 的文件"_s},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.choice.path.toStdString());
