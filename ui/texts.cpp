@@ -25,8 +25,11 @@ bool isEscapeAt(const QString &text, qsizetype i)
     return isEscapeCode(text.at(i).unicode()) && !(i > 0 && text.at(i - 1).isHighSurrogate());
 }
 
-QStringEncoder gbEncoder() { return QStringEncoder("GB18030", QStringConverter::Flag::Stateless); }
-QStringDecoder gbDecoder() { return QStringDecoder("GB18030", QStringConverter::Flag::Stateless); }
+// A leading U+FEFF is text like any other: dropping it would change the bytes written back.
+constexpr auto ConverterFlags = QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom;
+
+QStringEncoder gbEncoder() { return QStringEncoder("GB18030", ConverterFlags); }
+QStringDecoder gbDecoder() { return QStringDecoder("GB18030", ConverterFlags); }
 
 /// Length of the structurally well-formed GB18030 sequence starting at p (1, 2 or 4), or 0
 /// when the byte there cannot start one.
@@ -321,7 +324,7 @@ QByteArray textToEditorBytes(const Text &text)
 
 Text editorBytesToText(const char *data, qsizetype size)
 {
-    QStringDecoder dec(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    QStringDecoder dec(QStringConverter::Utf8, ConverterFlags);
     QString text = dec(QByteArrayView(data, size));
     if (!dec.hasError())
         return text;

@@ -1,0 +1,78 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Text and bytes: whatever a file holds comes back unchanged through a text and through the
+// editor's buffer, every real text survives being written and read again, and every length the
+// status bar shows agrees with the bytes a save would write.
+#include "fuzz_check.h"
+#include "ui/texts.h"
+
+#include <cstddef>
+#include <cstdint>
+
+namespace {
+
+/// The input read as UTF-16 code units, with every unpaired surrogate left out: a text a user
+/// could have typed or pasted.
+QString validText(const std::uint8_t *data, std::size_t size)
+{
+    QString units;
+    for (std::size_t i = 0; i + 1 < size; i += 2)
+        units.append(QChar(char16_t(data[i] | (data[i + 1] << 8))));
+    QString text;
+    for (qsizetype i = 0; i < units.size(); ++i) {
+        const QChar c = units.at(i);
+        if (c.isHighSurrogate() && i + 1 < units.size() && units.at(i + 1).isLowSurrogate()) {
+            text.append(c);
+            text.append(units.at(++i));
+        } else if (!c.isSurrogate()) {
+            text.append(c);
+        }
+    }
+    return text;
+}
+
+void bytesComeBack(const QByteArray &bytes)
+{
+    const QString text = ui::bytesToText(bytes);
+    FUZZ_CHECK(ui::textToBytes(text) == bytes);
+    FUZZ_CHECK(ui::textLength(text) == bytes.size());
+
+    const QByteArray buffer = ui::gb18030ToEditorBytes(bytes);
+    FUZZ_CHECK(ui::editorBytesToGb18030(buffer.constData(), buffer.size()) == bytes);
+    FUZZ_CHECK(ui::gb18030LengthOfEditorBytes(buffer.constData(), buffer.size()) == bytes.size());
+    FUZZ_CHECK(ui::editorBytesToText(buffer.constData(), buffer.size()) == text);
+}
+
+/// The same bytes taken as the editor's buffer (UTF-8 with raw bytes in between).
+void editorBufferComesBack(const QByteArray &buffer)
+{
+    const QString text = ui::editorBytesToText(buffer.constData(), buffer.size());
+    FUZZ_CHECK(ui::textToEditorBytes(text) == buffer);
+    const QByteArray file = ui::editorBytesToGb18030(buffer.constData(), buffer.size());
+    FUZZ_CHECK(file == ui::textToBytes(text));
+    FUZZ_CHECK(ui::gb18030LengthOfEditorBytes(buffer.constData(), buffer.size()) == file.size());
+    FUZZ_CHECK(ui::textLength(text) == file.size());
+}
+
+void textComesBack(const QString &text)
+{
+    const QByteArray bytes = ui::textToBytes(text);
+    FUZZ_CHECK(ui::bytesToText(bytes) == text);
+    FUZZ_CHECK(ui::textLength(text) == bytes.size());
+
+    const QByteArray buffer = ui::textToEditorBytes(text);
+    FUZZ_CHECK(buffer == text.toUtf8());
+    FUZZ_CHECK(ui::editorBytesToText(buffer.constData(), buffer.size()) == text);
+    FUZZ_CHECK(ui::gb18030LengthOfEditorBytes(buffer.constData(), buffer.size()) == bytes.size());
+    FUZZ_CHECK(ui::editorBytesToGb18030(buffer.constData(), buffer.size()) == bytes);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
+    bytesComeBack(bytes);
+    editorBufferComesBack(bytes);
+    textComesBack(validText(data, size));
+    return 0;
+}
