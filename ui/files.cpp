@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <climits>
 #include <cstring>
+#include <csignal>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -33,6 +34,26 @@ QString reasonFor(int err)
     default: return QString::fromLocal8Bit(std::strerror(err));
     }
 }
+
+/// While a file is written, a file size limit (`ulimit -f`) must not end the program with SIGXFSZ
+/// and take the unsaved text with it: ignored, the write that passes the limit fails with EFBIG
+/// and is reported like any other failure.
+class FileSizeSignalIgnored {
+public:
+    FileSizeSignalIgnored()
+    {
+        struct sigaction ignore = {};
+        ignore.sa_handler = SIG_IGN;
+        sigemptyset(&ignore.sa_mask);
+        ::sigaction(SIGXFSZ, &ignore, &previous_);
+    }
+    ~FileSizeSignalIgnored() { ::sigaction(SIGXFSZ, &previous_, nullptr); }
+    FileSizeSignalIgnored(const FileSizeSignalIgnored &) = delete;
+    FileSizeSignalIgnored &operator=(const FileSizeSignalIgnored &) = delete;
+
+private:
+    struct sigaction previous_ = {};
+};
 
 void setWhy(QString *why, const QString &text)
 {
@@ -136,6 +157,7 @@ bool writeFileBytes(const QString &path, const QList<QByteArray> &parts, QString
         setWhy(why, QStringLiteral("没有给出文件名"));
         return false;
     }
+    const FileSizeSignalIgnored fileSizeSignalIgnored;
     int err = 0;
     const QString target = resolveLinks(path, &err);
     if (target.isEmpty()) {

@@ -1,0 +1,342 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Faults met while saving and opening, met as a user meets them: through the file menu of the
+// real MainWindow, with the message boxes and file dialogs answered. Whatever goes wrong, the
+// program keeps running, says what happened and where, leaves the old file's bytes as they were
+// with no temporary file beside it, and keeps the text in the editor.
+//
+// Faults that need another process (a file size limit, a small full file system, another user's
+// rights) run one test of this program as a child, in the set-up the fault needs.
+#include "document/document_fixture.h"
+#include "document/editing.h"
+#include "document/lifecycle.h"
+#include "document/state.h"
+
+#include <QElapsedTimer>
+#include <QProcess>
+
+#include <cerrno>
+#include <cstring>
+#include <sys/mount.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace doctest;
+
+namespace {
+
+const char *const ChildDir = "QUILLMERE_FAULT_DIR";
+
+class FaultTest : public MainWindowFixture {
+protected:
+    /// Saves the editor's text through "文件/保存" to the path, accepted as given.
+    void saveAs(const QString &path)
+    {
+        script.boxes.clear();
+        script.files = {{path, true}};
+        click(u"文件/保存"_s);
+    }
+    /// Opens the path through "文件/打开", answering the unsaved-changes question No.
+    void open(const QString &path)
+    {
+        script.boxes.clear();
+        script.answers = {QMessageBox::No};
+        script.files = {{path, true}};
+        click(u"文件/打开"_s);
+    }
+    /// The one report shown, after the question when there was one.
+    void expectReport(const QString &title, const QString &path, const QString &reason)
+    {
+        ASSERT_FALSE(script.boxes.empty());
+        const ShownBox &box = script.boxes.back();
+        EXPECT_EQ(box.title, title);
+        EXPECT_TRUE(box.text.contains(path)) << box.text.toStdString();
+        EXPECT_TRUE(box.text.contains(reason)) << box.text.toStdString();
+        EXPECT_EQ(box.icon, QMessageBox::Warning);
+    }
+    void expectStatusMatchesText()
+    {
+        EXPECT_EQ(rt.getEditorByteLength(editor()), bytes().size());
+        EXPECT_EQ(panel(7), document::sizeInKilobytes(bytes().size()));
+    }
+};
+
+/// Runs one test of this program in a child process, with the folder in the environment and
+/// `wrapper` (a program and its arguments) in front, and expects it to have run and passed.
+void expectChildPasses(const QString &test, const QString &folder, const QStringList &wrapper = {})
+{
+    QTemporaryDir home; // where Qt keeps the file dialog's settings, kept out of the folder
+    ::chmod(QFile::encodeName(home.path()).constData(), 0777);
+    QProcess child;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QString::fromLatin1(ChildDir), folder);
+    env.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
+    env.insert(u"HOME"_s, home.path());
+    child.setProcessEnvironment(env);
+    child.setProcessChannelMode(QProcess::MergedChannels);
+    QStringList args = wrapper;
+    args << QCoreApplication::applicationFilePath() << u"--gtest_filter="_s + test;
+    child.start(args.takeFirst(), args);
+    ASSERT_TRUE(child.waitForFinished(120000)) << "the child hangs";
+    const QByteArray output = child.readAll();
+    EXPECT_EQ(child.exitStatus(), QProcess::NormalExit) << "the child was ended by a signal:\n" << output.toStdString();
+    EXPECT_EQ(child.exitCode(), 0) << output.toStdString();
+    EXPECT_TRUE(output.contains("[  PASSED  ] 1 test")) << output.toStdString();
+}
+
+/// The part of a fault test that runs in the child; skipped in an ordinary run.
+class InChild : public FaultTest {
+protected:
+    void SetUp() override
+    {
+        if (qEnvironmentVariableIsEmpty(ChildDir))
+            GTEST_SKIP() << "runs only as the child of its Faults test";
+        FaultTest::SetUp();
+    }
+    QString folder() const { return qEnvironmentVariable(ChildDir); }
+};
+
+/// A temporary folder every user may enter.
+struct OpenFolder {
+    OpenFolder() { ::chmod(QFile::encodeName(dir.path()).constData(), 0755); }
+    QString path(const QString &name = {}) const { return name.isEmpty() ? dir.path() : dir.filePath(name); }
+    QTemporaryDir dir;
+};
+
+const QByteArray OldBytes = QByteArray("<p>old page</p>\r\n").repeated(200); // 3400 bytes
+
+QByteArray contentOf(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
+}
+
+void putContent(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    ASSERT_EQ(f.write(bytes), bytes.size());
+}
+
+QStringList namesIn(const QString &dir)
+{
+    return QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+} // namespace
+
+// A file size limit, as `ulimit -f` sets it: the write that passes it fails (rather than ending
+// the program with SIGXFSZ) and is reported; the limit is set in the child, which nothing else
+// has prepared for it.
+TEST_F(InChild, SaveUnderAFileSizeLimit)
+{
+    const QString path = folder() + u"/page.html"_s;
+    const QString newText = QString(6000, u'n');
+    rt.setEditorText(editor(), newText);
+    const rlimit limit{4096, RLIM_INFINITY};
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limit), 0);
+    saveAs(path);
+    expectReport(u"保存失败"_s, path, u"文件超出了允许的大小"_s);
+    EXPECT_EQ(text(), newText);
+    EXPECT_TRUE(document::isModified());
+}
+
+TEST(Faults, SaveUnderAFileSizeLimit)
+{
+    OpenFolder folder;
+    putContent(folder.path(u"page.html"_s), OldBytes);
+    expectChildPasses(u"InChild.SaveUnderAFileSizeLimit"_s, folder.path());
+    EXPECT_EQ(contentOf(folder.path(u"page.html"_s)), OldBytes);
+    EXPECT_EQ(namesIn(folder.path()), QStringList{u"page.html"_s});
+}
+
+// A file system that fills up during the write: a 64 KiB tmpfs mounted in the child's own mount
+// namespace, holding the old file and a filler that leaves too little room for the new text.
+TEST_F(InChild, SaveToAFullFileSystem)
+{
+    const QString small = folder() + u"/small"_s;
+    ASSERT_EQ(::mount("tmpfs", QFile::encodeName(small).constData(), "tmpfs", 0, "size=64k"), 0) << std::strerror(errno);
+    const QString path = small + u"/page.html"_s;
+    writeAll(path, OldBytes);
+    writeAll(small + u"/filler"_s, QByteArray(40 * 1024, 'f'));
+    const QString newText = QString(30000, u'中'); // 60000 bytes
+    rt.setEditorText(editor(), newText);
+    saveAs(path);
+    expectReport(u"保存失败"_s, path, u"磁盘已满"_s);
+    EXPECT_EQ(readAll(path), OldBytes);
+    EXPECT_EQ(entries(small), (QStringList{u"filler"_s, u"page.html"_s}));
+    EXPECT_EQ(text(), newText);
+    ::umount(QFile::encodeName(small).constData());
+}
+
+TEST(Faults, SaveToAFullFileSystem)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "mounting a small file system needs root";
+    OpenFolder folder;
+    ASSERT_TRUE(QDir().mkdir(folder.path(u"small"_s)));
+    expectChildPasses(u"InChild.SaveToAFullFileSystem"_s, folder.path(),
+                      {u"unshare"_s, u"--mount"_s, u"--propagation"_s, u"private"_s});
+    EXPECT_TRUE(namesIn(folder.path(u"small"_s)).isEmpty()) << "the mount leaked out of the child";
+}
+
+// Rights hold only for an unprivileged user: the child runs as "nobody".
+TEST_F(InChild, SaveWithoutRights)
+{
+    const QString locked = folder() + u"/locked"_s;
+    rt.setEditorText(editor(), u"new text"_s);
+    // A new file in a folder that takes none.
+    saveAs(locked + u"/new.html"_s);
+    expectReport(u"保存失败"_s, locked + u"/new.html"_s, u"没有访问权限"_s);
+    // An existing file that may not be written, in that folder.
+    saveAs(locked + u"/page.html"_s);
+    expectReport(u"保存失败"_s, locked + u"/page.html"_s, u"没有访问权限"_s);
+    // An existing file that may not be written, in a folder that takes new files.
+    saveAs(folder() + u"/open/page.html"_s);
+    expectReport(u"保存失败"_s, folder() + u"/open/page.html"_s, u"没有访问权限"_s);
+    // A file that may not be read.
+    open(folder() + u"/open/secret.html"_s);
+    expectReport(u"打开失败"_s, folder() + u"/open/secret.html"_s, u"没有访问权限"_s);
+    EXPECT_EQ(text(), u"new text"_s);
+}
+
+TEST(Faults, SaveWithoutRights)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "needs root to start the child as another user";
+    OpenFolder folder;
+    const QString locked = folder.path(u"locked"_s), open = folder.path(u"open"_s);
+    ASSERT_TRUE(QDir().mkdir(locked));
+    ASSERT_TRUE(QDir().mkdir(open));
+    ASSERT_EQ(::chmod(QFile::encodeName(locked).constData(), 0755), 0);
+    ASSERT_EQ(::chmod(QFile::encodeName(open).constData(), 0777), 0);
+    for (const QString &file : {locked + u"/page.html"_s, open + u"/page.html"_s, open + u"/secret.html"_s})
+        putContent(file, OldBytes);
+    ASSERT_EQ(::chmod(QFile::encodeName(open + u"/secret.html"_s).constData(), 0600), 0);
+
+    expectChildPasses(u"InChild.SaveWithoutRights"_s, folder.path(),
+                      {u"setpriv"_s, u"--reuid=nobody"_s, u"--regid=nogroup"_s, u"--clear-groups"_s});
+    for (const QString &file : {locked + u"/page.html"_s, open + u"/page.html"_s, open + u"/secret.html"_s})
+        EXPECT_EQ(contentOf(file), OldBytes) << file.toStdString();
+    EXPECT_EQ(namesIn(locked), QStringList{u"page.html"_s});
+    EXPECT_EQ(namesIn(open), (QStringList{u"page.html"_s, u"secret.html"_s}));
+}
+
+// Targets that are no files to save into: each is refused with its reason and nothing is written.
+TEST_F(FaultTest, SaveTargetsThatAreNoFiles)
+{
+    const QString fifo = dir.filePath(u"pipe.html"_s);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0644), 0);
+    const QString folder = dir.filePath(u"folder.html"_s);
+    ASSERT_TRUE(QDir().mkdir(folder));
+    const QString old = dir.filePath(u"old.html"_s);
+    writeAll(old, OldBytes);
+    // A device, named through a link (a name without an extension would get one added).
+    const QString zeroLink = dir.filePath(u"zero.html"_s);
+    ASSERT_TRUE(QFile::link(u"/dev/zero"_s, zeroLink));
+    struct Case {
+        QString path, reason;
+    };
+    const std::vector<Case> cases = {
+        {folder, u"这是一个文件夹"_s},
+        {fifo, u"这不是一个普通文件"_s}, // opening it for writing would wait for a reader forever
+        {zeroLink, u"这不是一个普通文件"_s},
+        {dir.filePath(QString(300, u'长') + u".html"_s), u"路径太长"_s},
+        {dir.filePath(u"no-such-folder/page.html"_s), u"文件或文件夹不存在"_s},
+        {old + u"/page.html"_s, u"路径中的某一部分不是文件夹"_s},
+    };
+    rt.setEditorText(editor(), u"<p>new</p>"_s);
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.path.toStdString());
+        saveAs(c.path);
+        expectReport(u"保存失败"_s, c.path, c.reason);
+    }
+    EXPECT_EQ(readAll(old), OldBytes);
+    EXPECT_EQ(entries(dir.path()), (QStringList{u"folder.html"_s, u"old.html"_s, u"pipe.html"_s, u"zero.html"_s}));
+    EXPECT_TRUE(entries(folder).isEmpty());
+    EXPECT_EQ(text(), u"<p>new</p>"_s);
+}
+
+// Files that cannot be opened: each is refused promptly with its reason, the text stays.
+TEST_F(FaultTest, OpenFilesThatCannotBeRead)
+{
+    const QString fifo = dir.filePath(u"pipe.html"_s);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0644), 0);
+    const QString huge = dir.filePath(u"huge.html"_s);
+    {
+        QFile f(huge);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(f.resize(qint64(1) << 30)); // 1 GiB, sparse
+    }
+    struct Case {
+        QString path, reason;
+    };
+    const std::vector<Case> cases = {
+        {fifo, u"这不是一个普通文件"_s},
+        {u"/dev/zero"_s, u"这不是一个普通文件"_s},
+        {dir.path(), u"这是一个文件夹"_s},
+        {huge, u"本程序最多打开 %1 MB 的文件"_s.arg(document::MaxOpenBytes >> 20)},
+        {dir.filePath(QString(300, u'长') + u".html"_s), u"路径太长"_s},
+    };
+    rt.setEditorText(editor(), u"keep me"_s);
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.path.toStdString());
+        QElapsedTimer took;
+        took.start();
+        open(c.path);
+        EXPECT_LT(took.elapsed(), 10000);
+        expectReport(u"打开失败"_s, c.path, c.reason);
+        EXPECT_EQ(text(), u"keep me"_s);
+    }
+    EXPECT_EQ(entries(dir.path()), (QStringList{u"huge.html"_s, u"pipe.html"_s}));
+}
+
+// The file is there when the dialog shows it and gone when the program reads it.
+TEST_F(FaultTest, OpenAFileRemovedAfterItWasChosen)
+{
+    const QString path = dir.filePath(u"fleeting.html"_s);
+    writeAll(path, OldBytes);
+    rt.setEditorText(editor(), u"keep me"_s);
+    // Installed after the fixture's script, so it acts on the dialog first.
+    testsupport::ShowCatcher<QFileDialog> remover([&](QFileDialog *) { QFile::remove(path); });
+    open(path);
+    EXPECT_EQ(remover.count(), 1);
+    expectReport(u"打开失败"_s, path, u"文件或文件夹不存在"_s);
+    EXPECT_EQ(text(), u"keep me"_s);
+}
+
+// Every byte value, in any order, comes back unchanged through the editor, and the status bar
+// counts the bytes a save writes; an empty file gives an empty text and saves as zero bytes.
+TEST_F(FaultTest, BinaryAndEmptyFilesComeBackByteForByte)
+{
+    QByteArray binary;
+    for (int round = 0; round < 4; ++round)
+        for (int b = 0; b < 256; ++b)
+            binary.append(char((b * 167 + round * 59) & 0xFF));
+    binary.append(QByteArray("\0\0\r\n\r\r\n\x81\x30\x81", 10)); // NULs, lone CRs, a cut-off sequence
+    const QString empty = dir.filePath(u"empty.html"_s);
+    writeAll(empty, {});
+    const QString bin = dir.filePath(u"binary.dat"_s);
+    writeAll(bin, binary);
+    // GB18030's byte order mark in front: text like any other, kept.
+    const QByteArray marked = QByteArray("\x84\x31\x95\x33<p>\xc4\xe3</p>");
+    const QString bom = dir.filePath(u"marked.html"_s);
+    writeAll(bom, marked);
+
+    for (const auto &[source, expected] :
+         std::vector<std::pair<QString, QByteArray>>{{bin, binary}, {empty, {}}, {bom, marked}}) {
+        SCOPED_TRACE(source.toStdString());
+        open(source);
+        ASSERT_EQ(script.boxes.size(), 1u) << "only the question: " << script.boxes.back().text.toStdString();
+        EXPECT_EQ(bytes(), expected);
+        expectStatusMatchesText();
+        const QString copy = source + u".copy"_s;
+        saveAs(copy);
+        EXPECT_TRUE(script.boxes.empty());
+        EXPECT_EQ(readAll(copy), expected);
+        EXPECT_EQ(readAll(source), expected);
+    }
+    EXPECT_EQ(entries(dir.path()),
+              (QStringList{u"binary.dat"_s, u"binary.dat.copy"_s, u"empty.html"_s, u"empty.html.copy"_s,
+                           u"marked.html"_s, u"marked.html.copy"_s}));
+}
