@@ -183,6 +183,9 @@ protected:
 
     void TearDown() override
     {
+        const QByteArray last = capture().buffer;
+        std::printf("soak: the text ends as %lld bytes, checksum %08x\n", (long long)last.size(),
+                    unsigned(qChecksum(last)));
         // The exit check's question and dialogs are answered at random like everything else.
         if (rt.isOpen(Main))
             rt.closeWindow(Main);
