@@ -43,6 +43,7 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QSet>
+#include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -105,6 +106,25 @@ const std::map<QString, std::function<QString(const Fields &)>> &elementModels()
                  return QString();
              return u"<script language=\""_s + language + u"\" type=\"text/"_s + language + u"\">\r\n"_s +
                     f.at(u"编辑框1"_s) + u"\r\n</script>"_s;
+         }},
+        // One line: an input only when one of the two choices is taken. Several lines: a textarea
+        // with a line per list entry.
+        {u"TextFieldDialog"_s,
+         [](const Fields &f) {
+             if (f.at(u"@ok"_s) == u"超级按钮1"_s) {
+                 const QString start = u"<input name=\""_s + f.at(u"编辑框1"_s) + u"\" size=\"20\" value=\""_s +
+                                       f.at(u"编辑框2"_s);
+                 if (!f.at(u"单选框1"_s).isEmpty())
+                     return start + u"\" type=\"password\">"_s;
+                 if (!f.at(u"单选框2"_s).isEmpty())
+                     return start + u"\">"_s;
+                 return QString();
+             }
+             QString area = u"<textarea rows=\""_s + f.at(u"编辑框5"_s) + u"\" name=\""_s + f.at(u"编辑框3"_s) +
+                            u"\" cols=\""_s + f.at(u"编辑框4"_s) + u"\">\r\n"_s;
+             for (int i = 0; f.count(u"列表框1/"_s + QString::number(i)); ++i)
+                 area += f.at(u"列表框1/"_s + QString::number(i)) + u"\r\n"_s;
+             return area + u"</textarea>"_s;
          }},
         {u"ButtonDialog"_s,
          [](const Fields &f) {
@@ -357,6 +377,7 @@ protected:
     /// the title bar's close button.
     void answerWindow(QMainWindow *host, const QString &name)
     {
+        ++shown_[name];
         for (int moves = pick(0, 5); moves > 0 && rt.isOpen(name); --moves) {
             useSomeControl(host);
             QCoreApplication::processEvents();
@@ -365,6 +386,8 @@ protected:
             return;
         QAbstractButton *ok = nullptr, *cancel = nullptr;
         for (auto *b : host->findChildren<QAbstractButton *>()) {
+            if (!b->isVisible()) // on a page that is not in front
+                continue;
             if (b->text() == u"确定"_s)
                 ok = b;
             if (b->text() == u"取消"_s)
@@ -372,11 +395,21 @@ protected:
         }
         const int r = pick(0, 99);
         if (ok && r < 55) {
-            Fields fields;
-            for (QWidget *w : host->findChildren<QWidget *>())
-                if (w->objectName().startsWith(u"编辑框"_s) || w->objectName().startsWith(u"组合框"_s))
-                    fields[w->objectName()] = rt.getFieldText({name, w->objectName()});
+            // The fields as the OK handler will read them; choices as "1" or empty, list lines
+            // as "列表框N/0", "列表框N/1" …, and which OK it was as "@ok".
+            Fields fields{{u"@ok"_s, ok->objectName()}};
+            for (QWidget *w : host->findChildren<QWidget *>()) {
+                const QString unit = w->objectName();
+                if (unit.startsWith(u"编辑框"_s) || unit.startsWith(u"组合框"_s))
+                    fields[unit] = rt.getFieldText({name, unit});
+                else if (unit.startsWith(u"单选框"_s) || unit.startsWith(u"选择框"_s))
+                    fields[unit] = rt.isChecked({name, unit}) ? u"1"_s : QString();
+                else if (unit.startsWith(u"列表框"_s))
+                    for (int i = 0, n = rt.getListCount({name, unit}); i < n; ++i)
+                        fields[unit + u"/"_s + QString::number(i)] = rt.getListItem({name, unit}, i);
+            }
             okDialogs_[name] = fields;
+            ++answeredOk_[name];
             ++dialogsOk_;
             ok->click();
         } else {
@@ -399,7 +432,8 @@ protected:
                 continue;
             if (qobject_cast<QLineEdit *>(w) && !qobject_cast<QComboBox *>(w->parentWidget()))
                 controls << w;
-            else if (qobject_cast<QPlainTextEdit *>(w) || qobject_cast<QComboBox *>(w) || qobject_cast<QListWidget *>(w))
+            else if (qobject_cast<QPlainTextEdit *>(w) || qobject_cast<QComboBox *>(w) || qobject_cast<QListWidget *>(w) ||
+                     qobject_cast<QTabBar *>(w))
                 controls << w;
             else if (auto *b = qobject_cast<QAbstractButton *>(w); b && b->text() != u"确定"_s && b->text() != u"取消"_s)
                 controls << w;
@@ -424,6 +458,9 @@ protected:
                 list->scrollToItem(item);
                 QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
             }
+        } else if (auto *tabs = qobject_cast<QTabBar *>(w)) {
+            if (tabs->count() > 0)
+                QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(pick(0, tabs->count() - 1)).center());
         } else if (auto *button = qobject_cast<QAbstractButton *>(w)) {
             button->click(); // browse, schemes, companions, add and remove, choices
         }
@@ -634,6 +671,7 @@ protected:
     QString savedTo_, contextItem_, clipboardBefore_;
     EditorState contextBefore_;
     bool saveFailed_ = false;
+    std::map<QString, int> shown_, answeredOk_; // windows, over the whole run
     int steps_ = 0, dialogsOk_ = 0, dialogsCancelled_ = 0, boxes_ = 0, fileDialogs_ = 0;
 };
 
@@ -686,7 +724,15 @@ TEST_F(SoakTest, RandomSessionKeepsTheTextAndTheStatusRight)
                 FAIL() << context.toStdString() << ": left open: " << w->objectName().toStdString() << " "
                        << w->windowTitle().toStdString();
     }
-    // Nothing was written outside the temporary folder: every save went there.
+    // A long run has reached every modelled dialog and checked its element at least once.
+    if (steps_ >= 3000)
+        for (const auto &[dialog, model] : elementModels())
+            EXPECT_GT(answeredOk_[dialog], 0) << dialog.toStdString() << " was never answered OK";
+    QString tally;
+    for (const auto &[window, count] : shown_)
+        tally += u" %1×%2/%3"_s.arg(window).arg(count).arg(answeredOk_[window]);
+    std::printf("soak: windows shown/answered OK:%s\n", qPrintable(tally));
+    // No temporary file was left in the folder every save went to.
     for (const QString &f : QDir(folder_.path()).entryList(QDir::Files | QDir::Hidden))
         EXPECT_FALSE(f.startsWith(u'.')) << "a temporary file was left: " << f.toStdString();
 }
