@@ -43,7 +43,7 @@ SaveOutcome saveToChosenFile(ui::UiRuntime &rt)
 bool saveFile(ui::UiRuntime &rt, const ui::Text &path)
 {
     QString why;
-    if (ui::writeFileBytes(path, {ui::textToBytes(rt.getEditorText(codeEditor()))}, &why))
+    if (ui::writeFileBytes(path, {rt.getEditorBytes(codeEditor())}, &why))
         return true;
     rt.showMessage(u"文件没有保存：\n%1\n\n原因：%2"_s.arg(path, why), WarningOk, u"保存失败"_s);
     return false;
@@ -70,13 +70,13 @@ void openDocument(ui::UiRuntime &rt)
 
 bool openFile(ui::UiRuntime &rt, const ui::Text &path)
 {
-    const ui::ReadResult file = ui::readFileBytes(path, MaxOpenBytes);
+    ui::ReadResult file = ui::readFileBytes(path, MaxOpenBytes);
     if (!file.ok) {
         rt.showMessage(u"无法打开文件：\n%1\n\n原因：%2"_s.arg(path, file.why), WarningOk, u"打开失败"_s);
         return false;
     }
     // Taken exactly as stored, so that saving it again writes the same bytes.
-    rt.setEditorText(codeEditor(), ui::bytesToText(file.bytes));
+    rt.setEditorBytes(codeEditor(), std::move(file.bytes));
     return true;
 }
 

@@ -266,7 +266,7 @@ QObject *buildControl(UiRuntime::Impl &impl, OpenWindow &w, const ControlDef &c,
     case Kind::CodeEditor: {
         auto *ed = new CodeEditor(parent);
         QObject::connect(ed, &CodeEditor::contentChanged, ed, raise(Event::ContentChanged));
-        QObject::connect(ed, &QsciScintilla::cursorPositionChanged, ed, raise(Event::SelectionChanged));
+        QObject::connect(ed, &CodeEditor::caretMoved, ed, raise(Event::SelectionChanged));
         QObject::connect(ed, &QsciScintilla::selectionChanged, ed, raise(Event::SelectionChanged));
         if (!c.caption.isEmpty())
             ed->replaceAll(c.caption);

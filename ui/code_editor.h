@@ -6,19 +6,29 @@
 
 #include <Qsci/qsciscintilla.h>
 
+#include <memory>
+#include <vector>
+
+class QAccessibleEvent;
+
 namespace ui {
 
 class CodeEditor : public QsciScintilla {
     Q_OBJECT
 public:
     explicit CodeEditor(QWidget *parent = nullptr);
+    ~CodeEditor() override;
 
     /// The raw UTF-8 buffer, with escaped bytes stored as themselves.
     QByteArrayView buffer() const;
     Text wholeText() const;
+    /// The whole text as GB18030 bytes, converted straight from the buffer.
+    QByteArray wholeTextBytes() const;
     void replaceAll(const Text &text);
+    /// Replaces the whole text with editor (UTF-8) bytes; the bytes are released on the way.
+    void replaceAllWithEditorBytes(QByteArray bytes);
     void insertAtCaret(const Text &text);
-    qint64 byteLength() const { return byteLength_; }
+    qint64 byteLength() const;
     bool everModified() const { return everModified_; }
     int caretLine() const;
     int caretColumn() const;
@@ -30,20 +40,59 @@ public:
     /// The indicator that draws the strikeout.
     static constexpr int StrikeIndicator = INDIC_CONTAINER;
 
+    /// Raises contentChanged once for everything changed since the last call. Runs after the
+    /// editor's own input handling and after each of this class's operations; whoever changes the
+    /// text directly through SendScintilla calls it when done (a queued call catches the rest).
+    void finishChange();
+
+    /// Texts longer than this (in buffer bytes) are shown unwrapped: every wrapped line has to be
+    /// measured character by character, some 3 µs a byte here, in the background after loading.
+    static constexpr long WrapLimit = 1 << 20;
+
+    /// Character offsets as assistive technology counts them (one per code point, one per
+    /// escaped byte) and buffer positions, both ways; cost grows only with the length of a line.
+    int offsetFromPosition(long position);
+    long positionFromOffset(int offset);
+    int characterCount();
+
 signals:
-    /// After each insertion or deletion, with the document already changed.
+    /// After each change of the text (one or more insertions and deletions), once it is done.
     void contentChanged();
+    /// After the caret has moved, once the view has been updated.
+    void caretMoved();
 
 protected:
+    bool event(QEvent *e) override;
+    bool viewportEvent(QEvent *e) override;
     void focusInEvent(QFocusEvent *e) override;
     void focusOutEvent(QFocusEvent *e) override;
 
 private:
     void onModified(int position, int type, const char *text, int length);
+    void onUpdateUi(int updated);
+    void fitWrapToLength(long length);
+    void keepCharacterOffsets();
 
-    qint64 byteLength_ = 0; // GB18030 length of the whole text
+    void countInsertion() const;
+
+    mutable qint64 byteLength_ = 0; // GB18030 length of the whole text
+    // The insertion announced last, counted once its text is in place.
+    mutable long insertionAt_ = -1;
+    long insertionLength_ = 0;
+    int insertionOffset_ = -1;
     bool everModified_ = false;
     bool strikeout_ = false;
+    bool changePending_ = false;
+    bool finishQueued_ = false;
+    long insertedFrom_ = -1, insertedTo_ = -1; // covers the text inserted by the pending change
+    long lastCaret_ = -1;
+    long lastAnchor_ = -1;
+    bool offsetsKept_ = false;
+    // The caret column counted last time, carried on while the text before it is unchanged.
+    mutable long columnLineStart_ = -1, columnPosition_ = -1;
+    mutable int column_ = 0;
+    // Accessibility events of the pending change, sent once it is done.
+    mutable std::vector<std::unique_ptr<QAccessibleEvent>> accessibleEvents_;
 };
 
 } // namespace ui

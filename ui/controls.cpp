@@ -42,6 +42,22 @@ void UiRuntime::setEditorText(const ControlRef &editor, const Text &text)
         ed->replaceAll(text);
 }
 
+QByteArray UiRuntime::getEditorBytes(const ControlRef &editor) const
+{
+    auto *ed = d->as<CodeEditor>(editor);
+    return ed ? ed->wholeTextBytes() : QByteArray();
+}
+
+void UiRuntime::setEditorBytes(const ControlRef &editor, QByteArray bytes)
+{
+    auto *ed = d->as<CodeEditor>(editor);
+    if (!ed)
+        return;
+    QByteArray editorBytes = gb18030ToEditorBytes(bytes);
+    bytes = {}; // a large file's bytes are not kept while the editor takes its text
+    ed->replaceAllWithEditorBytes(std::move(editorBytes));
+}
+
 void UiRuntime::insertAtCaret(const ControlRef &editor, const Text &text)
 {
     if (auto *ed = d->as<CodeEditor>(editor))
@@ -150,13 +166,14 @@ int UiRuntime::sendEditorCommand(const ControlRef &editor, EditorCommand command
     if (!ed)
         return 0;
     switch (command) {
-    case EditorCommand::Cut: ed->SendScintilla(QsciScintillaBase::SCI_CUT); return 0;
+    case EditorCommand::Cut: ed->SendScintilla(QsciScintillaBase::SCI_CUT); ed->finishChange(); return 0;
     case EditorCommand::Copy: ed->SendScintilla(QsciScintillaBase::SCI_COPY); return 0;
-    case EditorCommand::Paste: ed->SendScintilla(QsciScintillaBase::SCI_PASTE); return 0;
+    case EditorCommand::Paste: ed->SendScintilla(QsciScintillaBase::SCI_PASTE); ed->finishChange(); return 0;
     case EditorCommand::Undo:
         if (!ed->SendScintilla(QsciScintillaBase::SCI_CANUNDO))
             return 0;
         ed->SendScintilla(QsciScintillaBase::SCI_UNDO);
+        ed->finishChange();
         return 1;
     case EditorCommand::SelectAll: ed->SendScintilla(QsciScintillaBase::SCI_SETSEL, 0, -1); return 0;
     case EditorCommand::GetModify: return ed->everModified() ? 1 : 0;

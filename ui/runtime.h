@@ -90,6 +90,11 @@ public:
     // The CodeEditor.
     Text getEditorText(const ControlRef &editor) const;
     void setEditorText(const ControlRef &editor, const Text &text);
+    /// The text as GB18030 bytes, as textToBytes(getEditorText(editor)) gives them, without
+    /// making a Text of the whole document on the way.
+    QByteArray getEditorBytes(const ControlRef &editor) const;
+    /// setEditorText(editor, bytesToText(bytes)), with the bytes released as soon as they are read.
+    void setEditorBytes(const ControlRef &editor, QByteArray bytes);
     void insertAtCaret(const ControlRef &editor, const Text &text);
     int getSelectionLength(const ControlRef &editor) const;
     void selectAllText(const ControlRef &editor);

@@ -4,6 +4,7 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include <algorithm>
 #include <array>
 #include <bitset>
 #include <cmath>
@@ -331,12 +332,64 @@ Text editorBytesToText(const char *data, qsizetype size)
     return decodeUtf8Escaping(data, size);
 }
 
-QByteArray editorBytesToGb18030(const char *data, qsizetype size)
+namespace {
+
+// Whole documents are converted a piece at a time, so that no Text of the whole document is made
+// on the way (it would take twice the document's length in memory).
+constexpr qsizetype PieceBytes = qsizetype(1) << 20;
+
+/// Where the UTF-8 piece starting at `from` ends: never inside a character.
+qsizetype utf8PieceEnd(const char *data, qsizetype size, qsizetype from)
 {
-    return textToBytes(editorBytesToText(data, size));
+    const qsizetype cut = std::min(size, from + PieceBytes);
+    auto continuation = [&](qsizetype i) { return i < size && (uchar(data[i]) & 0xC0) == 0x80; };
+    // A character has at most three continuation bytes: a fourth in a row is not part of one.
+    for (qsizetype end = cut; end > cut - 4 && end > from; --end)
+        if (!continuation(end))
+            return end;
+    return cut;
 }
 
-QByteArray gb18030ToEditorBytes(const QByteArray &bytes) { return textToEditorBytes(bytesToText(bytes)); }
+/// Where the GB18030 piece starting at `from` ends: after a byte below 0x30, which no
+/// multi-byte sequence contains, so that a sequence always starts after it. Without one
+/// near the cut, the rest is one piece.
+qsizetype gb18030PieceEnd(const QByteArray &bytes, qsizetype from)
+{
+    const qsizetype size = bytes.size();
+    const qsizetype cut = from + PieceBytes;
+    if (cut >= size)
+        return size;
+    for (qsizetype end = cut; end > cut - PieceBytes / 2; --end)
+        if (uchar(bytes.at(end - 1)) < 0x30)
+            return end;
+    return size;
+}
+
+} // namespace
+
+QByteArray editorBytesToGb18030(const char *data, qsizetype size)
+{
+    QByteArray out;
+    out.reserve(size * 2); // the most GB18030 can take; pages never written cost no memory
+    for (qsizetype from = 0; from < size;) {
+        const qsizetype end = utf8PieceEnd(data, size, from);
+        out.append(textToBytes(editorBytesToText(data + from, end - from)));
+        from = end;
+    }
+    return out;
+}
+
+QByteArray gb18030ToEditorBytes(const QByteArray &bytes)
+{
+    QByteArray out;
+    out.reserve(bytes.size() + bytes.size() / 2); // the most UTF-8 can take, as above
+    for (qsizetype from = 0; from < bytes.size();) {
+        const qsizetype end = gb18030PieceEnd(bytes, from);
+        out.append(textToEditorBytes(bytesToText(from == 0 && end == bytes.size() ? bytes : bytes.mid(from, end - from))));
+        from = end;
+    }
+    return out;
+}
 
 qsizetype gb18030LengthOfEditorBytes(const char *data, qsizetype size)
 {
