@@ -373,6 +373,17 @@ protected:
         QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(a).center());
     }
 
+    /// The controls of a window, without those of the companion windows it owns.
+    template <class W>
+    static QList<W *> ownControls(QWidget *host)
+    {
+        QList<W *> own;
+        for (W *w : host->findChildren<W *>())
+            if (w->window() == host)
+                own << w;
+        return own;
+    }
+
     /// A window of the program: a few fields filled in and controls used, then OK, Cancel or
     /// the title bar's close button.
     void answerWindow(QMainWindow *host, const QString &name)
@@ -385,7 +396,7 @@ protected:
         if (!rt.isOpen(name) || !host->isVisible())
             return;
         QAbstractButton *ok = nullptr, *cancel = nullptr;
-        for (auto *b : host->findChildren<QAbstractButton *>()) {
+        for (auto *b : ownControls<QAbstractButton>(host)) {
             if (!b->isVisible()) // on a page that is not in front
                 continue;
             if (b->text() == u"确定"_s)
@@ -398,7 +409,7 @@ protected:
             // The fields as the OK handler will read them; choices as "1" or empty, list lines
             // as "列表框N/0", "列表框N/1" …, and which OK it was as "@ok".
             Fields fields{{u"@ok"_s, ok->objectName()}};
-            for (QWidget *w : host->findChildren<QWidget *>()) {
+            for (QWidget *w : ownControls<QWidget>(host)) {
                 const QString unit = w->objectName();
                 if (unit.startsWith(u"编辑框"_s) || unit.startsWith(u"组合框"_s))
                     fields[unit] = rt.getFieldText({name, unit});
@@ -427,7 +438,7 @@ protected:
     void useSomeControl(QMainWindow *host)
     {
         QList<QWidget *> controls;
-        for (QWidget *w : host->findChildren<QWidget *>()) {
+        for (QWidget *w : ownControls<QWidget>(host)) {
             if (!w->isVisible() || !w->isEnabled())
                 continue;
             if (qobject_cast<QLineEdit *>(w) && !qobject_cast<QComboBox *>(w->parentWidget()))
