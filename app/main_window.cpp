@@ -7,9 +7,9 @@
 #include "markup/commands.h"
 #include "prefs/commands.h"
 #include "reference/commands.h"
+#include "reference/keywords.h"
 #include "skins/catalogue.h"
 #include "skins/skins.h"
-#include "reference/keywords.h"
 
 using namespace Qt::Literals::StringLiterals;
 

@@ -1,0 +1,465 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Benchmarks: each target compares a figure with a baseline measured in the same run on the same
+// machine, and the program ends with one table of figures, baselines, ratios and verdicts.
+#include "documents.h"
+
+#include "app/main_window.h"
+#include "app/startup.h"
+#include "document/editing.h"
+#include "document/editor.h"
+#include "document/lifecycle.h"
+#include "markup/hyperlink_dialog.h"
+#include "markup/tag_dialog.h"
+#include "ui/runtime.h"
+#include "ui/testing.h"
+
+#include <Qsci/qsciscintilla.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QComboBox>
+#include <QStringDecoder>
+#include <QStringEncoder>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QTest>
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <map>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+bool quick = false; // smaller documents, for a fast look
+
+qint64 mb(double n) { return qint64(n * 1024 * 1024); }
+qint64 bigSize() { return quick ? mb(10) : mb(100); }
+
+/// The MainWindow, opened once and reused with different documents.
+ui::UiRuntime &runtime()
+{
+    static ui::UiRuntime *rt = [] {
+        auto *r = new ui::UiRuntime;
+        r->openWindow(app::mainWindowDefinition(), false);
+        QCoreApplication::processEvents();
+        return r;
+    }();
+    return *rt;
+}
+
+QsciScintilla *editorWidget()
+{
+    return qobject_cast<QsciScintilla *>(ui::testing::widget(runtime(), document::codeEditor()));
+}
+
+void settle()
+{
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
+}
+
+/// Loads a generated document of the given size once per size and puts the caret near its end.
+void loadDocument(qint64 bytes, int lineLength = -1)
+{
+    static std::map<std::pair<qint64, int>, QString> cache;
+    auto &text = cache[{bytes, lineLength}];
+    if (text.isEmpty())
+        text = bench::makeDocument(bytes, 7, lineLength);
+    runtime().setEditorText(document::codeEditor(), text);
+    auto *ed = editorWidget();
+    const long end = ed->SendScintilla(QsciScintillaBase::SCI_GETLENGTH);
+    ed->SendScintilla(QsciScintillaBase::SCI_GOTOPOS, std::max(0L, end - 200));
+    ed->setFocus();
+    settle();
+}
+
+// ---- 1. one keystroke ----------------------------------------------------------------------
+
+void Keystroke(benchmark::State &state)
+{
+    loadDocument(state.range(0));
+    auto *ed = editorWidget();
+    for (auto _ : state) {
+        QTest::keyClick(ed, Qt::Key_A);
+        settle();
+    }
+}
+
+// ---- 2. the status update alone ------------------------------------------------------------
+
+void StatusUpdate(benchmark::State &state)
+{
+    loadDocument(state.range(0));
+    auto &rt = runtime();
+    rt.insertAtCaret(document::codeEditor(), u"a"_s);
+    for (auto _ : state)
+        document::updateEditorStatus(rt);
+}
+
+// ---- 3. opening a large file ---------------------------------------------------------------
+
+QString fileOfSize(qint64 bytes, int lineLength = -1)
+{
+    static QTemporaryDir dir;
+    const QString path = dir.filePath(u"doc-%1-%2.html"_s.arg(bytes).arg(lineLength));
+    if (!QFileInfo::exists(path)) {
+        QFile f(path);
+        f.open(QIODevice::WriteOnly);
+        f.write(ui::textToBytes(bench::makeDocument(bytes, 11, lineLength)));
+    }
+    return path;
+}
+
+void OpenFile(benchmark::State &state)
+{
+    const QString path = fileOfSize(state.range(0), int(state.range(1)));
+    auto &rt = runtime();
+    auto *window = ui::testing::widget(rt, {app::MainWindowName, {}});
+    for (auto _ : state) {
+        document::openFile(rt, path);
+        window->repaint();
+        settle();
+        state.PauseTiming();
+        rt.setEditorText(document::codeEditor(), {});
+        settle();
+        state.ResumeTiming();
+    }
+}
+
+void ReadAndDecode(benchmark::State &state)
+{
+    const QString path = fileOfSize(state.range(0), int(state.range(1)));
+    for (auto _ : state) {
+        QFile f(path);
+        f.open(QIODevice::ReadOnly);
+        const QByteArray bytes = f.readAll();
+        QStringDecoder dec("GB18030");
+        const QString text = dec(bytes);
+        benchmark::DoNotOptimize(text.size());
+    }
+}
+
+// ---- 4. saving a large document ------------------------------------------------------------
+
+void SaveFile(benchmark::State &state)
+{
+    loadDocument(state.range(0));
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"out.html"_s);
+    for (auto _ : state)
+        document::saveFile(runtime(), path);
+}
+
+void EncodeAndWrite(benchmark::State &state)
+{
+    const QString text = bench::makeDocument(state.range(0));
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"out.html"_s);
+    for (auto _ : state) {
+        QStringEncoder enc("GB18030");
+        const QByteArray bytes = enc(text);
+        QFile f(path);
+        f.open(QIODevice::WriteOnly);
+        f.write(bytes);
+        f.flush();
+        ::fsync(f.handle());
+    }
+}
+
+// ---- 5. a multi-piece snippet in the middle ------------------------------------------------
+
+void SnippetInMiddle(benchmark::State &state)
+{
+    loadDocument(state.range(0));
+    auto &rt = runtime();
+    auto *ed = editorWidget();
+    ed->SendScintilla(QsciScintillaBase::SCI_GOTOPOS, ed->SendScintilla(QsciScintillaBase::SCI_GETLENGTH) / 2);
+    auto *action = ui::testing::menuAction(rt, {app::MainWindowName, u"插入/表格/表格"_s});
+    for (auto _ : state) {
+        action->trigger();
+        settle();
+    }
+}
+
+// ---- 6. one long line ----------------------------------------------------------------------
+
+void TypeAtLineEnd(benchmark::State &state)
+{
+    loadDocument(state.range(0), int(state.range(1)));
+    auto *ed = editorWidget();
+    ed->SendScintilla(QsciScintillaBase::SCI_DOCUMENTEND);
+    for (auto _ : state) {
+        QTest::keyClick(ed, Qt::Key_A);
+        settle();
+    }
+}
+
+// ---- 7. start-up ---------------------------------------------------------------------------
+
+// Start-up is measured as whole programs, from exec until the window has been painted: the
+// bench program started again in a probe mode (see main) that paints and leaves at once.
+
+std::string self; // this program's path
+
+/// Runs this program with the arguments and waits for it; false when it did not end with 0.
+bool runSelf(const std::vector<std::string> &args)
+{
+    std::vector<char *> argv{self.data()};
+    std::vector<std::string> copies = args;
+    for (auto &a : copies)
+        argv.push_back(a.data());
+    argv.push_back(nullptr);
+    pid_t pid = 0;
+    if (::posix_spawn(&pid, self.c_str(), nullptr, nullptr, argv.data(), environ) != 0)
+        return false;
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+void StartUp(benchmark::State &state)
+{
+    for (auto _ : state)
+        if (!runSelf({"--probe-startup"}))
+            state.SkipWithError("the start-up probe failed");
+}
+
+void MinimalStartUp(benchmark::State &state)
+{
+    for (auto _ : state)
+        if (!runSelf({"--probe-minimal-startup"}))
+            state.SkipWithError("the minimal start-up probe failed");
+}
+
+/// The program's start-up: the MainWindow opened (skin applied, template written) and painted.
+int probeStartUp(int argc, char **argv)
+{
+    auto application = app::createApplication(argc, argv);
+    ui::UiRuntime rt;
+    rt.openWindow(app::mainWindowDefinition(), false);
+    ui::testing::widget(rt, {app::MainWindowName, {}})->repaint();
+    settle();
+    std::_Exit(rt.getEditorByteLength(document::codeEditor()) > 0 ? 0 : 1);
+}
+
+/// A minimal Qt program: a main window with a QScintilla editor, shown and painted.
+int probeMinimalStartUp(int argc, char **argv)
+{
+    QApplication application(argc, argv);
+    QMainWindow w;
+    w.resize(694, 577);
+    w.setCentralWidget(new QsciScintilla(&w));
+    w.show();
+    w.repaint();
+    settle();
+    std::_Exit(0);
+}
+
+// ---- 8. a TagDialog ------------------------------------------------------------------------
+
+void TagDialogOpenClose(benchmark::State &state)
+{
+    auto &rt = runtime();
+    rt.onWindowShown = [&rt](const QString &name) {
+        ui::testing::widget(rt, {name, {}})->repaint();
+        rt.closeWindow(name);
+    };
+    for (auto _ : state)
+        markup::openTagDialog(rt, markup::hyperlinkDialog());
+    rt.onWindowShown = nullptr;
+}
+
+void BareDialog(benchmark::State &state)
+{
+    // The same widgets as the hyperlink dialog: two group boxes, three labels, two edit boxes,
+    // one combo box and seven buttons.
+    for (auto _ : state) {
+        QDialog d;
+        d.resize(364, 211);
+        auto *g1 = new QGroupBox(&d), *g2 = new QGroupBox(&d);
+        new QLabel(u"URL："_s, g1);
+        new QLabel(u"标题："_s, g2);
+        new QLabel(u"目标："_s, g2);
+        new QLineEdit(g1);
+        new QLineEdit(g2);
+        auto *c = new QComboBox(g2);
+        c->addItems({u"_top"_s, u"_self"_s, u"_blank"_s, u"_parent"_s});
+        for (int i = 0; i < 7; ++i)
+            new QPushButton(u"b"_s, i < 5 ? g1 : static_cast<QWidget *>(&d));
+        QTimer::singleShot(0, &d, [&d] {
+            d.repaint();
+            d.accept();
+        });
+        d.exec();
+    }
+}
+
+// ---- peak memory of an open ----------------------------------------------------------------
+
+/// A figure (KiB) from /proc/self/status, e.g. "VmRSS" or "VmHWM".
+long statusKiB(const char *field)
+{
+    QFile f(u"/proc/self/status"_s);
+    if (!f.open(QIODevice::ReadOnly))
+        return -1;
+    const QByteArray key = QByteArray(field) + ':';
+    for (const QByteArray &line : f.readAll().split('\n'))
+        if (line.startsWith(key))
+            return line.mid(key.size()).trimmed().split(' ').value(0).toLong();
+    return -1;
+}
+
+/// Peak resident memory added by opening the file (KiB), measured in a process of its own: the
+/// peak is reset once the MainWindow is open, then read after the open.
+int probeOpenMemory(int argc, char **argv, const QString &path)
+{
+    auto application = app::createApplication(argc, argv);
+    auto &rt = runtime();
+    settle();
+    QFile reset(u"/proc/self/clear_refs"_s);
+    if (!reset.open(QIODevice::WriteOnly) || reset.write("5") != 1)
+        std::_Exit(1);
+    reset.close();
+    const long before = statusKiB("VmRSS");
+    document::openFile(rt, path);
+    ui::testing::widget(rt, {app::MainWindowName, {}})->repaint();
+    settle();
+    std::printf("%ld\n", statusKiB("VmHWM") - before);
+    std::fflush(stdout);
+    std::_Exit(0);
+}
+
+long openPeakMemoryKiB(const QString &path)
+{
+    QProcess probe;
+    probe.start(QString::fromStdString(self), {u"--probe-open-memory"_s, path});
+    if (!probe.waitForFinished(600000) || probe.exitCode() != 0)
+        return -1;
+    return probe.readAllStandardOutput().trimmed().toLong();
+}
+
+// ---- the table -----------------------------------------------------------------------------
+
+class Collector : public benchmark::ConsoleReporter {
+public:
+    std::map<std::string, double> medians; // seconds per iteration
+    void ReportRuns(const std::vector<Run> &runs) override
+    {
+        for (const auto &r : runs)
+            if (r.run_type == Run::RT_Aggregate && r.aggregate_name == "median")
+                medians[r.run_name.function_name + (r.run_name.args.empty() ? "" : "/" + r.run_name.args)] =
+                    r.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(r.time_unit);
+        ConsoleReporter::ReportRuns(runs);
+    }
+};
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    self = QFileInfo(QString::fromLocal8Bit(argv[0])).absoluteFilePath().toStdString();
+    if (argc >= 2 && std::string(argv[1]) == "--probe-startup")
+        return probeStartUp(argc, argv);
+    if (argc >= 2 && std::string(argv[1]) == "--probe-minimal-startup")
+        return probeMinimalStartUp(argc, argv);
+    if (argc >= 3 && std::string(argv[1]) == "--probe-open-memory")
+        return probeOpenMemory(argc, argv, QString::fromLocal8Bit(argv[2]));
+    for (int i = 1; i < argc; ++i)
+        if (std::string(argv[i]) == "--quick")
+            quick = true;
+    auto application = app::createApplication(argc, argv);
+    const qint64 big = bigSize(), ten = quick ? mb(2) : mb(10), line = quick ? mb(1) : mb(5);
+    const int reps = 5;
+
+    auto reg = [&](const char *name, auto fn) {
+        return benchmark::RegisterBenchmark(name, fn)->Repetitions(reps)->ReportAggregatesOnly(true)->Unit(benchmark::kMillisecond);
+    };
+    reg("Keystroke", Keystroke)->Arg(1024)->Arg(ten)->Arg(big)->Iterations(20);
+    reg("StatusUpdate", StatusUpdate)->Arg(1024)->Arg(big)->Iterations(200);
+    reg("OpenFile", OpenFile)->Args({big, -1})->Iterations(1);
+    reg("ReadAndDecode", ReadAndDecode)->Args({big, -1})->Iterations(1);
+    reg("SaveFile", SaveFile)->Arg(big)->Iterations(1);
+    reg("EncodeAndWrite", EncodeAndWrite)->Arg(big)->Iterations(1);
+    reg("SnippetInMiddle", SnippetInMiddle)->Arg(10 * 1024)->Arg(big)->Iterations(20);
+    // Every keystroke on the long line lays the whole line out again: a few are enough.
+    reg("OpenFile", OpenFile)->Args({line, 0})->Args({line, 100})->Iterations(1)->Repetitions(3);
+    reg("TypeAtLineEnd", TypeAtLineEnd)->Args({line, 0})->Iterations(3)->Repetitions(3);
+    reg("TypeAtLineEnd", TypeAtLineEnd)->Args({4096, -1})->Iterations(20);
+    reg("StartUp", StartUp)->Iterations(3);
+    reg("MinimalStartUp", MinimalStartUp)->Iterations(3);
+    reg("TagDialogOpenClose", TagDialogOpenClose)->Iterations(20);
+    reg("BareDialog", BareDialog)->Iterations(20);
+
+    benchmark::Initialize(&argc, argv);
+    Collector collector;
+    benchmark::RunSpecifiedBenchmarks(&collector);
+
+    auto &m = collector.medians;
+    auto at = [&](const std::string &key) { return m.count(key) ? m[key] : -1.0; };
+    const std::string B = std::to_string(big), T = std::to_string(ten), L = std::to_string(line);
+    struct Row {
+        const char *what;
+        double figure, baseline, target;
+    };
+    std::vector<Row> rows = {
+        {"1 keystroke, big vs 1 KB", at("Keystroke/" + B), at("Keystroke/1024"), 1.5},
+        {"1 keystroke, 10 MB vs 1 KB", at("Keystroke/" + T), at("Keystroke/1024"), 1.5},
+        {"2 status update, big vs 1 KB", at("StatusUpdate/" + B), at("StatusUpdate/1024"), 2.0},
+        {"3 open big file vs read+decode", at("OpenFile/" + B + "/-1"), at("ReadAndDecode/" + B + "/-1"), 3.0},
+        {"4 save big vs encode+write", at("SaveFile/" + B), at("EncodeAndWrite/" + B), 1.5},
+        {"5 snippet in middle, big vs 10 KB", at("SnippetInMiddle/" + B), at("SnippetInMiddle/10240"), 2.0},
+        {"6 open long line vs broken lines", at("OpenFile/" + L + "/0"), at("OpenFile/" + L + "/100"), 3.0},
+        {"6 type at end of long line vs short", at("TypeAtLineEnd/" + L + "/0"), at("TypeAtLineEnd/4096/-1"), 3.0},
+        {"7 start-up vs minimal Qt program", at("StartUp"), at("MinimalStartUp"), 1.5},
+        {"8 TagDialog open+close vs bare", at("TagDialogOpenClose"), at("BareDialog"), 1.5},
+    };
+    std::printf("\n%-38s %12s %12s %8s %8s  %s\n", "benchmark", "figure ms", "baseline ms", "ratio", "target", "holds");
+    bool allHold = true;
+    for (const auto &r : rows) {
+        const double ratio = r.figure > 0 && r.baseline > 0 ? r.figure / r.baseline : -1;
+        const bool holds = ratio > 0 && ratio <= r.target;
+        allHold = allHold && holds;
+        std::printf("%-38s %12.3f %12.3f %8.2f %8.2f  %s\n", r.what, r.figure * 1e3, r.baseline * 1e3, ratio, r.target,
+                    holds ? "yes" : "NO");
+    }
+
+    // Peak memory of opening the big file, against its size.
+    const QString bigFile = fileOfSize(big);
+    const double fileMiB = double(QFileInfo(bigFile).size()) / (1024 * 1024);
+    const double peakMiB = double(openPeakMemoryKiB(bigFile)) / 1024;
+    const bool memHolds = peakMiB > 0 && peakMiB <= 4 * fileMiB;
+    std::printf("%-38s %10.1f MiB %9.1f MiB %8.2f %8.2f  %s\n", "3 open: peak memory vs file size", peakMiB, fileMiB,
+                peakMiB / fileMiB, 4.0, memHolds ? "yes" : "NO");
+
+    // The status bar's byte count must equal the saved file's length.
+    {
+        loadDocument(big);
+        auto &rt = runtime();
+        rt.insertAtCaret(document::codeEditor(), u"中a"_s);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"check.html"_s);
+        document::saveFile(rt, path);
+        const qint64 saved = QFileInfo(path).size();
+        const qint64 counted = rt.getEditorByteLength(document::codeEditor());
+        std::printf("%-38s %12lld %12lld %8s %8s  %s\n", "2 byte count vs saved file length", (long long)counted,
+                    (long long)saved, "", "equal", counted == saved ? "yes" : "NO");
+        allHold = allHold && counted == saved;
+    }
+    return allHold && memHolds ? 0 : 1;
+}
