@@ -25,12 +25,12 @@
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QProcess>
-#include <QPushButton>
 #include <QComboBox>
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QToolButton>
 #include <QTest>
 
 #include <benchmark/benchmark.h>
@@ -68,6 +68,13 @@ QsciScintilla *editorWidget()
     return qobject_cast<QsciScintilla *>(ui::testing::widget(runtime(), document::codeEditor()));
 }
 
+/// The start of the character at the byte position: the caret never stands inside a character.
+long characterStart(QsciScintilla *ed, long position)
+{
+    return ed->SendScintilla(QsciScintillaBase::SCI_POSITIONAFTER,
+                             ed->SendScintilla(QsciScintillaBase::SCI_POSITIONBEFORE, position));
+}
+
 void settle()
 {
     QCoreApplication::sendPostedEvents();
@@ -84,7 +91,7 @@ void loadDocument(qint64 bytes, int lineLength = -1)
     runtime().setEditorText(document::codeEditor(), text);
     auto *ed = editorWidget();
     const long end = ed->SendScintilla(QsciScintillaBase::SCI_GETLENGTH);
-    ed->SendScintilla(QsciScintillaBase::SCI_GOTOPOS, std::max(0L, end - 200));
+    ed->SendScintilla(QsciScintillaBase::SCI_GOTOPOS, characterStart(ed, std::max(0L, end - 200)));
     ed->setFocus();
     settle();
 }
@@ -189,7 +196,8 @@ void SnippetInMiddle(benchmark::State &state)
     loadDocument(state.range(0));
     auto &rt = runtime();
     auto *ed = editorWidget();
-    ed->SendScintilla(QsciScintillaBase::SCI_GOTOPOS, ed->SendScintilla(QsciScintillaBase::SCI_GETLENGTH) / 2);
+    ed->SendScintilla(QsciScintillaBase::SCI_GOTOPOS,
+                      characterStart(ed, ed->SendScintilla(QsciScintillaBase::SCI_GETLENGTH) / 2));
     auto *action = ui::testing::menuAction(rt, {app::MainWindowName, u"插入/表格/表格"_s});
     for (auto _ : state) {
         action->trigger();
@@ -287,8 +295,8 @@ void TagDialogOpenClose(benchmark::State &state)
 
 void BareDialog(benchmark::State &state)
 {
-    // The same widgets as the hyperlink dialog: two group boxes, three labels, two edit boxes,
-    // one combo box and seven buttons.
+    // The widgets the hyperlink dialog is built from, of the same classes: two group boxes,
+    // three labels, two edit boxes, one editable combo box and seven picture (tool) buttons.
     for (auto _ : state) {
         QDialog d;
         d.resize(364, 211);
@@ -299,9 +307,12 @@ void BareDialog(benchmark::State &state)
         new QLineEdit(g1);
         new QLineEdit(g2);
         auto *c = new QComboBox(g2);
+        c->setEditable(true);
         c->addItems({u"_top"_s, u"_self"_s, u"_blank"_s, u"_parent"_s});
-        for (int i = 0; i < 7; ++i)
-            new QPushButton(u"b"_s, i < 5 ? g1 : static_cast<QWidget *>(&d));
+        for (int i = 0; i < 7; ++i) {
+            auto *b = new QToolButton(i < 5 ? g1 : static_cast<QWidget *>(&d));
+            b->setText(u"b"_s);
+        }
         QTimer::singleShot(0, &d, [&d] {
             d.repaint();
             d.accept();

@@ -294,8 +294,9 @@ void CodeEditor::replaceAllWithEditorBytes(QByteArray bytes)
     // The old text is not kept for undoing, nor is the new one copied into the undo history.
     SendScintilla(SCI_SETUNDOCOLLECTION, 0);
     SendScintilla(SCI_CLEARALL);
-    // Room for the whole text at once (one more byte, or the buffer would grow on inserting).
-    SendScintilla(SCI_ALLOCATE, uintptr_t(bytes.size()) + 1);
+    // Room for the whole text at once and for some typing after it: growing the buffer later
+    // copies the whole text, which on a large text would stall the first keystroke.
+    SendScintilla(SCI_ALLOCATE, uintptr_t(bytes.size()) + uintptr_t(bytes.size()) / 8 + 4096);
     SendScintilla(SCI_APPENDTEXT, uintptr_t(bytes.size()), bytes.constData());
     bytes = {};
     SendScintilla(SCI_SETUNDOCOLLECTION, 1);

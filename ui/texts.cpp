@@ -371,9 +371,13 @@ QByteArray editorBytesToGb18030(const char *data, qsizetype size)
 {
     QByteArray out;
     out.reserve(size * 2); // the most GB18030 can take; pages never written cost no memory
+    auto enc = gbEncoder();
     for (qsizetype from = 0; from < size;) {
         const qsizetype end = utf8PieceEnd(data, size, from);
-        out.append(textToBytes(editorBytesToText(data + from, end - from)));
+        QStringDecoder dec(QStringConverter::Utf8, ConverterFlags);
+        const QString piece = dec(QByteArrayView(data + from, end - from));
+        // Valid UTF-8 holds no escaped bytes (they are invalid UTF-8 in the buffer).
+        out.append(dec.hasError() ? textToBytes(decodeUtf8Escaping(data + from, end - from)) : enc(piece));
         from = end;
     }
     return out;
@@ -385,7 +389,11 @@ QByteArray gb18030ToEditorBytes(const QByteArray &bytes)
     out.reserve(bytes.size() + bytes.size() / 2); // the most UTF-8 can take, as above
     for (qsizetype from = 0; from < bytes.size();) {
         const qsizetype end = gb18030PieceEnd(bytes, from);
-        out.append(textToEditorBytes(bytesToText(from == 0 && end == bytes.size() ? bytes : bytes.mid(from, end - from))));
+        const QByteArrayView piece(bytes.constData() + from, end - from);
+        auto dec = gbDecoder();
+        const QString text = dec(piece);
+        // A text decoded without error holds no escapes: the decoder makes no lone surrogates.
+        out.append(dec.hasError() ? textToEditorBytes(bytesToText(piece.toByteArray())) : text.toUtf8());
         from = end;
     }
     return out;
@@ -394,7 +402,7 @@ QByteArray gb18030ToEditorBytes(const QByteArray &bytes)
 qsizetype gb18030LengthOfEditorBytes(const char *data, qsizetype size)
 {
     const auto *p = reinterpret_cast<const uchar *>(data);
-    const auto &table = twoByteTable();
+    const std::bitset<0x10000> *table = nullptr; // built on the first character that needs it
     qsizetype n = 0, i = 0;
     while (i < size) {
         const uchar b = p[i];
@@ -420,7 +428,9 @@ qsizetype gb18030LengthOfEditorBytes(const char *data, qsizetype size)
             ++n; // a raw byte stands for itself
             ++i;
         } else {
-            n += cp >= 0x10000 ? 4 : (table.test(cp) ? 2 : 4);
+            if (cp < 0x10000 && !table)
+                table = &twoByteTable();
+            n += cp >= 0x10000 ? 4 : (table->test(cp) ? 2 : 4);
             i += len;
         }
     }
