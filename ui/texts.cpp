@@ -369,17 +369,28 @@ qsizetype gb18030PieceEnd(const QByteArray &bytes, qsizetype from)
 
 QByteArray editorBytesToGb18030(const char *data, qsizetype size)
 {
-    QByteArray out;
-    out.reserve(size * 2); // the most GB18030 can take; pages never written cost no memory
     auto enc = gbEncoder();
+    // Encoded straight into one buffer: at most two GB18030 bytes for each UTF-8 byte, plus the
+    // room the encoder asks for one piece. Pages never written cost no memory.
+    QByteArray out(size * 2 + enc.requiredSpace(PieceBytes), Qt::Uninitialized);
+    char *end = out.data();
+    QString piece;
     for (qsizetype from = 0; from < size;) {
-        const qsizetype end = utf8PieceEnd(data, size, from);
+        const qsizetype next = utf8PieceEnd(data, size, from);
+        const QByteArrayView bytes(data + from, next - from);
         QStringDecoder dec(QStringConverter::Utf8, ConverterFlags);
-        const QString piece = dec(QByteArrayView(data + from, end - from));
-        // Valid UTF-8 holds no escaped bytes (they are invalid UTF-8 in the buffer).
-        out.append(dec.hasError() ? textToBytes(decodeUtf8Escaping(data + from, end - from)) : enc(piece));
-        from = end;
+        piece.resize(dec.requiredSpace(bytes.size()));
+        piece.truncate(dec.appendToBuffer(piece.data(), bytes) - piece.constData());
+        if (dec.hasError()) {
+            // Escaped bytes: they are invalid UTF-8 in the buffer and go out as themselves.
+            const QByteArray escaped = textToBytes(decodeUtf8Escaping(bytes.data(), bytes.size()));
+            end = std::copy(escaped.begin(), escaped.end(), end);
+        } else {
+            end = enc.appendToBuffer(end, piece);
+        }
+        from = next;
     }
+    out.truncate(end - out.constData());
     return out;
 }
 
