@@ -106,46 +106,35 @@ QObject *UiRuntime::Impl::control(const ControlRef &ref) const
     return w->controls.value(ref.unit).data();
 }
 
-bool UiRuntime::Impl::hasBinding(const QString &windowName, const QString &unit, Event event) const
+const Binding *UiRuntime::Impl::binding(const QString &windowName, const QString &unit, Event event) const
 {
     OpenWindow *w = window(windowName);
     if (!w)
-        return false;
-    const std::vector<Binding> *list = &w->def.bindings;
-    if (!unit.isEmpty()) {
-        const ControlDef *c = w->def.find(unit);
-        if (!c)
-            return false;
-        list = &c->bindings;
-    }
-    for (const auto &b : *list)
+        return nullptr;
+    const ControlDef *c = unit.isEmpty() ? nullptr : w->def.find(unit);
+    if (!unit.isEmpty() && !c)
+        return nullptr;
+    for (const auto &b : c ? c->bindings : w->def.bindings)
         if (b.event == event && b.handler)
-            return true;
-    return false;
+            return &b;
+    return nullptr;
+}
+
+bool UiRuntime::Impl::hasBinding(const QString &windowName, const QString &unit, Event event) const
+{
+    return binding(windowName, unit, event) != nullptr;
 }
 
 bool UiRuntime::Impl::deliver(const QString &windowName, const QString &unit, Event event, EventInfo info)
 {
-    OpenWindow *w = window(windowName);
-    if (!w)
+    const Binding *b = binding(windowName, unit, event);
+    if (!b)
         return true;
-    const std::vector<Binding> *list = &w->def.bindings;
-    if (!unit.isEmpty()) {
-        const ControlDef *c = w->def.find(unit);
-        if (!c)
-            return true;
-        list = &c->bindings;
-    }
-    for (const auto &b : *list) {
-        if (b.event != event || !b.handler)
-            continue;
-        info.source = {windowName, unit};
-        info.event = event;
-        // Copy the handler: it may close and so destroy the definition that holds it.
-        const Handler h = b.handler;
-        return h(*rt, info);
-    }
-    return true;
+    info.source = {windowName, unit};
+    info.event = event;
+    // Copy the handler: it may close and so destroy the definition that holds it.
+    const Handler h = b->handler;
+    return h(*rt, info);
 }
 
 void UiRuntime::Impl::destroyWindow(const QString &name)

@@ -42,6 +42,8 @@ struct UiRuntime::Impl {
 
     /// Delivers an event to its bound handler; true when there is none or it did not object.
     bool deliver(const QString &window, const QString &unit, Event event, EventInfo info = {});
+    /// The handler bound to the event of the control (empty unit: the window), if any.
+    const Binding *binding(const QString &window, const QString &unit, Event event) const;
     bool hasBinding(const QString &window, const QString &unit, Event event) const;
     void destroyWindow(const QString &name);
     void build(OpenWindow &w);

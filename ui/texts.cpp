@@ -76,6 +76,29 @@ const std::bitset<0x10000> &twoByteTable()
 
 void appendEscape(QString &out, uchar b) { out.append(QChar(char16_t(EscapeFirst + (b - 0x80)))); }
 
+/// Length of the valid UTF-8 sequence at p (2 to 4 bytes, with its code point in *cp), or 0 when
+/// the byte there does not start one; p[0] is not ASCII.
+int utf8SequenceAt(const uchar *p, qsizetype left, char32_t *cp)
+{
+    const uchar b = p[0];
+    int n = 0;
+    char32_t c = 0, min = 0;
+    if (b >= 0xC2 && b <= 0xDF) { n = 2; c = b & 0x1F; min = 0x80; }
+    else if (b >= 0xE0 && b <= 0xEF) { n = 3; c = b & 0x0F; min = 0x800; }
+    else if (b >= 0xF0 && b <= 0xF4) { n = 4; c = b & 0x07; min = 0x10000; }
+    if (n == 0 || n > left)
+        return 0;
+    for (int k = 1; k < n; ++k) {
+        if ((p[k] & 0xC0) != 0x80)
+            return 0;
+        c = (c << 6) | (p[k] & 0x3F);
+    }
+    if (c < min || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))
+        return 0;
+    *cp = c;
+    return n;
+}
+
 /// Decodes UTF-8 with every byte that is not part of a valid sequence escaped.
 QString decodeUtf8Escaping(const char *data, qsizetype size)
 {
@@ -90,20 +113,9 @@ QString decodeUtf8Escaping(const char *data, qsizetype size)
             ++i;
             continue;
         }
-        int n = 0;
-        char32_t cp = 0, min = 0;
-        if (b >= 0xC2 && b <= 0xDF) { n = 2; cp = b & 0x1F; min = 0x80; }
-        else if (b >= 0xE0 && b <= 0xEF) { n = 3; cp = b & 0x0F; min = 0x800; }
-        else if (b >= 0xF0 && b <= 0xF4) { n = 4; cp = b & 0x07; min = 0x10000; }
-        bool ok = n > 0 && i + n <= size;
-        for (int k = 1; ok && k < n; ++k) {
-            if ((p[i + k] & 0xC0) != 0x80)
-                ok = false;
-            else
-                cp = (cp << 6) | (p[i + k] & 0x3F);
-        }
-        ok = ok && cp >= min && cp <= 0x10FFFF && !(cp >= 0xD800 && cp <= 0xDFFF);
-        if (!ok) {
+        char32_t cp = 0;
+        const int n = utf8SequenceAt(p + i, size - i, &cp);
+        if (n == 0) {
             appendEscape(out, b);
             ++i;
             continue;
@@ -422,20 +434,9 @@ qsizetype gb18030LengthOfEditorBytes(const char *data, qsizetype size)
             ++i;
             continue;
         }
-        int len = 0;
-        char32_t cp = 0, min = 0;
-        if (b >= 0xC2 && b <= 0xDF) { len = 2; cp = b & 0x1F; min = 0x80; }
-        else if (b >= 0xE0 && b <= 0xEF) { len = 3; cp = b & 0x0F; min = 0x800; }
-        else if (b >= 0xF0 && b <= 0xF4) { len = 4; cp = b & 0x07; min = 0x10000; }
-        bool ok = len > 0 && i + len <= size;
-        for (int k = 1; ok && k < len; ++k) {
-            if ((p[i + k] & 0xC0) != 0x80)
-                ok = false;
-            else
-                cp = (cp << 6) | (p[i + k] & 0x3F);
-        }
-        ok = ok && cp >= min && cp <= 0x10FFFF && !(cp >= 0xD800 && cp <= 0xDFFF);
-        if (!ok) {
+        char32_t cp = 0;
+        const int len = utf8SequenceAt(p + i, size - i, &cp);
+        if (len == 0) {
             ++n; // a raw byte stands for itself
             ++i;
         } else {
