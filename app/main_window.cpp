@@ -10,6 +10,7 @@
 #include "reference/keywords.h"
 #include "skins/catalogue.h"
 #include "skins/skins.h"
+#include "ui/runtime.h"
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -229,6 +230,12 @@ void nothing(ui::UiRuntime &) {}
 } // namespace
 
 const QString MainWindowName = u"MainWindow"_s;
+
+void openMainWindow(ui::UiRuntime &rt)
+{
+    skins::applySkin(rt, skins::StartSkin);
+    rt.openWindow(mainWindowDefinition(), false);
+}
 
 ui::WindowDefinition mainWindowDefinition()
 {

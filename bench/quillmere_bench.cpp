@@ -56,7 +56,7 @@ ui::UiRuntime &runtime()
 {
     static ui::UiRuntime *rt = [] {
         auto *r = new ui::UiRuntime;
-        r->openWindow(app::mainWindowDefinition(), false);
+        app::openMainWindow(*r);
         QCoreApplication::processEvents();
         return r;
     }();
@@ -260,7 +260,7 @@ int probeStartUp(int argc, char **argv)
 {
     auto application = app::createApplication(argc, argv);
     ui::UiRuntime rt;
-    rt.openWindow(app::mainWindowDefinition(), false);
+    app::openMainWindow(rt);
     ui::testing::widget(rt, {app::MainWindowName, {}})->repaint();
     settle();
     std::_Exit(rt.getEditorByteLength(document::codeEditor()) > 0 ? 0 : 1);
@@ -281,11 +281,19 @@ int probeMinimalStartUp(int argc, char **argv)
 
 // ---- 8. a TagDialog ------------------------------------------------------------------------
 
+/// Waits until the window has been exposed, which paints it. A repaint asked for before then
+/// paints nothing: a dialog closed at once would be measured without its painting.
+void paintedOnScreen(QWidget *window)
+{
+    if (!QTest::qWaitForWindowExposed(window))
+        std::abort();
+}
+
 void TagDialogOpenClose(benchmark::State &state)
 {
     auto &rt = runtime();
     rt.onWindowShown = [&rt](const QString &name) {
-        ui::testing::widget(rt, {name, {}})->repaint();
+        paintedOnScreen(ui::testing::widget(rt, {name, {}}));
         rt.closeWindow(name);
     };
     for (auto _ : state)
@@ -314,7 +322,7 @@ void BareDialog(benchmark::State &state)
             b->setText(u"b"_s);
         }
         QTimer::singleShot(0, &d, [&d] {
-            d.repaint();
+            paintedOnScreen(&d);
             d.accept();
         });
         d.exec();

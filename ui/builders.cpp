@@ -14,6 +14,9 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QFile>
+#include <QIconEngine>
+#include <QImageReader>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
@@ -23,6 +26,7 @@
 #include <QResizeEvent>
 #include <QStatusBar>
 #include <QToolButton>
+#include <QXmlStreamReader>
 
 namespace ui {
 
@@ -242,13 +246,79 @@ void relayInput(UiRuntime::Impl &impl, const QString &window, const ControlDef &
         widget->installEventFilter(relay);
 }
 
+/// The natural size of a picture, read without drawing it: for a drawing, from the size its
+/// root element states; for an image, from its header.
+QSize pictureSize(const QString &path)
+{
+    if (path.endsWith(u".svg", Qt::CaseInsensitive)) {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly))
+            return {};
+        QXmlStreamReader xml(&file);
+        while (!xml.atEnd() && xml.readNext() != QXmlStreamReader::StartElement) {
+        }
+        auto pixels = [&](const QString &name) {
+            QStringView v = xml.attributes().value(name);
+            if (v.endsWith(u"px"))
+                v.chop(2);
+            return v.toInt();
+        };
+        const QSize stated(pixels(QStringLiteral("width")), pixels(QStringLiteral("height")));
+        if (xml.name() == u"svg" && !stated.isEmpty())
+            return stated;
+        // Sizes in other units, or none: the drawing's own reading of them.
+    }
+    QImageReader reader(path);
+    return reader.canRead() ? reader.size() : QSize();
+}
+
+/// A picture read and drawn from its file when it is first shown: the pictures on pages the user
+/// never opens are never read, and each is drawn at the size and density it is shown at.
+class PictureIconEngine : public QIconEngine {
+public:
+    explicit PictureIconEngine(QString path) : path_(std::move(path)) {}
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        icon().paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+    QSize actualSize(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return icon().actualSize(size, mode, state);
+    }
+    // Both are asked for in device pixels: the drawing is made at exactly that size.
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return icon().pixmap(size, 1.0, mode, state);
+    }
+    QPixmap scaledPixmap(const QSize &size, QIcon::Mode mode, QIcon::State state, qreal) override
+    {
+        return pixmap(size, mode, state);
+    }
+    QIconEngine *clone() const override { return new PictureIconEngine(path_); }
+    QString key() const override { return QStringLiteral("quillmere-picture"); }
+    bool isNull() override { return false; }
+
+private:
+    QIcon &icon()
+    {
+        if (!loaded_) {
+            icon_ = QIcon(path_);
+            loaded_ = true;
+        }
+        return icon_;
+    }
+    QString path_;
+    QIcon icon_;
+    bool loaded_ = false;
+};
+
 QIcon pictureIcon(const QString &path, QSize *size)
 {
-    const QPixmap pix(path);
-    if (pix.isNull())
+    const QSize natural = pictureSize(path);
+    if (natural.isEmpty())
         return {};
-    *size = pix.deviceIndependentSize().toSize();
-    return QIcon(path);
+    *size = natural;
+    return QIcon(new PictureIconEngine(path));
 }
 
 } // namespace
@@ -300,6 +370,8 @@ QObject *buildControl(UiRuntime::Impl &impl, OpenWindow &w, const ControlDef &c,
     }
     case Kind::ListBox: {
         auto *lb = new QListWidget(parent);
+        // Items are one line of text in one font: the list measures one of them, not all.
+        lb->setUniformItemSizes(true);
         lb->addItems(c.items);
         lb->setCurrentRow(c.current, QItemSelectionModel::ClearAndSelect);
         if (c.current < 0)

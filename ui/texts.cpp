@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <array>
-#include <bitset>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -49,11 +48,13 @@ int sequenceLength(const uchar *p, qsizetype left)
     return 0;
 }
 
-/// Which BMP code points GB18030 writes with two bytes (the rest of the BMP above ASCII takes four).
-const std::bitset<0x10000> &twoByteTable()
+/// The GB18030 bytes of every BMP code point above ASCII, as the codec writes them: a two-byte
+/// code in the low 16 bits, a four-byte one in all 32 (first byte highest). Surrogates have
+/// none. Read from the codec itself, once, on the first character that needs it.
+const std::array<quint32, 0x10000> &encodingTable()
 {
-    static const std::unique_ptr<std::bitset<0x10000>> table = [] {
-        auto bits = std::make_unique<std::bitset<0x10000>>();
+    static const std::unique_ptr<std::array<quint32, 0x10000>> table = [] {
+        auto codes = std::make_unique<std::array<quint32, 0x10000>>();
         QString all;
         all.reserve(0x10000);
         for (char32_t c = 0x80; c < 0x10000; ++c)
@@ -64,14 +65,43 @@ const std::bitset<0x10000> &twoByteTable()
         const auto *p = reinterpret_cast<const uchar *>(out.constData());
         qsizetype i = 0;
         for (QChar qc : std::as_const(all)) {
-            const int n = (i + 1 < out.size() && p[i + 1] >= 0x30 && p[i + 1] <= 0x39) ? 4 : 2;
-            if (n == 2)
-                bits->set(qc.unicode());
-            i += n;
+            // The second byte of a four-byte code is a digit; of a two-byte code, never.
+            if (i + 3 < out.size() && p[i + 1] >= 0x30 && p[i + 1] <= 0x39) {
+                (*codes)[qc.unicode()] = quint32(p[i]) << 24 | quint32(p[i + 1]) << 16 | quint32(p[i + 2]) << 8 | p[i + 3];
+                i += 4;
+            } else {
+                (*codes)[qc.unicode()] = quint32(p[i]) << 8 | p[i + 1];
+                i += 2;
+            }
         }
-        return bits;
+        return codes;
     }();
     return *table;
+}
+
+/// Writes the GB18030 bytes of a code point above ASCII; returns the end of what was written.
+char *putGb18030(char *out, char32_t cp, const std::array<quint32, 0x10000> &table)
+{
+    quint32 code;
+    if (cp >= 0x10000) {
+        // Beyond the BMP the four-byte codes run in order from 0x90308130.
+        quint32 n = cp - 0x10000;
+        const quint32 b4 = 0x30 + n % 10;
+        n /= 10;
+        const quint32 b3 = 0x81 + n % 126;
+        n /= 126;
+        const quint32 b2 = 0x30 + n % 10;
+        code = (0x90 + n / 10) << 24 | b2 << 16 | b3 << 8 | b4;
+    } else {
+        code = table[cp];
+    }
+    if (code > 0xFFFF) {
+        *out++ = char(code >> 24);
+        *out++ = char(code >> 16);
+    }
+    *out++ = char(code >> 8);
+    *out++ = char(code);
+    return out;
 }
 
 void appendEscape(QString &out, uchar b) { out.append(QChar(char16_t(EscapeFirst + (b - 0x80)))); }
@@ -209,7 +239,7 @@ int gb18030Length(char32_t cp)
         return 1;
     if (cp >= 0x10000)
         return 4;
-    return twoByteTable().test(cp) ? 2 : 4;
+    return encodingTable()[cp] > 0xFFFF ? 4 : 2;
 }
 
 qsizetype textLength(const Text &text)
@@ -350,18 +380,6 @@ namespace {
 // on the way (it would take twice the document's length in memory).
 constexpr qsizetype PieceBytes = qsizetype(1) << 20;
 
-/// Where the UTF-8 piece starting at `from` ends: never inside a character.
-qsizetype utf8PieceEnd(const char *data, qsizetype size, qsizetype from)
-{
-    const qsizetype cut = std::min(size, from + PieceBytes);
-    auto continuation = [&](qsizetype i) { return i < size && (uchar(data[i]) & 0xC0) == 0x80; };
-    // A character has at most three continuation bytes: a fourth in a row is not part of one.
-    for (qsizetype end = cut; end > cut - 4 && end > from; --end)
-        if (!continuation(end))
-            return end;
-    return cut;
-}
-
 /// Where the GB18030 piece starting at `from` ends: after a byte below 0x30, which no
 /// multi-byte sequence contains, so that a sequence always starts after it. Without one
 /// near the cut, the rest is one piece.
@@ -381,26 +399,30 @@ qsizetype gb18030PieceEnd(const QByteArray &bytes, qsizetype from)
 
 QByteArray editorBytesToGb18030(const char *data, qsizetype size)
 {
-    auto enc = gbEncoder();
-    // Encoded straight into one buffer: at most two GB18030 bytes for each UTF-8 byte, plus the
-    // room the encoder asks for one piece. Pages never written cost no memory.
-    QByteArray out(size * 2 + enc.requiredSpace(PieceBytes), Qt::Uninitialized);
+    // At most two GB18030 bytes for each UTF-8 byte (a two-byte character may take four); pages
+    // of the buffer never written cost no memory.
+    QByteArray out(size * 2, Qt::Uninitialized);
     char *end = out.data();
-    QString piece;
-    for (qsizetype from = 0; from < size;) {
-        const qsizetype next = utf8PieceEnd(data, size, from);
-        const QByteArrayView bytes(data + from, next - from);
-        QStringDecoder dec(QStringConverter::Utf8, ConverterFlags);
-        piece.resize(dec.requiredSpace(bytes.size()));
-        piece.truncate(dec.appendToBuffer(piece.data(), bytes) - piece.constData());
-        if (dec.hasError()) {
-            // Escaped bytes: they are invalid UTF-8 in the buffer and go out as themselves.
-            const QByteArray escaped = textToBytes(decodeUtf8Escaping(bytes.data(), bytes.size()));
-            end = std::copy(escaped.begin(), escaped.end(), end);
-        } else {
-            end = enc.appendToBuffer(end, piece);
+    const auto *p = reinterpret_cast<const uchar *>(data);
+    const std::array<quint32, 0x10000> *table = nullptr; // read on the first character that needs it
+    qsizetype i = 0;
+    while (i < size) {
+        // Runs of ASCII are the same bytes in both.
+        const qsizetype asciiEnd = i + qsizetype(std::find_if(p + i, p + size, [](uchar b) { return b >= 0x80; }) - (p + i));
+        end = std::copy(data + i, data + asciiEnd, end);
+        i = asciiEnd;
+        if (i == size)
+            break;
+        char32_t cp = 0;
+        const int len = utf8SequenceAt(p + i, size - i, &cp);
+        if (len == 0) {
+            *end++ = data[i++]; // an escaped byte goes out as itself
+            continue;
         }
-        from = next;
+        if (!table)
+            table = &encodingTable();
+        end = putGb18030(end, cp, *table);
+        i += len;
     }
     out.truncate(end - out.constData());
     return out;
@@ -425,7 +447,7 @@ QByteArray gb18030ToEditorBytes(const QByteArray &bytes)
 qsizetype gb18030LengthOfEditorBytes(const char *data, qsizetype size)
 {
     const auto *p = reinterpret_cast<const uchar *>(data);
-    const std::bitset<0x10000> *table = nullptr; // built on the first character that needs it
+    const std::array<quint32, 0x10000> *table = nullptr; // read on the first character that needs it
     qsizetype n = 0, i = 0;
     while (i < size) {
         const uchar b = p[i];
@@ -441,8 +463,8 @@ qsizetype gb18030LengthOfEditorBytes(const char *data, qsizetype size)
             ++i;
         } else {
             if (cp < 0x10000 && !table)
-                table = &twoByteTable();
-            n += cp >= 0x10000 ? 4 : (table->test(cp) ? 2 : 4);
+                table = &encodingTable();
+            n += cp >= 0x10000 || (*table)[cp] > 0xFFFF ? 4 : 2;
             i += len;
         }
     }

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QColor>
 #include <QPalette>
+#include <QPointer>
 #include <QStyle>
 #include <QStyleFactory>
 
@@ -45,6 +46,16 @@ QPalette paletteOf(const skinimage::Skin &skin)
             if (auto c = skin.colour(role, group))
                 palette.setColor(qtGroup, qtRole, toQColor(*c));
     return palette;
+}
+
+/// The style sheet's style this engine put in place last; it draws through Fusion.
+QPointer<QStyle> dressedStyle;
+
+/// Whether the application already draws through Fusion: its own style, or our style sheet's.
+bool runsOnFusion()
+{
+    const QStyle *style = QApplication::style();
+    return style && (style == dressedStyle || style->name().compare(u"fusion"_s, Qt::CaseInsensitive) == 0);
 }
 
 QString css(const QColor &c) { return c.alpha() == 255 ? c.name() : c.name(QColor::HexArgb); }
@@ -179,9 +190,16 @@ extern "C" Q_DECL_EXPORT int SkinH_AttachRes(const unsigned char *image, int len
         return Unreadable;
 
     // Fusion draws every control from the palette, so one palette reaches every window alike.
-    if (QStyle *fusion = QStyleFactory::create(u"Fusion"_s))
-        QApplication::setStyle(fusion);
-    QApplication::setPalette(paletteOf(*skin));
-    application->setStyleSheet(styleSheetOf(*skin));
+    // A new style makes every window measure and polish itself again: not done when the program
+    // already runs on Fusion (its usual style here), under the style sheet or without one.
+    if (!runsOnFusion())
+        if (QStyle *fusion = QStyleFactory::create(u"Fusion"_s))
+            QApplication::setStyle(fusion);
+    // Every change makes every window restyle itself: the same skin again changes nothing.
+    if (const QPalette palette = paletteOf(*skin); palette != QApplication::palette())
+        QApplication::setPalette(palette);
+    if (const QString sheet = styleSheetOf(*skin); sheet != application->styleSheet())
+        application->setStyleSheet(sheet);
+    dressedStyle = QApplication::style();
     return Attached;
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/texts.h"
 
+#include <QStringEncoder>
+
 #include <gtest/gtest.h>
 
 #include <limits>
@@ -59,6 +61,31 @@ TEST(TextBytes, EveryTypedCharacterSurvives)
     const Text text = QString::fromUtf8("€ 😀 𠀀 ǅ \u00e9 \u0080 \ufffd");
     EXPECT_EQ(bytesToText(textToBytes(text)), text);
     EXPECT_EQ(textLength(text), textToBytes(text).size());
+}
+
+TEST(TextBytes, EditorBufferIsWrittenAsTheCodecWritesEveryCharacter)
+{
+    // Every BMP character and a spread of the planes beyond, each between ASCII and next to an
+    // invalid byte, so that every path through the buffer's conversion is taken.
+    QString text;
+    for (char32_t c = 0x80; c < 0x10000; ++c)
+        if (c < 0xD800 || c > 0xDFFF)
+            text.append(QChar(char16_t(c)));
+    for (char32_t c = 0x10000; c <= 0x10FFFF; c += 997)
+        text.append(QString::fromUcs4(&c, 1));
+    text.append(QString::fromUcs4(U"\U0010FFFF a\U00010000", 4));
+    QStringEncoder codec("GB18030", QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
+    const QByteArray expected = codec(text);
+    ASSERT_FALSE(codec.hasError());
+    const QByteArray buffer = text.toUtf8();
+    EXPECT_EQ(editorBytesToGb18030(buffer.constData(), buffer.size()), expected);
+    EXPECT_EQ(gb18030LengthOfEditorBytes(buffer.constData(), buffer.size()), expected.size());
+    EXPECT_EQ(textLength(text), expected.size());
+
+    const QByteArray mixed = QByteArray("<p>") + buffer.left(300) + "\xff\xc3" + buffer.mid(300, 40) + "\xed\xa0\x80x";
+    const QByteArray mixedExpected = QByteArray("<p>") + codec(QString::fromUtf8(buffer.left(300))) + "\xff\xc3" +
+                                     codec(QString::fromUtf8(buffer.mid(300, 40))) + "\xed\xa0\x80x";
+    EXPECT_EQ(editorBytesToGb18030(mixed.constData(), mixed.size()), mixedExpected);
 }
 
 TEST(TextBytes, NulAndInvalidBytesAreKept)
