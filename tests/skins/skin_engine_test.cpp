@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QPushButton>
+#include <QStyle>
 #include <QWidget>
 #include <gtest/gtest.h>
 
@@ -131,6 +132,44 @@ TEST(SkinEngine, EverySkinLoadsAndDressesOpenAndNewWindows)
         EXPECT_EQ(fresh.palette().color(QPalette::ButtonText), colourOf(skin, Role::ButtonText));
         EXPECT_TRUE(qApp->styleSheet().contains(colourOf(skin, Role::Window).name()));
     }
+}
+
+/// Counts the style changes a widget is told of: each makes it measure and polish itself again.
+class StyleChangeCounter : public QObject {
+public:
+    int changes = 0;
+    bool eventFilter(QObject *, QEvent *e) override
+    {
+        changes += e->type() == QEvent::StyleChange || e->type() == QEvent::PaletteChange;
+        return false;
+    }
+};
+
+TEST(SkinEngine, TheSkinAlreadyOnChangesNothingAndEverySkinDrawsThroughFusion)
+{
+    const AttachFn attach = engineEntry();
+    ASSERT_NE(attach, nullptr) << ::dlerror();
+    const int otherSkin = skins::StartSkin == 1 ? 2 : 1;
+    const auto start = bytesOf(skins::skinImage(skins::StartSkin));
+    const auto other = bytesOf(skins::skinImage(otherSkin));
+    // Another style before any skin: the engine puts Fusion under its sheet.
+    qApp->setStyleSheet({});
+    QApplication::setStyle(u"Windows"_s);
+    ASSERT_EQ(attach(start.data(), int(start.size()), "", 0, 0, 0), 1);
+    QPushButton shown;
+    shown.show();
+    StyleChangeCounter counter;
+    shown.installEventFilter(&counter);
+
+    ASSERT_EQ(attach(start.data(), int(start.size()), "", 0, 0, 0), 1);
+    EXPECT_EQ(counter.changes, 0);
+
+    ASSERT_EQ(attach(other.data(), int(other.size()), "", 0, 0, 0), 1);
+    EXPECT_GT(counter.changes, 0);
+    EXPECT_EQ(QApplication::palette().color(QPalette::Window), colourOf(decoded(otherSkin), Role::Window));
+    // Without the sheet, the style it drew through is left.
+    qApp->setStyleSheet({});
+    EXPECT_EQ(QApplication::style()->name(), u"fusion"_s);
 }
 
 TEST(SkinEngine, ASkinWithOnlyTheRequiredColoursIsEnough)
