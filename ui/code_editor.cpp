@@ -288,9 +288,12 @@ QByteArray CodeEditor::wholeTextBytes() const
 
 void CodeEditor::replaceAll(const Text &text) { replaceAllWithEditorBytes(textToEditorBytes(text)); }
 
-void CodeEditor::replaceAllWithEditorBytes(QByteArray bytes)
+void CodeEditor::replaceAllWithEditorBytes(QByteArray bytes, qint64 gb18030Length)
 {
     fitWrapToLength(long(bytes.size()));
+    // Neither the old text nor the new one is counted on the way: the new length is known, or
+    // counted once when the text is in place.
+    replacingAll_ = true;
     // The old text is not kept for undoing, nor is the new one copied into the undo history.
     SendScintilla(SCI_SETUNDOCOLLECTION, 0);
     SendScintilla(SCI_CLEARALL);
@@ -299,6 +302,10 @@ void CodeEditor::replaceAllWithEditorBytes(QByteArray bytes)
     SendScintilla(SCI_ALLOCATE, uintptr_t(bytes.size()) + uintptr_t(bytes.size()) / 8 + 4096);
     SendScintilla(SCI_APPENDTEXT, uintptr_t(bytes.size()), bytes.constData());
     bytes = {};
+    countInsertion();
+    replacingAll_ = false;
+    const QByteArrayView text = buffer();
+    byteLength_ = gb18030Length >= 0 ? gb18030Length : gb18030LengthOfEditorBytes(text.data(), text.size());
     SendScintilla(SCI_SETUNDOCOLLECTION, 1);
     SendScintilla(SCI_EMPTYUNDOBUFFER);
     SendScintilla(SCI_GOTOPOS, 0);
@@ -419,7 +426,8 @@ void CodeEditor::onModified(int position, int type, const char *, int length)
         }
     } else {
         const auto *bytes = reinterpret_cast<const char *>(SendScintilla(SCI_GETRANGEPOINTER, position, length));
-        byteLength_ -= gb18030LengthOfEditorBytes(bytes, length);
+        if (!replacingAll_)
+            byteLength_ -= gb18030LengthOfEditorBytes(bytes, length);
         if (QAccessible::isActive())
             accessibleEvents_.push_back(std::make_unique<QAccessibleTextRemoveEvent>(
                 this, offsetFromPosition(position), editorBytesToText(bytes, length)));
@@ -450,7 +458,8 @@ void CodeEditor::countInsertion() const
         return;
     auto *self = const_cast<CodeEditor *>(this);
     const auto *bytes = reinterpret_cast<const char *>(self->SendScintilla(SCI_GETRANGEPOINTER, insertionAt_, insertionLength_));
-    byteLength_ += gb18030LengthOfEditorBytes(bytes, insertionLength_);
+    if (!replacingAll_)
+        byteLength_ += gb18030LengthOfEditorBytes(bytes, insertionLength_);
     if (insertionOffset_ >= 0)
         accessibleEvents_.push_back(std::make_unique<QAccessibleTextInsertEvent>(
             self, insertionOffset_, editorBytesToText(bytes, insertionLength_)));

@@ -25,8 +25,9 @@ public:
     /// The whole text as GB18030 bytes, converted straight from the buffer.
     QByteArray wholeTextBytes() const;
     void replaceAll(const Text &text);
-    /// Replaces the whole text with editor (UTF-8) bytes; the bytes are released on the way.
-    void replaceAllWithEditorBytes(QByteArray bytes);
+    /// Replaces the whole text with editor (UTF-8) bytes; the bytes are released on the way. The
+    /// text's GB18030 length, when the caller knows it, saves counting it.
+    void replaceAllWithEditorBytes(QByteArray bytes, qint64 gb18030Length = -1);
     void insertAtCaret(const Text &text);
     qint64 byteLength() const;
     bool everModified() const { return everModified_; }
@@ -81,6 +82,7 @@ private:
     long insertionLength_ = 0;
     int insertionOffset_ = -1;
     bool everModified_ = false;
+    bool replacingAll_ = false; // the byte count is set afterwards, not followed
     bool strikeout_ = false;
     bool changePending_ = false;
     bool finishQueued_ = false;

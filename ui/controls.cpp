@@ -54,8 +54,10 @@ void UiRuntime::setEditorBytes(const ControlRef &editor, QByteArray bytes)
     if (!ed)
         return;
     QByteArray editorBytes = gb18030ToEditorBytes(bytes);
+    // The buffer is written back as these very bytes, so their length is the text's.
+    const qint64 length = bytes.size();
     bytes = {}; // a large file's bytes are not kept while the editor takes its text
-    ed->replaceAllWithEditorBytes(std::move(editorBytes));
+    ed->replaceAllWithEditorBytes(std::move(editorBytes), length);
 }
 
 void UiRuntime::insertAtCaret(const ControlRef &editor, const Text &text)

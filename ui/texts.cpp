@@ -104,6 +104,77 @@ char *putGb18030(char *out, char32_t cp, const std::array<quint32, 0x10000> &tab
     return out;
 }
 
+/// The inverse of the encoding table: the character of every two-byte code, and of every
+/// four-byte code below the planes beyond the BMP (by its running number), 0 where there is none.
+/// A sequence is read as a character only when that character is written back as the same bytes.
+struct DecodingTable {
+    static constexpr int TwoByteCodes = 126 * 191; // leads 0x81..0xFE, trails 0x40..0xFE
+    static constexpr int BmpFourByteCodes = 4 * 12600; // leads 0x81..0x84
+    std::array<char16_t, TwoByteCodes> two{};
+    std::array<char16_t, BmpFourByteCodes> four{};
+};
+
+/// Running number of a four-byte code: 0 for 0x81308130.
+quint32 fourByteIndex(const uchar *p)
+{
+    return ((quint32(p[0] - 0x81) * 10 + (p[1] - 0x30)) * 126 + (p[2] - 0x81)) * 10 + (p[3] - 0x30);
+}
+
+const DecodingTable &decodingTable()
+{
+    static const std::unique_ptr<DecodingTable> table = [] {
+        auto t = std::make_unique<DecodingTable>();
+        const auto &codes = encodingTable();
+        for (char32_t c = 0x80; c < 0x10000; ++c) {
+            if (c >= 0xD800 && c <= 0xDFFF)
+                continue;
+            const quint32 code = codes[c];
+            if (code <= 0xFFFF) {
+                t->two[((code >> 8) - 0x81) * 191 + ((code & 0xFF) - 0x40)] = char16_t(c);
+            } else {
+                const uchar b[4] = {uchar(code >> 24), uchar(code >> 16), uchar(code >> 8), uchar(code)};
+                if (const quint32 n = fourByteIndex(b); n < DecodingTable::BmpFourByteCodes)
+                    t->four[n] = char16_t(c);
+            }
+        }
+        return t;
+    }();
+    return *table;
+}
+
+/// The character of the well-formed sequence of n (2 or 4) bytes at p, or 0 when it has none.
+char32_t decodeGb18030(const uchar *p, int n, const DecodingTable &table)
+{
+    if (n == 2)
+        return table.two[(p[0] - 0x81) * 191 + (p[1] - 0x40)];
+    if (p[0] <= 0x84) {
+        const quint32 i = fourByteIndex(p);
+        return i < DecodingTable::BmpFourByteCodes ? table.four[i] : 0;
+    }
+    if (p[0] < 0x90)
+        return 0;
+    // Beyond the BMP the four-byte codes run in order from 0x90308130.
+    const quint32 i = fourByteIndex(p) - (0x90 - 0x81) * 12600;
+    return i <= 0x10FFFF - 0x10000 ? char32_t(0x10000 + i) : 0;
+}
+
+/// Writes the UTF-8 bytes of a code point above ASCII; returns the end of what was written.
+char *putUtf8(char *out, char32_t cp)
+{
+    if (cp < 0x800) {
+        *out++ = char(0xC0 | (cp >> 6));
+    } else if (cp < 0x10000) {
+        *out++ = char(0xE0 | (cp >> 12));
+        *out++ = char(0x80 | ((cp >> 6) & 0x3F));
+    } else {
+        *out++ = char(0xF0 | (cp >> 18));
+        *out++ = char(0x80 | ((cp >> 12) & 0x3F));
+        *out++ = char(0x80 | ((cp >> 6) & 0x3F));
+    }
+    *out++ = char(0x80 | (cp & 0x3F));
+    return out;
+}
+
 void appendEscape(QString &out, uchar b) { out.append(QChar(char16_t(EscapeFirst + (b - 0x80)))); }
 
 /// Length of the valid UTF-8 sequence at p (2 to 4 bytes, with its code point in *cp), or 0 when
@@ -374,29 +445,6 @@ Text editorBytesToText(const char *data, qsizetype size)
     return decodeUtf8Escaping(data, size);
 }
 
-namespace {
-
-// Whole documents are converted a piece at a time, so that no Text of the whole document is made
-// on the way (it would take twice the document's length in memory).
-constexpr qsizetype PieceBytes = qsizetype(1) << 20;
-
-/// Where the GB18030 piece starting at `from` ends: after a byte below 0x30, which no
-/// multi-byte sequence contains, so that a sequence always starts after it. Without one
-/// near the cut, the rest is one piece.
-qsizetype gb18030PieceEnd(const QByteArray &bytes, qsizetype from)
-{
-    const qsizetype size = bytes.size();
-    const qsizetype cut = from + PieceBytes;
-    if (cut >= size)
-        return size;
-    for (qsizetype end = cut; end > cut - PieceBytes / 2; --end)
-        if (uchar(bytes.at(end - 1)) < 0x30)
-            return end;
-    return size;
-}
-
-} // namespace
-
 QByteArray editorBytesToGb18030(const char *data, qsizetype size)
 {
     // At most two GB18030 bytes for each UTF-8 byte (a two-byte character may take four); pages
@@ -430,17 +478,31 @@ QByteArray editorBytesToGb18030(const char *data, qsizetype size)
 
 QByteArray gb18030ToEditorBytes(const QByteArray &bytes)
 {
-    QByteArray out;
-    out.reserve(bytes.size() + bytes.size() / 2); // the most UTF-8 can take, as above
-    for (qsizetype from = 0; from < bytes.size();) {
-        const qsizetype end = gb18030PieceEnd(bytes, from);
-        const QByteArrayView piece(bytes.constData() + from, end - from);
-        auto dec = gbDecoder();
-        const QString text = dec(piece);
-        // A text decoded without error holds no escapes: the decoder makes no lone surrogates.
-        out.append(dec.hasError() ? textToEditorBytes(bytesToText(piece.toByteArray())) : text.toUtf8());
-        from = end;
+    // At most three UTF-8 bytes for each two GB18030 bytes; escaped bytes are stored as themselves.
+    const qsizetype size = bytes.size();
+    QByteArray out(size + size / 2 + 1, Qt::Uninitialized);
+    char *end = out.data();
+    const auto *p = reinterpret_cast<const uchar *>(bytes.constData());
+    const DecodingTable *table = nullptr; // read on the first character that needs it
+    qsizetype i = 0;
+    while (i < size) {
+        // Runs of ASCII are the same bytes in both.
+        const qsizetype asciiEnd = i + qsizetype(std::find_if(p + i, p + size, [](uchar b) { return b >= 0x80; }) - (p + i));
+        end = std::copy(bytes.constData() + i, bytes.constData() + asciiEnd, end);
+        i = asciiEnd;
+        if (i == size)
+            break;
+        const int n = sequenceLength(p + i, size - i);
+        if (n > 1 && !table)
+            table = &decodingTable();
+        if (const char32_t cp = n > 1 ? decodeGb18030(p + i, n, *table) : 0) {
+            end = putUtf8(end, cp);
+            i += n;
+        } else {
+            *end++ = char(p[i++]); // a byte that starts no character stands for itself
+        }
     }
+    out.truncate(end - out.constData());
     return out;
 }
 

@@ -80,7 +80,7 @@ protected:
 
 QString otherInstalledFace(const QString &than)
 {
-    for (const QString f : {u"DejaVu Serif"_s, u"Noto Serif CJK SC"_s, u"Nimbus Roman"_s})
+    for (const QString &f : {u"DejaVu Serif"_s, u"Noto Serif CJK SC"_s, u"Nimbus Roman"_s})
         if (f != than && QFontDatabase::families().contains(f))
             return f;
     return {};

@@ -90,18 +90,26 @@ TEST_F(CodeEditorTest, ByteLengthStaysExactThroughEditsOfEveryKindOfCharacter)
     send(QsciScintillaBase::SCI_UNDO);
     send(QsciScintillaBase::SCI_REDO);
     EXPECT_EQ(ed.byteLength(), fileLength());
+
+    // A whole new text counts only itself, whether its length is given or counted.
+    ed.replaceAll(u"ab网"_s);
+    EXPECT_EQ(ed.byteLength(), 4);
+    ed.replaceAllWithEditorBytes(ui::gb18030ToEditorBytes(file), file.size());
+    EXPECT_EQ(ed.byteLength(), file.size());
+    ed.insertAtCaret(u"中"_s);
+    EXPECT_EQ(ed.byteLength(), file.size() + 2);
 }
 
-TEST(WholeDocumentConversions, PiecesGiveTheSameBytesAsTheWholeText)
+TEST(WholeDocumentConversions, LargeDocumentsGiveTheSameBytesAsTheirText)
 {
-    // Over two pieces, with the cut falling on each byte of the repeated stretch in turn.
+    // Over a megabyte, with each byte of the repeated stretch in turn at the megabyte mark.
     for (int shift = 0; shift < 24; ++shift) {
         const QByteArray file = QByteArray(shift, 'a') + mixedGb18030((1 << 20) + 64);
         const QByteArray editorBytes = ui::gb18030ToEditorBytes(file);
         ASSERT_EQ(editorBytes, ui::textToEditorBytes(ui::bytesToText(file))) << shift;
         ASSERT_EQ(ui::editorBytesToGb18030(editorBytes.constData(), editorBytes.size()), file) << shift;
     }
-    // A long stretch without any byte below 0x30 is converted whole.
+    // A long stretch of Chinese only.
     const QString chinese(3 << 20, QChar(u'网'));
     EXPECT_EQ(ui::gb18030ToEditorBytes(ui::textToBytes(chinese)), chinese.toUtf8());
 }

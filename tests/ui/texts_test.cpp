@@ -88,6 +88,31 @@ TEST(TextBytes, EditorBufferIsWrittenAsTheCodecWritesEveryCharacter)
     EXPECT_EQ(editorBytesToGb18030(mixed.constData(), mixed.size()), mixedExpected);
 }
 
+TEST(TextBytes, EveryCodeIsReadIntoTheEditorBufferAsTheCodecReadsIt)
+{
+    // Every two-byte code, every four-byte code below the planes beyond the BMP and a spread of
+    // those beyond, each after an ASCII letter, read straight into the buffer and through a text.
+    QByteArray bytes;
+    for (int lead = 0x81; lead <= 0xFE; ++lead)
+        for (int trail = 0x40; trail <= 0xFE; ++trail)
+            bytes.append('x').append(char(lead)).append(char(trail));
+    auto addFour = [&](int a, int b, int c, int d) { bytes.append('x').append(char(a)).append(char(b)).append(char(c)).append(char(d)); };
+    for (int a = 0x81; a <= 0x84; ++a)
+        for (int b = 0x30; b <= 0x39; ++b)
+            for (int c = 0x81; c <= 0xFE; ++c)
+                for (int d = 0x30; d <= 0x39; ++d)
+                    addFour(a, b, c, d);
+    for (int a = 0x85; a <= 0xFE; a += 3)
+        for (int c = 0x81; c <= 0xFE; c += 7)
+            addFour(a, 0x30 + a % 10, c, 0x30 + c % 10);
+    addFour(0xE3, 0x32, 0x9A, 0x35); // U+10FFFF, the last
+    addFour(0xE3, 0x32, 0x9A, 0x36); // one past it
+    const QByteArray buffer = gb18030ToEditorBytes(bytes);
+    EXPECT_EQ(buffer, textToEditorBytes(bytesToText(bytes)));
+    EXPECT_EQ(editorBytesToGb18030(buffer.constData(), buffer.size()), bytes);
+    EXPECT_EQ(gb18030LengthOfEditorBytes(buffer.constData(), buffer.size()), bytes.size());
+}
+
 TEST(TextBytes, NulAndInvalidBytesAreKept)
 {
     const QByteArray bytes("a\0b\x80\xff\x81\x20", 7);
