@@ -10,6 +10,6 @@ int main(int argc, char *argv[])
 {
     auto application = app::createApplication(argc, argv);
     ui::UiRuntime rt;
-    app::openMainWindow(rt);
+    rt.openWindow(app::mainWindowDefinition(), false);
     return rt.run();
 }

@@ -10,7 +10,6 @@
 #include "reference/keywords.h"
 #include "skins/catalogue.h"
 #include "skins/skins.h"
-#include "ui/runtime.h"
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -230,12 +229,6 @@ void nothing(ui::UiRuntime &) {}
 } // namespace
 
 const QString MainWindowName = u"MainWindow"_s;
-
-void openMainWindow(ui::UiRuntime &rt)
-{
-    skins::applySkin(rt, skins::StartSkin);
-    rt.openWindow(mainWindowDefinition(), false);
-}
 
 ui::WindowDefinition mainWindowDefinition()
 {

@@ -56,7 +56,7 @@ ui::UiRuntime &runtime()
 {
     static ui::UiRuntime *rt = [] {
         auto *r = new ui::UiRuntime;
-        app::openMainWindow(*r);
+        r->openWindow(app::mainWindowDefinition(), false);
         QCoreApplication::processEvents();
         return r;
     }();
@@ -260,7 +260,7 @@ int probeStartUp(int argc, char **argv)
 {
     auto application = app::createApplication(argc, argv);
     ui::UiRuntime rt;
-    app::openMainWindow(rt);
+    rt.openWindow(app::mainWindowDefinition(), false);
     ui::testing::widget(rt, {app::MainWindowName, {}})->repaint();
     settle();
     std::_Exit(rt.getEditorByteLength(document::codeEditor()) > 0 ? 0 : 1);

@@ -31,6 +31,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QMimeData>
 #include <QDateTime>
 #include <QDialog>
 #include <QDir>
@@ -611,8 +612,10 @@ protected:
             return {Change::Any, {}, {}, why};
         if (command == u"剪切"_s || command == u"删除"_s)
             return {Change::Removal, {}, {}, why};
+        // A clipboard without text pastes nothing, and the selection stays.
         if (command == u"粘贴"_s)
-            return {Change::Exact, ui::textToEditorBytes(clipboardBefore_), {}, why};
+            return clipboardHadText_ ? Expectation{Change::Exact, ui::textToEditorBytes(clipboardBefore_), {}, why}
+                                     : Expectation{Change::None, {}, {}, why};
         return {Change::None, {}, {}, why, command == u"保存"_s || command == u"另存为..."_s}; // copy, select all, save
     }
 
@@ -680,6 +683,7 @@ protected:
     std::map<QString, Fields> okDialogs_; // the windows answered OK in this step, with their fields
     QString firstWindow_;                 // the first window this step opened
     QString savedTo_, contextItem_, clipboardBefore_;
+    bool clipboardHadText_ = false;
     EditorState contextBefore_;
     bool saveFailed_ = false;
     std::map<QString, int> shown_, answeredOk_; // windows, over the whole run
@@ -701,6 +705,8 @@ TEST_F(SoakTest, RandomSessionKeepsTheTextAndTheStatusRight)
     for (steps_ = 0; steps_ < maxSteps && (counted || clock.elapsed() < seconds * 1000); ++steps_) {
         const EditorState before = capture();
         clipboardBefore_ = QApplication::clipboard()->text();
+        const QMimeData *clipboard = QApplication::clipboard()->mimeData();
+        clipboardHadText_ = clipboard && clipboard->hasText();
         Expectation x = step();
         // Windows that do not hold the command up (the modeless ones) are answered meanwhile.
         const auto othersClosed = [] {
