@@ -178,26 +178,38 @@ char *putUtf8(char *out, char32_t cp)
 void appendEscape(QString &out, uchar b) { out.append(QChar(char16_t(EscapeFirst + (b - 0x80)))); }
 
 /// Length of the valid UTF-8 sequence at p (2 to 4 bytes, with its code point in *cp), or 0 when
-/// the byte there does not start one; p[0] is not ASCII.
+/// the byte there does not start one; p[0] is not ASCII. Overlong forms, surrogates and code
+/// points beyond U+10FFFF are not valid. Each length is spelt out: whole documents pass through
+/// here, three bytes at a time for Chinese.
 int utf8SequenceAt(const uchar *p, qsizetype left, char32_t *cp)
 {
+    auto follows = [p](int k) { return (p[k] & 0xC0) == 0x80; };
     const uchar b = p[0];
-    int n = 0;
-    char32_t c = 0, min = 0;
-    if (b >= 0xC2 && b <= 0xDF) { n = 2; c = b & 0x1F; min = 0x80; }
-    else if (b >= 0xE0 && b <= 0xEF) { n = 3; c = b & 0x0F; min = 0x800; }
-    else if (b >= 0xF0 && b <= 0xF4) { n = 4; c = b & 0x07; min = 0x10000; }
-    if (n == 0 || n > left)
-        return 0;
-    for (int k = 1; k < n; ++k) {
-        if ((p[k] & 0xC0) != 0x80)
+    if (b >= 0xE0 && b <= 0xEF) {
+        if (left < 3 || !follows(1) || !follows(2))
             return 0;
-        c = (c << 6) | (p[k] & 0x3F);
+        const char32_t c = char32_t(b & 0x0F) << 12 | char32_t(p[1] & 0x3F) << 6 | (p[2] & 0x3F);
+        if (c < 0x800 || (c >= 0xD800 && c <= 0xDFFF))
+            return 0;
+        *cp = c;
+        return 3;
     }
-    if (c < min || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))
-        return 0;
-    *cp = c;
-    return n;
+    if (b >= 0xC2 && b <= 0xDF) {
+        if (left < 2 || !follows(1))
+            return 0;
+        *cp = char32_t(b & 0x1F) << 6 | (p[1] & 0x3F);
+        return 2;
+    }
+    if (b >= 0xF0 && b <= 0xF4) {
+        if (left < 4 || !follows(1) || !follows(2) || !follows(3))
+            return 0;
+        const char32_t c = char32_t(b & 0x07) << 18 | char32_t(p[1] & 0x3F) << 12 | char32_t(p[2] & 0x3F) << 6 | (p[3] & 0x3F);
+        if (c < 0x10000 || c > 0x10FFFF)
+            return 0;
+        *cp = c;
+        return 4;
+    }
+    return 0;
 }
 
 /// Decodes UTF-8 with every byte that is not part of a valid sequence escaped.
@@ -455,12 +467,10 @@ QByteArray editorBytesToGb18030(const char *data, qsizetype size)
     const std::array<quint32, 0x10000> *table = nullptr; // read on the first character that needs it
     qsizetype i = 0;
     while (i < size) {
-        // Runs of ASCII are the same bytes in both.
-        const qsizetype asciiEnd = i + qsizetype(std::find_if(p + i, p + size, [](uchar b) { return b >= 0x80; }) - (p + i));
-        end = std::copy(data + i, data + asciiEnd, end);
-        i = asciiEnd;
-        if (i == size)
-            break;
+        if (p[i] < 0x80) {
+            *end++ = data[i++]; // ASCII is the same byte in both
+            continue;
+        }
         char32_t cp = 0;
         const int len = utf8SequenceAt(p + i, size - i, &cp);
         if (len == 0) {
@@ -486,12 +496,10 @@ QByteArray gb18030ToEditorBytes(const QByteArray &bytes)
     const DecodingTable *table = nullptr; // read on the first character that needs it
     qsizetype i = 0;
     while (i < size) {
-        // Runs of ASCII are the same bytes in both.
-        const qsizetype asciiEnd = i + qsizetype(std::find_if(p + i, p + size, [](uchar b) { return b >= 0x80; }) - (p + i));
-        end = std::copy(bytes.constData() + i, bytes.constData() + asciiEnd, end);
-        i = asciiEnd;
-        if (i == size)
-            break;
+        if (p[i] < 0x80) {
+            *end++ = char(p[i++]); // ASCII is the same byte in both
+            continue;
+        }
         const int n = sequenceLength(p + i, size - i);
         if (n > 1 && !table)
             table = &decodingTable();
