@@ -318,8 +318,8 @@ int gb18030Length(char32_t cp)
 {
     if (cp < 0x80)
         return 1;
-    if (cp >= EscapeFirst && cp <= EscapeLast)
-        return 1;
+    if (cp >= 0xD800 && cp <= 0xDFFF)
+        return 1; // an escaped byte (or a stray surrogate, written as one substitute byte)
     if (cp >= 0x10000)
         return 4;
     return encodingTable()[cp] > 0xFFFF ? 4 : 2;
