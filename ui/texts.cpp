@@ -517,7 +517,6 @@ QByteArray gb18030ToEditorBytes(const QByteArray &bytes)
 qsizetype gb18030LengthOfEditorBytes(const char *data, qsizetype size)
 {
     const auto *p = reinterpret_cast<const uchar *>(data);
-    const std::array<quint32, 0x10000> *table = nullptr; // read on the first character that needs it
     qsizetype n = 0, i = 0;
     while (i < size) {
         const uchar b = p[i];
@@ -532,9 +531,7 @@ qsizetype gb18030LengthOfEditorBytes(const char *data, qsizetype size)
             ++n; // a raw byte stands for itself
             ++i;
         } else {
-            if (cp < 0x10000 && !table)
-                table = &encodingTable();
-            n += cp >= 0x10000 || (*table)[cp] > 0xFFFF ? 4 : 2;
+            n += gb18030Length(cp);
             i += len;
         }
     }

@@ -23,7 +23,7 @@ QByteArray textToBytes(const Text &text);
 Text bytesToText(const QByteArray &bytes);
 /// Length of the text in GB18030 bytes.
 qsizetype textLength(const Text &text);
-/// GB18030 length of one code point (escapes count as one byte).
+/// GB18030 length of one code point (escapes, and any other surrogate, count as one byte).
 int gb18030Length(char32_t codePoint);
 
 inline qsizetype byteLength(const QByteArray &bytes) { return bytes.size(); }
