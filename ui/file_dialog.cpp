@@ -11,10 +11,10 @@ namespace ui {
 namespace {
 
 /// QFileDialog's ExistingFile mode enables its accept button only for a name its file-system
-/// model can find, and that model cannot find a file the chosen filter hides once it has read
-/// the file's folder. Opening a second time shows the folder of the first file, already read,
-/// so the name of any file beside it that the filter hides left the button disabled (and
-/// choosing another filter afterwards did not re-check it). The open dialog therefore runs in
+/// model finds, and once the model has read a folder it no longer finds the files there that the
+/// chosen filter hides. A later opening shows the folder of the file chosen before, read as the
+/// dialog opens, so the name of any file beside it that the filter hides left the button
+/// disabled, and choosing another filter did not re-check it. The open dialog therefore runs in
 /// AnyFile mode, whose button follows the typed text, and checks here that the file exists.
 class FileDialog : public QFileDialog {
 public:
@@ -23,12 +23,13 @@ public:
     void accept() override
     {
         if (acceptMode() == AcceptOpen) {
-            const QStringList files = selectedFiles();
-            if (files.size() == 1 && !QFileInfo::exists(files.constFirst())) {
+            for (const QString &file : selectedFiles()) {
+                if (QFileInfo::exists(file))
+                    continue;
                 // Qt's own words for this, in the installed translation.
                 QMessageBox::warning(this, windowTitle(),
                                      tr("%1\nFile not found.\nPlease verify the correct file name was given.")
-                                         .arg(QFileInfo(files.constFirst()).fileName()));
+                                         .arg(QFileInfo(file).fileName()));
                 return;
             }
         }

@@ -32,8 +32,10 @@ namespace {
 const QString Main = u"MainWindow"_s;
 const QString Image = u"ImageDialog"_s;
 
-/// How a file is picked in the dialog.
-enum class Pick { FullPath, RelativeName, ClickRowAndAccept, DoubleClickRow };
+/// How a file is picked in the dialog. FullPathAndEnter ends with the Enter key instead of the
+/// accept button; SetWithoutFocus replaces the name field's text while the list has the focus,
+/// as assistive technology may set it.
+enum class Pick { FullPath, RelativeName, ClickRowAndAccept, DoubleClickRow, FullPathAndEnter, SetWithoutFocus };
 
 std::string nameOf(Pick how)
 {
@@ -42,9 +44,12 @@ std::string nameOf(Pick how)
     case Pick::RelativeName: return "RelativeName";
     case Pick::ClickRowAndAccept: return "ClickRowAndAccept";
     case Pick::DoubleClickRow: return "DoubleClickRow";
+    case Pick::FullPathAndEnter: return "FullPathAndEnter";
+    case Pick::SetWithoutFocus: return "SetWithoutFocus";
     }
     return {};
 }
+void PrintTo(Pick how, std::ostream *os) { *os << nameOf(how); }
 
 struct Step {
     Pick how;
@@ -210,6 +215,17 @@ private:
             seen.back().acceptEnabled = accept->isEnabled();
             QTest::mouseClick(accept, Qt::LeftButton);
             break;
+        case Pick::FullPathAndEnter:
+            typeOver(name, step.path);
+            seen.back().acceptEnabled = accept->isEnabled();
+            QTest::keyClick(name, Qt::Key_Return);
+            break;
+        case Pick::SetWithoutFocus:
+            view->setFocus();
+            name->setText(step.path);
+            seen.back().acceptEnabled = accept->isEnabled();
+            QTest::mouseClick(accept, Qt::LeftButton);
+            break;
         case Pick::RelativeName:
             goTo(fd, target.path());
             typeOver(name, target.fileName());
@@ -248,9 +264,18 @@ TEST_F(FileDialogPicking, OpenThenOpenTakesTypedNamesTheFilterHides)
     openBy(Pick::FullPath, path(u"c.html"_s));
     openBy(Pick::RelativeName, path(u"pic.png"_s));
     openBy(Pick::FullPath, path(u"b.asp"_s));
-    expectAllPicksTaken(4);
+    openBy(Pick::FullPathAndEnter, path(u"a.html"_s));
+    expectAllPicksTaken(5);
     EXPECT_EQ(seen[1].prefilled, u"a.html"_s);
     EXPECT_EQ(seen[2].prefilled, u"c.html"_s);
+}
+
+TEST_F(FileDialogPicking, ANameSetWhileTheListHasTheFocusWinsOverTheSelectedRow)
+{
+    // The second dialog opens with b.asp filled in and its row selected.
+    openBy(Pick::FullPath, path(u"b.asp"_s));
+    openBy(Pick::SetWithoutFocus, path(u"c.html"_s));
+    expectAllPicksTaken(2);
 }
 
 TEST_F(FileDialogPicking, OpenSaveOpen)
