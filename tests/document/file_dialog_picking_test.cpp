@@ -334,6 +334,32 @@ TEST_F(FileDialogPicking, ImageBrowseAfterAnOpen)
     expectAllPicksTaken(3);
 }
 
+TEST_F(FileDialogPicking, BrowsingTwiceInADialogOfItsOwn)
+{
+    // The flash dialog's file dialog lists "*swf" names; the second browse opens in the folder
+    // of the first choice, with its name filled in.
+    write(path(u"movie.swf"_s), "swf");
+    const QString flash = u"FlashDialog"_s;
+    steps.push_back({Pick::FullPath, path(u"movie.swf"_s)});
+    steps.push_back({Pick::RelativeName, path(u"pic.png"_s)});
+    steps.push_back({Pick::DoubleClickRow, path(u"movie.swf"_s)});
+    QStringList browsed;
+    rt.onWindowShown = [&](const QString &window) {
+        if (window != flash)
+            return;
+        for (int i = 0; i < 3; ++i) {
+            QTest::mouseClick(ui::testing::widget(rt, {flash, u"超级按钮1"_s}), Qt::LeftButton);
+            browsed << rt.getFieldText({flash, u"编辑框1"_s});
+        }
+        rt.closeWindow(flash);
+    };
+    rt.setCurrentPage({Main, u"新选择夹1"_s}, 0);
+    QTest::mouseClick(ui::testing::widget(rt, {Main, u"超级按钮24"_s}), Qt::LeftButton);
+    EXPECT_EQ(browsed, (QStringList{path(u"movie.swf"_s), path(u"pic.png"_s), path(u"movie.swf"_s)}));
+    expectAllPicksTaken(3);
+    EXPECT_EQ(seen[1].prefilled, u"movie.swf"_s);
+}
+
 class EachWayOfPicking : public FileDialogPicking, public ::testing::WithParamInterface<Pick> {};
 
 TEST_P(EachWayOfPicking, OnTheFirstAndEveryLaterOpeningAndSaving)
