@@ -177,6 +177,12 @@ int UiRuntime::sendEditorCommand(const ControlRef &editor, EditorCommand command
         ed->SendScintilla(QsciScintillaBase::SCI_UNDO);
         ed->finishChange();
         return 1;
+    case EditorCommand::Redo:
+        if (!ed->SendScintilla(QsciScintillaBase::SCI_CANREDO))
+            return 0;
+        ed->SendScintilla(QsciScintillaBase::SCI_REDO);
+        ed->finishChange();
+        return 1;
     case EditorCommand::SelectAll: ed->SendScintilla(QsciScintillaBase::SCI_SETSEL, 0, -1); return 0;
     case EditorCommand::GetModify: return ed->everModified() ? 1 : 0;
     }
