@@ -25,6 +25,8 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://github.com/quillmere/quillmere")
 # picture plugin that draws the toolbar and the icon.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-noto-cjk, qt6-translations-l10n, libqt6svg6")
+set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${CMAKE_CURRENT_LIST_DIR}/postrm)
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/quillmere)
 # Packing installs what is built; it does not build the whole tree (tests included) first.
 set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)

@@ -41,6 +41,10 @@ dpkg-deb -x "$deb" "$work/root"
 zcat "$work/root/usr/share/man/man1/quillmere.1.gz" | grep -q '^\.SH OPTIONS' || problem "manual page unreadable"
 readelf -S "$work/root/usr/bin/quillmere" | grep -q -E '\.(debug_info|symtab)' && problem "executable not stripped"
 
+# The engine a root start writes beside the executable goes with the package.
+dpkg-deb --ctrl-tarfile "$deb" | tar -tvf - | grep -q -- '-rwxr-xr-x .* ./postrm$' || problem "no executable postrm"
+dpkg-deb -I "$deb" postrm | grep -q 'rm -f /usr/bin/SkinH_EL.dll' || problem "postrm leaves the engine behind"
+
 # Control fields.
 field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Package)" = quillmere ] || problem "Package: $(field Package)"
