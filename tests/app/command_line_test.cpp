@@ -43,8 +43,9 @@ TEST(CommandLineParsing, FilesOptionsAndQtsOwnOptions)
         SCOPED_TRACE(c.args.join(u' ').toStdString());
         const CommandLine line = app::parseCommandLine(c.args);
         EXPECT_EQ(line.action, c.action);
-        if (c.action == CommandLine::Action::Run)
+        if (c.action == CommandLine::Action::Run) {
             EXPECT_EQ(line.files, c.files);
+        }
         EXPECT_EQ(line.badOption, c.bad);
     }
 }

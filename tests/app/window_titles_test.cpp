@@ -25,6 +25,7 @@
 #include "prefs/background_dialog.h"
 #include "prefs/introduction_window.h"
 #include "support/show_catcher.h"
+#include "x11_names.h"
 #include "ui/runtime.h"
 #include "ui/testing.h"
 
@@ -37,11 +38,6 @@
 #include <QWindow>
 #include <gtest/gtest.h>
 
-#include <xcb/xcb.h>
-
-#include <cstdlib>
-#include <cstring>
-#include <memory>
 #include <string>
 
 using namespace Qt::Literals::StringLiterals;
@@ -50,40 +46,11 @@ namespace {
 
 const QString Main = u"MainWindow"_s;
 
-xcb_connection_t *connection()
-{
-    auto *x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
-    return x11 ? x11->connection() : nullptr;
-}
-
-xcb_atom_t atom(const char *name)
-{
-    xcb_connection_t *c = connection();
-    std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> reply(
-        xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, uint16_t(std::strlen(name)), name), nullptr), &std::free);
-    return reply ? reply->atom : XCB_ATOM_NONE;
-}
-
-/// The window's _NET_WM_NAME as the X server holds it (UTF-8); "<none>" when the property is missing.
-std::string x11Title(QWidget *w)
-{
-    xcb_connection_t *c = connection();
-    const auto window = xcb_window_t(w->window()->winId());
-    const xcb_get_property_cookie_t cookie =
-        xcb_get_property(c, 0, window, atom("_NET_WM_NAME"), atom("UTF8_STRING"), 0, 1024);
-    std::unique_ptr<xcb_get_property_reply_t, decltype(&std::free)> reply(xcb_get_property_reply(c, cookie, nullptr),
-                                                                          &std::free);
-    if (!reply || reply->type == XCB_ATOM_NONE)
-        return "<none>";
-    return {static_cast<const char *>(xcb_get_property_value(reply.get())),
-            size_t(xcb_get_property_value_length(reply.get()))};
-}
-
 class WindowTitles : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        if (QGuiApplication::platformName() != u"xcb"_s || !connection())
+        if (!testsupport::onX11())
             GTEST_SKIP() << "needs an X display: run through tests/app/on_virtual_display.sh";
         rt.openWindow(app::mainWindowDefinition(), false);
         ASSERT_TRUE(QTest::qWaitForWindowExposed(host(Main)));
@@ -104,7 +71,9 @@ protected:
 
 TEST_F(WindowTitles, EveryDefinedWindowShowsExactlyItsCaption)
 {
-    EXPECT_EQ(x11Title(host(Main)), app::mainWindowDefinition().caption.toStdString());
+    const std::string mainCaption = app::mainWindowDefinition().caption.toStdString();
+    EXPECT_EQ(testsupport::netWmName(host(Main)), mainCaption);
+    EXPECT_EQ(testsupport::wmName(host(Main)), mainCaption);
 
     std::vector<ui::WindowDefinition> windows = {
         markup::hyperlinkDialog(), markup::emailLinkDialog(), markup::anchorDialog(),
@@ -126,36 +95,43 @@ TEST_F(WindowTitles, EveryDefinedWindowShowsExactlyItsCaption)
         ASSERT_TRUE(w);
         ASSERT_TRUE(QTest::qWaitForWindowExposed(w));
         EXPECT_EQ(w->windowTitle(), def.caption);
-        EXPECT_EQ(x11Title(w), def.caption.toStdString());
+        EXPECT_EQ(testsupport::netWmName(w), def.caption.toStdString());
+        EXPECT_EQ(testsupport::wmName(w), def.caption.toStdString());
         rt.closeWindow(def.name);
         QTRY_VERIFY(!rt.isOpen(def.name));
     }
 }
 
 struct Seen {
-    std::string title, x11;
+    std::string title, netWmName, wmName;
 };
+Seen seenOf(QWidget *w)
+{
+    return {w->windowTitle().toStdString(), testsupport::netWmName(w), testsupport::wmName(w)};
+}
 
 TEST_F(WindowTitles, MessageBoxesAndFileAndFontDialogsShowExactlyTheirTitles)
 {
     std::vector<Seen> seen;
     {
         testsupport::ShowCatcher<QMessageBox> boxes([&](QMessageBox *box) {
-            seen.push_back({box->windowTitle().toStdString(), x11Title(box)});
+            seen.push_back(seenOf(box));
             box->buttons().front()->click();
         });
         rt.showMessage(u"文件已经被修改，是否保存？"_s, ui::MbYesNoCancel | ui::MbIconQuestion, u"询问"_s);
         rt.showMessage(u"客服"_s, ui::MbOk); // no caption given
     }
     ASSERT_EQ(seen.size(), 2u);
-    EXPECT_EQ(seen[0].x11, "询问");
-    EXPECT_EQ(seen[1].x11, "信息：");
+    EXPECT_EQ(seen[0].netWmName, "询问");
+    EXPECT_EQ(seen[0].wmName, "询问");
+    EXPECT_EQ(seen[1].netWmName, "信息：");
+    EXPECT_EQ(seen[1].wmName, "信息：");
 
     seen.clear();
     const ui::ControlRef fileDialog{Main, u"通用对话框1"_s};
     {
         testsupport::ShowCatcher<QDialog> dialogs([&](QDialog *d) {
-            seen.push_back({d->windowTitle().toStdString(), x11Title(d)});
+            seen.push_back(seenOf(d));
             d->reject();
         });
         for (int mode : {ui::OpenFileMode, ui::SaveFileMode, ui::FontMode}) {
@@ -166,9 +142,10 @@ TEST_F(WindowTitles, MessageBoxesAndFileAndFontDialogsShowExactlyTheirTitles)
     ASSERT_EQ(seen.size(), 3u);
     for (const Seen &s : seen) {
         EXPECT_FALSE(s.title.empty());
-        EXPECT_EQ(s.x11, s.title);
+        EXPECT_EQ(s.netWmName, s.title);
+        EXPECT_EQ(s.wmName, s.title);
     }
-    EXPECT_EQ(seen[2].x11, "字体");
+    EXPECT_EQ(seen[2].netWmName, "字体");
 }
 
 } // namespace
