@@ -20,6 +20,21 @@ if ! why=$(dbus-run-session -- true 2>&1); then
   echo "skipped: no session bus can be started here: $why"
   exit 77
 fi
+# The accessibility bus, started as the test starts it, must answer for its address.
+if ! why=$(dbus-run-session -- bash -c '
+  "$1" --launch-immediately & launcher=$!
+  for _ in $(seq 50); do
+    dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress >/dev/null 2>&1 &&
+      { kill $launcher; exit 0; }
+    sleep 0.1
+  done
+  kill $launcher 2>/dev/null
+  echo "the accessibility bus does not answer"
+  exit 1
+' _ "$launcher" 2>&1); then
+  echo "skipped: no accessibility bus can be started here: $why"
+  exit 77
+fi
 exec "$here/on_virtual_display.sh" dbus-run-session -- bash -c '
   "$3" --launch-immediately &
   launcher=$!
