@@ -5,6 +5,7 @@
 #include "shortcuts.h"
 
 #include "document/commands.h"
+#include "document/start_files.h"
 #include "document/templates.h"
 #include "markup/commands.h"
 #include "prefs/commands.h"
@@ -217,11 +218,13 @@ ui::WindowDefinition layout()
     return def;
 }
 
-/// The created handler: dress the windows with the start skin, then write the page template.
-void startUp(ui::UiRuntime &rt)
+/// The created handler: dress the windows with the start skin, then open the file named on the
+/// command line or, when there is none or it cannot be read, write the page template.
+void startUp(ui::UiRuntime &rt, const QStringList &files)
 {
     skins::applySkin(rt, skins::StartSkin);
-    document::insertPieces(rt, document::newPageTemplate());
+    if (!document::openStartFiles(rt, files))
+        document::insertPieces(rt, document::newPageTemplate());
 }
 
 void closeMainWindow(ui::UiRuntime &rt) { rt.closeWindow(MainWindowName); }
@@ -232,11 +235,11 @@ void nothing(ui::UiRuntime &) {}
 
 const QString MainWindowName = u"MainWindow"_s;
 
-ui::WindowDefinition mainWindowDefinition()
+ui::WindowDefinition mainWindowDefinition(const QStringList &startFiles)
 {
     ui::WindowDefinition def = layout();
     std::vector<ui::UnitBinding> bindings = {
-        {{}, ui::Event::Created, startUp},
+        {{}, ui::Event::Created, [startFiles](ui::UiRuntime &rt) { startUp(rt, startFiles); }},
         {u"文件/退出"_s, ui::Event::Clicked, closeMainWindow},
         {Toolbar, ui::Event::PageChanged, nothing},
         {Pane, ui::Event::PageChanged, nothing},

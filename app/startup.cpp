@@ -13,8 +13,10 @@ namespace app {
 std::unique_ptr<QApplication> createApplication(int &argc, char **argv)
 {
     auto application = std::make_unique<QApplication>(argc, argv);
+    // The desktop knows the program by these: WM_CLASS "quillmere", "quillmere", the Wayland app
+    // id and the desktop file, whose Name is what task switchers show. No display name is set:
+    // the platform would append it to every window's title, and each title is exactly its caption.
     QApplication::setApplicationName(QStringLiteral("quillmere"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Quillmere"));
     QApplication::setDesktopFileName(QStringLiteral("quillmere"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/quillmere.svg")));
 

@@ -1,0 +1,108 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "command_line.h"
+
+#include <QFile>
+
+#include <algorithm>
+
+#include <cstdio>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace app {
+namespace {
+
+// Options that QGuiApplication, QApplication and the xcb platform take, without the leading dash.
+const QStringList QtOptionsWithValue = {
+    u"platform"_s, u"platformpluginpath"_s, u"platformtheme"_s, u"plugin"_s, u"qwindowgeometry"_s,
+    u"qwindowicon"_s, u"qwindowtitle"_s, u"session"_s, u"display"_s, u"geometry"_s, u"name"_s,
+    u"title"_s, u"style"_s, u"stylesheet"_s, u"visual"_s,
+};
+const QStringList QtFlags = {u"reverse"_s, u"widgetcount"_s, u"nograb"_s, u"dograb"_s, u"sync"_s};
+const QStringList QtOptionsWithAttachedValue = {u"style="_s, u"stylesheet="_s, u"qmljsdebugger="_s,
+                                                u"dialogs="_s, u"fontengine="_s};
+
+} // namespace
+
+CommandLine parseCommandLine(const QStringList &arguments)
+{
+    CommandLine line;
+    bool options = true;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString &a = arguments[i];
+        if (!options || a == u"-" || !a.startsWith(u'-')) {
+            line.files << a;
+            continue;
+        }
+        if (a == u"--") {
+            options = false;
+            continue;
+        }
+        if (a == u"--help" || a == u"-h") {
+            line.action = CommandLine::Action::Help;
+            return line;
+        }
+        if (a == u"--version" || a == u"-v") {
+            line.action = CommandLine::Action::Version;
+            return line;
+        }
+        // Qt reads its options with one dash or two.
+        const QString name = a.mid(a.startsWith(u"--") ? 2 : 1);
+        if (QtOptionsWithValue.contains(name)) {
+            ++i; // its value
+            continue;
+        }
+        if (QtFlags.contains(name))
+            continue;
+        if (std::any_of(QtOptionsWithAttachedValue.begin(), QtOptionsWithAttachedValue.end(),
+                        [&](const QString &o) { return name.startsWith(o); }))
+            continue;
+        line.action = CommandLine::Action::Usage;
+        line.badOption = a;
+        return line;
+    }
+    return line;
+}
+
+CommandLine parseCommandLine(int argc, char **argv)
+{
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QFile::decodeName(argv[i]);
+    return parseCommandLine(arguments);
+}
+
+QString usageText() { return u"Usage: quillmere [FILE...]\n       quillmere --help | --version\n"_s; }
+
+QString versionText() { return u"quillmere " QUILLMERE_VERSION "\n"_s; }
+
+QString helpText()
+{
+    return usageText() + uR"(
+Quillmere is an editor for hand-written HTML, classic ASP and CSS.
+
+  FILE           open this file at start-up instead of the new-page template;
+                 one document per window: further files are named, not opened
+  -h, --help     print this text and exit
+  -v, --version  print the version and exit
+
+Files are read and written as GB18030. The standard Qt options (-platform,
+-style, -display, ...) are accepted as well. See quillmere(1).
+)"_s;
+}
+
+int answerCommandLine(const CommandLine &line)
+{
+    switch (line.action) {
+    case CommandLine::Action::Help: std::fputs(helpText().toLocal8Bit().constData(), stdout); return 0;
+    case CommandLine::Action::Version: std::fputs(versionText().toLocal8Bit().constData(), stdout); return 0;
+    case CommandLine::Action::Usage:
+        std::fprintf(stderr, "quillmere: unknown option %s\n", line.badOption.toLocal8Bit().constData());
+        std::fputs(usageText().toLocal8Bit().constData(), stderr);
+        return 2;
+    case CommandLine::Action::Run: break;
+    }
+    return 0;
+}
+
+} // namespace app

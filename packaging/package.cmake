@@ -1,0 +1,33 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The Debian package, built by CPack from what `cmake --install` lays out (scripts/package):
+# the executable, the skin engine in its library folder, the desktop file, icon, metainfo and
+# manual page, under /usr.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME quillmere)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_VENDOR "The Quillmere developers")
+set(CPACK_PACKAGE_CONTACT "The Quillmere developers <quillmere@users.noreply.github.com>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "editor for hand-written HTML, ASP and CSS")
+# The long description; CPack puts the summary in front and indents every line.
+set(CPACK_PACKAGE_DESCRIPTION "Quillmere is a desktop editor for hand-written web-page source (HTML, classic
+ASP, CSS) with Simplified Chinese captions. Instead of remembering syntax, the
+user picks what to insert from the menus, a toolbar or keyword lists; richer
+elements open a small dialog whose fields become one element at the caret.
+Documents are read and written as GB18030.")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT) # quillmere_<version>_<arch>.deb
+set(CPACK_DEBIAN_PACKAGE_SECTION editors)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://github.com/quillmere/quillmere")
+# Libraries the executable links are found by dpkg-shlibdeps; what it loads by name is listed:
+# the CJK faces its captions need, Qt's Chinese translation of its own dialogs, and the SVG
+# picture plugin that draws the toolbar and the icon.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-noto-cjk, qt6-translations-l10n, libqt6svg6")
+set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${CMAKE_CURRENT_LIST_DIR}/postrm)
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/quillmere)
+# Packing installs what is built; it does not build the whole tree (tests included) first.
+set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
+include(CPack)

@@ -1,0 +1,191 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The command line: reading it, the files opened at start-up (the same as "打开" opens them,
+// reports included), and the program's answers to --help, --version and an unknown option.
+#include "app/command_line.h"
+#include "document/document_fixture.h"
+#include "document/templates.h"
+
+#include <QProcess>
+
+using namespace doctest;
+using app::CommandLine;
+
+namespace {
+
+TEST(CommandLineParsing, FilesOptionsAndQtsOwnOptions)
+{
+    struct Case {
+        QStringList args;
+        CommandLine::Action action;
+        QStringList files;
+        QString bad;
+    };
+    const std::vector<Case> cases = {
+        {{}, CommandLine::Action::Run, {}, {}},
+        {{u"a.html"_s, u"b.asp"_s}, CommandLine::Action::Run, {u"a.html"_s, u"b.asp"_s}, {}},
+        {{u"a.html"_s, u"--help"_s}, CommandLine::Action::Help, {}, {}},
+        {{u"-h"_s}, CommandLine::Action::Help, {}, {}},
+        {{u"--version"_s}, CommandLine::Action::Version, {}, {}},
+        {{u"-v"_s}, CommandLine::Action::Version, {}, {}},
+        {{u"--frobnicate"_s, u"a.html"_s}, CommandLine::Action::Usage, {}, u"--frobnicate"_s},
+        {{u"a.html"_s, u"-x"_s}, CommandLine::Action::Usage, {}, u"-x"_s},
+        // Qt's options are the application object's; their values are no files.
+        {{u"-platform"_s, u"offscreen"_s, u"a.html"_s, u"--style"_s, u"fusion"_s, u"-reverse"_s,
+          u"-style=windows"_s},
+         CommandLine::Action::Run,
+         {u"a.html"_s},
+         {}},
+        // After "--" everything is a file, and "-" is one too.
+        {{u"--"_s, u"-odd name.html"_s, u"--help"_s}, CommandLine::Action::Run, {u"-odd name.html"_s, u"--help"_s}, {}},
+        {{u"-"_s}, CommandLine::Action::Run, {u"-"_s}, {}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.args.join(u' ').toStdString());
+        const CommandLine line = app::parseCommandLine(c.args);
+        EXPECT_EQ(line.action, c.action);
+        if (c.action == CommandLine::Action::Run) {
+            EXPECT_EQ(line.files, c.files);
+        }
+        EXPECT_EQ(line.badOption, c.bad);
+    }
+}
+
+TEST(CommandLineParsing, NamesInTheLocalEncoding)
+{
+    QByteArray name = QFile::encodeName(u"/tmp/网页 1.html"_s);
+    char program[] = "quillmere";
+    char *argv[] = {program, name.data(), nullptr};
+    const CommandLine line = app::parseCommandLine(2, argv);
+    EXPECT_EQ(line.files, QStringList{u"/tmp/网页 1.html"_s});
+}
+
+/// The MainWindow started as `quillmere FILE...` would start it.
+class StartFiles : public ::testing::Test {
+protected:
+    void start(const QStringList &files) { rt.openWindow(app::mainWindowDefinition(files), false); }
+    void TearDown() override
+    {
+        script.answers.clear();
+        if (rt.isOpen(Main))
+            rt.closeWindow(Main);
+        QTRY_VERIFY(!rt.isOpen(Main));
+    }
+    QString path(const QString &name) const { return dir.filePath(name); }
+    QByteArray editorBytes() { return rt.getEditorBytes(document::codeEditor()); }
+    QString panel(int i) const { return rt.getPanelText({Main, u"状态条1"_s}, i); }
+    QString templateText() const
+    {
+        QString t;
+        for (const auto &piece : document::newPageTemplate())
+            t += piece;
+        return t;
+    }
+
+    QTemporaryDir dir;
+    DialogScript script;
+    ui::UiRuntime rt;
+};
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    ASSERT_EQ(f.write(bytes), bytes.size());
+}
+
+const QByteArray Gb18030Page = QByteArray("<p>\xC4\xE3\xBA\xC3, \xCD\xF8\xD2\xB3 \x81\x30\x81\x30 \x95\x32\x82\x36</p>\r\n")
+                                   .repeated(40);
+
+TEST_F(StartFiles, AFileIsOpenedInPlaceOfTheTemplateAsOpenOpensIt)
+{
+    writeFile(path(u"页面.html"_s), Gb18030Page);
+    start({path(u"页面.html"_s)});
+    EXPECT_TRUE(script.boxes.empty());
+    EXPECT_EQ(editorBytes(), Gb18030Page);
+    const QStringList startPanels = {panel(1), panel(3), panel(5), panel(7)};
+
+    // The same file through "文件/打开" gives the same text and status bar.
+    script.answers = {QMessageBox::No};
+    script.files = {{path(u"页面.html"_s)}};
+    ui::testing::menuAction(rt, {Main, u"文件/打开"_s})->trigger();
+    EXPECT_EQ(editorBytes(), Gb18030Page);
+    EXPECT_EQ((QStringList{panel(1), panel(3), panel(5), panel(7)}), startPanels);
+}
+
+TEST_F(StartFiles, AFileThatCannotBeOpenedIsReportedAndTheTemplateWritten)
+{
+    const QString missing = path(u"没有.html"_s);
+    start({missing});
+    ASSERT_EQ(script.boxes.size(), 1u);
+    EXPECT_EQ(script.boxes[0].title, u"打开失败"_s);
+    EXPECT_TRUE(script.boxes[0].text.contains(missing)) << script.boxes[0].text.toStdString();
+    EXPECT_EQ(script.boxes[0].icon, QMessageBox::Warning);
+    EXPECT_EQ(rt.getEditorText(document::codeEditor()), templateText());
+
+    // A folder is refused the same way.
+    TearDown();
+    script.boxes.clear();
+    start({dir.path()});
+    ASSERT_EQ(script.boxes.size(), 1u);
+    EXPECT_EQ(script.boxes[0].title, u"打开失败"_s);
+    EXPECT_EQ(rt.getEditorText(document::codeEditor()), templateText());
+}
+
+TEST_F(StartFiles, OfSeveralFilesTheFirstIsOpenedAndTheRestNamedOnce)
+{
+    writeFile(path(u"a.html"_s), "<p>a</p>");
+    writeFile(path(u"b.css"_s), "b {}");
+    start({path(u"a.html"_s), path(u"b.css"_s), path(u"c.asp"_s)});
+    EXPECT_EQ(editorBytes(), QByteArray("<p>a</p>"));
+    ASSERT_EQ(script.boxes.size(), 1u);
+    const QString shown = script.boxes[0].text;
+    EXPECT_EQ(script.boxes[0].title, u"打开"_s);
+    const qsizetype rest = shown.indexOf(u"没有打开"_s);
+    ASSERT_GE(rest, 0) << shown.toStdString();
+    EXPECT_FALSE(shown.mid(rest).contains(path(u"a.html"_s)));
+    EXPECT_TRUE(shown.mid(rest).contains(path(u"b.css"_s)));
+    EXPECT_TRUE(shown.mid(rest).contains(path(u"c.asp"_s)));
+}
+
+/// Runs the program itself with the arguments and no display.
+struct Finished {
+    int status;
+    QByteArray out, err;
+};
+Finished runProgram(const QStringList &args)
+{
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(u"DISPLAY"_s);
+    env.remove(u"WAYLAND_DISPLAY"_s);
+    env.remove(u"QT_QPA_PLATFORM"_s);
+    p.setProcessEnvironment(env);
+    p.start(QStringLiteral(QUILLMERE_FILE), args);
+    EXPECT_TRUE(p.waitForFinished(30000));
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
+            p.readAllStandardError()};
+}
+
+TEST(CommandLineAnswers, HelpVersionAndUnknownOptionsNeedNoDisplay)
+{
+    for (const QString &help : {u"--help"_s, u"-h"_s}) {
+        const Finished r = runProgram({help});
+        EXPECT_EQ(r.status, 0);
+        EXPECT_TRUE(r.out.startsWith("Usage: quillmere [FILE...]")) << r.out.toStdString();
+        EXPECT_TRUE(r.out.contains("--version"));
+        EXPECT_TRUE(r.err.isEmpty()) << r.err.toStdString();
+    }
+    const Finished version = runProgram({u"--version"_s});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, QByteArray("quillmere " QUILLMERE_VERSION "\n"));
+
+    for (const QString &bad : {u"--frobnicate"_s, u"-q"_s}) {
+        const Finished r = runProgram({u"page.html"_s, bad});
+        EXPECT_EQ(r.status, 2);
+        EXPECT_TRUE(r.out.isEmpty());
+        EXPECT_TRUE(r.err.contains(bad.toUtf8())) << r.err.toStdString();
+        EXPECT_TRUE(r.err.contains("Usage: quillmere [FILE...]")) << r.err.toStdString();
+    }
+}
+
+} // namespace

@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Runs a command on a virtual X display of its own. When no virtual display can be started here
+# (Xvfb missing, or refused by a container), says why and exits 77, which CTest counts as skipped.
+# Usage: on_virtual_display.sh <command> [arguments]
+set -uo pipefail
+if ! command -v xvfb-run >/dev/null || ! command -v Xvfb >/dev/null; then
+  echo "skipped: Xvfb is not installed (packages xvfb and xauth)"
+  exit 77
+fi
+# A display number of its own, so that another virtual display starting at the same time cannot take it.
+if ! probe=$(xvfb-run -a -n $((100 + RANDOM % 800)) -s "-screen 0 640x480x24" true 2>&1); then
+  echo "skipped: no virtual display can be started here: $probe"
+  exit 77
+fi
+exec xvfb-run -a -n $((100 + RANDOM % 800)) -s "-screen 0 1280x800x24" env QT_QPA_PLATFORM=xcb "$@"
