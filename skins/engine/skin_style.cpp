@@ -21,6 +21,17 @@ void SkinStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *opti
     case PE_IndicatorRadioButton:
         drawIndicator(true, option, painter);
         return;
+    case PE_Frame:
+        // Plain framed panels (the tab controls' pages) edged like every other container.
+        if (colours_.edge.isValid() && qstyleoption_cast<const QStyleOptionFrame *>(option)) {
+            painter->save();
+            painter->setPen(colours_.edge);
+            painter->setBrush(Qt::NoBrush);
+            painter->drawRect(option->rect.adjusted(0, 0, -1, -1));
+            painter->restore();
+            return;
+        }
+        break;
     case PE_IndicatorArrowDown:
     case PE_IndicatorArrowUp:
     case PE_IndicatorArrowLeft:
@@ -28,8 +39,9 @@ void SkinStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *opti
         drawArrow(element, option, painter, widget);
         return;
     default:
-        QProxyStyle::drawPrimitive(element, option, painter, widget);
+        break;
     }
+    QProxyStyle::drawPrimitive(element, option, painter, widget);
 }
 
 void SkinStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex *option, QPainter *painter,
@@ -75,7 +87,9 @@ void SkinStyle::drawIndicator(bool radio, const QStyleOption *option, QPainter *
     painter->setPen(QPen(edge, 1));
     painter->setBrush(field);
     if (radio) {
-        painter->drawEllipse(box);
+        // A ring blends into its surroundings more than a square's sides: drawn a little firmer.
+        painter->setPen(QPen(edge, 1.4));
+        painter->drawEllipse(box.adjusted(0.2, 0.2, -0.2, -0.2));
         if (option->state & State_On) {
             const qreal inset = box.width() * 0.28;
             painter->setPen(Qt::NoPen);

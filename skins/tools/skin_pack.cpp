@@ -234,10 +234,15 @@ skinimage::Skin expand(const Look &look, const std::string &path)
     add(Role::Hover, mix(button, accent, dark ? 0.25 : 0.15));
     add(Role::ButtonTop, mix(button, lift, gradient / 100.0));
     add(Role::ButtonBottom, mix(button, dark ? Black : text, gradient / 100.0 * 0.12));
-    add(Role::MenuBar, given("menubar").value_or(window));
-    add(Role::MenuBarText, given("menubar-text").value_or(text));
+    // Bar texts read like any other text on their bars.
+    const Rgba menuBar = given("menubar").value_or(window);
+    auto readableOn = [&](Rgba c, Rgba surface) {
+        return standingOut(c, contrast(surface, White) >= contrast(surface, Black) ? White : Black, 4.6, {surface});
+    };
+    add(Role::MenuBar, menuBar);
+    add(Role::MenuBarText, readableOn(given("menubar-text").value_or(text), menuBar));
     add(Role::StatusBar, statusBar);
-    add(Role::StatusBarText, given("statusbar-text").value_or(text));
+    add(Role::StatusBarText, readableOn(given("statusbar-text").value_or(text), statusBar));
     add(Role::TabSelected, given("tab").value_or(window));
     return skin;
 }
