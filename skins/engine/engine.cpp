@@ -143,10 +143,17 @@ QLineEdit:disabled, QComboBox:disabled { color: %9; }
 )"_s.arg(css(colour(Role::Text, Role::Text)), css(base), QString::number(bw), css(border), QString::number(r),
                  css(highlightText), css(highlight), css(focus), css(disabledText));
     s += uR"(
-QComboBox::drop-down { subcontrol-origin: padding; subcontrol-position: top right; width: 18px; }
+QComboBox::drop-down {
+  subcontrol-origin: padding; subcontrol-position: top right; width: 18px; border: none; border-left: 1px solid %5;
+}
+QComboBox::down-arrow {
+  width: 0; height: 0; border-left: 4px solid %8; border-right: 4px solid %8; border-top: 5px solid %6;
+}
+QComboBox::down-arrow:disabled { border-top-color: %7; }
 QComboBox QAbstractItemView { border: 1px solid %1; selection-color: %2; selection-background-color: %3; }
 QListWidget::item:hover { background: %4; }
-)"_s.arg(css(border), css(highlightText), css(highlight), css(hover));
+)"_s.arg(css(border), css(highlightText), css(highlight), css(hover), css(border),
+                 css(colour(Role::Text, Role::Text)), css(disabledText), css(base));
     s += uR"(
 QMenuBar { color: %1; background: %2; border-bottom: %3px solid %4; }
 QMenuBar::item { background: transparent; padding: 3px 6px; }

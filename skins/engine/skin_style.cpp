@@ -44,29 +44,6 @@ void SkinStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *opti
     QProxyStyle::drawPrimitive(element, option, painter, widget);
 }
 
-void SkinStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex *option, QPainter *painter,
-                                   const QWidget *widget) const
-{
-    if (control != CC_ComboBox || option->subControls != SC_ComboBoxArrow) {
-        QProxyStyle::drawComplexControl(control, option, painter, widget);
-        return;
-    }
-    // Asked for the arrow alone: the style sheet has drawn the field. Its place is the one the
-    // widget's own style (the sheet's) gives the drop-down button.
-    const QStyle *outer = widget ? widget->style() : this;
-    const QRect button = outer->subControlRect(CC_ComboBox, option, SC_ComboBoxArrow, widget);
-    if (button.isEmpty())
-        return;
-    const bool enabled = option->state & State_Enabled;
-    painter->save();
-    painter->setPen(enabled && colours_.edge.isValid() ? colours_.edge : option->palette.color(QPalette::Disabled, QPalette::Text));
-    painter->drawLine(button.topLeft() + QPoint(0, 2), button.bottomLeft() - QPoint(0, 2));
-    painter->restore();
-    QStyleOption arrow(*option);
-    arrow.rect = button.adjusted(1, 0, 0, 0);
-    drawArrow(PE_IndicatorArrowDown, &arrow, painter, widget);
-}
-
 void SkinStyle::drawIndicator(bool radio, const QStyleOption *option, QPainter *painter) const
 {
     const bool enabled = option->state & State_Enabled;
