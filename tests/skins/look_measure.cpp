@@ -381,6 +381,8 @@ std::vector<Figure> measureButtonStates(QWidget *window)
         const QColor pressed = fill();
         b->setDown(false);
         out.push_back({QStringLiteral("hover fill"), nameOf(b), contrast(rest, hover), HoverFloor});
+        // Drawn without a focus rectangle: a super-button never takes the focus.
+        out.push_back({QStringLiteral("takes no focus"), nameOf(b), b->focusPolicy() == Qt::NoFocus ? 1.0 : 0.0, 1.0});
         out.push_back({QStringLiteral("pressed fill"), nameOf(b), contrast(rest, pressed), PressedFloor});
 
         if (b->icon().isNull())

@@ -50,7 +50,8 @@ std::vector<double> pushButtonEdges(QWidget *window, const QImage &image);
 std::vector<Figure> measureMenus(QWidget *window);
 
 /// Every super-button of a window: the fill under the pointer and pressed differs from the fill
-/// at rest; and each picture's outline against the button's fill.
+/// at rest, it takes no focus (so shows no focus rectangle), and each picture's outline stands
+/// against the button's fill.
 std::vector<Figure> measureButtonStates(QWidget *window);
 
 } // namespace lookmeasure
