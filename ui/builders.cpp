@@ -5,8 +5,10 @@
 
 #include "code_editor.h"
 #include "colour_picker.h"
+#include "picture_contrast.h"
 #include "widgets.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QContextMenuEvent>
@@ -285,10 +287,18 @@ public:
     {
         return icon().actualSize(size, mode, state);
     }
-    // Both are asked for in device pixels: the drawing is made at exactly that size.
+    // Both are asked for in device pixels: the drawing is made at exactly that size, and made
+    // legible on the skin's button colour (picture_contrast.h); the last one is kept.
     QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
     {
-        return icon().pixmap(size, 1.0, mode, state);
+        const QPalette palette = QApplication::palette();
+        const QColor surface = palette.color(QPalette::Button), lift = palette.color(QPalette::ButtonText);
+        const auto key = std::tuple(size.width(), size.height(), int(mode), int(state), surface.rgb(), lift.rgb());
+        if (!last_.isNull() && key == lastKey_)
+            return last_;
+        last_ = QPixmap::fromImage(legibleOn(icon().pixmap(size, 1.0, mode, state).toImage(), surface, lift));
+        lastKey_ = key;
+        return last_;
     }
     QPixmap scaledPixmap(const QSize &size, QIcon::Mode mode, QIcon::State state, qreal) override
     {
@@ -310,6 +320,8 @@ private:
     QString path_;
     QIcon icon_;
     bool loaded_ = false;
+    QPixmap last_;
+    std::tuple<int, int, int, int, QRgb, QRgb> lastKey_;
 };
 
 QIcon pictureIcon(const QString &path, QSize *size)

@@ -3,6 +3,7 @@
 // the image completely during the call (the caller frees it right after) and dresses every window
 // of the running program through the application's style, palette and style sheet.
 #include "skin_image.h"
+#include "skin_style.h"
 
 #include <QApplication>
 #include <QColor>
@@ -48,14 +49,18 @@ QPalette paletteOf(const skinimage::Skin &skin)
     return palette;
 }
 
-/// The style sheet's style this engine put in place last; it draws through Fusion.
+/// The style sheet's style this engine put in place last, and the engine's own style under it.
 QPointer<QStyle> dressedStyle;
+QPointer<skinengine::SkinStyle> skinStyle;
 
-/// Whether the application already draws through Fusion: its own style, or our style sheet's.
-bool runsOnFusion()
+/// Whether the application still draws through the style this engine put in place.
+bool runsOnSkinStyle() { return skinStyle && QApplication::style() && QApplication::style() == dressedStyle; }
+
+/// c blended towards d by t (0 = c, 1 = d).
+QColor mixed(const QColor &c, const QColor &d, double t)
 {
-    const QStyle *style = QApplication::style();
-    return style && (style == dressedStyle || style->name().compare(u"fusion"_s, Qt::CaseInsensitive) == 0);
+    return QColor::fromRgbF(float(c.redF() + (d.redF() - c.redF()) * t), float(c.greenF() + (d.greenF() - c.greenF()) * t),
+                            float(c.blueF() + (d.blueF() - c.blueF()) * t));
 }
 
 QString css(const QColor &c) { return c.alpha() == 255 ? c.name() : c.name(QColor::HexArgb); }
@@ -94,6 +99,10 @@ QString styleSheetOf(const skinimage::Skin &skin)
     const QColor disabledText = toQColor(skin.colour(Role::Text, Group::Disabled).value_or(*skin.colour(Role::Text)));
     const QColor tooltip = colour(Role::ToolTipBase, Role::Base);
     const QColor tooltipText = colour(Role::ToolTipText, Role::Text);
+    const QColor disabledButtonText =
+        toQColor(skin.colour(Role::ButtonText, Group::Disabled).value_or(*skin.colour(Role::ButtonText)));
+    // Pressed is further on the way from the button colour to the accent than hover.
+    const QColor pressed = mixed(hover, accent, 0.3);
     const int r = skin.shape.radius;
     const int bw = skin.shape.borderWidth;
     const bool boldTab = skin.shape.flags & skinimage::BoldSelectedTab;
@@ -111,12 +120,17 @@ QPushButton:focus { border-color: %8; }
 QPushButton:disabled { color: %9; }
 )"_s.arg(css(buttonText), css(top), css(bottom), QString::number(bw), css(border), QString::number(r), css(hover),
                  css(focus), css(disabledText));
-    // Picture buttons of the toolbar stay flat so their pictures read; only the pointer lights them.
+    // Picture and text buttons of the toolbar and the dialogs: flat, in the button colour, with a
+    // thin edge in the border colour; the fill answers the pointer and the press.
     s += uR"(
-QToolButton { color: %1; background: transparent; border: 1px solid transparent; border-radius: %2px; padding: 1px; }
-QToolButton:hover { background: %3; border-color: %4; }
-QToolButton:pressed, QToolButton:checked { background: %5; border-color: %6; }
-)"_s.arg(css(buttonText), QString::number(r), css(hover), css(border), css(bottom), css(focus));
+QToolButton {
+  color: %1; background: %2; border: 1px solid %3; border-radius: %4px; padding: 1px;
+}
+QToolButton:hover { background: %5; }
+QToolButton:pressed, QToolButton:checked { background: %6; border-color: %7; }
+QToolButton:disabled { color: %8; }
+)"_s.arg(css(buttonText), css(colour(Role::Button, Role::Button)), css(border), QString::number(std::min(r, 4)),
+                 css(hover), css(pressed), css(focus), css(disabledButtonText));
     s += uR"(
 QLineEdit, QPlainTextEdit, QTextEdit, QComboBox, QSpinBox, QListWidget, QListView, QTreeView, QTableView {
   color: %1; background: %2; border: %3px solid %4; border-radius: %5px;
@@ -129,10 +143,17 @@ QLineEdit:disabled, QComboBox:disabled { color: %9; }
 )"_s.arg(css(colour(Role::Text, Role::Text)), css(base), QString::number(bw), css(border), QString::number(r),
                  css(highlightText), css(highlight), css(focus), css(disabledText));
     s += uR"(
-QComboBox::drop-down { border: none; width: 18px; }
+QComboBox::drop-down {
+  subcontrol-origin: padding; subcontrol-position: top right; width: 18px; border: none; border-left: 1px solid %5;
+}
+QComboBox::down-arrow {
+  width: 0; height: 0; border-left: 4px solid %8; border-right: 4px solid %8; border-top: 5px solid %6;
+}
+QComboBox::down-arrow:disabled { border-top-color: %7; }
 QComboBox QAbstractItemView { border: 1px solid %1; selection-color: %2; selection-background-color: %3; }
 QListWidget::item:hover { background: %4; }
-)"_s.arg(css(border), css(highlightText), css(highlight), css(hover));
+)"_s.arg(css(border), css(highlightText), css(highlight), css(hover), css(border),
+                 css(colour(Role::Text, Role::Text)), css(disabledText), css(base));
     s += uR"(
 QMenuBar { color: %1; background: %2; border-bottom: %3px solid %4; }
 QMenuBar::item { background: transparent; padding: 3px 6px; }
@@ -189,12 +210,19 @@ extern "C" Q_DECL_EXPORT int SkinH_AttachRes(const unsigned char *image, int len
     if (!skin)
         return Unreadable;
 
-    // Fusion draws every control from the palette, so one palette reaches every window alike.
-    // A new style makes every window measure and polish itself again: not done when the program
-    // already runs on Fusion (its usual style here), under the style sheet or without one.
-    if (!runsOnFusion())
-        if (QStyle *fusion = QStyleFactory::create(u"Fusion"_s))
-            QApplication::setStyle(fusion);
+    // Fusion draws every control from the palette, so one palette reaches every window alike;
+    // the engine's style adds the marks in the skin's colours. A new style makes every window
+    // measure and polish itself again: done once, later skins only change its colours.
+    const skinengine::MarkColours marks{toQColor(skin->colour(Role::Border).value_or(*skin->colour(Role::WindowText))),
+                                        toQColor(skin->colour(Role::Accent).value_or(*skin->colour(Role::Highlight)))};
+    if (runsOnSkinStyle()) {
+        skinStyle->setColours(marks);
+    } else {
+        auto *style = new skinengine::SkinStyle;
+        style->setColours(marks);
+        skinStyle = style;
+        QApplication::setStyle(style);
+    }
     // Every change makes every window restyle itself: the same skin again changes nothing.
     if (const QPalette palette = paletteOf(*skin); palette != QApplication::palette())
         QApplication::setPalette(palette);

@@ -109,6 +109,29 @@ double contrast(Rgba a, Rgba b)
 constexpr Rgba White{255, 255, 255, 255};
 constexpr Rgba Black{0, 0, 0, 255};
 
+/// The least change of c towards `towards` that gives at least `floor` against every surface
+/// (c itself when it already does; `towards` when nothing short of it does).
+Rgba standingOut(Rgba c, Rgba towards, double floor, std::initializer_list<Rgba> surfaces)
+{
+    for (int step = 0; step <= 50; ++step) {
+        const Rgba m = mix(c, towards, step / 50.0);
+        if (std::all_of(surfaces.begin(), surfaces.end(), [&](Rgba s) { return contrast(m, s) >= floor; }))
+            return m;
+    }
+    return towards;
+}
+
+/// The faintest fade of text towards the surface that still reads (3:1) on every surface.
+Rgba greyedText(Rgba text, Rgba surface, std::initializer_list<Rgba> surfaces)
+{
+    for (int step = 55; step >= 0; --step) {
+        const Rgba m = mix(text, surface, step / 100.0);
+        if (std::all_of(surfaces.begin(), surfaces.end(), [&](Rgba s) { return contrast(m, s) >= 3.2; }))
+            return m;
+    }
+    return text;
+}
+
 /// Expands the few colours a look names into the full set the engine reads.
 skinimage::Skin expand(const Look &look, const std::string &path)
 {
@@ -144,12 +167,26 @@ skinimage::Skin expand(const Look &look, const std::string &path)
     const Rgba text = required("text");
     const Rgba base = required("base");
     const Rgba button = required("button");
-    const Rgba highlight = required("highlight");
-    const Rgba accent = given("accent").value_or(highlight);
+    const Rgba chosenHighlight = required("highlight");
     const bool dark = luminance(window) < 0.45;
+    // The accent also writes group titles and links: it reads like text on the window and fields.
+    const Rgba accent = standingOut(given("accent").value_or(chosenHighlight), text, 4.6, {window, base});
     const Rgba buttonText = given("button-text").value_or(text);
-    const Rgba highlightText = given("highlight-text").value_or(contrast(highlight, White) >= 3.0 ? White : Black); // white reads best while it can
-    const Rgba border = given("border").value_or(mix(window, text, dark ? 0.35 : 0.28));
+    const Rgba highlightText = given("highlight-text").value_or(contrast(chosenHighlight, White) >= 3.0 ? White : Black); // white reads best while it can
+    // Selected text reads like any other text: the selection deepens (or pales) until it does.
+    const Rgba highlight = standingOut(chosenHighlight, luminance(highlightText) > 0.5 ? Black : White, 4.6, {highlightText});
+    // The selection of an inactive or greyed list fades towards the window while it still reads.
+    auto fadedSelection = [&](double most, double floor) {
+        for (int step = int(most * 100); step > 0; --step)
+            if (const Rgba m = mix(highlight, window, step / 100.0); contrast(m, highlightText) >= floor)
+                return m;
+        return highlight;
+    };
+    const Rgba statusBar = given("statusbar").value_or(mix(window, text, 0.05));
+    // Edges of buttons, fields, lists, boxes and panels: 3:1 against every surface they sit on
+    // or enclose, so that a control's extent is seen without its fill.
+    const Rgba border = standingOut(given("border").value_or(mix(window, text, dark ? 0.35 : 0.28)), text, 3.05,
+                                    {window, base, button, statusBar});
     const int gradient = number("gradient", 30, 0, 100);
     const Rgba lift = dark ? mix(button, White, 0.12) : White;
 
@@ -183,12 +220,13 @@ skinimage::Skin expand(const Look &look, const std::string &path)
     add(Role::ToolTipText, text);
     add(Role::PlaceholderText, mix(text, base, 0.5));
     // Greyed controls: text fades towards the background, the selection loses its colour.
-    add(Role::WindowText, mix(text, window, 0.55), Group::Disabled);
-    add(Role::Text, mix(text, base, 0.55), Group::Disabled);
-    add(Role::ButtonText, mix(buttonText, button, 0.55), Group::Disabled);
+    // Greyed text still reads (3:1) on whatever it is written on.
+    add(Role::WindowText, greyedText(text, window, {window, base, button, statusBar}), Group::Disabled);
+    add(Role::Text, greyedText(text, base, {window, base, button}), Group::Disabled);
+    add(Role::ButtonText, greyedText(buttonText, button, {window, base, button}), Group::Disabled);
     add(Role::Base, window, Group::Disabled);
-    add(Role::Highlight, mix(highlight, window, 0.6), Group::Disabled);
-    add(Role::Highlight, mix(highlight, window, 0.35), Group::Inactive);
+    add(Role::Highlight, fadedSelection(0.6, 3.2), Group::Disabled);
+    add(Role::Highlight, fadedSelection(0.35, 4.6), Group::Inactive);
 
     add(Role::Border, border);
     add(Role::Focus, accent);
@@ -196,10 +234,15 @@ skinimage::Skin expand(const Look &look, const std::string &path)
     add(Role::Hover, mix(button, accent, dark ? 0.25 : 0.15));
     add(Role::ButtonTop, mix(button, lift, gradient / 100.0));
     add(Role::ButtonBottom, mix(button, dark ? Black : text, gradient / 100.0 * 0.12));
-    add(Role::MenuBar, given("menubar").value_or(window));
-    add(Role::MenuBarText, given("menubar-text").value_or(text));
-    add(Role::StatusBar, given("statusbar").value_or(mix(window, text, 0.05)));
-    add(Role::StatusBarText, given("statusbar-text").value_or(text));
+    // Bar texts read like any other text on their bars.
+    const Rgba menuBar = given("menubar").value_or(window);
+    auto readableOn = [&](Rgba c, Rgba surface) {
+        return standingOut(c, contrast(surface, White) >= contrast(surface, Black) ? White : Black, 4.6, {surface});
+    };
+    add(Role::MenuBar, menuBar);
+    add(Role::MenuBarText, readableOn(given("menubar-text").value_or(text), menuBar));
+    add(Role::StatusBar, statusBar);
+    add(Role::StatusBarText, readableOn(given("statusbar-text").value_or(text), statusBar));
     add(Role::TabSelected, given("tab").value_or(window));
     return skin;
 }
