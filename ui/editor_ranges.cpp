@@ -1,0 +1,114 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "editor_ranges.h"
+
+#include "code_editor.h"
+#include "runtime_impl.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QPointer>
+#include <QStatusBar>
+#include <QTimer>
+
+namespace ui {
+namespace {
+
+QLabel *panel(UiRuntime &rt, const ControlRef &statusBar, int index)
+{
+    auto *bar = implOf(rt).as<QStatusBar>(statusBar);
+    return bar ? bar->findChild<QLabel *>(QStringLiteral("panel%1").arg(index), Qt::FindDirectChildrenOnly) : nullptr;
+}
+
+/// The buffer's bytes in [from, to), read without moving the gap unless it lies inside.
+QByteArrayView bufferRange(CodeEditor *ed, long from, long to)
+{
+    const auto *data = reinterpret_cast<const char *>(ed->SendScintilla(QsciScintilla::SCI_GETRANGEPOINTER, from, to - from));
+    return {data, qsizetype(to - from)};
+}
+
+} // namespace
+
+TextAround readAroundCaret(UiRuntime &rt, const ControlRef &editor, qint64 reach)
+{
+    auto *ed = implOf(rt).as<CodeEditor>(editor);
+    if (!ed)
+        return {};
+    const long length = ed->SendScintilla(QsciScintilla::SCI_GETLENGTH);
+    const long caret = ed->SendScintilla(QsciScintilla::SCI_GETCURRENTPOS);
+    // The reach counts the buffer's bytes; the ends are moved back onto character boundaries.
+    long from = std::max(0L, caret - long(reach));
+    long to = std::min(length, caret + long(reach));
+    while (from > 0 && (uchar(ed->SendScintilla(QsciScintilla::SCI_GETCHARAT, from)) & 0xC0) == 0x80)
+        --from;
+    while (to < length && (uchar(ed->SendScintilla(QsciScintilla::SCI_GETCHARAT, to)) & 0xC0) == 0x80)
+        ++to;
+    TextAround around;
+    around.origin = from;
+    around.originEnd = to;
+    const QByteArrayView before = bufferRange(ed, from, caret);
+    around.text = editorBytesToText(before.data(), before.size());
+    around.caret = around.text.size();
+    const QByteArrayView after = bufferRange(ed, caret, to);
+    around.text += editorBytesToText(after.data(), after.size());
+    return around;
+}
+
+bool replaceAround(UiRuntime &rt, const ControlRef &editor, const TextAround &around, qsizetype from, qsizetype to,
+                   const Text &text, qsizetype caret)
+{
+    auto *ed = implOf(rt).as<CodeEditor>(editor);
+    if (!ed || from < 0 || to < from || to > around.text.size())
+        return false;
+    const long length = ed->SendScintilla(QsciScintilla::SCI_GETLENGTH);
+    if (around.originEnd > length)
+        return false;
+    const QByteArray was = textToEditorBytes(around.text);
+    if (was.size() != around.originEnd - around.origin ||
+        bufferRange(ed, long(around.origin), long(around.originEnd)) != QByteArrayView(was))
+        return false;
+    const long start = long(around.origin + textToEditorBytes(around.text.left(from)).size());
+    const long end = start + long(textToEditorBytes(around.text.mid(from, to - from)).size());
+    const QByteArray bytes = textToEditorBytes(text);
+    const Text after = around.text.left(from) + text;
+    const long caretAt =
+        long(around.origin + textToEditorBytes(caret <= after.size() ? after.left(caret) : after).size());
+    ed->SendScintilla(QsciScintilla::SCI_BEGINUNDOACTION);
+    ed->SendScintilla(QsciScintilla::SCI_SETTARGETRANGE, start, end);
+    ed->SendScintilla(QsciScintilla::SCI_REPLACETARGET, uintptr_t(bytes.size()), bytes.constData());
+    ed->SendScintilla(QsciScintilla::SCI_GOTOPOS, caretAt);
+    ed->SendScintilla(QsciScintilla::SCI_ENDUNDOACTION);
+    ed->finishChange();
+    return true;
+}
+
+void setChecked(UiRuntime &rt, const ControlRef &button, bool checked)
+{
+    if (auto *b = implOf(rt).as<QAbstractButton>(button); b && b->isCheckable())
+        b->setChecked(checked);
+}
+
+void showPanelNote(UiRuntime &rt, const ControlRef &statusBar, int index, const Text &note, int milliseconds)
+{
+    QLabel *label = panel(rt, statusBar, index);
+    if (!label)
+        return;
+    rt.setPanelText(statusBar, index, note);
+    QTimer::singleShot(milliseconds, label, [&rt, statusBar, index, note, label = QPointer<QLabel>(label)] {
+        if (label && label->text() == note)
+            rt.setPanelText(statusBar, index, {});
+    });
+}
+
+void setPanelToolTip(UiRuntime &rt, const ControlRef &statusBar, int index, const Text &tip)
+{
+    if (QLabel *label = panel(rt, statusBar, index))
+        label->setToolTip(tip);
+}
+
+Text getPanelToolTip(UiRuntime &rt, const ControlRef &statusBar, int index)
+{
+    QLabel *label = panel(rt, statusBar, index);
+    return label ? label->toolTip() : Text();
+}
+
+} // namespace ui
