@@ -5,6 +5,7 @@
 #include "document/commands.h"
 #include "document/templates.h"
 #include "markup/commands.h"
+#include "markup/element_edit.h"
 #include "prefs/commands.h"
 #include "reference/commands.h"
 #include "reference/keywords.h"
@@ -220,6 +221,7 @@ void startUp(ui::UiRuntime &rt)
 {
     skins::applySkin(rt, skins::StartSkin);
     document::insertPieces(rt, document::newPageTemplate());
+    markup::showElementEditingHint(rt);
 }
 
 void closeMainWindow(ui::UiRuntime &rt) { rt.closeWindow(MainWindowName); }

@@ -163,8 +163,8 @@ void rewrite(ui::UiRuntime &rt, Session &s, const document::Pieces &pieces)
     for (const ui::Text &piece : pieces)
         output += piece;
     const std::optional<Rewrite> r = rewriteElement(s.element, s.form.owned, changed, output);
-    if (!r)
-        return;
+    if (!r || QStringView(s.around.text).mid(r->from, r->to - r->from) == r->text)
+        return; // nothing to change: no undo step, no change reported
     const qsizetype caret = s.around.caret >= r->from ? std::min(s.around.caret, r->from + r->text.size()) : s.around.caret;
     if (!ui::replaceAround(rt, document::codeEditor(), s.around, r->from, r->to, r->text, caret)) {
         note(rt, u"文档已改变，元素没有改写"_s);
@@ -195,7 +195,7 @@ FoundElement findElement(QStringView text, qsizetype caret)
         candidates.push_back(place.tag);
     if (place.container)
         candidates.push_back(*place.container);
-    ui::Text firstNote;
+    ui::Text reason;
     for (const Tag &tag : candidates) {
         Element e{text, tag, std::nullopt};
         ui::Text why;
@@ -207,10 +207,10 @@ FoundElement findElement(QStringView text, qsizetype caret)
         if (why.isEmpty())
             if (std::optional<ElementForm> form = formOf(e, why))
                 return {.element = e, .form = std::move(form)};
-        if (firstNote.isEmpty())
-            firstNote = why;
+        if (!why.isEmpty()) // the container's reason says more than the tag's inside it
+            reason = why;
     }
-    return {.note = firstNote.isEmpty() ? u"光标处没有可以用对话框编辑的元素"_s : firstNote};
+    return {.note = reason.isEmpty() ? u"光标处没有可以用对话框编辑的元素"_s : reason};
 }
 
 ui::Text elementEditingHint()

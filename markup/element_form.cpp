@@ -55,6 +55,11 @@ std::optional<Rewrite> rewriteElement(const Element &element, const std::vector<
     };
     auto span = [](QStringView text, qsizetype from, qsizetype to) { return text.mid(from, to - from).toString(); };
 
+    bool attributeChanged = kindChanged;
+    for (const OwnedPart &part : owned)
+        if (!part.attribute.isEmpty())
+            attributeChanged = attributeChanged || madeFromChanged(part.attribute);
+
     // The tag's name as written, unless the dialog wrote another element.
     ui::Text start = kindChanged ? span(output, out->from, out->nameTo) : span(doc, tag.from, tag.nameTo);
     for (const TagAttribute &a : out->attributes) {
@@ -75,6 +80,8 @@ std::optional<Rewrite> rewriteElement(const Element &element, const std::vector<
         if (!isOwned(a.name))
             start += span(doc, a.space, a.to);
     start += kindChanged ? span(output, out->tail, out->to) : span(doc, tag.tail, tag.to);
+    if (!attributeChanged) // only the content changed: the start tag stays as it is
+        start = span(doc, tag.from, tag.to);
 
     bool contentChanged = false;
     for (const OwnedPart &part : owned)
