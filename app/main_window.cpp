@@ -2,6 +2,8 @@
 // The MainWindow: its table of controls and menus, its bindings, and the start-up handler.
 #include "main_window.h"
 
+#include "shortcuts.h"
+
 #include "document/commands.h"
 #include "document/templates.h"
 #include "markup/commands.h"
@@ -247,6 +249,7 @@ ui::WindowDefinition mainWindowDefinition()
         bindings.insert(bindings.end(), more.begin(), more.end());
     if (const QStringList unknown = def.bind(bindings); !unknown.isEmpty())
         qFatal("MainWindow bindings name units it does not have: %s", qPrintable(unknown.join(u", ")));
+    def.shortcuts = mainWindowShortcuts();
     return def;
 }
 

@@ -25,6 +25,8 @@ const ui::ControlRef &statusBar()
 
 ui::Text sizeInKilobytes(qint64 bytes) { return ui::toText(ui::roundTo(double(bytes) / 1024, 2)) + u"k"_s; }
 
+void redo(ui::UiRuntime &rt) { rt.sendEditorCommand(codeEditor(), ui::EditorCommand::Redo); }
+
 void clipboardSafeDelete(ui::UiRuntime &rt)
 {
     // Removing the selection directly, instead of cutting and putting the old text back, keeps

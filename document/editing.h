@@ -13,6 +13,8 @@ enum StatusPanel { LineCountPanel = 1, CaretLinePanel = 3, CaretColumnPanel = 5,
 /// The document's size as the status bar shows it: kilobytes to two decimals, then "k".
 ui::Text sizeInKilobytes(qint64 bytes);
 
+/// Does again what the last undo undid (there is no menu item: keyboard only).
+void redo(ui::UiRuntime &rt);
 /// Removes the selection and leaves the clipboard exactly as it was.
 void clipboardSafeDelete(ui::UiRuntime &rt);
 /// Sets the states of the "编辑" items, then pops up "鼠标菜单" in place of the editor's own menu.

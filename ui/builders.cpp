@@ -563,6 +563,7 @@ void UiRuntime::Impl::build(OpenWindow &w)
             tabs->addToPage(widget, c.page);
     }
     nameFieldsAfterLabels(w);
+    buildShortcuts(*this, w);
 }
 
 void nameFieldsAfterLabels(OpenWindow &w)

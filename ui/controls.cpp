@@ -3,6 +3,7 @@
 #include "runtime_impl.h"
 
 #include "code_editor.h"
+#include "file_dialog.h"
 #include "font_dialog.h"
 #include "widgets.h"
 
@@ -10,7 +11,6 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
-#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -175,6 +175,12 @@ int UiRuntime::sendEditorCommand(const ControlRef &editor, EditorCommand command
         if (!ed->SendScintilla(QsciScintillaBase::SCI_CANUNDO))
             return 0;
         ed->SendScintilla(QsciScintillaBase::SCI_UNDO);
+        ed->finishChange();
+        return 1;
+    case EditorCommand::Redo:
+        if (!ed->SendScintilla(QsciScintillaBase::SCI_CANREDO))
+            return 0;
+        ed->SendScintilla(QsciScintillaBase::SCI_REDO);
         ed->finishChange();
         return 1;
     case EditorCommand::SelectAll: ed->SendScintilla(QsciScintillaBase::SCI_SETSEL, 0, -1); return 0;
@@ -395,35 +401,14 @@ bool UiRuntime::showFileDialog(const ControlRef &dialog)
         return false;
     if (cd->mode == FontMode)
         return showFontDialog(cd->font, cd->title);
-    QFileDialog fd(nullptr, cd->title);
-    fd.setOption(QFileDialog::DontUseNativeDialog);
-    fd.setWindowModality(Qt::ApplicationModal);
-    const QStringList filters = fileDialogNameFilters(cd->filter);
-    if (!filters.isEmpty()) {
-        fd.setNameFilters(filters);
-        if (cd->initialFilter >= 0 && cd->initialFilter < filters.size())
-            fd.selectNameFilter(filters[cd->initialFilter]);
-    }
-    if (cd->mode == SaveFileMode) {
-        fd.setAcceptMode(QFileDialog::AcceptSave);
-        fd.setFileMode(QFileDialog::AnyFile);
-        // A name typed without an extension gets the one of the chosen filter pair.
-        auto suffixOf = [](const QString &nameFilter) {
-            const QString pattern = nameFilter.section(u'(', -1).section(u')', 0, 0).section(u' ', 0, 0);
-            return pattern.startsWith(u"*.") && pattern.lastIndexOf(u'*') == 0 ? pattern.mid(2) : QString();
-        };
-        fd.setDefaultSuffix(suffixOf(fd.selectedNameFilter()));
-        QObject::connect(&fd, &QFileDialog::filterSelected, &fd,
-                         [&fd, suffixOf](const QString &f) { fd.setDefaultSuffix(suffixOf(f)); });
-    } else {
-        fd.setAcceptMode(QFileDialog::AcceptOpen);
-        fd.setFileMode(QFileDialog::ExistingFile);
-    }
-    if (!cd->fileName.isEmpty())
-        fd.selectFile(cd->fileName);
-    if (fd.exec() != QDialog::Accepted || fd.selectedFiles().isEmpty())
+    const QString chosen = chooseFile({.title = cd->title,
+                                       .filter = cd->filter,
+                                       .initialFilter = cd->initialFilter,
+                                       .save = cd->mode == SaveFileMode,
+                                       .fileName = cd->fileName});
+    if (chosen.isEmpty())
         return false;
-    cd->fileName = fd.selectedFiles().constFirst();
+    cd->fileName = chosen;
     return true;
 }
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "definition_lint.h"
 
+#include "shortcuts.h"
+
 #include <QHash>
 #include <QSet>
 
@@ -154,6 +156,7 @@ QStringList lintDefinition(const WindowDefinition &def)
         const bool submenuOrSeparator = c.caption == u"-" || menuParents.contains(c.unit) || c.parent.isEmpty();
         checkBindings(out, who, c.bindings, [&](Event e) { return raises(c.kind, e, submenuOrSeparator); });
     }
+    out << lintShortcuts(def);
     return out;
 }
 

@@ -206,7 +206,9 @@ void UiRuntime::openWindow(const WindowDefinition &def, bool modal)
     w.modal = modal;
     // A window opened while a modal one is up belongs to it, so that both take input.
     QWidget *owner = nullptr;
-    if (!d->modalStack.empty())
+    if (OpenWindow *named = d->window(def.owner))
+        owner = named->host;
+    else if (!d->modalStack.empty())
         if (OpenWindow *top = d->window(d->modalStack.back()))
             owner = top->host;
     w.host = new HostWindow(*d, def.name, owner);

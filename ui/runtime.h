@@ -23,6 +23,7 @@ enum class EditorCommand {
     Copy = 0x301,
     Paste = 0x302,
     Undo = 0xC7,
+    Redo = 0x454,
     SelectAll = 0xB1, // select range 0 to -1
     GetModify = 0xB8, // non-zero once the text has changed
 };

@@ -80,6 +80,8 @@ QFont fontFor(const Font &font);
 
 /// Creates the widget (or object) for one control row; nullptr for kinds that have none.
 QObject *buildControl(UiRuntime::Impl &impl, OpenWindow &w, const ControlDef &c, QWidget *parent);
+/// Creates the window's keyboard shortcuts from its definition's table.
+void buildShortcuts(UiRuntime::Impl &impl, OpenWindow &w);
 /// Gives edit, combo and list boxes the caption of the label beside them as accessible name.
 void nameFieldsAfterLabels(OpenWindow &w);
 

@@ -168,6 +168,16 @@ struct ControlDef {
 
 enum class Frame { Resizable, Fixed };
 
+/// A keyboard shortcut of a window, active whichever of the window's controls has the focus and
+/// never while another window (a dialog) is active. It runs the Clicked binding of a menu item,
+/// the very handler a click runs, and the menu shows the keys beside that item; or, with no
+/// unit, a handler of its own.
+struct Shortcut {
+    QString keys;    // portable key text: "Ctrl+S", "Shift+F3", "Esc"
+    QString unit;    // the menu item it clicks; empty: `handler` runs
+    Handler handler; // only without a unit
+};
+
 /// The stored description of one window.
 struct WindowDefinition {
     QString name;    // the name handlers use to refer to the window
@@ -177,6 +187,10 @@ struct WindowDefinition {
     Frame frame = Frame::Fixed;
     std::vector<ControlDef> controls;
     std::vector<Binding> bindings; // the window's own events
+    std::vector<Shortcut> shortcuts;
+    /// The window this one belongs to (empty: none, or the modal window open at the time): it
+    /// stays in front of its owner and closes with it.
+    QString owner;
 
     const ControlDef *find(const QString &unit) const;
     ControlDef *find(const QString &unit);

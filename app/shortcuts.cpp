@@ -1,0 +1,31 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The MainWindow's keyboard shortcuts, one row each. A row naming a menu item runs that item's
+// Clicked binding, so the keys and a click can never differ; a row without one runs its handler.
+#include "shortcuts.h"
+
+#include "document/editing.h"
+#include "markup/element_edit.h"
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace app {
+
+std::vector<ui::Shortcut> mainWindowShortcuts()
+{
+    return {
+        {u"Ctrl+N"_s, u"文件/新建/新建html文件"_s},
+        {u"Ctrl+O"_s, u"文件/打开"_s},
+        {u"Ctrl+S"_s, u"文件/保存"_s},
+        {u"Ctrl+Shift+S"_s, u"文件/另存为..."_s},
+        {u"Ctrl+Z"_s, u"编辑/撤消"_s},
+        {u"Ctrl+Y"_s, {}, document::redo},
+        {u"Ctrl+Shift+Z"_s, {}, document::redo},
+        {u"Ctrl+X"_s, u"编辑/剪切"_s},
+        {u"Ctrl+C"_s, u"编辑/复制"_s},
+        {u"Ctrl+V"_s, u"编辑/粘贴"_s},
+        {u"Ctrl+A"_s, u"编辑/选择全部的"_s},
+        {u"Ctrl+E"_s, {}, markup::editElementAtCaret},
+    };
+}
+
+} // namespace app
