@@ -406,3 +406,21 @@ TEST_F(ElementEditing, EveryOtherDialogChangesOnlyWhatWasChanged)
         EXPECT_EQ(text(), original);
     }
 }
+
+TEST_F(ElementEditing, CtrlEInTheEditorOpensTheDialog)
+{
+    load(u"<p><a href=\"k.html\">‸k</a></p>"_s);
+    QWidget *editor = ui::testing::widget(rt, Editor);
+    ASSERT_NE(editor, nullptr);
+    editor->window()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(editor->window()));
+    editor->setFocus();
+    when(Hyperlink, [&] {
+        EXPECT_EQ(field(Hyperlink, u"编辑框1"_s), u"k.html"_s);
+        typeOver(Hyperlink, u"编辑框1"_s, u"m.html"_s);
+        click(Hyperlink, u"超级按钮6"_s);
+    });
+    QTest::keySequence(editor, QKeySequence(u"Ctrl+E"_s));
+    EXPECT_EQ(shown, QStringList{Hyperlink});
+    EXPECT_EQ(text(), u"<p><a href=\"m.html\">k</a></p>"_s);
+}
