@@ -33,32 +33,36 @@ std::optional<Rewrite> rewriteElement(const Element &element, const std::vector<
     const Tag &tag = element.tag;
     const QStringView doc = element.text;
     const bool kindChanged = !out->named(tag.name);
+    auto part = [&](QStringView attribute) -> const OwnedPart * {
+        for (const OwnedPart &p : owned)
+            if (!p.attribute.isEmpty() && p.attribute.compare(attribute, Qt::CaseInsensitive) == 0)
+                return &p;
+        return nullptr;
+    };
+    auto fieldsChanged = [&](const OwnedPart &p) {
+        for (const QString &unit : p.units)
+            if (changedUnits.contains(unit))
+                return true;
+        return false;
+    };
+    bool attributeChanged = kindChanged;
+    for (const OwnedPart &p : owned)
+        if (!p.attribute.isEmpty())
+            attributeChanged = attributeChanged || fieldsChanged(p);
+    // An attribute the output has but no part names can only come from a field's text (a value
+    // typed with a quote in it): it goes with the other changed attributes.
     auto madeFromChanged = [&](QStringView attribute) {
-        for (const OwnedPart &part : owned)
-            if (part.attribute.compare(attribute, Qt::CaseInsensitive) == 0) {
-                for (const QString &unit : part.units)
-                    if (changedUnits.contains(unit))
-                        return true;
-                return false;
-            }
-        return false; // a fixed piece of the output
+        const OwnedPart *p = part(attribute);
+        return p ? fieldsChanged(*p) : attributeChanged;
     };
     if (!kindChanged && changedUnits.isEmpty())
         return std::nullopt;
     auto isOwned = [&](QStringView attribute) {
         if (out->attribute(attribute))
             return true;
-        for (const OwnedPart &part : owned)
-            if (!part.attribute.isEmpty() && part.attribute.compare(attribute, Qt::CaseInsensitive) == 0)
-                return true;
-        return false;
+        return part(attribute) != nullptr;
     };
     auto span = [](QStringView text, qsizetype from, qsizetype to) { return text.mid(from, to - from).toString(); };
-
-    bool attributeChanged = kindChanged;
-    for (const OwnedPart &part : owned)
-        if (!part.attribute.isEmpty())
-            attributeChanged = attributeChanged || madeFromChanged(part.attribute);
 
     // The tag's name as written, unless the dialog wrote another element.
     ui::Text start = kindChanged ? span(output, out->from, out->nameTo) : span(doc, tag.from, tag.nameTo);
@@ -69,7 +73,7 @@ std::optional<Rewrite> rewriteElement(const Element &element, const std::vector<
                 start += span(doc, was->space, was->to);
             continue;
         }
-        start += (was ? span(doc, was->space, was->from) : u" "_s) + span(output, a.from, a.to);
+        start += was ? span(doc, was->space, was->from) + span(output, a.from, a.to) : span(output, a.space, a.to);
     }
     for (const TagAttribute &a : tag.attributes) {
         // Owned attributes the output leaves out: kept unless the fields they come from changed.
@@ -84,10 +88,9 @@ std::optional<Rewrite> rewriteElement(const Element &element, const std::vector<
         start = span(doc, tag.from, tag.to);
 
     bool contentChanged = false;
-    for (const OwnedPart &part : owned)
-        if (part.attribute.isEmpty())
-            for (const QString &unit : part.units)
-                contentChanged = contentChanged || changedUnits.contains(unit);
+    for (const OwnedPart &p : owned)
+        if (p.attribute.isEmpty())
+            contentChanged = contentChanged || fieldsChanged(p);
     const qsizetype end = element.end ? element.end->second : tag.to;
     if (kindChanged || (contentChanged && element.end))
         return Rewrite{tag.from, end, start + output.mid(out->to).toString()};

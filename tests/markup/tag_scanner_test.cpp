@@ -142,3 +142,34 @@ TEST(ElementUnderCaret, EachElementGoesToTheDialogThatWritesIt)
     EXPECT_EQ(dialogOf(u"<caption>‸x</caption>"_s), u"CaptionDialog"_s);
     EXPECT_EQ(dialogOf(u"<table ‸border=1>"_s), u"(none)"_s);
 }
+
+namespace {
+
+/// The element's text after the rewrite of the dialog's output, for a hyperlink.
+QString rewriteLink(const QString &text, const QStringList &changed, const QString &output)
+{
+    const std::vector<OwnedPart> owned{{u"href"_s, {u"编辑框1"_s}}, {u"title"_s, {u"编辑框2"_s}}, {u"target"_s, {u"组合框1"_s}}};
+    const Element e{text, *scanTag(text, 0), std::nullopt};
+    const std::optional<Rewrite> r = rewriteElement(e, owned, changed, output);
+    if (!r)
+        return u"(unchanged)"_s;
+    return text.left(r->from) + r->text + text.mid(r->to);
+}
+
+} // namespace
+
+TEST(ElementRewrite, OnlyAttributesOfChangedFieldsAreWrittenAnew)
+{
+    const QString link = u"<a href=\"a?x=1&amp;y=2\" target=frame2\tid=k>text</a>"_s;
+    EXPECT_EQ(rewriteLink(link, {}, u"<a href=\"b\" title=\"\" target=\"\"></a> "_s), u"(unchanged)"_s)
+        << "nothing changed, nothing written";
+    EXPECT_EQ(rewriteLink(link, {u"编辑框2"_s}, u"<a href=\"a?x=1&amp;y=2\" title=\"T\" target=\"frame2\"></a> "_s),
+              u"<a href=\"a?x=1&amp;y=2\" title=\"T\" target=frame2\tid=k>text</a>"_s);
+    EXPECT_EQ(rewriteLink(link, {u"组合框1"_s}, u"<a href=\"a?x=1&amp;y=2\" title=\"\" target=\"_top\"></a> "_s),
+              u"<a href=\"a?x=1&amp;y=2\" target=\"_top\"\tid=k>text</a>"_s)
+        << "an attribute keeps the blanks in front of it";
+    // A typed quote gives what inserting would have given, and loses nothing of the value.
+    EXPECT_EQ(rewriteLink(link, {u"编辑框2"_s}, u"<a href=\"a?x=1&amp;y=2\" title=\"say \"hi\"\" target=\"frame2\"></a> "_s),
+              u"<a href=\"a?x=1&amp;y=2\" title=\"say \"hi\"\" target=frame2\tid=k>text</a>"_s);
+    EXPECT_EQ(rewriteLink(link, {u"编辑框1"_s}, u"no element"_s), u"(unchanged)"_s);
+}
