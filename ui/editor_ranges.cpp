@@ -9,6 +9,7 @@
 #include <QPointer>
 #include <QStatusBar>
 #include <QTimer>
+#include <QToolTip>
 
 namespace ui {
 namespace {
@@ -93,6 +94,9 @@ void showPanelNote(UiRuntime &rt, const ControlRef &statusBar, int index, const 
     if (!label)
         return;
     rt.setPanelText(statusBar, index, note);
+    // The panel is narrow: the note also shows in full as its tooltip for the same time.
+    if (label->isVisible())
+        QToolTip::showText(label->mapToGlobal(QPoint(0, 0)), note, label, {}, milliseconds);
     QTimer::singleShot(milliseconds, label, [&rt, statusBar, index, note, label = QPointer<QLabel>(label)] {
         if (label && label->text() == note)
             rt.setPanelText(statusBar, index, {});

@@ -30,7 +30,8 @@ bool replaceAround(UiRuntime &rt, const ControlRef &editor, const TextAround &ar
 /// Ticks or clears a check box or radio button (a radio button clears the others of its group).
 void setChecked(UiRuntime &rt, const ControlRef &button, bool checked);
 
-/// Shows a note in a status-bar panel and clears it after the given time unless it was replaced.
+/// Shows a note in a status-bar panel, and in full as a tooltip over it, and clears it after the
+/// given time unless it was replaced.
 void showPanelNote(UiRuntime &rt, const ControlRef &statusBar, int index, const Text &note, int milliseconds);
 
 /// The tooltip of a status-bar panel.
