@@ -22,9 +22,10 @@ void ElementEditInMiddle(benchmark::State &state, ui::UiRuntime &rt, const std::
     ed->SendScintilla(QsciScintillaBase::SCI_SETTARGETRANGE, ed->SendScintilla(QsciScintillaBase::SCI_GETLENGTH) / 2,
                       ed->SendScintilla(QsciScintillaBase::SCI_GETLENGTH));
     const long found = ed->SendScintilla(QsciScintillaBase::SCI_SEARCHINTARGET, endTag.size(), endTag.constData());
-    ed->SendScintilla(QsciScintillaBase::SCI_GOTOPOS, found < 0 ? 0 : found + endTag.size());
+    const unsigned long at = found < 0 ? 0 : (unsigned long)(found + endTag.size());
+    ed->SendScintilla(QsciScintillaBase::SCI_GOTOPOS, at);
     rt.insertAtCaret(document::codeEditor(), u"<a href=\"x.html\" title=\"t\" target=\"_top\"></a>"_s);
-    ed->SendScintilla(QsciScintillaBase::SCI_GOTOPOS, (found < 0 ? 0 : found + endTag.size()) + 5);
+    ed->SendScintilla(QsciScintillaBase::SCI_GOTOPOS, at + 5);
     QCoreApplication::processEvents();
 
     int round = 0;

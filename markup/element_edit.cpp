@@ -165,15 +165,18 @@ void rewrite(ui::UiRuntime &rt, Session &s, const document::Pieces &pieces)
     const std::optional<Rewrite> r = rewriteElement(s.element, s.form.owned, changed, output);
     if (!r || QStringView(s.around.text).mid(r->from, r->to - r->from) == r->text)
         return; // nothing to change: no undo step, no change reported
-    const qsizetype caret = s.around.caret >= r->from ? std::min(s.around.caret, r->from + r->text.size()) : s.around.caret;
+    // The caret keeps its place: in the rewritten part as far as it still reaches, after it moved
+    // along.
+    qsizetype caret = s.around.caret;
+    if (caret >= r->to)
+        caret += r->text.size() - (r->to - r->from);
+    else if (caret > r->from)
+        caret = std::min(caret, r->from + r->text.size());
     if (!ui::replaceAround(rt, document::codeEditor(), s.around, r->from, r->to, r->text, caret)) {
         note(rt, u"文档已改变，元素没有改写"_s);
         return;
     }
     // A dialog that stays open (the textarea page) edits the rewritten element next time.
-    s.around.text.replace(r->from, r->to - r->from, r->text);
-    s.around.originEnd = s.around.origin + ui::textToEditorBytes(s.around.text).size();
-    s.around.caret = caret;
     if (std::optional<Tag> tag = scanTag(s.around.text, r->from)) {
         s.element.tag = *tag;
         s.element.end = ownsContent(tag->name) ? findEndTag(s.around.text, tag->to, tag->name) : std::nullopt;

@@ -49,6 +49,65 @@ std::optional<std::pair<qsizetype, qsizetype>> findRawEnd(QStringView text, qsiz
     return std::nullopt;
 }
 
+/// Where a tag starting at text[at] ends and where its name is, read as scanTag reads it but
+/// without keeping anything: most tags before the caret are only stepped over.
+struct TagSpan {
+    qsizetype nameFrom = 0, nameTo = 0, to = 0;
+    bool closing = false;
+};
+std::optional<TagSpan> peekTag(QStringView text, qsizetype at)
+{
+    const qsizetype n = text.size();
+    if (at < 0 || at + 1 >= n || text[at] != u'<')
+        return std::nullopt;
+    TagSpan tag;
+    qsizetype i = at + 1;
+    if (text[i] == u'/') {
+        tag.closing = true;
+        ++i;
+    }
+    if (i >= n || !isLetter(text[i]))
+        return std::nullopt;
+    tag.nameFrom = i;
+    while (i < n && !isBlank(text[i]) && text[i] != u'>' && text[i] != u'/')
+        ++i;
+    tag.nameTo = i;
+    while (i < n) {
+        while (i < n && (isBlank(text[i]) || text[i] == u'/'))
+            ++i;
+        if (i >= n)
+            return std::nullopt;
+        if (text[i] == u'>') {
+            tag.to = i + 1;
+            return tag;
+        }
+        ++i;
+        while (i < n && !isBlank(text[i]) && text[i] != u'/' && text[i] != u'>' && text[i] != u'=')
+            ++i;
+        qsizetype j = i;
+        while (j < n && isBlank(text[j]))
+            ++j;
+        if (j < n && text[j] == u'=') {
+            ++j;
+            while (j < n && isBlank(text[j]))
+                ++j;
+            if (j >= n)
+                return std::nullopt;
+            if (text[j] == u'"' || text[j] == u'\'') {
+                const qsizetype close = text.indexOf(text[j], j + 1);
+                if (close < 0)
+                    return std::nullopt;
+                i = close + 1;
+            } else {
+                while (j < n && !isBlank(text[j]) && text[j] != u'>')
+                    ++j;
+                i = j;
+            }
+        }
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 const TagAttribute *Tag::attribute(QStringView n) const
@@ -197,15 +256,16 @@ CaretPlace placeAtCaret(QStringView text, qsizetype caret)
             i = end;
             continue;
         }
-        std::optional<Tag> tag = scanTag(text, i);
-        if (!tag) {
+        const std::optional<TagSpan> span = peekTag(text, i);
+        if (!span) {
             ++i;
             continue;
         }
-        const bool under = caret >= tag->from && caret < tag->to;
-        if (tag->closing) {
+        const QStringView name = text.mid(span->nameFrom, span->nameTo - span->nameFrom);
+        const bool under = caret >= i && caret < span->to;
+        if (span->closing) {
             for (auto it = open.rbegin(); it != open.rend(); ++it)
-                if (it->named(tag->name)) {
+                if (it->named(name)) {
                     if (under)
                         place.container = *it;
                     open.erase(std::prev(it.base()), open.end());
@@ -214,7 +274,17 @@ CaretPlace placeAtCaret(QStringView text, qsizetype caret)
             if (under)
                 return result();
             endsAtCaret = false;
-            i = tag->to;
+            i = span->to;
+            continue;
+        }
+        if (!under && span->to != caret && !isRaw(name) && !ownsContent(name)) {
+            endsAtCaret = false; // a tag that only has to be stepped over
+            i = span->to;
+            continue;
+        }
+        const std::optional<Tag> tag = scanTag(text, i);
+        if (!tag) {
+            ++i;
             continue;
         }
         if (under) {

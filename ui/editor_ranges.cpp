@@ -44,8 +44,7 @@ TextAround readAroundCaret(UiRuntime &rt, const ControlRef &editor, qint64 reach
     while (to < length && (uchar(ed->SendScintilla(QsciScintilla::SCI_GETCHARAT, to)) & 0xC0) == 0x80)
         ++to;
     TextAround around;
-    around.origin = from;
-    around.originEnd = to;
+    around.caretPosition = caret;
     const QByteArrayView before = bufferRange(ed, from, caret);
     around.text = editorBytesToText(before.data(), before.size());
     around.caret = around.text.size();
@@ -54,31 +53,41 @@ TextAround readAroundCaret(UiRuntime &rt, const ControlRef &editor, qint64 reach
     return around;
 }
 
-bool replaceAround(UiRuntime &rt, const ControlRef &editor, const TextAround &around, qsizetype from, qsizetype to,
+bool replaceAround(UiRuntime &rt, const ControlRef &editor, TextAround &around, qsizetype from, qsizetype to,
                    const Text &text, qsizetype caret)
 {
     auto *ed = implOf(rt).as<CodeEditor>(editor);
     if (!ed || from < 0 || to < from || to > around.text.size())
         return false;
-    const long length = ed->SendScintilla(QsciScintilla::SCI_GETLENGTH);
-    if (around.originEnd > length)
+    auto units = [](QStringView t) { return long(textToEditorBytes(t.toString()).size()); };
+    const QStringView was = QStringView(around.text).mid(from, to - from);
+    const long start = long(around.caretPosition) + (from <= around.caret
+                                                         ? -units(QStringView(around.text).mid(from, around.caret - from))
+                                                         : units(QStringView(around.text).mid(around.caret, from - around.caret)));
+    const QByteArray wasBytes = textToEditorBytes(was.toString());
+    const long end = start + long(wasBytes.size());
+    if (start < 0 || end > ed->SendScintilla(QsciScintilla::SCI_GETLENGTH) ||
+        bufferRange(ed, start, end) != QByteArrayView(wasBytes))
         return false;
-    const QByteArray was = textToEditorBytes(around.text);
-    if (was.size() != around.originEnd - around.origin ||
-        bufferRange(ed, long(around.origin), long(around.originEnd)) != QByteArrayView(was))
-        return false;
-    const long start = long(around.origin + textToEditorBytes(around.text.left(from)).size());
-    const long end = start + long(textToEditorBytes(around.text.mid(from, to - from)).size());
     const QByteArray bytes = textToEditorBytes(text);
-    const Text after = around.text.left(from) + text;
-    const long caretAt =
-        long(around.origin + textToEditorBytes(caret <= after.size() ? after.left(caret) : after).size());
+    // The caret's new place, counted from the nearer end of the new text.
+    caret = std::clamp(caret, qsizetype(0), around.text.size() - (to - from) + text.size());
+    long caretAt = 0;
+    if (caret >= from + text.size())
+        caretAt = start + long(bytes.size()) + units(QStringView(around.text).mid(to, caret - from - text.size()));
+    else if (caret >= from)
+        caretAt = start + units(QStringView(text).left(caret - from));
+    else
+        caretAt = start - units(QStringView(around.text).mid(caret, from - caret));
     ed->SendScintilla(QsciScintilla::SCI_BEGINUNDOACTION);
     ed->SendScintilla(QsciScintilla::SCI_SETTARGETRANGE, start, end);
     ed->SendScintilla(QsciScintilla::SCI_REPLACETARGET, uintptr_t(bytes.size()), bytes.constData());
     ed->SendScintilla(QsciScintilla::SCI_GOTOPOS, caretAt);
     ed->SendScintilla(QsciScintilla::SCI_ENDUNDOACTION);
     ed->finishChange();
+    around.text.replace(from, to - from, text);
+    around.caret = caret;
+    around.caretPosition = caretAt;
     return true;
 }
 

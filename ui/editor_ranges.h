@@ -13,8 +13,7 @@ namespace ui {
 struct TextAround {
     Text text;
     qsizetype caret = 0;
-    qint64 origin = 0;      // where the stretch starts, in the editor's own units
-    qint64 originEnd = 0;   // where it ends
+    qint64 caretPosition = 0; // where the caret is, in the editor's own units
 };
 
 /// The text within about reach bytes of the editor's buffer on either side of the caret (never
@@ -22,9 +21,11 @@ struct TextAround {
 TextAround readAroundCaret(UiRuntime &rt, const ControlRef &editor, qint64 reach);
 
 /// Replaces text[from, to) of the stretch with the new text as one undo step, raising the
-/// content-changed event, and leaves the caret at index caret of the stretch as it is afterwards.
-/// False, and nothing changed, when the document no longer holds the stretch as it was read.
-bool replaceAround(UiRuntime &rt, const ControlRef &editor, const TextAround &around, qsizetype from, qsizetype to,
+/// content-changed event, and puts the caret at index caret of the stretch as it is afterwards;
+/// the stretch is updated to match. False, and nothing changed, when the document no longer holds
+/// text[from, to) where it was read. Only the replaced part and the text between it and the caret
+/// are measured, so the cost does not grow with the stretch.
+bool replaceAround(UiRuntime &rt, const ControlRef &editor, TextAround &around, qsizetype from, qsizetype to,
                    const Text &text, qsizetype caret);
 
 /// Ticks or clears a check box or radio button (a radio button clears the others of its group).

@@ -132,8 +132,8 @@ TEST_F(ElementEditing, HyperlinkRoundTripAndOneChangedField)
 
 TEST_F(ElementEditing, HyperlinkWrittenByHandKeepsEveryByteItDoesNotOwn)
 {
-    const QString before = u"x <A HREF='x.html'\r\n   class=nav TITLE=旧标题 onclick=\"go('>')\" target=main>link</A>"_s;
-    load(before.left(2) + Caret + before.mid(2));
+    const QString before = u"中文 <A HREF='x.html'\r\n   class=nav TITLE=旧标题 onclick=\"go('>')\" target=main>链接</A>"_s;
+    load(before.left(3) + Caret + before.mid(3));
     edit(Hyperlink, [&] {
         EXPECT_EQ(field(Hyperlink, u"编辑框1"_s), u"x.html"_s);
         EXPECT_EQ(field(Hyperlink, u"编辑框2"_s), u"旧标题"_s);
@@ -141,7 +141,12 @@ TEST_F(ElementEditing, HyperlinkWrittenByHandKeepsEveryByteItDoesNotOwn)
         typeOver(Hyperlink, u"编辑框2"_s, u"New"_s);
         click(Hyperlink, u"超级按钮6"_s);
     });
-    EXPECT_EQ(text(), u"x <A HREF='x.html' title=\"New\" target=main\r\n   class=nav onclick=\"go('>')\">link</A>"_s);
+    const QString after = u"中文 <A HREF='x.html' title=\"New\" target=main\r\n   class=nav onclick=\"go('>')\">链接</A>"_s;
+    EXPECT_EQ(text(), after);
+    edit(Hyperlink, [&] { // the caret is still in the tag
+        EXPECT_EQ(field(Hyperlink, u"编辑框2"_s), u"New"_s);
+        click(Hyperlink, u"超级按钮7"_s);
+    });
     undo();
     EXPECT_EQ(text(), before);
 
