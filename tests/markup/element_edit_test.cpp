@@ -429,3 +429,47 @@ TEST_F(ElementEditing, CtrlEInTheEditorOpensTheDialog)
     EXPECT_EQ(shown, QStringList{Hyperlink});
     EXPECT_EQ(text(), u"<p><a href=\"m.html\">k</a></p>"_s);
 }
+
+TEST_F(ElementEditing, WhatEachDialogWritesReadsBackAndIsWrittenAgainInItsForm)
+{
+    struct Case {
+        QString written, dialog, ok;
+        std::vector<std::pair<QString, QString>> fields; // unit, value read; the first is changed
+    };
+    const std::vector<Case> cases{
+        {u"<a name=\"top\"></a>"_s, u"AnchorDialog"_s, u"超级按钮1"_s, {{u"编辑框1"_s, u"top"_s}}},
+        {u"<a href=\"mailto:me@x.cn?subject=Hi\"></a>"_s, u"EmailLinkDialog"_s, u"超级按钮1"_s,
+         {{u"编辑框2"_s, u"me@x.cn"_s}, {u"编辑框1"_s, u"Hi"_s}}},
+        {u"<bgsound src=\"s.mid\" loop=-1>"_s, u"BackgroundSoundDialog"_s, u"超级按钮1"_s,
+         {{u"编辑框2"_s, u"-1"_s}, {u"编辑框1"_s, u"s.mid"_s}}},
+        {u"<link rel=\"stylesheet\" href=\"a.css\" type=\"text/css\" />"_s, u"StyleSheetDialog"_s, u"超级按钮1"_s,
+         {{u"编辑框1"_s, u"a.css"_s}}},
+        {u"<Form method=\"POST\" action=\"go.asp\">\r\n\r\n</Form>"_s, u"FormDialog"_s, u"超级按钮2"_s,
+         {{u"组合框1"_s, u"POST"_s}, {u"编辑框1"_s, u"go.asp"_s}}},
+        {u"<input type=\"submit\" name=\"b\" value=\"Go\">"_s, u"ButtonDialog"_s, u"超级按钮1"_s,
+         {{u"编辑框1"_s, u"b"_s}, {u"组合框1"_s, u"submit"_s}, {u"编辑框2"_s, u"Go"_s}}},
+        {u"<embed src=\"v.wmv\" width=320 height=240></embed>"_s, u"MediaDialog"_s, u"超级按钮2"_s,
+         {{u"编辑框2"_s, u"240"_s}, {u"编辑框1"_s, u"v.wmv"_s}, {u"编辑框3"_s, u"320"_s}}},
+        {u"<label>Name</label>"_s, u"LabelDialog"_s, u"超级按钮1"_s, {{u"编辑框1"_s, u"Name"_s}}},
+        {u"<caption>\"T\"</caption>"_s, u"CaptionDialog"_s, u"超级按钮1"_s, {{u"编辑框1"_s, u"T"_s}}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.dialog.toStdString());
+        rt.setEditorText(Editor, c.written);
+        caretAt(3);
+        const auto &[unit, value] = c.fields.front();
+        edit(c.dialog, [&] {
+            for (const auto &[u, v] : c.fields)
+                EXPECT_EQ(field(c.dialog, u), v) << u.toStdString();
+            typeOver(c.dialog, unit, u"zz"_s);
+            click(c.dialog, c.ok);
+        });
+        EXPECT_NE(text(), c.written);
+        caretAt(3);
+        edit(c.dialog, [&] {
+            typeOver(c.dialog, unit, value);
+            click(c.dialog, c.ok);
+        });
+        EXPECT_EQ(documentBytes(), bytes(c.written)) << "changed and changed back: the dialog's own bytes";
+    }
+}
