@@ -8,6 +8,7 @@
 #include "document/start_files.h"
 #include "document/templates.h"
 #include "markup/commands.h"
+#include "markup/element_edit.h"
 #include "prefs/commands.h"
 #include "reference/commands.h"
 #include "reference/keywords.h"
@@ -225,6 +226,7 @@ void startUp(ui::UiRuntime &rt, const QStringList &files)
     skins::applySkin(rt, skins::StartSkin);
     if (!document::openStartFiles(rt, files))
         document::insertPieces(rt, document::newPageTemplate());
+    markup::showElementEditingHint(rt);
 }
 
 void closeMainWindow(ui::UiRuntime &rt) { rt.closeWindow(MainWindowName); }

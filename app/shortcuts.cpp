@@ -4,6 +4,7 @@
 #include "shortcuts.h"
 
 #include "document/editing.h"
+#include "markup/element_edit.h"
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -23,6 +24,7 @@ std::vector<ui::Shortcut> mainWindowShortcuts()
         {u"Ctrl+C"_s, u"编辑/复制"_s},
         {u"Ctrl+V"_s, u"编辑/粘贴"_s},
         {u"Ctrl+A"_s, u"编辑/选择全部的"_s},
+        {u"Ctrl+E"_s, {}, markup::editElementAtCaret},
     };
 }
 

@@ -2,6 +2,7 @@
 // Benchmarks: each target compares a figure with a baseline measured in the same run on the same
 // machine, and the program ends with one table of figures, baselines, ratios and verdicts.
 #include "documents.h"
+#include "element_edit_bench.h"
 
 #include "app/main_window.h"
 #include "app/startup.h"
@@ -424,6 +425,9 @@ int main(int argc, char **argv)
     reg("MinimalStartUp", MinimalStartUp)->Iterations(3);
     reg("TagDialogOpenClose", TagDialogOpenClose)->Iterations(20);
     reg("BareDialog", BareDialog)->Iterations(20);
+    reg("ElementEditInMiddle", [](benchmark::State &s) {
+        bench::ElementEditInMiddle(s, runtime(), [](qint64 bytes) { loadDocument(bytes); });
+    })->Arg(10 * 1024)->Arg(big)->Iterations(20);
 
     benchmark::Initialize(&argc, argv);
     Collector collector;
@@ -447,6 +451,7 @@ int main(int argc, char **argv)
         {"6 type at end of long line vs short", at("TypeAtLineEnd/" + L + "/0"), at("TypeAtLineEnd/4096/-1"), 3.0},
         {"7 start-up vs minimal Qt program", at("StartUp"), at("MinimalStartUp"), 1.5},
         {"8 TagDialog open+close vs bare", at("TagDialogOpenClose"), at("BareDialog"), 1.5},
+        {"9 Ctrl+E in middle, big vs 10 KB", at("ElementEditInMiddle/" + B), at("ElementEditInMiddle/10240"), 1.5},
     };
     std::printf("\n%-38s %12s %12s %8s %8s  %s\n", "benchmark", "figure ms", "baseline ms", "ratio", "target", "holds");
     bool allHold = true;

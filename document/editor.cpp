@@ -17,8 +17,20 @@ const ui::ControlRef &fileDialog()
     return ref;
 }
 
+namespace {
+InsertionTarget &redirected()
+{
+    static InsertionTarget target;
+    return target;
+}
+} // namespace
+
+void redirectInsertions(InsertionTarget target) { redirected() = std::move(target); }
+
 void insertPieces(ui::UiRuntime &rt, const Pieces &pieces)
 {
+    if (const InsertionTarget target = redirected()) // a copy: the target may end the redirection
+        return target(rt, pieces);
     for (const auto &piece : pieces)
         rt.insertAtCaret(codeEditor(), piece);
 }

@@ -4,6 +4,7 @@
 
 #include "ui/runtime.h"
 
+#include <functional>
 #include <vector>
 
 namespace document {
@@ -17,5 +18,10 @@ using Pieces = std::vector<ui::Text>;
 /// Writes the pieces at the caret, one InsertAtCaret call each: the first replaces a selection,
 /// the others follow it back to back, and the caret ends after the last.
 void insertPieces(ui::UiRuntime &rt, const Pieces &pieces);
+
+/// While an element is edited in the dialog that writes it, the dialog's insertion is handed to
+/// this function instead of the caret; an empty function restores insertion at the caret.
+using InsertionTarget = std::function<void(ui::UiRuntime &, const Pieces &)>;
+void redirectInsertions(InsertionTarget target);
 
 } // namespace document

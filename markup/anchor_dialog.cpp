@@ -41,4 +41,11 @@ ui::WindowDefinition anchorDialog()
     };
 }
 
+ElementForm readAnchor(const Element &e)
+{
+    return {.definition = anchorDialog,
+            .fields = {textField(Dialog, u"编辑框1"_s, e.value(u"name"))},
+            .owned = {{u"name"_s, {u"编辑框1"_s}}}};
+}
+
 } // namespace markup

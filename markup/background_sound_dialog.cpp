@@ -54,4 +54,11 @@ ui::WindowDefinition backgroundSoundDialog()
     };
 }
 
+ElementForm readBackgroundSound(const Element &e)
+{
+    return {.definition = backgroundSoundDialog,
+            .fields = {textField(Dialog, u"编辑框1"_s, e.value(u"src")), textField(Dialog, u"编辑框2"_s, e.value(u"loop"))},
+            .owned = {{u"src"_s, {u"编辑框1"_s}}, {u"loop"_s, {u"编辑框2"_s}}}};
+}
+
 } // namespace markup

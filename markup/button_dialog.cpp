@@ -59,4 +59,12 @@ ui::WindowDefinition buttonDialogDefinition()
 
 void openButtonDialog(ui::UiRuntime &rt) { openTagDialog(rt, buttonDialogDefinition()); }
 
+ElementForm readButton(const Element &e)
+{
+    return {.definition = buttonDialogDefinition,
+            .fields = {textField(Name, u"组合框1"_s, e.value(u"type")), textField(Name, u"编辑框1"_s, e.value(u"name")),
+                       textField(Name, u"编辑框2"_s, e.value(u"value"))},
+            .owned = {{u"type"_s, {u"组合框1"_s}}, {u"name"_s, {u"编辑框1"_s}}, {u"value"_s, {u"编辑框2"_s}}}};
+}
+
 } // namespace markup

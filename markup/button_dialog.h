@@ -2,6 +2,8 @@
 // ButtonDialog ("按钮"): an input element of type button, submit or reset.
 #pragma once
 
+#include "element_form.h"
+
 #include "ui/runtime.h"
 
 namespace markup {
@@ -11,5 +13,8 @@ extern const QString ButtonDialogName;
 ui::WindowDefinition buttonDialogDefinition();
 /// Opens ButtonDialog modally; returns once it has closed.
 void openButtonDialog(ui::UiRuntime &rt);
+
+/// Reads an <input type=submit|reset|button> (or with an empty type): type, name and value.
+ElementForm readButton(const Element &element);
 
 } // namespace markup

@@ -45,4 +45,11 @@ ui::WindowDefinition captionDialogDefinition()
 
 void openCaptionDialog(ui::UiRuntime &rt) { openTagDialog(rt, captionDialogDefinition()); }
 
+ElementForm readCaption(const Element &e)
+{
+    return {.definition = captionDialogDefinition,
+            .fields = {textField(Name, u"编辑框1"_s, unquoted(e.content()))},
+            .owned = {{QString(), {u"编辑框1"_s}}}};
+}
+
 } // namespace markup

@@ -2,6 +2,8 @@
 // CaptionDialog ("标题"): a table caption whose text stands between double quotes.
 #pragma once
 
+#include "element_form.h"
+
 #include "ui/runtime.h"
 
 namespace markup {
@@ -11,5 +13,8 @@ extern const QString CaptionDialogName;
 ui::WindowDefinition captionDialogDefinition();
 /// Opens CaptionDialog modally; returns once it has closed.
 void openCaptionDialog(ui::UiRuntime &rt);
+
+/// Reads a <caption>"…"</caption>: its content, without the quotes the dialog writes, is the text.
+ElementForm readCaption(const Element &element);
 
 } // namespace markup

@@ -80,4 +80,28 @@ ui::WindowDefinition dropDownDialogDefinition()
 
 void openDropDownDialog(ui::UiRuntime &rt) { openTagDialog(rt, dropDownDialogDefinition()); }
 
+ElementForm readDropDown(const Element &e)
+{
+    QStringList values, texts;
+    const QStringView content = e.text.mid(e.tag.to, e.end ? e.end->first - e.tag.to : 0);
+    for (qsizetype i = content.indexOf(u'<'); i >= 0; i = content.indexOf(u'<', i + 1)) {
+        const std::optional<Tag> tag = scanTag(content, i);
+        if (!tag || tag->closing || !tag->named(u"option"))
+            continue;
+        const TagAttribute *value = tag->attribute(u"value");
+        values << (value ? attributeValue(content, *value).toString() : QString());
+        // The text runs up to the next tag: its end tag, the next option or the select's end.
+        const qsizetype next = content.indexOf(u'<', tag->to);
+        texts << unquoted(content.mid(tag->to, (next < 0 ? content.size() : next) - tag->to).trimmed().toString());
+        i = tag->to - 1;
+    }
+    return {.definition = dropDownDialogDefinition,
+            .fields = {textField(Name, u"编辑框1"_s, e.value(u"name")), checkField(Name, u"选择框1"_s, e.has(u"multiple")),
+                       listField(Name, Options.unit, values), listField(Name, Values.unit, texts)},
+            .owned = {{u"size"_s, {u"选择框1"_s}},
+                      {u"name"_s, {u"编辑框1"_s}},
+                      {u"multiple"_s, {u"选择框1"_s}},
+                      {QString(), {Options.unit, Values.unit}}}};
+}
+
 } // namespace markup

@@ -3,6 +3,8 @@
 // lists, which the modeless AddOptionDialog fills.
 #pragma once
 
+#include "element_form.h"
+
 #include "ui/runtime.h"
 
 namespace markup {
@@ -12,5 +14,9 @@ extern const QString DropDownDialogName;
 ui::WindowDefinition dropDownDialogDefinition();
 /// Opens DropDownDialog modally; returns once it has closed.
 void openDropDownDialog(ui::UiRuntime &rt);
+
+/// Reads a <select>…</select>: name, the multiple choice, and each option's value into the
+/// option list and its text (without the quotes the dialog writes) into the value list.
+ElementForm readDropDown(const Element &element);
 
 } // namespace markup

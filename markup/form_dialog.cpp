@@ -59,4 +59,11 @@ ui::WindowDefinition formDialogDefinition()
 
 void openFormDialog(ui::UiRuntime &rt) { openTagDialog(rt, formDialogDefinition()); }
 
+ElementForm readForm(const Element &e)
+{
+    return {.definition = formDialogDefinition,
+            .fields = {textField(Name, u"组合框1"_s, e.value(u"method")), textField(Name, u"编辑框1"_s, e.value(u"action"))},
+            .owned = {{u"method"_s, {u"组合框1"_s}}, {u"action"_s, {u"编辑框1"_s}}}};
+}
+
 } // namespace markup

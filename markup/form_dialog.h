@@ -2,6 +2,8 @@
 // FormDialog ("表域"): a Form element pair with method and action, an empty line left between.
 #pragma once
 
+#include "element_form.h"
+
 #include "ui/runtime.h"
 
 namespace markup {
@@ -11,5 +13,8 @@ extern const QString FormDialogName;
 ui::WindowDefinition formDialogDefinition();
 /// Opens FormDialog modally; returns once it has closed.
 void openFormDialog(ui::UiRuntime &rt);
+
+/// Reads a <form>: method and action; its content is not the dialog's.
+ElementForm readForm(const Element &element);
 
 } // namespace markup

@@ -75,4 +75,12 @@ ui::WindowDefinition hyperlinkDialog()
     };
 }
 
+ElementForm readHyperlink(const Element &e)
+{
+    return {.definition = hyperlinkDialog,
+            .fields = {textField(Dialog, u"编辑框1"_s, e.value(u"href")), textField(Dialog, u"编辑框2"_s, e.value(u"title")),
+                       textField(Dialog, u"组合框1"_s, e.value(u"target"))},
+            .owned = {{u"href"_s, {u"编辑框1"_s}}, {u"title"_s, {u"编辑框2"_s}}, {u"target"_s, {u"组合框1"_s}}}};
+}
+
 } // namespace markup

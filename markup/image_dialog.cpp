@@ -77,4 +77,24 @@ ui::WindowDefinition imageDialog()
     };
 }
 
+ElementForm readImage(const Element &e)
+{
+    ui::Text map = e.value(u"usemap");
+    if (map.startsWith(u'#'))
+        map.remove(0, 1);
+    return {.definition = imageDialog,
+            .fields = {textField(Dialog, u"编辑框1"_s, e.value(u"src")), textField(Dialog, u"编辑框2"_s, e.value(u"width")),
+                       textField(Dialog, u"编辑框3"_s, e.value(u"height")),
+                       textField(Dialog, u"组合框1"_s, e.value(u"align")),
+                       textField(Dialog, u"编辑框4"_s, e.value(u"border")), textField(Dialog, u"编辑框5"_s, e.value(u"alt")),
+                       textField(Dialog, u"编辑框6"_s, map)},
+            .owned = {{u"src"_s, {u"编辑框1"_s}},
+                      {u"width"_s, {u"编辑框2"_s}},
+                      {u"height"_s, {u"编辑框3"_s}},
+                      {u"align"_s, {u"组合框1"_s}},
+                      {u"border"_s, {u"编辑框4"_s}},
+                      {u"alt"_s, {u"编辑框5"_s}},
+                      {u"usemap"_s, {u"编辑框6"_s}}}};
+}
+
 } // namespace markup

@@ -45,4 +45,11 @@ ui::WindowDefinition labelDialogDefinition()
 
 void openLabelDialog(ui::UiRuntime &rt) { openTagDialog(rt, labelDialogDefinition()); }
 
+ElementForm readLabel(const Element &e)
+{
+    return {.definition = labelDialogDefinition,
+            .fields = {textField(Name, u"编辑框1"_s, e.content())},
+            .owned = {{QString(), {u"编辑框1"_s}}}};
+}
+
 } // namespace markup

@@ -2,6 +2,8 @@
 // LabelDialog ("标签"): a label element around the typed text.
 #pragma once
 
+#include "element_form.h"
+
 #include "ui/runtime.h"
 
 namespace markup {
@@ -11,5 +13,8 @@ extern const QString LabelDialogName;
 ui::WindowDefinition labelDialogDefinition();
 /// Opens LabelDialog modally; returns once it has closed.
 void openLabelDialog(ui::UiRuntime &rt);
+
+/// Reads a <label>…</label>: its content is the text.
+ElementForm readLabel(const Element &element);
 
 } // namespace markup

@@ -55,4 +55,12 @@ ui::WindowDefinition mediaDialog()
     };
 }
 
+ElementForm readMedia(const Element &e)
+{
+    return {.definition = mediaDialog,
+            .fields = {textField(Dialog, u"编辑框1"_s, e.value(u"src")), textField(Dialog, u"编辑框3"_s, e.value(u"width")),
+                       textField(Dialog, u"编辑框2"_s, e.value(u"height"))},
+            .owned = {{u"src"_s, {u"编辑框1"_s}}, {u"width"_s, {u"编辑框3"_s}}, {u"height"_s, {u"编辑框2"_s}}}};
+}
+
 } // namespace markup

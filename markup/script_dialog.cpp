@@ -80,4 +80,27 @@ ui::WindowDefinition scriptDialogDefinition()
 
 void openScriptDialog(ui::UiRuntime &rt) { openTagDialog(rt, scriptDialogDefinition()); }
 
+ElementForm readScript(const Element &e)
+{
+    ui::Text language = e.value(u"language");
+    if (!e.has(u"language")) {
+        language = e.value(u"type");
+        if (language.startsWith(u"text/"_s, Qt::CaseInsensitive))
+            language.remove(0, 5);
+        if (language.isEmpty())
+            language = languages().front().first;
+    }
+    for (const auto &[name, opening] : languages())
+        if (language.compare(name, Qt::CaseInsensitive) == 0)
+            language = name;
+    ui::Text body = e.content();
+    if (body.startsWith(u"\r\n"_s))
+        body.remove(0, 2);
+    if (body.endsWith(u"\r\n"_s))
+        body.chop(2);
+    return {.definition = scriptDialogDefinition,
+            .fields = {textField(Name, u"组合框1"_s, language), textField(Name, u"编辑框1"_s, body)},
+            .owned = {{u"language"_s, {u"组合框1"_s}}, {u"type"_s, {u"组合框1"_s}}, {QString(), {u"编辑框1"_s}}}};
+}
+
 } // namespace markup

@@ -49,4 +49,11 @@ ui::WindowDefinition styleSheetDialog()
     };
 }
 
+ElementForm readStyleSheet(const Element &e)
+{
+    return {.definition = styleSheetDialog,
+            .fields = {textField(Dialog, u"编辑框1"_s, e.value(u"href"))},
+            .owned = {{u"rel"_s, {}}, {u"href"_s, {u"编辑框1"_s}}, {u"type"_s, {}}}};
+}
+
 } // namespace markup

@@ -118,4 +118,39 @@ ui::WindowDefinition textFieldDialogDefinition()
 
 void openTextFieldDialog(ui::UiRuntime &rt) { openTagDialog(rt, textFieldDialogDefinition()); }
 
+ElementForm readTextField(const Element &e)
+{
+    const bool password = e.value(u"type").compare(u"password"_s, Qt::CaseInsensitive) == 0;
+    return {.definition = textFieldDialogDefinition,
+            .fields = {textField(Name, u"编辑框1"_s, e.value(u"name")), textField(Name, u"编辑框2"_s, e.value(u"value")),
+                       checkField(Name, u"单选框1"_s, password), checkField(Name, u"单选框2"_s, !password)},
+            .owned = {{u"name"_s, {u"编辑框1"_s}},
+                      {u"size"_s, {}},
+                      {u"value"_s, {u"编辑框2"_s}},
+                      {u"type"_s, {u"单选框1"_s, u"单选框2"_s}}},
+            .tabs = {Name, u"新选择夹1"_s},
+            .page = 0};
+}
+
+ElementForm readTextArea(const Element &e)
+{
+    ui::Text text = e.content();
+    if (text.startsWith(u"\r\n"_s))
+        text.remove(0, 2);
+    else if (text.startsWith(u'\n'))
+        text.remove(0, 1);
+    QStringList lines = text.split(u"\r\n"_s);
+    if (lines.last().isEmpty())
+        lines.removeLast(); // the line break before the end tag ends the last line
+    return {.definition = textFieldDialogDefinition,
+            .fields = {textField(Name, u"编辑框3"_s, e.value(u"name")), textField(Name, u"编辑框4"_s, e.value(u"cols")),
+                       textField(Name, u"编辑框5"_s, e.value(u"rows")), listField(Name, Lines.unit, lines)},
+            .owned = {{u"rows"_s, {u"编辑框5"_s}},
+                      {u"name"_s, {u"编辑框3"_s}},
+                      {u"cols"_s, {u"编辑框4"_s}},
+                      {QString(), {Lines.unit}}},
+            .tabs = {Name, u"新选择夹1"_s},
+            .page = 1};
+}
+
 } // namespace markup

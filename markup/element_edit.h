@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Editing the element under the caret in the dialog that writes it: the dialog is opened as it
+// always is, its fields are filled from the element afterwards, and its OK rewrites the element
+// in place instead of inserting at the caret.
+#pragma once
+
+#include "element_form.h"
+#include "ui/runtime.h"
+
+namespace markup {
+
+/// How far on either side of the caret the element is looked for, in bytes of the editor.
+inline constexpr qint64 ElementReach = 64 * 1024;
+
+/// The status-bar panel that shows the command's notes and its hint.
+inline constexpr int ElementNotePanel = 8;
+inline constexpr int ElementNoteMilliseconds = 4000;
+
+/// The dialog form of the element the caret is in, or a one-line note why there is none.
+struct FoundElement {
+    std::optional<Element> element;
+    std::optional<ElementForm> form;
+    ui::Text note;
+};
+FoundElement findElement(QStringView text, qsizetype caret);
+
+/// The command: opens the element's dialog filled from it, or shows the note in the status bar.
+void editElementAtCaret(ui::UiRuntime &rt);
+
+/// The tooltip of the status panel that tells the user the command exists.
+ui::Text elementEditingHint();
+void showElementEditingHint(ui::UiRuntime &rt);
+
+} // namespace markup
