@@ -4,6 +4,8 @@
 #include "shortcuts.h"
 
 #include "document/editing.h"
+#include "document/find_dialog.h"
+#include "document/go_to_line_dialog.h"
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -23,6 +25,11 @@ std::vector<ui::Shortcut> mainWindowShortcuts()
         {u"Ctrl+C"_s, u"编辑/复制"_s},
         {u"Ctrl+V"_s, u"编辑/粘贴"_s},
         {u"Ctrl+A"_s, u"编辑/选择全部的"_s},
+        {u"Ctrl+F"_s, {}, document::openFind},
+        {u"Ctrl+H"_s, {}, document::openReplace},
+        {u"F3"_s, {}, document::findNext},
+        {u"Shift+F3"_s, {}, document::findPrevious},
+        {u"Ctrl+G"_s, {}, document::openGoToLine},
     };
 }
 
