@@ -2,6 +2,7 @@
 // Benchmarks: each target compares a figure with a baseline measured in the same run on the same
 // machine, and the program ends with one table of figures, baselines, ratios and verdicts.
 #include "documents.h"
+#include "find_bench.h"
 
 #include "app/main_window.h"
 #include "app/startup.h"
@@ -424,6 +425,10 @@ int main(int argc, char **argv)
     reg("MinimalStartUp", MinimalStartUp)->Iterations(3);
     reg("TagDialogOpenClose", TagDialogOpenClose)->Iterations(20);
     reg("BareDialog", BareDialog)->Iterations(20);
+    reg("FindLast", [](benchmark::State &s) { bench::findLast(s, runtime()); })->Arg(big)->Iterations(5);
+    reg("FindLastInMemory", bench::findLastInMemory)->Arg(big)->Iterations(5);
+    reg("ReplaceAll", [](benchmark::State &s) { bench::replaceAllMatches(s, runtime()); })->Arg(big)->Iterations(1)->Repetitions(3);
+    reg("ReplaceAllInMemory", bench::replaceAllInMemory)->Arg(big)->Iterations(3)->Repetitions(3);
 
     benchmark::Initialize(&argc, argv);
     Collector collector;
@@ -447,6 +452,8 @@ int main(int argc, char **argv)
         {"6 type at end of long line vs short", at("TypeAtLineEnd/" + L + "/0"), at("TypeAtLineEnd/4096/-1"), 3.0},
         {"7 start-up vs minimal Qt program", at("StartUp"), at("MinimalStartUp"), 1.5},
         {"8 TagDialog open+close vs bare", at("TagDialogOpenClose"), at("BareDialog"), 1.5},
+        {"9 find last of 1e5 matches vs find", at("FindLast/" + B), at("FindLastInMemory/" + B), 2.0},
+        {"9 replace all 1e5 matches vs build", at("ReplaceAll/" + B), at("ReplaceAllInMemory/" + B), 3.0},
     };
     std::printf("\n%-38s %12s %12s %8s %8s  %s\n", "benchmark", "figure ms", "baseline ms", "ratio", "target", "holds");
     bool allHold = true;
