@@ -66,9 +66,15 @@ char32_t characterAt(QByteArrayView text, qsizetype pos)
     return c;
 }
 
-bool isAscii(const QString &s)
+/// Whether every character is ASCII or has no case at all (Chinese, digits, punctuation): then
+/// matching in any case needs only ASCII letters folded, byte by byte.
+bool foldsInBytes(const QString &s)
 {
-    return std::all_of(s.begin(), s.end(), [](QChar c) { return c.unicode() < 0x80; });
+    for (const char32_t c : s.toUcs4())
+        if (c >= 0x80 && (QChar::toLower(c) != c || QChar::toUpper(c) != c || QChar::toCaseFolded(c) != c ||
+                          QChar::toTitleCase(c) != c))
+            return false;
+    return true;
 }
 
 uchar lowerAscii(uchar c) { return c >= 'A' && c <= 'Z' ? uchar(c + 32) : c; }
@@ -172,7 +178,7 @@ TextSearch::TextSearch(const QString &pattern, SearchOptions options) : pattern_
         return;
     // Letters of any case are matched in the bytes only where the case of a byte says all:
     // ASCII. Other letters need the text's own case folding.
-    if (!options.regex && (options.matchCase || isAscii(pattern))) {
+    if (!options.regex && (options.matchCase || foldsInBytes(pattern))) {
         needle_ = ui::textToEditorBytes(pattern);
         foldAscii_ = !options.matchCase;
         if (foldAscii_)

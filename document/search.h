@@ -32,8 +32,8 @@ struct Replacement {
 
 /// One pattern with its options, applied to stretches of a UTF-8 buffer. A match never starts or
 /// ends inside a character. Plain patterns are looked for in the bytes themselves; regular
-/// expressions (and a pattern with other than ASCII letters looked for in any case) run over the
-/// decoded text.
+/// expressions (and a pattern looked for in any case that has letters with a case beyond ASCII)
+/// run over the decoded text.
 class TextSearch {
 public:
     TextSearch(const QString &pattern, SearchOptions options);

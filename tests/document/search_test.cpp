@@ -41,6 +41,8 @@ TEST(TextSearch, CaseCountsOnlyWhenAskedAndFoldsAsUnicodeDoes)
     EXPECT_EQ(found(u"Ärger ärger ÄRGER"_s, u"ärger"_s, {}).size(), 3);
     EXPECT_EQ(found(u"ΣΟΦΟΣ σοφος σοφοσ"_s, u"σοφος"_s, {}), (QStringList{u"ΣΟΦΟΣ"_s, u"σοφος"_s, u"σοφοσ"_s}));
     EXPECT_EQ(found(u"Ärger ärger"_s, u"ärger"_s, {.matchCase = true}), QStringList{u"ärger"_s});
+    // Chinese has no case; the ASCII letters beside it still match in either case.
+    EXPECT_EQ(found(u"<H1>标题</H1> <h1>标题</h1>"_s, u"h1>标题"_s, {}), (QStringList{u"H1>标题"_s, u"h1>标题"_s}));
 }
 
 TEST(TextSearch, WholeWordsNeverCutThroughAWord)
