@@ -4,6 +4,9 @@
 #include "editing.h"
 #include "editor.h"
 
+#include <limits>
+#include <optional>
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace document {
