@@ -6,6 +6,9 @@
 #include "document/editing.h"
 #include "markup/element_edit.h"
 
+#include "document/find_dialog.h"
+#include "document/go_to_line_dialog.h"
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace app {
@@ -25,6 +28,11 @@ std::vector<ui::Shortcut> mainWindowShortcuts()
         {u"Ctrl+V"_s, u"编辑/粘贴"_s},
         {u"Ctrl+A"_s, u"编辑/选择全部的"_s},
         {u"Ctrl+E"_s, {}, markup::editElementAtCaret},
+        {u"Ctrl+F"_s, {}, document::openFind},
+        {u"Ctrl+H"_s, {}, document::openReplace},
+        {u"F3"_s, {}, document::findNext},
+        {u"Shift+F3"_s, {}, document::findPrevious},
+        {u"Ctrl+G"_s, {}, document::openGoToLine},
     };
 }
 

@@ -4,6 +4,8 @@
 #include "documents.h"
 #include "element_edit_bench.h"
 
+#include "find_bench.h"
+
 #include "app/main_window.h"
 #include "app/startup.h"
 #include "document/editing.h"
@@ -429,6 +431,11 @@ int main(int argc, char **argv)
         bench::ElementEditInMiddle(s, runtime(), [](qint64 bytes) { loadDocument(bytes); });
     })->Arg(10 * 1024)->Arg(big)->Iterations(20);
 
+    reg("FindLast", [](benchmark::State &s) { bench::findLast(s, runtime()); })->Arg(big)->Iterations(5);
+    reg("FindLastInMemory", bench::findLastInMemory)->Arg(big)->Iterations(5);
+    reg("ReplaceAll", [](benchmark::State &s) { bench::replaceAllMatches(s, runtime()); })->Arg(big)->Iterations(1)->Repetitions(3);
+    reg("ReplaceAllInMemory", bench::replaceAllInMemory)->Arg(big)->Iterations(3)->Repetitions(3);
+
     benchmark::Initialize(&argc, argv);
     Collector collector;
     benchmark::RunSpecifiedBenchmarks(&collector);
@@ -452,6 +459,9 @@ int main(int argc, char **argv)
         {"7 start-up vs minimal Qt program", at("StartUp"), at("MinimalStartUp"), 1.5},
         {"8 TagDialog open+close vs bare", at("TagDialogOpenClose"), at("BareDialog"), 1.5},
         {"9 Ctrl+E in middle, big vs 10 KB", at("ElementEditInMiddle/" + B), at("ElementEditInMiddle/10240"), 1.5},
+
+        {"9 find last of 1e5 matches vs find", at("FindLast/" + B), at("FindLastInMemory/" + B), 2.0},
+        {"9 replace all 1e5 matches vs build", at("ReplaceAll/" + B), at("ReplaceAllInMemory/" + B), 3.0},
     };
     std::printf("\n%-38s %12s %12s %8s %8s  %s\n", "benchmark", "figure ms", "baseline ms", "ratio", "target", "holds");
     bool allHold = true;

@@ -7,6 +7,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QByteArrayView>
 
 #include <functional>
 #include <memory>
@@ -53,6 +54,12 @@ struct FontFields {
     int size = 0;
     Colour colour = DefaultColour;
     bool bold = false, italic = false, strikeout = false, underline = false;
+};
+
+/// One replacement in the CodeEditor: the bytes [from, to) of its buffer become `bytes` (UTF-8).
+struct EditorEdit {
+    qint64 from = 0, to = 0;
+    QByteArray bytes;
 };
 
 /// One argument of a library call: an address, a 32-bit integer or a text.
@@ -109,6 +116,36 @@ public:
     CharFormat getSelectionFormat(const ControlRef &editor) const;
     void setSelectionFormat(const ControlRef &editor, const CharFormat &format);
     int sendEditorCommand(const ControlRef &editor, EditorCommand command);
+
+    // The CodeEditor by byte positions in its UTF-8 buffer (see editor_ranges.cpp).
+    /// The buffer itself, valid until the text next changes.
+    QByteArrayView getEditorBuffer(const ControlRef &editor) const;
+    /// The selection's start and end (start ≤ end); both the caret when nothing is selected.
+    std::pair<qint64, qint64> getEditorSelection(const ControlRef &editor) const;
+    /// Selects the range, the caret at its end, and scrolls it into view; the selection shows
+    /// even while another window has the focus.
+    void selectEditorRange(const ControlRef &editor, qint64 from, qint64 to);
+    /// Replaces the ranges (in ascending order, not overlapping) as one undo step, reported as
+    /// one change.
+    void replaceEditorRanges(const ControlRef &editor, const std::vector<EditorEdit> &edits);
+    /// The caret at the start of the line (counted from 0), scrolled into view.
+    void goToEditorLine(const ControlRef &editor, int line);
+    int getEditorLineOf(const ControlRef &editor, qint64 position) const;
+
+    // States of any control (see control_states.cpp).
+    void setControlDisabled(const ControlRef &control, bool disabled);
+    bool isControlDisabled(const ControlRef &control) const;
+    void setControlTooltip(const ControlRef &control, const Text &tooltip);
+    Text getControlTooltip(const ControlRef &control) const;
+    /// A label's or button's caption.
+    void setCaption(const ControlRef &control, const Text &caption);
+    Text getCaption(const ControlRef &control) const;
+    void setChecked(const ControlRef &button, bool checked);
+    /// Gives the field the keyboard focus, its whole text selected.
+    void focusField(const ControlRef &field);
+    /// Marks a field whose content was refused (a red frame), or clears the mark.
+    void setFieldInvalid(const ControlRef &field, bool invalid);
+    bool isFieldInvalid(const ControlRef &field) const;
 
     // Other controls.
     Text getFieldText(const ControlRef &field) const;

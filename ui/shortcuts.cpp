@@ -11,6 +11,8 @@
 #include <QSet>
 #include <QShortcut>
 
+#include <algorithm>
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace ui {

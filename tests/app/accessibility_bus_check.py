@@ -34,6 +34,45 @@ def walk(node, found, depth=0):
         walk(child, found, depth + 1)
 
 
+# X key codes of the virtual display's standard keymap.
+CONTROL_L, KEY_F, ESCAPE = 37, 41, 9
+
+
+def press_ctrl(keycode):
+    pyatspi.Registry.generateKeyboardEvent(CONTROL_L, None, pyatspi.KEY_PRESS)
+    pyatspi.Registry.generateKeyboardEvent(keycode, None, pyatspi.KEY_PRESSRELEASE)
+    pyatspi.Registry.generateKeyboardEvent(CONTROL_L, None, pyatspi.KEY_RELEASE)
+
+
+def check_find_window(app, editor):
+    """Ctrl+F in the CodeEditor opens the find window, whose fields are named by their labels."""
+    # A click into the CodeEditor puts the pointer and the keyboard there, as a user's would.
+    x, y, w, h = editor.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    pyatspi.Registry.generateMouseEvent(x + w // 2, y + h // 2, "b1c")
+    time.sleep(0.5)
+    press_ctrl(KEY_F)
+    window = None
+    deadline = time.time() + 10
+    while window is None and time.time() < deadline:
+        time.sleep(0.2)
+        window = next((w for w in app if w is not None and w.name == "查找和替换"), None)
+    if window is None:
+        return ["Ctrl+F opened no window named '查找和替换'"]
+    found = []
+    walk(window, found)
+    problems = []
+    for role, name in [("text", "查找内容"), ("text", "替换为"), ("check box", "区分大小写"),
+                       ("check box", "全字匹配"), ("check box", "正则表达式"), ("check box", "循环查找"),
+                       ("check box", "仅在选区内"), ("push button", "查找下一个"), ("push button", "查找上一个"),
+                       ("push button", "替换"), ("push button", "全部替换"), ("push button", "关闭")]:
+        if not any(r == role and n == name for r, n, _ in found):
+            problems.append(f"find window: no {role} named {name!r}")
+    unnamed = [r for r, n, _ in found if r in ("text", "check box", "push button") and not n]
+    if unnamed:
+        problems.append(f"find window: {len(unnamed)} controls without a name")
+    return problems
+
+
 def main():
     problems = []
     app = find_application(30)
@@ -76,6 +115,9 @@ def main():
             problems.append(f"caret at {text.caretOffset}, expected after the text ({text.characterCount})")
         if text.getNSelections() != 0:
             problems.append("a selection is reported at start")
+
+    if len(editors) == 1:
+        problems += check_find_window(app, editors[0])
 
     for p in problems:
         print(p)

@@ -31,7 +31,9 @@ void press(QWidget *focus, const QString &keys)
 {
     QWidget *window = focus->window();
     window->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    // Not isActiveWindow(): a modeless dialog counts as active while its owner is.
+    QTRY_VERIFY_WITH_TIMEOUT(QApplication::activeWindow() == window, 5000);
+    ASSERT_EQ(QApplication::activeWindow(), window);
     focus->setFocus();
     QTest::keySequence(focus, keysOf(keys));
 }

@@ -1,0 +1,366 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "search.h"
+
+#include "ui/texts.h"
+
+#include <cstring>
+#include <string_view>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace document {
+namespace {
+
+int sequenceLength(uchar lead)
+{
+    if (lead < 0x80)
+        return 1;
+    if (lead >= 0xC2 && lead <= 0xDF)
+        return 2;
+    if (lead >= 0xE0 && lead <= 0xEF)
+        return 3;
+    if (lead >= 0xF0 && lead <= 0xF4)
+        return 4;
+    return 0;
+}
+
+/// The character at the position and its length in bytes; a byte that starts no valid
+/// sequence is a character of its own, decoded as U+FFFD (no letter).
+int decodeAt(QByteArrayView text, qsizetype pos, char32_t *cp)
+{
+    const auto *p = reinterpret_cast<const uchar *>(text.data());
+    const int len = sequenceLength(p[pos]);
+    *cp = 0xFFFD;
+    if (len == 0 || pos + len > text.size())
+        return 1;
+    if (len == 1) {
+        *cp = p[pos];
+        return 1;
+    }
+    char32_t c = p[pos] & (0xFF >> (len + 1));
+    for (int i = 1; i < len; ++i) {
+        if ((p[pos + i] & 0xC0) != 0x80)
+            return 1;
+        c = (c << 6) | (p[pos + i] & 0x3F);
+    }
+    *cp = c;
+    return len;
+}
+
+bool isWordCharacter(char32_t c) { return c == u'_' || (c != 0xFFFD && QChar::isLetterOrNumber(c)); }
+
+char32_t characterBefore(QByteArrayView text, qsizetype pos)
+{
+    qsizetype q = pos - 1;
+    while (q > 0 && !isCharacterStart(text, q))
+        --q;
+    char32_t c = 0;
+    decodeAt(text, q, &c);
+    return c;
+}
+
+char32_t characterAt(QByteArrayView text, qsizetype pos)
+{
+    char32_t c = 0;
+    decodeAt(text, pos, &c);
+    return c;
+}
+
+/// Whether every character is ASCII or has no case at all (Chinese, digits, punctuation): then
+/// matching in any case needs only ASCII letters folded, byte by byte.
+bool foldsInBytes(const QString &s)
+{
+    for (const char32_t c : s.toUcs4())
+        if (c >= 0x80 && (QChar::toLower(c) != c || QChar::toUpper(c) != c || QChar::toCaseFolded(c) != c ||
+                          QChar::toTitleCase(c) != c))
+            return false;
+    return true;
+}
+
+uchar lowerAscii(uchar c) { return c >= 'A' && c <= 'Z' ? uchar(c + 32) : c; }
+
+/// Walks a decoded text and its UTF-8 bytes side by side, forwards only: the byte position of
+/// a UTF-16 index and back. Escaped raw bytes are one unit and one byte.
+class Walker {
+public:
+    explicit Walker(const QString &s) : s_(s) {}
+    qsizetype byteAt(qsizetype unit)
+    {
+        while (unit_ < unit)
+            step();
+        return byte_;
+    }
+    qsizetype unitAt(qsizetype byte)
+    {
+        while (byte_ < byte && unit_ < s_.size())
+            step();
+        return unit_;
+    }
+
+private:
+    void step()
+    {
+        const char16_t c = s_.at(unit_).unicode();
+        if (QChar::isHighSurrogate(c) && unit_ + 1 < s_.size() && QChar::isLowSurrogate(s_.at(unit_ + 1).unicode())) {
+            unit_ += 2;
+            byte_ += 4;
+            return;
+        }
+        ++unit_;
+        if (c >= 0xDC80 && c <= 0xDCFF)
+            byte_ += 1; // an escaped raw byte
+        else
+            byte_ += c < 0x80 ? 1 : c < 0x800 ? 2 : 3;
+    }
+    const QString &s_;
+    qsizetype unit_ = 0, byte_ = 0;
+};
+
+QString expandTemplate(const QString &with, const QRegularExpressionMatch &m)
+{
+    QString out;
+    out.reserve(with.size());
+    for (qsizetype i = 0; i < with.size(); ++i) {
+        const QChar c = with.at(i);
+        const QChar d = i + 1 < with.size() ? with.at(i + 1) : QChar();
+        if (c == u'\\' && !d.isNull()) {
+            ++i;
+            if (d.isDigit())
+                out += m.captured(d.digitValue());
+            else if (d == u't')
+                out += u'\t';
+            else if (d == u'n')
+                out += u'\n';
+            else if (d == u'r')
+                out += u'\r';
+            else if (d == u'\\')
+                out += u'\\';
+            else
+                out += QString(c) + d; // kept as typed
+        } else if (c == u'$' && d == u'$') {
+            out += u'$';
+            ++i;
+        } else if (c == u'$' && d.isDigit()) {
+            int group = d.digitValue();
+            ++i;
+            if (i + 1 < with.size() && with.at(i + 1).isDigit() &&
+                group * 10 + with.at(i + 1).digitValue() <= m.lastCapturedIndex())
+                group = group * 10 + with.at(++i).digitValue();
+            out += m.captured(group);
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+} // namespace
+
+bool isCharacterStart(QByteArrayView text, qsizetype position)
+{
+    if (position <= 0 || position >= text.size())
+        return true;
+    const auto *p = reinterpret_cast<const uchar *>(text.data());
+    if ((p[position] & 0xC0) != 0x80)
+        return true;
+    for (qsizetype k = 1; k <= 3 && position - k >= 0; ++k) {
+        if ((p[position - k] & 0xC0) == 0x80)
+            continue;
+        char32_t c = 0;
+        return decodeAt(text, position - k, &c) <= k; // inside a valid sequence, or a raw byte
+    }
+    return true;
+}
+
+TextSearch::TextSearch(const QString &pattern, SearchOptions options) : pattern_(pattern), options_(options)
+{
+    if (pattern.isEmpty())
+        return;
+    // Letters of any case are matched in the bytes only where the case of a byte says all:
+    // ASCII. Other letters need the text's own case folding.
+    if (!options.regex && (options.matchCase || foldsInBytes(pattern))) {
+        needle_ = ui::textToEditorBytes(pattern);
+        foldAscii_ = !options.matchCase;
+        if (foldAscii_)
+            for (char &c : needle_)
+                c = char(lowerAscii(uchar(c)));
+        return;
+    }
+    QString p = options.regex ? pattern : QRegularExpression::escape(pattern);
+    // A whole word: neither end of the match falls between two word characters.
+    if (options.wholeWord)
+        p = u"(?:(?<!\\w)|(?!\\w))(?:"_s + p + u")(?:(?<!\\w)|(?!\\w))"_s;
+    // Lines end at CR LF as well as at a lone CR or LF: "$" before "\r\n", "." never on "\r".
+    p.prepend(u"(*ANYCRLF)"_s);
+    QRegularExpression::PatternOptions o = QRegularExpression::UseUnicodePropertiesOption | QRegularExpression::MultilineOption;
+    if (!options.matchCase)
+        o |= QRegularExpression::CaseInsensitiveOption;
+    regex_ = QRegularExpression(p, o);
+    useRegex_ = true;
+    if (!regex_.isValid())
+        error_ = regex_.errorString();
+}
+
+bool TextSearch::acceptable(QByteArrayView text, qsizetype from, qsizetype to) const
+{
+    if (!isCharacterStart(text, from) || !isCharacterStart(text, to))
+        return false;
+    if (!options_.wholeWord || useRegex_ || from == to)
+        return true;
+    if (from > 0 && isWordCharacter(characterBefore(text, from)) && isWordCharacter(characterAt(text, from)))
+        return false;
+    if (to < text.size() && isWordCharacter(characterBefore(text, to)) && isWordCharacter(characterAt(text, to)))
+        return false;
+    return true;
+}
+
+Span TextSearch::nextInBytes(QByteArrayView text, qsizetype from, qsizetype limit) const
+{
+    const qsizetype n = needle_.size();
+    const std::string_view hay(text.data(), size_t(std::min(limit, text.size())));
+    const std::string_view needle(needle_.constData(), size_t(n));
+    if (!foldAscii_) {
+        for (size_t at = hay.find(needle, size_t(from)); at != std::string_view::npos; at = hay.find(needle, at + 1))
+            if (acceptable(text, qsizetype(at), qsizetype(at) + n))
+                return {qsizetype(at), qsizetype(at) + n};
+        return {};
+    }
+    // Either case of the first letter, each found by memchr, taking whichever comes first.
+    const uchar first = uchar(needle_[0]);
+    const uchar other = first >= 'a' && first <= 'z' ? uchar(first - 32) : first;
+    const char *base = hay.data();
+    const auto find = [&](qsizetype pos, uchar c) -> qsizetype {
+        if (pos + n > qsizetype(hay.size()))
+            return -1;
+        const void *hit = std::memchr(base + pos, c, hay.size() - size_t(pos + n) + 1);
+        return hit ? static_cast<const char *>(hit) - base : -1;
+    };
+    qsizetype a = find(from, first), b = other == first ? -1 : find(from, other);
+    while (a >= 0 || b >= 0) {
+        const qsizetype at = a < 0 ? b : b < 0 ? a : std::min(a, b);
+        qsizetype j = 1;
+        while (j < n && lowerAscii(uchar(base[at + j])) == uchar(needle_[j]))
+            ++j;
+        if (j == n && acceptable(text, at, at + n))
+            return {at, at + n};
+        if (at == a)
+            a = find(at + 1, first);
+        else
+            b = find(at + 1, other);
+    }
+    return {};
+}
+
+Span TextSearch::previousInBytes(QByteArrayView text, qsizetype floor, qsizetype before, qsizetype limit) const
+{
+    const qsizetype n = needle_.size();
+    const auto *p = reinterpret_cast<const uchar *>(text.data());
+    for (qsizetype at = std::min(before - 1, std::min(limit, text.size()) - n); at >= floor; --at) {
+        // Back to the previous byte that can start a match, found by memrchr.
+        const uchar first = uchar(needle_[0]);
+        const void *hit = ::memrchr(p + floor, first, size_t(at - floor + 1));
+        qsizetype found = hit ? static_cast<const uchar *>(hit) - p : -1;
+        if (foldAscii_ && first >= 'a' && first <= 'z') {
+            const void *upper = ::memrchr(p + floor, first - 32, size_t(at - floor + 1));
+            if (upper)
+                found = std::max(found, qsizetype(static_cast<const uchar *>(upper) - p));
+        }
+        if (found < 0)
+            return {};
+        at = found;
+        qsizetype j = 1;
+        while (j < n && (foldAscii_ ? lowerAscii(p[at + j]) : p[at + j]) == uchar(needle_[j]))
+            ++j;
+        if (j == n && acceptable(text, at, at + n))
+            return {at, at + n};
+    }
+    return {};
+}
+
+Span TextSearch::next(QByteArrayView text, qsizetype from, qsizetype limit) const
+{
+    if (!valid() || from > limit)
+        return {};
+    if (!useRegex_)
+        return nextInBytes(text, from, limit);
+    const std::vector<Span> first = all(text, from, limit, 1);
+    return first.empty() ? Span{} : first.front();
+}
+
+Span TextSearch::previous(QByteArrayView text, qsizetype floor, qsizetype before, qsizetype limit) const
+{
+    if (!valid() || before <= floor)
+        return {};
+    if (!useRegex_)
+        return previousInBytes(text, floor, before, limit);
+    Span last;
+    const QString s = ui::editorBytesToText(text.data(), text.size());
+    Walker w(s);
+    auto it = regex_.globalMatch(s, w.unitAt(floor));
+    while (it.hasNext()) {
+        const QRegularExpressionMatch m = it.next();
+        const qsizetype from = w.byteAt(m.capturedStart()), to = w.byteAt(m.capturedEnd());
+        if (from >= before || to > limit)
+            break;
+        last = {from, to};
+    }
+    return last;
+}
+
+std::vector<Span> TextSearch::all(QByteArrayView text, qsizetype from, qsizetype to, qsizetype cap) const
+{
+    std::vector<Span> out;
+    if (!valid())
+        return out;
+    to = std::min(to, text.size());
+    if (!useRegex_) {
+        for (Span m = nextInBytes(text, from, to); m.found() && qsizetype(out.size()) < cap; m = nextInBytes(text, m.to, to))
+            out.push_back(m);
+        return out;
+    }
+    const QString s = ui::editorBytesToText(text.data(), text.size());
+    Walker w(s);
+    auto it = regex_.globalMatch(s, w.unitAt(from));
+    while (it.hasNext() && qsizetype(out.size()) < cap) {
+        const QRegularExpressionMatch m = it.next();
+        const Span span{w.byteAt(m.capturedStart()), w.byteAt(m.capturedEnd())};
+        if (span.to > to)
+            break;
+        out.push_back(span);
+    }
+    return out;
+}
+
+QByteArray TextSearch::replacement(QByteArrayView text, Span match, const QString &with) const
+{
+    const std::vector<Replacement> r = replacements(text, match.from, match.to, with, 1);
+    return r.empty() ? ui::textToEditorBytes(with) : r.front().bytes;
+}
+
+std::vector<Replacement> TextSearch::replacements(QByteArrayView text, qsizetype from, qsizetype to, const QString &with,
+                                                  qsizetype cap) const
+{
+    std::vector<Replacement> out;
+    if (!useRegex_) {
+        const QByteArray bytes = ui::textToEditorBytes(with);
+        for (const Span &m : all(text, from, to, cap))
+            out.push_back({m, bytes}); // shared, not copied
+        return out;
+    }
+    if (!valid())
+        return out;
+    to = std::min(to, text.size());
+    const QString s = ui::editorBytesToText(text.data(), text.size());
+    Walker w(s);
+    auto it = regex_.globalMatch(s, w.unitAt(from));
+    while (it.hasNext() && qsizetype(out.size()) < cap) {
+        const QRegularExpressionMatch m = it.next();
+        const Span span{w.byteAt(m.capturedStart()), w.byteAt(m.capturedEnd())};
+        if (span.to > to)
+            break;
+        out.push_back({span, ui::textToEditorBytes(expandTemplate(with, m))});
+    }
+    return out;
+}
+
+} // namespace document

@@ -1,0 +1,150 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Searching the editor's UTF-8 buffer without a window: options, character boundaries,
+// regular expressions and their replacements, counting.
+#include "document/search.h"
+#include "ui/texts.h"
+
+#include <gtest/gtest.h>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+using document::SearchOptions;
+using document::Span;
+using document::TextSearch;
+
+/// The editor's buffer for a text.
+QByteArray buffer(const QString &text) { return ui::textToEditorBytes(text); }
+
+/// The matched stretches as text, in order.
+QStringList found(const QString &text, const QString &pattern, SearchOptions o)
+{
+    const QByteArray b = buffer(text);
+    QStringList out;
+    for (const Span &m : TextSearch(pattern, o).all(b, 0, b.size(), 1000))
+        out << ui::editorBytesToText(b.constData() + m.from, m.to - m.from);
+    return out;
+}
+
+qsizetype byteOf(const QString &text, qsizetype unit) { return buffer(text.left(unit)).size(); }
+
+} // namespace
+
+TEST(TextSearch, CaseCountsOnlyWhenAskedAndFoldsAsUnicodeDoes)
+{
+    const QString text = u"Div div DIV dIv"_s;
+    EXPECT_EQ(found(text, u"div"_s, {.matchCase = true}), QStringList{u"div"_s});
+    EXPECT_EQ(found(text, u"div"_s, {}), (QStringList{u"Div"_s, u"div"_s, u"DIV"_s, u"dIv"_s}));
+    EXPECT_EQ(found(text, u"DIV"_s, {}).size(), 4);
+    // Letters beyond ASCII, in both directions, and a Greek final sigma.
+    EXPECT_EQ(found(u"Ärger ärger ÄRGER"_s, u"ärger"_s, {}).size(), 3);
+    EXPECT_EQ(found(u"ΣΟΦΟΣ σοφος σοφοσ"_s, u"σοφος"_s, {}), (QStringList{u"ΣΟΦΟΣ"_s, u"σοφος"_s, u"σοφοσ"_s}));
+    EXPECT_EQ(found(u"Ärger ärger"_s, u"ärger"_s, {.matchCase = true}), QStringList{u"ärger"_s});
+    // Chinese has no case; the ASCII letters beside it still match in either case.
+    EXPECT_EQ(found(u"<H1>标题</H1> <h1>标题</h1>"_s, u"h1>标题"_s, {}), (QStringList{u"H1>标题"_s, u"h1>标题"_s}));
+}
+
+TEST(TextSearch, WholeWordsNeverCutThroughAWord)
+{
+    const QString text = u"form formal <form> re_form form1 form"_s;
+    EXPECT_EQ(found(text, u"form"_s, {.wholeWord = true}).size(), 3);
+    EXPECT_EQ(found(text, u"FORM"_s, {.wholeWord = true}).size(), 3);
+    // A pattern edged with a non-word character may stand next to a word.
+    EXPECT_EQ(found(u"a<form>b"_s, u"<form"_s, {.wholeWord = true}).size(), 1);
+    // Chinese characters are letters: a word inside a run of them is no whole word.
+    EXPECT_EQ(found(u"你好吗 你好 你好"_s, u"你好"_s, {.wholeWord = true}).size(), 2);
+    EXPECT_EQ(found(u"你好吗 你好"_s, u"你好"_s, {.wholeWord = true, .regex = true}).size(), 1);
+    EXPECT_EQ(found(text, u"f.rm"_s, {.wholeWord = true, .regex = true}).size(), 3);
+}
+
+TEST(TextSearch, ChineseIsFoundAsTypedInGb18030Text)
+{
+    // The buffer as the editor holds a GB18030 file: the bytes decoded, not the file's bytes.
+    const QByteArray file = ui::textToBytes(u"<p>你好，世界</p>\r\n<p>再说一次你好</p>"_s);
+    const QByteArray b = ui::gb18030ToEditorBytes(file);
+    const TextSearch search(u"你好"_s, {});
+    const std::vector<Span> all = search.all(b, 0, b.size(), 10);
+    ASSERT_EQ(all.size(), 2u);
+    for (const Span &m : all)
+        EXPECT_EQ(ui::editorBytesToText(b.constData() + m.from, m.to - m.from), u"你好"_s);
+    EXPECT_EQ(search.previous(b, 0, b.size(), b.size()), all[1]);
+    EXPECT_EQ(search.next(b, all[0].from + 1, b.size()), all[1]);
+}
+
+TEST(TextSearch, MatchesNeverSplitACharacter)
+{
+    // 中 is E4 B8 AD; a byte 0xB8 carried raw (an undecodable byte of the file) is a character of
+    // its own and may be found, but never the middle of 中.
+    const QString rawB8(QChar(char16_t(0xDC80 + 0x38)));
+    const QString text = u"中"_s + rawB8 + u"x"_s;
+    const QByteArray b = buffer(text);
+    ASSERT_EQ(b, QByteArray("\xE4\xB8\xAD\xB8x"));
+    const std::vector<Span> all = TextSearch(rawB8, {.matchCase = true}).all(b, 0, b.size(), 10);
+    ASSERT_EQ(all.size(), 1u);
+    EXPECT_EQ(all[0], (Span{3, 4}));
+    EXPECT_TRUE(document::isCharacterStart(b, 3));
+    EXPECT_FALSE(document::isCharacterStart(b, 1));
+    EXPECT_FALSE(document::isCharacterStart(b, 2));
+    // Nor does a match end inside one: the regular expression runs over characters.
+    EXPECT_EQ(found(u"中文"_s, u"."_s, {.regex = true}), (QStringList{u"中"_s, u"文"_s}));
+}
+
+TEST(TextSearch, NextAndPreviousKeepToTheirStretch)
+{
+    const QString text = u"ab ab ab ab"_s; // matches at 0, 3, 6, 9
+    const QByteArray b = buffer(text);
+    for (const SearchOptions o : {SearchOptions{.matchCase = true}, SearchOptions{}, SearchOptions{.regex = true}}) {
+        const TextSearch s(u"ab"_s, o);
+        EXPECT_EQ(s.next(b, 1, b.size()), (Span{3, 5}));
+        EXPECT_EQ(s.next(b, 7, b.size()), (Span{9, 11}));
+        EXPECT_FALSE(s.next(b, 10, b.size()).found());
+        EXPECT_FALSE(s.next(b, 4, 7).found()); // 6..8 ends past the limit
+        EXPECT_EQ(s.previous(b, 0, 6, b.size()), (Span{3, 5}));
+        EXPECT_EQ(s.previous(b, 0, 7, b.size()), (Span{6, 8}));
+        EXPECT_FALSE(s.previous(b, 4, 6, b.size()).found());
+        EXPECT_FALSE(s.previous(b, 0, 0, b.size()).found());
+        EXPECT_EQ(s.previous(b, 0, b.size() + 1, 10), (Span{6, 8}));
+    }
+}
+
+TEST(TextSearch, RegularExpressionsWithGroupsAndTheirErrors)
+{
+    const QString text = u"<a href=\"x.html\">X</a> <a href=\"中.asp\">中</a>"_s;
+    const QByteArray b = buffer(text);
+    const TextSearch s(u"href=\"([^\".]+)\\.(\\w+)\""_s, {.regex = true});
+    ASSERT_TRUE(s.valid());
+    const auto r = s.replacements(b, 0, b.size(), u"href=\"$2/\\1.$1\" $$\\\\"_s, 100);
+    ASSERT_EQ(r.size(), 2u);
+    EXPECT_EQ(QString::fromUtf8(r[0].bytes), u"href=\"html/x.x\" $\\"_s);
+    EXPECT_EQ(QString::fromUtf8(r[1].bytes), u"href=\"asp/中.中\" $\\"_s);
+    EXPECT_EQ(r[1].span.from, byteOf(text, text.indexOf(u"href=\"中"_s)));
+    EXPECT_EQ(s.replacement(b, r[0].span, u"[\\0]"_s), QByteArray("[href=\"x.html\"]"));
+    // Plain replacements are taken as they stand.
+    EXPECT_EQ(TextSearch(u"X"_s, {.matchCase = true}).replacement(b, {17, 18}, u"$1\\1"_s), QByteArray("$1\\1"));
+
+    const TextSearch bad(u"(unclosed"_s, {.regex = true});
+    EXPECT_FALSE(bad.valid());
+    EXPECT_FALSE(bad.error().isEmpty());
+    EXPECT_TRUE(bad.all(b, 0, b.size(), 10).empty());
+    // Only a regular expression can be invalid.
+    EXPECT_TRUE(TextSearch(u"(unclosed"_s, {}).valid());
+    EXPECT_FALSE(TextSearch(QString(), {}).valid());
+}
+
+TEST(TextSearch, CountsStopAtTheirCapAndEmptyMatchesMoveOn)
+{
+    QString text;
+    for (int i = 0; i < 50; ++i)
+        text += u"word "_s;
+    const QByteArray b = buffer(text);
+    EXPECT_EQ(TextSearch(u"word"_s, {}).all(b, 0, b.size(), 1000).size(), 50u);
+    EXPECT_EQ(TextSearch(u"word"_s, {}).all(b, 0, b.size(), 20).size(), 20u);
+    EXPECT_EQ(TextSearch(u"word"_s, {.regex = true}).all(b, 0, b.size(), 20).size(), 20u);
+    // Within a stretch only.
+    EXPECT_EQ(TextSearch(u"word"_s, {}).all(b, 5, 15, 1000).size(), 2u);
+    // "x*" matches empty between characters; every position once, no endless loop.
+    EXPECT_EQ(TextSearch(u"x*"_s, {.regex = true}).all(QByteArray("ab"), 0, 2, 100).size(), 3u);
+    // Lines: ^ and $ at every line.
+    EXPECT_EQ(found(u"one\r\ntwo\r\nthree"_s, u"^t\\w+$"_s, {.regex = true}), (QStringList{u"two"_s, u"three"_s}));
+}
