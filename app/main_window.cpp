@@ -3,6 +3,7 @@
 #include "main_window.h"
 
 #include "document/commands.h"
+#include "document/state.h"
 #include "document/templates.h"
 #include "markup/commands.h"
 #include "prefs/commands.h"
@@ -219,6 +220,7 @@ ui::WindowDefinition layout()
 void startUp(ui::UiRuntime &rt)
 {
     skins::applySkin(rt, skins::StartSkin);
+    document::setDocumentEncoding(ui::Encoding::Gb18030); // the template is GB18030, as every new document
     document::insertPieces(rt, document::newPageTemplate());
 }
 

@@ -304,8 +304,7 @@ void CodeEditor::replaceAllWithEditorBytes(QByteArray bytes, qint64 gb18030Lengt
     bytes = {};
     countInsertion();
     replacingAll_ = false;
-    const QByteArrayView text = buffer();
-    byteLength_ = gb18030Length >= 0 ? gb18030Length : gb18030LengthOfEditorBytes(text.data(), text.size());
+    byteLength_ = gb18030Length;
     SendScintilla(SCI_SETUNDOCOLLECTION, 1);
     SendScintilla(SCI_EMPTYUNDOBUFFER);
     SendScintilla(SCI_GOTOPOS, 0);
@@ -426,7 +425,7 @@ void CodeEditor::onModified(int position, int type, const char *, int length)
         }
     } else {
         const auto *bytes = reinterpret_cast<const char *>(SendScintilla(SCI_GETRANGEPOINTER, position, length));
-        if (!replacingAll_)
+        if (!replacingAll_ && byteLength_ >= 0)
             byteLength_ -= gb18030LengthOfEditorBytes(bytes, length);
         if (QAccessible::isActive())
             accessibleEvents_.push_back(std::make_unique<QAccessibleTextRemoveEvent>(
@@ -458,7 +457,7 @@ void CodeEditor::countInsertion() const
         return;
     auto *self = const_cast<CodeEditor *>(this);
     const auto *bytes = reinterpret_cast<const char *>(self->SendScintilla(SCI_GETRANGEPOINTER, insertionAt_, insertionLength_));
-    if (!replacingAll_)
+    if (!replacingAll_ && byteLength_ >= 0)
         byteLength_ += gb18030LengthOfEditorBytes(bytes, insertionLength_);
     if (insertionOffset_ >= 0)
         accessibleEvents_.push_back(std::make_unique<QAccessibleTextInsertEvent>(
@@ -469,6 +468,10 @@ void CodeEditor::countInsertion() const
 qint64 CodeEditor::byteLength() const
 {
     countInsertion();
+    if (byteLength_ < 0) {
+        const QByteArrayView text = buffer();
+        byteLength_ = gb18030LengthOfEditorBytes(text.data(), text.size());
+    }
     return byteLength_;
 }
 

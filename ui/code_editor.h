@@ -26,7 +26,8 @@ public:
     QByteArray wholeTextBytes() const;
     void replaceAll(const Text &text);
     /// Replaces the whole text with editor (UTF-8) bytes; the bytes are released on the way. The
-    /// text's GB18030 length, when the caller knows it, saves counting it.
+    /// text's GB18030 length, when the caller knows it, saves counting it; otherwise it is
+    /// counted when first asked for.
     void replaceAllWithEditorBytes(QByteArray bytes, qint64 gb18030Length = -1);
     void insertAtCaret(const Text &text);
     qint64 byteLength() const;
@@ -76,7 +77,7 @@ private:
 
     void countInsertion() const;
 
-    mutable qint64 byteLength_ = 0; // GB18030 length of the whole text
+    mutable qint64 byteLength_ = 0; // GB18030 length of the whole text; -1: not counted yet
     // The insertion announced last, counted once its text is in place.
     mutable long insertionAt_ = -1;
     long insertionLength_ = 0;
