@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The document's encoding in the status bar: "UTF-8" while it is UTF-8, nothing for GB18030, and
-// a short warning when the page's own declaration says otherwise.
+// "≠" with the declared name (e.g. "≠gb2312") when the page's own declaration says otherwise.
 #pragma once
 
 #include "ui/runtime.h"
