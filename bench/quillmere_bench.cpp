@@ -430,8 +430,8 @@ int main(int argc, char **argv)
     reg("OpenUtf8File", [mainWindow](benchmark::State &s) { bench::openUtf8File(s, runtime(), mainWindow, settle); })
         ->Arg(big)->Iterations(1);
     reg("ReadUtf8Bytes", bench::readUtf8Bytes)->Arg(big)->Iterations(1);
-    reg("SaveUtf8File", [](benchmark::State &s) { bench::saveUtf8File(s, runtime(), settle); })->Arg(big)->Iterations(1);
     reg("WriteUtf8Bytes", bench::writeUtf8Bytes)->Arg(big)->Iterations(1);
+    reg("SaveUtf8File", [](benchmark::State &s) { bench::saveUtf8File(s, runtime(), settle); })->Arg(big)->Iterations(1);
     reg("DetectUtf8", bench::detectUtf8)->Arg(big)->Iterations(1);
 
     benchmark::Initialize(&argc, argv);

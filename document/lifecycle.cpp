@@ -46,10 +46,13 @@ bool saveFile(ui::UiRuntime &rt, const ui::Text &path)
 {
     QString why;
     const ui::Encoding encoding = documentEncoding();
-    const QByteArray bytes = rt.getEditorBytes(codeEditor(), encoding);
-    if (ui::writeFileBytes(path, {bytes}, &why)) {
-        // The declaration may have been edited since the file was opened.
-        showEncodingNote(rt, bytes, encoding != ui::Encoding::Gb18030 && !ui::checkUtf8(bytes).valid);
+    // Nothing changes the text while it is written: a UTF-8 text goes out from the editor's buffer.
+    const QByteArrayView buffer = rt.getEditorBuffer(codeEditor());
+    if (ui::writeFileBytes(path, ui::editorBytesToFilePieces(buffer, encoding), &why)) {
+        // The declaration may have been edited since the file was opened; it is ASCII, the same
+        // in the buffer as in the file.
+        const bool rawBytes = encoding != ui::Encoding::Gb18030 && !ui::checkUtf8(buffer).valid;
+        showEncodingNote(rt, buffer.first(std::min(buffer.size(), ui::DeclarationWindow)), rawBytes);
         return true;
     }
     rt.showMessage(u"文件没有保存：\n%1\n\n原因：%2"_s.arg(path, why), WarningOk, u"保存失败"_s);

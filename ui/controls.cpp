@@ -48,6 +48,12 @@ QByteArray UiRuntime::getEditorBytes(const ControlRef &editor, Encoding encoding
     return ed ? editorBytesToFileBytes(ed->buffer(), encoding) : QByteArray();
 }
 
+QByteArrayView UiRuntime::getEditorBuffer(const ControlRef &editor) const
+{
+    auto *ed = d->as<CodeEditor>(editor);
+    return ed ? ed->buffer() : QByteArrayView();
+}
+
 void UiRuntime::setEditorBytes(const ControlRef &editor, QByteArray bytes, Encoding encoding)
 {
     auto *ed = d->as<CodeEditor>(editor);

@@ -57,6 +57,17 @@ QByteArray editorBytesToFileBytes(QByteArrayView buffer, Encoding encoding)
     return {};
 }
 
+QList<QByteArray> editorBytesToFilePieces(QByteArrayView buffer, Encoding encoding)
+{
+    const QByteArray text = QByteArray::fromRawData(buffer.data(), buffer.size());
+    switch (encoding) {
+    case Encoding::Gb18030: return {editorBytesToGb18030(buffer.data(), buffer.size())};
+    case Encoding::Utf8: return {text};
+    case Encoding::Utf8WithBom: return {Utf8Bom.toByteArray(), text};
+    }
+    return {};
+}
+
 // ---- declarations --------------------------------------------------------------------------
 
 namespace {

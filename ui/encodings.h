@@ -6,6 +6,7 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QList>
 #include <QString>
 
 namespace ui {
@@ -32,6 +33,9 @@ QByteArray fileBytesToEditorBytes(QByteArray bytes, Encoding encoding, qint64 *f
 /// The bytes saving writes for an editor buffer. A UTF-8 document's buffer goes out as it is:
 /// raw bytes carried in it (a pasted lone surrogate U+DC80..U+DCFF) are written as themselves.
 QByteArray editorBytesToFileBytes(QByteArrayView buffer, Encoding encoding);
+/// The same bytes in pieces to be written one after the other. A UTF-8 document's pieces are not
+/// copied: they refer to the buffer, and must be written before the text changes.
+QList<QByteArray> editorBytesToFilePieces(QByteArrayView buffer, Encoding encoding);
 
 /// The encoding a page declares in its first 4 KB: <meta charset>, the charset of a
 /// Content-Type, CSS @charset, ASP CodePage (also Response.Charset, Session.CodePage).

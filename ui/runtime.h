@@ -94,6 +94,9 @@ public:
     /// The text as bytes in the encoding (for GB18030 as textToBytes(getEditorText(editor)) gives
     /// them), without making a Text of the whole document on the way.
     QByteArray getEditorBytes(const ControlRef &editor, Encoding encoding = Encoding::Gb18030) const;
+    /// The editor's own UTF-8 buffer (raw bytes carried as themselves), valid until the text
+    /// changes: for writing a large text without a copy.
+    QByteArrayView getEditorBuffer(const ControlRef &editor) const;
     /// Replaces the text with the bytes read in the encoding (for GB18030 as
     /// setEditorText(editor, bytesToText(bytes))), the bytes released as soon as they are read.
     void setEditorBytes(const ControlRef &editor, QByteArray bytes, Encoding encoding = Encoding::Gb18030);

@@ -68,6 +68,10 @@ void fileComesBackInItsEncoding(const QByteArray &bytes)
     const QByteArray buffer = ui::fileBytesToEditorBytes(bytes, encoding, &length);
     FUZZ_CHECK(length == bytes.size());
     FUZZ_CHECK(ui::editorBytesToFileBytes(buffer, encoding) == bytes);
+    QByteArray joined;
+    for (const QByteArray &piece : ui::editorBytesToFilePieces(buffer, encoding))
+        joined += piece;
+    FUZZ_CHECK(joined == bytes);
     // A UTF-8 document needs no conversion: its buffer is the file's bytes after any mark.
     if (encoding != ui::Encoding::Gb18030)
         FUZZ_CHECK(bytes.endsWith(buffer) && bytes.size() - buffer.size() <= ui::Utf8Bom.size());

@@ -255,6 +255,14 @@ TEST(EncodingBytes, UnchangedTextsComeBackInTheirEncoding)
         qint64 length = -1;
         const QByteArray buffer = fileBytesToEditorBytes(file, e, &length);
         EXPECT_EQ(editorBytesToFileBytes(buffer, e), file) << file.toHex().constData();
+        // Written in pieces straight from the buffer, the same bytes.
+        const QList<QByteArray> pieces = editorBytesToFilePieces(buffer, e);
+        QByteArray joined;
+        for (const QByteArray &piece : pieces)
+            joined += piece;
+        EXPECT_EQ(joined, file);
+        if (e != Encoding::Gb18030 && !buffer.isEmpty())
+            EXPECT_EQ(pieces.back().constData(), buffer.constData()); // not copied
         EXPECT_EQ(length, file.size());
         // The buffer holds the text without the mark, whichever the encoding.
         EXPECT_FALSE(buffer.startsWith("\xEF\xBB\xBF"));
