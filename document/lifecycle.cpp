@@ -3,7 +3,6 @@
 
 #include "encoding_status.h"
 #include "state.h"
-#include "ui/utf8_check.h"
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -51,7 +50,7 @@ bool saveFile(ui::UiRuntime &rt, const ui::Text &path)
     if (ui::writeFileBytes(path, ui::editorBytesToFilePieces(buffer, encoding), &why)) {
         // The declaration may have been edited since the file was opened; it is ASCII, the same
         // in the buffer as in the file.
-        const bool rawBytes = encoding != ui::Encoding::Gb18030 && !ui::checkUtf8(buffer).valid;
+        const bool rawBytes = encoding != ui::Encoding::Gb18030 && rt.editorHoldsRawBytes(codeEditor());
         showEncodingNote(rt, buffer.first(std::min(buffer.size(), ui::DeclarationWindow)), rawBytes);
         return true;
     }

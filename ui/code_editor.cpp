@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "code_editor.h"
 
+#include "utf8_check.h"
+
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QEvent>
@@ -288,7 +290,7 @@ QByteArray CodeEditor::wholeTextBytes() const
 
 void CodeEditor::replaceAll(const Text &text) { replaceAllWithEditorBytes(textToEditorBytes(text)); }
 
-void CodeEditor::replaceAllWithEditorBytes(QByteArray bytes, qint64 gb18030Length)
+void CodeEditor::replaceAllWithEditorBytes(QByteArray bytes, qint64 gb18030Length, bool validUtf8)
 {
     fitWrapToLength(long(bytes.size()));
     // Neither the old text nor the new one is counted on the way: the new length is known, or
@@ -305,6 +307,7 @@ void CodeEditor::replaceAllWithEditorBytes(QByteArray bytes, qint64 gb18030Lengt
     countInsertion();
     replacingAll_ = false;
     byteLength_ = gb18030Length;
+    mayHoldRawBytes_ = !validUtf8;
     SendScintilla(SCI_SETUNDOCOLLECTION, 1);
     SendScintilla(SCI_EMPTYUNDOBUFFER);
     SendScintilla(SCI_GOTOPOS, 0);
@@ -459,6 +462,8 @@ void CodeEditor::countInsertion() const
     const auto *bytes = reinterpret_cast<const char *>(self->SendScintilla(SCI_GETRANGEPOINTER, insertionAt_, insertionLength_));
     if (!replacingAll_ && byteLength_ >= 0)
         byteLength_ += gb18030LengthOfEditorBytes(bytes, insertionLength_);
+    if (!replacingAll_ && !mayHoldRawBytes_ && !checkUtf8(QByteArrayView(bytes, insertionLength_)).valid)
+        mayHoldRawBytes_ = true;
     if (insertionOffset_ >= 0)
         accessibleEvents_.push_back(std::make_unique<QAccessibleTextInsertEvent>(
             self, insertionOffset_, editorBytesToText(bytes, insertionLength_)));
@@ -473,6 +478,12 @@ qint64 CodeEditor::byteLength() const
         byteLength_ = gb18030LengthOfEditorBytes(text.data(), text.size());
     }
     return byteLength_;
+}
+
+bool CodeEditor::mayHoldRawBytes() const
+{
+    countInsertion();
+    return mayHoldRawBytes_;
 }
 
 void CodeEditor::onUpdateUi(int)

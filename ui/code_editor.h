@@ -28,9 +28,12 @@ public:
     /// Replaces the whole text with editor (UTF-8) bytes; the bytes are released on the way. The
     /// text's GB18030 length, when the caller knows it, saves counting it; otherwise it is
     /// counted when first asked for.
-    void replaceAllWithEditorBytes(QByteArray bytes, qint64 gb18030Length = -1);
+    void replaceAllWithEditorBytes(QByteArray bytes, qint64 gb18030Length = -1, bool validUtf8 = false);
     void insertAtCaret(const Text &text);
     qint64 byteLength() const;
+    /// False while the buffer is known to be valid UTF-8: no raw byte has come in since the text
+    /// was last replaced with bytes known to be valid.
+    bool mayHoldRawBytes() const;
     bool everModified() const { return everModified_; }
     int caretLine() const;
     int caretColumn() const;
@@ -84,6 +87,7 @@ private:
     int insertionOffset_ = -1;
     bool everModified_ = false;
     bool replacingAll_ = false; // the byte count is set afterwards, not followed
+    mutable bool mayHoldRawBytes_ = false;
     bool strikeout_ = false;
     bool changePending_ = false;
     bool finishQueued_ = false;

@@ -4,6 +4,7 @@
 
 #include "code_editor.h"
 #include "font_dialog.h"
+#include "utf8_check.h"
 #include "widgets.h"
 
 #include <QApplication>
@@ -64,7 +65,14 @@ void UiRuntime::setEditorBytes(const ControlRef &editor, QByteArray bytes, Encod
     qint64 length = 0;
     QByteArray editorBytes = fileBytesToEditorBytes(std::move(bytes), encoding, &length);
     // A UTF-8 text's length is the buffer's own; its GB18030 length is counted only if asked.
-    ed->replaceAllWithEditorBytes(std::move(editorBytes), encoding == Encoding::Gb18030 ? length : -1);
+    const bool utf8 = encoding != Encoding::Gb18030; // valid UTF-8: that is how it was found to be UTF-8
+    ed->replaceAllWithEditorBytes(std::move(editorBytes), utf8 ? -1 : length, utf8);
+}
+
+bool UiRuntime::editorHoldsRawBytes(const ControlRef &editor) const
+{
+    auto *ed = d->as<CodeEditor>(editor);
+    return ed && ed->mayHoldRawBytes() && !checkUtf8(ed->buffer()).valid;
 }
 
 void UiRuntime::insertAtCaret(const ControlRef &editor, const Text &text)

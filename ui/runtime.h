@@ -97,6 +97,9 @@ public:
     /// The editor's own UTF-8 buffer (raw bytes carried as themselves), valid until the text
     /// changes: for writing a large text without a copy.
     QByteArrayView getEditorBuffer(const ControlRef &editor) const;
+    /// Whether the buffer holds bytes that are not UTF-8 (raw bytes a text carried in); checked
+    /// only when such a text has come in since the text was last opened as UTF-8.
+    bool editorHoldsRawBytes(const ControlRef &editor) const;
     /// Replaces the text with the bytes read in the encoding (for GB18030 as
     /// setEditorText(editor, bytesToText(bytes))), the bytes released as soon as they are read.
     void setEditorBytes(const ControlRef &editor, QByteArray bytes, Encoding encoding = Encoding::Gb18030);

@@ -63,6 +63,8 @@ TEST_F(EncodingTest, ChineseTypedIntoAUtf8PageIsWrittenAsUtf8)
     save(out);
     EXPECT_EQ(readAll(out), page + u"中文é"_s.toUtf8()); // nothing else changed
     expectCountMatches(out);
+    EXPECT_EQ(panel(8), u"UTF-8"_s);
+    EXPECT_FALSE(rt.editorHoldsRawBytes(editor()));
 }
 
 TEST_F(EncodingTest, ChineseTypedIntoAGbPageIsWrittenAsGb)
@@ -167,6 +169,12 @@ TEST_F(EncodingTest, RawBytesPastedIntoAUtf8PageAreWrittenAsThemselvesAndNamed)
     expectCountMatches(out);
     EXPECT_TRUE(panel(8).startsWith(u"UTF-8"_s));
     EXPECT_NE(panel(8), u"UTF-8"_s);
+    EXPECT_TRUE(rt.editorHoldsRawBytes(editor()));
+    // Undone, the raw byte is gone again, and so is the note at the next save.
+    rt.sendEditorCommand(editor(), ui::EditorCommand::Undo);
+    save(dir.filePath(u"undone.html"_s));
+    EXPECT_EQ(readAll(dir.filePath(u"undone.html"_s)), Utf8Page.toUtf8());
+    EXPECT_EQ(panel(8), u"UTF-8"_s);
     // Opened again, the file no longer is UTF-8: it is read as GB18030, and loses nothing.
     open(out);
     EXPECT_EQ(document::documentEncoding(), ui::Encoding::Gb18030);
