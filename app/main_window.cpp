@@ -6,6 +6,7 @@
 
 #include "document/commands.h"
 #include "document/start_files.h"
+#include "document/state.h"
 #include "document/templates.h"
 #include "markup/commands.h"
 #include "markup/element_edit.h"
@@ -224,6 +225,7 @@ ui::WindowDefinition layout()
 void startUp(ui::UiRuntime &rt, const QStringList &files)
 {
     skins::applySkin(rt, skins::StartSkin);
+    document::setDocumentEncoding(ui::Encoding::Gb18030); // the template is GB18030, as every new document
     if (!document::openStartFiles(rt, files))
         document::insertPieces(rt, document::newPageTemplate());
     markup::showElementEditingHint(rt);

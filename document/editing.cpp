@@ -51,7 +51,7 @@ void updateEditorStatus(ui::UiRuntime &rt)
 {
     // Every value comes from the editor's own indexes and running byte count: the cost does not
     // grow with the document.
-    rt.setPanelText(statusBar(), SizePanel, sizeInKilobytes(rt.getEditorByteLength(codeEditor())));
+    rt.setPanelText(statusBar(), SizePanel, sizeInKilobytes(rt.getEditorByteLength(codeEditor(), documentEncoding())));
     rt.setPanelText(statusBar(), LineCountPanel, ui::toText(rt.getLineCount(codeEditor())));
     updateCaretPanels(rt);
     raiseModified();

@@ -3,6 +3,7 @@
 
 #include "editing.h"
 #include "editor.h"
+#include "status_note.h"
 
 #include <limits>
 #include <optional>
@@ -25,10 +26,6 @@ const ui::ControlRef InSelection{FindWindowName, u"选择框5"_s};
 const ui::ControlRef Status{FindWindowName, u"标签3"_s};
 const QStringList SearchButtons = {u"按钮1"_s, u"按钮2"_s, u"按钮3"_s, u"按钮4"_s};
 
-/// The panel of the MainWindow's status bar that the definition leaves empty: what a search with
-/// the window closed found.
-constexpr int FindPanel = 8;
-
 /// Takes the window's fields into the settings, when it is open.
 void readWindow(ui::UiRuntime &rt)
 {
@@ -47,7 +44,7 @@ void showStatus(ui::UiRuntime &rt, const QString &text)
     if (rt.isOpen(FindWindowName))
         rt.setCaption(Status, text);
     else
-        rt.setPanelText(statusBar(), FindPanel, text);
+        showBriefNote(rt, text); // what a search with the window closed found
 }
 
 void updateButtons(ui::UiRuntime &rt)

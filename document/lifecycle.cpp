@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "lifecycle.h"
 
+#include "encoding_status.h"
 #include "state.h"
 
 using namespace Qt::Literals::StringLiterals;
@@ -43,8 +44,16 @@ SaveOutcome saveToChosenFile(ui::UiRuntime &rt)
 bool saveFile(ui::UiRuntime &rt, const ui::Text &path)
 {
     QString why;
-    if (ui::writeFileBytes(path, {rt.getEditorBytes(codeEditor())}, &why))
+    const ui::Encoding encoding = documentEncoding();
+    // Nothing changes the text while it is written: a UTF-8 text goes out from the editor's buffer.
+    const QByteArrayView buffer = rt.getEditorBuffer(codeEditor());
+    if (ui::writeFileBytes(path, ui::editorBytesToFilePieces(buffer, encoding), &why)) {
+        // The declaration may have been edited since the file was opened; it is ASCII, the same
+        // in the buffer as in the file.
+        const bool rawBytes = encoding != ui::Encoding::Gb18030 && rt.editorHoldsRawBytes(codeEditor());
+        showEncodingNote(rt, buffer.first(std::min(buffer.size(), ui::DeclarationWindow)), rawBytes);
         return true;
+    }
     rt.showMessage(u"文件没有保存：\n%1\n\n原因：%2"_s.arg(path, why), WarningOk, u"保存失败"_s);
     return false;
 }
@@ -53,8 +62,10 @@ void newDocument(ui::UiRuntime &rt, const Pieces &pieces)
 {
     if (askToSave(rt) == Answer::Cancel)
         return;
+    setDocumentEncoding(ui::Encoding::Gb18030);
     rt.setEditorText(codeEditor(), {});
     insertPieces(rt, pieces);
+    showEncodingNote(rt, rt.getEditorBytes(codeEditor(), ui::Encoding::Gb18030));
 }
 
 void openDocument(ui::UiRuntime &rt)
@@ -75,8 +86,13 @@ bool openFile(ui::UiRuntime &rt, const ui::Text &path)
         rt.showMessage(u"无法打开文件：\n%1\n\n原因：%2"_s.arg(path, file.why), WarningOk, u"打开失败"_s);
         return false;
     }
-    // Taken exactly as stored, so that saving it again writes the same bytes.
-    rt.setEditorBytes(codeEditor(), std::move(file.bytes));
+    // Taken exactly as stored, so that saving it again writes the same bytes. The encoding is the
+    // document's before the text arrives: the status bar counts the new text's bytes in it.
+    const ui::Encoding encoding = ui::detectEncoding(file.bytes);
+    setDocumentEncoding(encoding);
+    const QByteArray start = file.bytes.first(std::min(file.bytes.size(), ui::DeclarationWindow));
+    rt.setEditorBytes(codeEditor(), std::move(file.bytes), encoding);
+    showEncodingNote(rt, start);
     return true;
 }
 

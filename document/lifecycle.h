@@ -20,18 +20,19 @@ enum class SaveOutcome { Saved, Cancelled, Failed };
 /// Asks "文件已经被修改，是否保存？" when the document has been modified. Yes saves, and cancels
 /// the calling command when the text was not saved; No proceeds; Cancel cancels.
 Answer askToSave(ui::UiRuntime &rt);
-/// Asks for a file name and writes the editor's text to it as GB18030 bytes. A failure is
-/// reported with the path and the reason, and leaves the file, the text and the flag as they were.
+/// Asks for a file name and writes the editor's text to it in the document's encoding. A failure
+/// is reported with the path and the reason, and leaves the file, the text and the flag as they were.
 SaveOutcome saveToChosenFile(ui::UiRuntime &rt);
-/// Writes the editor's text to the path as GB18030 bytes; a failure is reported with the path and
-/// the reason, and leaves the file as it was. Returns whether the file was written.
+/// Writes the editor's text to the path in the document's encoding; a failure is reported with the
+/// path and the reason, and leaves the file as it was. Returns whether the file was written.
 bool saveFile(ui::UiRuntime &rt, const ui::Text &path);
-/// Replaces the text with the template's pieces, after the question.
+/// Replaces the text with the template's pieces, after the question; the document is GB18030.
 void newDocument(ui::UiRuntime &rt, const Pieces &pieces);
 /// Replaces the text with the bytes of a chosen file, after the question.
 void openDocument(ui::UiRuntime &rt);
-/// Replaces the text with the bytes of the file at the path, without asking; a file that cannot
-/// be read is reported with the path and the reason, and leaves the text as it was.
+/// Replaces the text with the bytes of the file at the path, without asking, in the encoding its
+/// bytes are found to be in; a file that cannot be read is reported with the path and the
+/// reason, and leaves the text and the encoding as they were.
 bool openFile(ui::UiRuntime &rt, const ui::Text &path);
 /// Runs while the MainWindow is being destroyed, so it cannot keep the window: Yes and Cancel both
 /// lead to the save dialog, offered again for as long as saving fails and the user does not cancel.

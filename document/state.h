@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "ui/encodings.h"
+
 namespace document {
 
 /// The program-wide modified flag. It is lowered when the program starts, raised by every change
@@ -8,5 +10,10 @@ namespace document {
 /// is kept that could tell which file the text now matches.
 bool isModified();
 void raiseModified();
+
+/// The encoding the document is written in: what opening found in the file, GB18030 for a new
+/// document and at start. Saving keeps it; the status bar counts the text's bytes in it.
+ui::Encoding documentEncoding();
+void setDocumentEncoding(ui::Encoding encoding);
 
 } // namespace document

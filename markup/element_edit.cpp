@@ -7,6 +7,7 @@
 #include "caption_dialog.h"
 #include "document/editing.h"
 #include "document/editor.h"
+#include "document/status_note.h"
 #include "drop_down_dialog.h"
 #include "email_link_dialog.h"
 #include "form_dialog.h"
@@ -149,7 +150,7 @@ struct Session {
 
 void note(ui::UiRuntime &rt, const ui::Text &text)
 {
-    ui::showPanelNote(rt, document::statusBar(), ElementNotePanel, text, ElementNoteMilliseconds);
+    document::showBriefNote(rt, text);
 }
 
 /// OK of the dialog: the element is rewritten with what the dialog wrote.
@@ -224,7 +225,7 @@ ui::Text elementEditingHint()
 
 void showElementEditingHint(ui::UiRuntime &rt)
 {
-    ui::setPanelToolTip(rt, document::statusBar(), ElementNotePanel, elementEditingHint());
+    document::setStatusHint(rt, elementEditingHint());
 }
 
 void editElementAtCaret(ui::UiRuntime &rt)

@@ -12,10 +12,6 @@ namespace markup {
 /// How far on either side of the caret the element is looked for, in bytes of the editor.
 inline constexpr qint64 ElementReach = 64 * 1024;
 
-/// The status-bar panel that shows the command's notes and its hint.
-inline constexpr int ElementNotePanel = 8;
-inline constexpr int ElementNoteMilliseconds = 4000;
-
 /// The dialog form of the element the caret is in, or a one-line note why there is none.
 struct FoundElement {
     std::optional<Element> element;

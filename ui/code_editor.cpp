@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "code_editor.h"
 
+#include "utf8_check.h"
+
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QEvent>
@@ -288,7 +290,7 @@ QByteArray CodeEditor::wholeTextBytes() const
 
 void CodeEditor::replaceAll(const Text &text) { replaceAllWithEditorBytes(textToEditorBytes(text)); }
 
-void CodeEditor::replaceAllWithEditorBytes(QByteArray bytes, qint64 gb18030Length)
+void CodeEditor::replaceAllWithEditorBytes(QByteArray bytes, qint64 gb18030Length, bool validUtf8)
 {
     fitWrapToLength(long(bytes.size()));
     // Neither the old text nor the new one is counted on the way: the new length is known, or
@@ -304,8 +306,8 @@ void CodeEditor::replaceAllWithEditorBytes(QByteArray bytes, qint64 gb18030Lengt
     bytes = {};
     countInsertion();
     replacingAll_ = false;
-    const QByteArrayView text = buffer();
-    byteLength_ = gb18030Length >= 0 ? gb18030Length : gb18030LengthOfEditorBytes(text.data(), text.size());
+    byteLength_ = gb18030Length;
+    mayHoldRawBytes_ = !validUtf8;
     SendScintilla(SCI_SETUNDOCOLLECTION, 1);
     SendScintilla(SCI_EMPTYUNDOBUFFER);
     SendScintilla(SCI_GOTOPOS, 0);
@@ -426,7 +428,7 @@ void CodeEditor::onModified(int position, int type, const char *, int length)
         }
     } else {
         const auto *bytes = reinterpret_cast<const char *>(SendScintilla(SCI_GETRANGEPOINTER, position, length));
-        if (!replacingAll_)
+        if (!replacingAll_ && byteLength_ >= 0)
             byteLength_ -= gb18030LengthOfEditorBytes(bytes, length);
         if (QAccessible::isActive())
             accessibleEvents_.push_back(std::make_unique<QAccessibleTextRemoveEvent>(
@@ -458,8 +460,10 @@ void CodeEditor::countInsertion() const
         return;
     auto *self = const_cast<CodeEditor *>(this);
     const auto *bytes = reinterpret_cast<const char *>(self->SendScintilla(SCI_GETRANGEPOINTER, insertionAt_, insertionLength_));
-    if (!replacingAll_)
+    if (!replacingAll_ && byteLength_ >= 0)
         byteLength_ += gb18030LengthOfEditorBytes(bytes, insertionLength_);
+    if (!replacingAll_ && !mayHoldRawBytes_ && !checkUtf8(QByteArrayView(bytes, insertionLength_)).valid)
+        mayHoldRawBytes_ = true;
     if (insertionOffset_ >= 0)
         accessibleEvents_.push_back(std::make_unique<QAccessibleTextInsertEvent>(
             self, insertionOffset_, editorBytesToText(bytes, insertionLength_)));
@@ -469,7 +473,17 @@ void CodeEditor::countInsertion() const
 qint64 CodeEditor::byteLength() const
 {
     countInsertion();
+    if (byteLength_ < 0) {
+        const QByteArrayView text = buffer();
+        byteLength_ = gb18030LengthOfEditorBytes(text.data(), text.size());
+    }
     return byteLength_;
+}
+
+bool CodeEditor::mayHoldRawBytes() const
+{
+    countInsertion();
+    return mayHoldRawBytes_;
 }
 
 void CodeEditor::onUpdateUi(int)

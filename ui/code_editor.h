@@ -26,10 +26,14 @@ public:
     QByteArray wholeTextBytes() const;
     void replaceAll(const Text &text);
     /// Replaces the whole text with editor (UTF-8) bytes; the bytes are released on the way. The
-    /// text's GB18030 length, when the caller knows it, saves counting it.
-    void replaceAllWithEditorBytes(QByteArray bytes, qint64 gb18030Length = -1);
+    /// text's GB18030 length, when the caller knows it, saves counting it; otherwise it is
+    /// counted when first asked for.
+    void replaceAllWithEditorBytes(QByteArray bytes, qint64 gb18030Length = -1, bool validUtf8 = false);
     void insertAtCaret(const Text &text);
     qint64 byteLength() const;
+    /// False while the buffer is known to be valid UTF-8: no raw byte has come in since the text
+    /// was last replaced with bytes known to be valid.
+    bool mayHoldRawBytes() const;
     bool everModified() const { return everModified_; }
     int caretLine() const;
     int caretColumn() const;
@@ -76,13 +80,14 @@ private:
 
     void countInsertion() const;
 
-    mutable qint64 byteLength_ = 0; // GB18030 length of the whole text
+    mutable qint64 byteLength_ = 0; // GB18030 length of the whole text; -1: not counted yet
     // The insertion announced last, counted once its text is in place.
     mutable long insertionAt_ = -1;
     long insertionLength_ = 0;
     int insertionOffset_ = -1;
     bool everModified_ = false;
     bool replacingAll_ = false; // the byte count is set afterwards, not followed
+    mutable bool mayHoldRawBytes_ = false;
     bool strikeout_ = false;
     bool changePending_ = false;
     bool finishQueued_ = false;

@@ -5,6 +5,7 @@
 #include "code_editor.h"
 #include "file_dialog.h"
 #include "font_dialog.h"
+#include "utf8_check.h"
 #include "widgets.h"
 
 #include <QApplication>
@@ -42,22 +43,36 @@ void UiRuntime::setEditorText(const ControlRef &editor, const Text &text)
         ed->replaceAll(text);
 }
 
-QByteArray UiRuntime::getEditorBytes(const ControlRef &editor) const
+QByteArray UiRuntime::getEditorBytes(const ControlRef &editor, Encoding encoding) const
 {
     auto *ed = d->as<CodeEditor>(editor);
-    return ed ? ed->wholeTextBytes() : QByteArray();
+    return ed ? editorBytesToFileBytes(ed->buffer(), encoding) : QByteArray();
 }
 
-void UiRuntime::setEditorBytes(const ControlRef &editor, QByteArray bytes)
+QByteArrayView UiRuntime::getEditorBuffer(const ControlRef &editor) const
+{
+    auto *ed = d->as<CodeEditor>(editor);
+    return ed ? ed->buffer() : QByteArrayView();
+}
+
+void UiRuntime::setEditorBytes(const ControlRef &editor, QByteArray bytes, Encoding encoding)
 {
     auto *ed = d->as<CodeEditor>(editor);
     if (!ed)
         return;
-    QByteArray editorBytes = gb18030ToEditorBytes(bytes);
-    // The buffer is written back as these very bytes, so their length is the text's.
-    const qint64 length = bytes.size();
-    bytes = {}; // a large file's bytes are not kept while the editor takes its text
-    ed->replaceAllWithEditorBytes(std::move(editorBytes), length);
+    // The buffer is written back as these very bytes, so their length is the text's. A large
+    // file's bytes are not kept while the editor takes its text.
+    qint64 length = 0;
+    QByteArray editorBytes = fileBytesToEditorBytes(std::move(bytes), encoding, &length);
+    // A UTF-8 text's length is the buffer's own; its GB18030 length is counted only if asked.
+    const bool utf8 = encoding != Encoding::Gb18030; // valid UTF-8: that is how it was found to be UTF-8
+    ed->replaceAllWithEditorBytes(std::move(editorBytes), utf8 ? -1 : length, utf8);
+}
+
+bool UiRuntime::editorHoldsRawBytes(const ControlRef &editor) const
+{
+    auto *ed = d->as<CodeEditor>(editor);
+    return ed && ed->mayHoldRawBytes() && !checkUtf8(ed->buffer()).valid;
 }
 
 void UiRuntime::insertAtCaret(const ControlRef &editor, const Text &text)
@@ -114,10 +129,17 @@ int UiRuntime::getCaretColumn(const ControlRef &editor) const
     return ed ? ed->caretColumn() : 0;
 }
 
-qint64 UiRuntime::getEditorByteLength(const ControlRef &editor) const
+qint64 UiRuntime::getEditorByteLength(const ControlRef &editor, Encoding encoding) const
 {
     auto *ed = d->as<CodeEditor>(editor);
-    return ed ? ed->byteLength() : 0;
+    if (!ed)
+        return 0;
+    switch (encoding) {
+    case Encoding::Gb18030: return ed->byteLength();
+    case Encoding::Utf8: return ed->SendScintilla(QsciScintillaBase::SCI_GETLENGTH);
+    case Encoding::Utf8WithBom: return ed->SendScintilla(QsciScintillaBase::SCI_GETLENGTH) + Utf8Bom.size();
+    }
+    return 0;
 }
 
 CharFormat UiRuntime::getSelectionFormat(const ControlRef &editor) const
@@ -319,6 +341,20 @@ Text UiRuntime::getPanelText(const ControlRef &statusBar, int index) const
         return {};
     auto *panel = bar->findChild<QLabel *>(QStringLiteral("panel%1").arg(index), Qt::FindDirectChildrenOnly);
     return panel ? panel->text() : Text();
+}
+
+void UiRuntime::setPanelToolTip(const ControlRef &statusBar, int index, const Text &text)
+{
+    auto *bar = d->as<QStatusBar>(statusBar);
+    if (auto *panel = bar ? bar->findChild<QLabel *>(QStringLiteral("panel%1").arg(index), Qt::FindDirectChildrenOnly) : nullptr)
+        panel->setToolTip(text);
+}
+
+Text UiRuntime::getPanelToolTip(const ControlRef &statusBar, int index) const
+{
+    auto *bar = d->as<QStatusBar>(statusBar);
+    auto *panel = bar ? bar->findChild<QLabel *>(QStringLiteral("panel%1").arg(index), Qt::FindDirectChildrenOnly) : nullptr;
+    return panel ? panel->toolTip() : Text();
 }
 
 Colour UiRuntime::getPickedColour(const ControlRef &picker) const

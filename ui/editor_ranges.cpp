@@ -97,7 +97,8 @@ void setChecked(UiRuntime &rt, const ControlRef &button, bool checked)
         b->setChecked(checked);
 }
 
-void showPanelNote(UiRuntime &rt, const ControlRef &statusBar, int index, const Text &note, int milliseconds)
+void showPanelNote(UiRuntime &rt, const ControlRef &statusBar, int index, const Text &note, int milliseconds,
+                   const Text &standing)
 {
     QLabel *label = panel(rt, statusBar, index);
     if (!label)
@@ -106,22 +107,10 @@ void showPanelNote(UiRuntime &rt, const ControlRef &statusBar, int index, const 
     // The panel is narrow: the note also shows in full as its tooltip for the same time.
     if (label->isVisible())
         QToolTip::showText(label->mapToGlobal(QPoint(0, 0)), note, label, {}, milliseconds);
-    QTimer::singleShot(milliseconds, label, [&rt, statusBar, index, note, label = QPointer<QLabel>(label)] {
+    QTimer::singleShot(milliseconds, label, [&rt, statusBar, index, note, standing, label = QPointer<QLabel>(label)] {
         if (label && label->text() == note)
-            rt.setPanelText(statusBar, index, {});
+            rt.setPanelText(statusBar, index, standing);
     });
-}
-
-void setPanelToolTip(UiRuntime &rt, const ControlRef &statusBar, int index, const Text &tip)
-{
-    if (QLabel *label = panel(rt, statusBar, index))
-        label->setToolTip(tip);
-}
-
-Text getPanelToolTip(UiRuntime &rt, const ControlRef &statusBar, int index)
-{
-    QLabel *label = panel(rt, statusBar, index);
-    return label ? label->toolTip() : Text();
 }
 
 } // namespace ui

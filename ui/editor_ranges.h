@@ -31,12 +31,9 @@ bool replaceAround(UiRuntime &rt, const ControlRef &editor, TextAround &around, 
 /// Ticks or clears a check box or radio button (a radio button clears the others of its group).
 void setChecked(UiRuntime &rt, const ControlRef &button, bool checked);
 
-/// Shows a note in a status-bar panel, and in full as a tooltip over it, and clears it after the
-/// given time unless it was replaced.
-void showPanelNote(UiRuntime &rt, const ControlRef &statusBar, int index, const Text &note, int milliseconds);
-
-/// The tooltip of a status-bar panel.
-void setPanelToolTip(UiRuntime &rt, const ControlRef &statusBar, int index, const Text &tip);
-Text getPanelToolTip(UiRuntime &rt, const ControlRef &statusBar, int index);
+/// Shows a note in a status-bar panel, and in full as a tooltip over it, and puts the panel's
+/// standing text back after the given time unless the note was replaced meanwhile.
+void showPanelNote(UiRuntime &rt, const ControlRef &statusBar, int index, const Text &note, int milliseconds,
+                   const Text &standing = {});
 
 } // namespace ui

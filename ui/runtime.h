@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "encodings.h"
 #include "files.h"
 #include "texts.h"
 #include "window_definition.h"
@@ -98,11 +99,18 @@ public:
     // The CodeEditor.
     Text getEditorText(const ControlRef &editor) const;
     void setEditorText(const ControlRef &editor, const Text &text);
-    /// The text as GB18030 bytes, as textToBytes(getEditorText(editor)) gives them, without
-    /// making a Text of the whole document on the way.
-    QByteArray getEditorBytes(const ControlRef &editor) const;
-    /// setEditorText(editor, bytesToText(bytes)), with the bytes released as soon as they are read.
-    void setEditorBytes(const ControlRef &editor, QByteArray bytes);
+    /// The text as bytes in the encoding (for GB18030 as textToBytes(getEditorText(editor)) gives
+    /// them), without making a Text of the whole document on the way.
+    QByteArray getEditorBytes(const ControlRef &editor, Encoding encoding = Encoding::Gb18030) const;
+    /// The editor's own UTF-8 buffer (raw bytes carried as themselves), valid until the text
+    /// changes: for writing a large text without a copy.
+    QByteArrayView getEditorBuffer(const ControlRef &editor) const;
+    /// Whether the buffer holds bytes that are not UTF-8 (raw bytes a text carried in); checked
+    /// only when such a text has come in since the text was last opened as UTF-8.
+    bool editorHoldsRawBytes(const ControlRef &editor) const;
+    /// Replaces the text with the bytes read in the encoding (for GB18030 as
+    /// setEditorText(editor, bytesToText(bytes))), the bytes released as soon as they are read.
+    void setEditorBytes(const ControlRef &editor, QByteArray bytes, Encoding encoding = Encoding::Gb18030);
     void insertAtCaret(const ControlRef &editor, const Text &text);
     int getSelectionLength(const ControlRef &editor) const;
     void selectAllText(const ControlRef &editor);
@@ -111,8 +119,9 @@ public:
     int getLineCount(const ControlRef &editor) const;
     int getCaretLine(const ControlRef &editor) const;
     int getCaretColumn(const ControlRef &editor) const;
-    /// GB18030 length of the whole text, kept up to date with every change (no scan of the text).
-    qint64 getEditorByteLength(const ControlRef &editor) const;
+    /// Length of the whole text in the encoding's bytes, kept up to date with every change (no
+    /// scan of the text): what getEditorBytes gives for the same encoding.
+    qint64 getEditorByteLength(const ControlRef &editor, Encoding encoding = Encoding::Gb18030) const;
     CharFormat getSelectionFormat(const ControlRef &editor) const;
     void setSelectionFormat(const ControlRef &editor, const CharFormat &format);
     int sendEditorCommand(const ControlRef &editor, EditorCommand command);
@@ -162,6 +171,8 @@ public:
     int getCurrentPage(const ControlRef &tabs) const;
     void setPanelText(const ControlRef &statusBar, int index, const Text &text = {});
     Text getPanelText(const ControlRef &statusBar, int index) const;
+    void setPanelToolTip(const ControlRef &statusBar, int index, const Text &text);
+    Text getPanelToolTip(const ControlRef &statusBar, int index) const;
     Colour getPickedColour(const ControlRef &picker) const;
 
     // Common dialogs.

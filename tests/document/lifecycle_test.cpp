@@ -155,7 +155,7 @@ TEST_F(LifecycleTest, FilesComeBackByteForByte)
         script.answers = {QMessageBox::No};
         script.files = {{in}, {out}};
         click(u"文件/打开"_s);
-        EXPECT_EQ(rt.getEditorByteLength(editor()), original.size());
+        EXPECT_EQ(rt.getEditorByteLength(editor(), document::documentEncoding()), original.size());
         EXPECT_EQ(panel(7), document::sizeInKilobytes(original.size()));
         click(u"文件/保存"_s);
         EXPECT_EQ(readAll(out), original);

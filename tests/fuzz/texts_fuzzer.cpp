@@ -3,7 +3,9 @@
 // editor's buffer, every real text survives being written and read again, and every length the
 // status bar shows agrees with the bytes a save would write.
 #include "fuzz_check.h"
+#include "ui/encodings.h"
 #include "ui/texts.h"
+#include "ui/utf8_check.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -53,6 +55,29 @@ void editorBufferComesBack(const QByteArray &buffer)
     FUZZ_CHECK(ui::textLength(text) == file.size());
 }
 
+/// Whichever encoding a file is found to be in, opening and saving it unchanged writes the same
+/// bytes, counted as many; both ways of checking UTF-8 agree.
+void fileComesBackInItsEncoding(const QByteArray &bytes)
+{
+    const ui::Utf8Check fast = ui::checkUtf8(bytes), scalar = ui::checkUtf8Scalar(bytes);
+    FUZZ_CHECK(fast == scalar);
+    const ui::Encoding encoding = ui::detectEncoding(bytes);
+    if (encoding == ui::Encoding::Utf8)
+        FUZZ_CHECK(fast.valid);
+    qint64 length = -1;
+    const QByteArray buffer = ui::fileBytesToEditorBytes(bytes, encoding, &length);
+    FUZZ_CHECK(length == bytes.size());
+    FUZZ_CHECK(ui::editorBytesToFileBytes(buffer, encoding) == bytes);
+    QByteArray joined;
+    for (const QByteArray &piece : ui::editorBytesToFilePieces(buffer, encoding))
+        joined += piece;
+    FUZZ_CHECK(joined == bytes);
+    // A UTF-8 document needs no conversion: its buffer is the file's bytes after any mark.
+    if (encoding != ui::Encoding::Gb18030)
+        FUZZ_CHECK(bytes.endsWith(buffer) && bytes.size() - buffer.size() <= ui::Utf8Bom.size());
+    (void)ui::declaredEncoding(bytes);
+}
+
 void textComesBack(const QString &text)
 {
     const QByteArray bytes = ui::textToBytes(text);
@@ -73,6 +98,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
     bytesComeBack(bytes);
     editorBufferComesBack(bytes);
+    fileComesBackInItsEncoding(bytes);
     textComesBack(validText(data, size));
     return 0;
 }

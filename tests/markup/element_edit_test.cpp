@@ -73,7 +73,7 @@ protected:
         shown.clear();
         markup::editElementAtCaret(rt);
         EXPECT_TRUE(shown.isEmpty()) << shown.join(u',').toStdString();
-        return rt.getPanelText(document::statusBar(), markup::ElementNotePanel);
+        return rt.getPanelText(document::statusBar(), document::NotePanel);
     }
     void undo() { rt.sendEditorCommand(Editor, ui::EditorCommand::Undo); }
     QString field(const QString &dialog, const QString &unit) { return rt.getFieldText({dialog, unit}); }
@@ -181,7 +181,7 @@ TEST_F(ElementEditing, NoDialogOutsideElementsInCommentsAndServerCode)
         EXPECT_FALSE(note.isEmpty()) << marker.toStdString();
         EXPECT_EQ(text(), doc);
     }
-    EXPECT_EQ(ui::getPanelToolTip(rt, document::statusBar(), markup::ElementNotePanel).isEmpty(), false)
+    EXPECT_EQ(rt.getPanelToolTip(document::statusBar(), document::NotePanel).contains(u"Ctrl+E"_s), true)
         << "the tooltip tells how to use the command";
 }
 

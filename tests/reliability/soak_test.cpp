@@ -18,6 +18,7 @@
 #include "app/main_window.h"
 #include "document/commands.h"
 #include "document/editing.h"
+#include "document/state.h"
 #include "document/templates.h"
 #include "markup/commands.h"
 #include "markup/snippets.h"
@@ -603,8 +604,11 @@ protected:
             Expectation x{Change::OneOf, {}, {}, why};
             for (const QString &f : QDir(folder_.path()).entryList(QDir::Files)) {
                 QFile file(folder_.filePath(f));
-                if (file.open(QIODevice::ReadOnly))
-                    x.texts.push_back(ui::gb18030ToEditorBytes(file.readAll()));
+                if (file.open(QIODevice::ReadOnly)) {
+                    QByteArray bytes = file.readAll();
+                    const ui::Encoding encoding = ui::detectEncoding(bytes);
+                    x.texts.push_back(ui::fileBytesToEditorBytes(std::move(bytes), encoding));
+                }
             }
             return x;
         }
@@ -667,9 +671,13 @@ protected:
     void expectStatusMatchesText(const QString &context)
     {
         const QString text = rt.getEditorText(Editor);
-        const qint64 bytes = ui::textToBytes(text).size();
-        ASSERT_EQ(ui::textLength(text), bytes) << context.toStdString();
-        ASSERT_EQ(rt.getEditorByteLength(Editor), bytes) << context.toStdString();
+        const ui::Encoding encoding = document::documentEncoding();
+        const qint64 bytes = rt.getEditorBytes(Editor, encoding).size();
+        if (encoding == ui::Encoding::Gb18030) {
+            ASSERT_EQ(ui::textToBytes(text).size(), bytes) << context.toStdString();
+            ASSERT_EQ(ui::textLength(text), bytes) << context.toStdString();
+        }
+        ASSERT_EQ(rt.getEditorByteLength(Editor, encoding), bytes) << context.toStdString();
         ASSERT_EQ(rt.getPanelText({Main, u"状态条1"_s}, 7), document::sizeInKilobytes(bytes)) << context.toStdString();
         ASSERT_EQ(rt.getPanelText({Main, u"状态条1"_s}, 1), ui::toText(rt.getLineCount(Editor))) << context.toStdString();
     }
@@ -732,7 +740,7 @@ TEST_F(SoakTest, RandomSessionKeepsTheTextAndTheStatusRight)
         if (x.saves && !savedTo_.isEmpty() && !saveFailed_ && QFileInfo(savedTo_).isFile()) {
             QFile f(savedTo_);
             ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-            ASSERT_EQ(f.readAll(), ui::editorBytesToGb18030(before.buffer.constData(), before.buffer.size()))
+            ASSERT_EQ(f.readAll(), ui::editorBytesToFileBytes(before.buffer, document::documentEncoding()))
                 << context.toStdString();
         }
         // Every window the step opened has closed again.

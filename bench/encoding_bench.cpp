@@ -1,0 +1,109 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "encoding_bench.h"
+
+#include "documents.h"
+
+#include "document/editor.h"
+#include "document/lifecycle.h"
+#include "document/state.h"
+#include "ui/encodings.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QWidget>
+
+#include <map>
+#include <unistd.h>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace bench {
+
+QString utf8FileOfSize(qint64 bytes)
+{
+    static QTemporaryDir dir;
+    static std::map<qint64, QString> made;
+    QString &path = made[bytes];
+    if (path.isEmpty()) {
+        path = dir.filePath(u"utf8-%1.html"_s.arg(bytes));
+        // makeDocument counts GB18030 bytes: 1.2 a character against UTF-8's 1.4.
+        QFile f(path);
+        f.open(QIODevice::WriteOnly);
+        f.write(makeDocument(bytes * 6 / 7, 13).toUtf8());
+    }
+    return path;
+}
+
+namespace {
+
+QByteArray readAll(const QString &path)
+{
+    QFile f(path);
+    f.open(QIODevice::ReadOnly);
+    return f.readAll();
+}
+
+} // namespace
+
+void openUtf8File(benchmark::State &state, ui::UiRuntime &rt, QWidget *window, void (*settle)())
+{
+    const QString path = utf8FileOfSize(state.range(0));
+    for (auto _ : state) {
+        document::openFile(rt, path);
+        window->repaint();
+        settle();
+        state.PauseTiming();
+        if (document::documentEncoding() != ui::Encoding::Utf8)
+            state.SkipWithError("the file was not taken for UTF-8");
+        rt.setEditorText(document::codeEditor(), {});
+        settle();
+        state.ResumeTiming();
+    }
+}
+
+void readUtf8Bytes(benchmark::State &state)
+{
+    const QString path = utf8FileOfSize(state.range(0));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(readAll(path).size());
+}
+
+void saveUtf8File(benchmark::State &state, ui::UiRuntime &rt, void (*settle)())
+{
+    document::openFile(rt, utf8FileOfSize(state.range(0)));
+    settle();
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"out.html"_s);
+    for (auto _ : state)
+        document::saveFile(rt, path);
+    if (readAll(path) != readAll(utf8FileOfSize(state.range(0))))
+        state.SkipWithError("the saved file differs from the opened one");
+    rt.setEditorText(document::codeEditor(), {});
+    document::setDocumentEncoding(ui::Encoding::Gb18030);
+    settle();
+}
+
+void writeUtf8Bytes(benchmark::State &state)
+{
+    const QByteArray bytes = readAll(utf8FileOfSize(state.range(0)));
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"out.html"_s);
+    for (auto _ : state) {
+        QFile f(path);
+        f.open(QIODevice::WriteOnly);
+        f.write(bytes);
+        f.flush();
+        ::fsync(f.handle());
+    }
+}
+
+void detectUtf8(benchmark::State &state)
+{
+    const QByteArray bytes = readAll(utf8FileOfSize(state.range(0)));
+    for (auto _ : state)
+        if (ui::detectEncoding(bytes) != ui::Encoding::Utf8)
+            state.SkipWithError("the file was not taken for UTF-8");
+}
+
+} // namespace bench

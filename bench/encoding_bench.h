@@ -1,0 +1,28 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Benchmarks of UTF-8 documents: opening, saving and detecting the encoding of a large UTF-8
+// file, each against the plain file operation it cannot do without.
+#pragma once
+
+#include "ui/runtime.h"
+
+#include <benchmark/benchmark.h>
+
+class QWidget;
+
+namespace bench {
+
+/// A generated UTF-8 document of about the size (one character in five Chinese), made once.
+QString utf8FileOfSize(qint64 bytes);
+
+/// Opening the file through the file commands, until the window is painted.
+void openUtf8File(benchmark::State &state, ui::UiRuntime &rt, QWidget *window, void (*settle)());
+/// Reading the file's bytes.
+void readUtf8Bytes(benchmark::State &state);
+/// Saving the opened UTF-8 document.
+void saveUtf8File(benchmark::State &state, ui::UiRuntime &rt, void (*settle)());
+/// Writing the file's bytes to a new file, with fsync.
+void writeUtf8Bytes(benchmark::State &state);
+/// Finding the file's encoding from its bytes, read beforehand.
+void detectUtf8(benchmark::State &state);
+
+} // namespace bench
