@@ -22,10 +22,10 @@ constexpr int PointSize = 10;
 /// An editor showing one style in a known font, unwrapped, without margins.
 class Editor : public QsciScintilla {
 public:
-    Editor()
+    explicit Editor(WrapMode wrap = WrapNone)
     {
         setUtf8(true);
-        setWrapMode(WrapNone);
+        setWrapMode(wrap);
         for (int m = 0; m < 5; ++m)
             setMarginWidth(m, 0);
         SendScintilla(SCI_STYLESETFONT, STYLE_DEFAULT, Face);
@@ -85,6 +85,17 @@ QByteArray mixedPiece(std::mt19937 &rng)
     if (std::uniform_int_distribution<int>(0, 2)(rng) == 0)
         return pieces[std::uniform_int_distribution<int>(0, int(std::size(pieces)) - 1)(rng)];
     return simplePiece(rng);
+}
+
+/// As mixedPiece, without tabs: after a tab, the characters that follow move by other distances
+/// than the change, and wrapping is done again to the end.
+QByteArray mixedPieceWithoutTabs(std::mt19937 &rng)
+{
+    QByteArray piece;
+    do
+        piece = mixedPiece(rng);
+    while (piece == "\t");
+    return piece;
 }
 
 QByteArray line(std::mt19937 &rng, int bytes, QByteArray (*piece)(std::mt19937 &))
@@ -192,6 +203,28 @@ TEST(LongLineLayout, MixedScriptsStandWhereAFreshEditorPutsThem)
         fresh.sendText(QsciScintillaBase::SCI_SETTEXT, 0, text);
         for (long position : boundaries(text))
             ASSERT_EQ(ed.x(position), fresh.x(position)) << "at byte " << position;
+    });
+}
+
+TEST(LongLineLayout, WrappedSublinesStandWhereAFreshEditorPutsThem)
+{
+    // Sublines before a change are kept and those after it moved: every character must stand on
+    // the subline, and at the x, where wrapping the whole line again puts it.
+    std::mt19937 rng(11);
+    Editor ed(QsciScintilla::WrapWord);
+    ed.sendText(QsciScintillaBase::SCI_SETTEXT, 0, line(rng, 20000, mixedPieceWithoutTabs));
+    editRandomly(ed, rng, mixedPieceWithoutTabs, 40, [&](const QByteArray &text) {
+        Editor fresh(QsciScintilla::WrapWord);
+        fresh.sendText(QsciScintillaBase::SCI_SETTEXT, 0, text);
+        ASSERT_GT(ed.send(QsciScintillaBase::SCI_WRAPCOUNT, 0), 20);
+        ASSERT_EQ(ed.send(QsciScintillaBase::SCI_WRAPCOUNT, 0), fresh.send(QsciScintillaBase::SCI_WRAPCOUNT, 0));
+        ed.send(QsciScintillaBase::SCI_SETFIRSTVISIBLELINE, 0);
+        fresh.send(QsciScintillaBase::SCI_SETFIRSTVISIBLELINE, 0);
+        for (long position : boundaries(text)) {
+            ASSERT_EQ(ed.send(QsciScintillaBase::SCI_POINTYFROMPOSITION, 0, position),
+                      fresh.send(QsciScintillaBase::SCI_POINTYFROMPOSITION, 0, position)) << "at byte " << position;
+            ASSERT_EQ(ed.x(position), fresh.x(position)) << "at byte " << position;
+        }
     });
 }
 
