@@ -76,11 +76,12 @@ QByteArray simplePiece(std::mt19937 &rng)
 }
 
 /// Pieces the component must lay out as a whole: joined and right-to-left scripts, combining
-/// marks, characters outside the Basic Multilingual Plane, a tab.
+/// marks, characters outside the Basic Multilingual Plane; and those it shows as representations:
+/// a tab, an invalid byte, a C1 control, the line separator.
 QByteArray mixedPiece(std::mt19937 &rng)
 {
     static const char *const pieces[] = {
-        "مرحبا", "नमस्ते", "e\xcc\x81", "\xf0\x9f\x98\x80", "𠀀", "fi", "\t", "AVAT", "a\xe2\x80\x8d" "b", "\xff",
+        "مرحبا", "नमस्ते", "e\xcc\x81", "\xf0\x9f\x98\x80", "𠀀", "fi", "\t", "AVAT", "a\xe2\x80\x8d" "b", "\xff", "\xc2\x85", "\xe2\x80\xa8",
     };
     if (std::uniform_int_distribution<int>(0, 2)(rng) == 0)
         return pieces[std::uniform_int_distribution<int>(0, int(std::size(pieces)) - 1)(rng)];
@@ -243,4 +244,18 @@ TEST(LongLineLayout, ANewFontIsMeasuredAfresh)
     EXPECT_EQ(ed.x(text.size()), twice.x(text.size()));
     for (long position : boundaries(text, 5))
         EXPECT_EQ(ed.x(position), twice.x(position)) << "at byte " << position;
+}
+
+TEST(LongLineLayout, ControlsAndInvalidBytesAreShownAsTheirRepresentations)
+{
+    // Every byte from 0x80 has a representation of its own (an invalid byte), so characters of
+    // several bytes are looked up by their length: a C1 control (2 bytes) and the line separator
+    // (3 bytes) must still be found, and shown as a mnemonic wider than a letter.
+    Editor ed;
+    ed.sendText(QsciScintillaBase::SCI_SETTEXT, 0, "a\xc2\x85" "b\xe2\x80\xa8" "c\xff" "d\xe4\xb8\x80");
+    const int letter = ed.x(1) - ed.x(0);
+    EXPECT_GT(ed.x(3) - ed.x(1), 2 * letter);  // NEL
+    EXPECT_GT(ed.x(7) - ed.x(4), 2 * letter);  // LS
+    EXPECT_GT(ed.x(9) - ed.x(8), 2 * letter);  // x FF
+    EXPECT_LT(ed.x(13) - ed.x(10), 3 * letter); // 一, a character like any other
 }
