@@ -11,9 +11,11 @@ namespace {
 
 int editorLength()
 {
+    // The program may carry its own copy of the editor component (linked statically), whose
+    // class is not this module's copy: known by name, used through the same layout.
     for (QWidget *w : QApplication::allWidgets())
-        if (auto *editor = qobject_cast<QsciScintilla *>(w); editor && editor->objectName() == QStringLiteral("超级编辑框1"))
-            return editor->length();
+        if (w->inherits("QsciScintilla") && w->objectName() == QStringLiteral("超级编辑框1"))
+            return static_cast<QsciScintilla *>(w)->length();
     return -1;
 }
 
