@@ -6,12 +6,6 @@
 
 namespace ui {
 
-QByteArrayView UiRuntime::getEditorBuffer(const ControlRef &editor) const
-{
-    auto *ed = d->as<CodeEditor>(editor);
-    return ed ? ed->buffer() : QByteArrayView();
-}
-
 std::pair<qint64, qint64> UiRuntime::getEditorSelection(const ControlRef &editor) const
 {
     auto *ed = d->as<CodeEditor>(editor);

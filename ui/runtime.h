@@ -126,9 +126,7 @@ public:
     void setSelectionFormat(const ControlRef &editor, const CharFormat &format);
     int sendEditorCommand(const ControlRef &editor, EditorCommand command);
 
-    // The CodeEditor by byte positions in its UTF-8 buffer (see editor_ranges.cpp).
-    /// The buffer itself, valid until the text next changes.
-    QByteArrayView getEditorBuffer(const ControlRef &editor) const;
+    // The CodeEditor by byte positions in its UTF-8 buffer (getEditorBuffer above; editor_positions.cpp).
     /// The selection's start and end (start ≤ end); both the caret when nothing is selected.
     std::pair<qint64, qint64> getEditorSelection(const ControlRef &editor) const;
     /// Selects the range, the caret at its end, and scrolls it into view; the selection shows

@@ -6,6 +6,7 @@
 
 #include "document/editing.h"
 #include "document/state.h"
+#include "document/status_note.h"
 #include "markup/element_edit.h"
 #include "ui/editor_ranges.h"
 
