@@ -3,10 +3,12 @@
 #include "main_window.h"
 
 #include "document/commands.h"
+#include "document/editor.h"
 #include "document/templates.h"
 #include "markup/commands.h"
 #include "prefs/commands.h"
 #include "reference/commands.h"
+#include "reference/highlight_words.h"
 #include "reference/keywords.h"
 #include "skins/catalogue.h"
 #include "skins/skins.h"
@@ -215,9 +217,11 @@ ui::WindowDefinition layout()
     return def;
 }
 
-/// The created handler: dress the windows with the start skin, then write the page template.
+/// The created handler: give the editor the word lists it colours, dress the windows with the
+/// start skin, then write the page template.
 void startUp(ui::UiRuntime &rt)
 {
+    rt.setEditorWords(document::codeEditor(), reference::highlightWords());
     skins::applySkin(rt, skins::StartSkin);
     document::insertPieces(rt, document::newPageTemplate());
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "lifecycle.h"
 
+#include "highlighting.h"
 #include "state.h"
 
 using namespace Qt::Literals::StringLiterals;
@@ -37,7 +38,11 @@ SaveOutcome saveToChosenFile(ui::UiRuntime &rt)
     const ui::Text path = rt.getDialogFileName(fileDialog());
     // Every save asks afresh: the next dialog starts without a name.
     rt.setDialogFileName(fileDialog(), {});
-    return saveFile(rt, path) ? SaveOutcome::Saved : SaveOutcome::Failed;
+    if (!saveFile(rt, path))
+        return SaveOutcome::Failed;
+    // Saved under another extension, the text is coloured as that kind of document.
+    useLanguage(rt, languageForPath(path));
+    return SaveOutcome::Saved;
 }
 
 bool saveFile(ui::UiRuntime &rt, const ui::Text &path)
@@ -49,11 +54,12 @@ bool saveFile(ui::UiRuntime &rt, const ui::Text &path)
     return false;
 }
 
-void newDocument(ui::UiRuntime &rt, const Pieces &pieces)
+void newDocument(ui::UiRuntime &rt, const Pieces &pieces, ui::Language language)
 {
     if (askToSave(rt) == Answer::Cancel)
         return;
     rt.setEditorText(codeEditor(), {});
+    useLanguage(rt, language);
     insertPieces(rt, pieces);
 }
 
@@ -75,8 +81,11 @@ bool openFile(ui::UiRuntime &rt, const ui::Text &path)
         rt.showMessage(u"无法打开文件：\n%1\n\n原因：%2"_s.arg(path, file.why), WarningOk, u"打开失败"_s);
         return false;
     }
+    // Colouring is chosen before the text arrives, so that it is styled once, as shown.
+    rt.setEditorLanguage(codeEditor(), languageForPath(path));
     // Taken exactly as stored, so that saving it again writes the same bytes.
     rt.setEditorBytes(codeEditor(), std::move(file.bytes));
+    noteHighlighting(rt);
     return true;
 }
 

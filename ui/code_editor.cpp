@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "code_editor.h"
 
+#include "highlighter.h"
+
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QEvent>
@@ -132,12 +134,14 @@ public:
     {
         send(QsciScintillaBase::SCI_SCROLLRANGE, position(end), position(start));
     }
-    QString attributes(int, int *start, int *end) const override
+    QString attributes(int offset, int *start, int *end) const override
     {
-        // One font and colour for the whole text.
-        *start = 0;
-        *end = characterCount();
-        return {};
+        CodeEditor *ed = editor();
+        long from = 0, to = 0;
+        const QString attributes = Highlighter::of(ed)->attributesAt(position(offset), &from, &to);
+        *start = ed->offsetFromPosition(from);
+        *end = ed->offsetFromPosition(to);
+        return attributes;
     }
 
     // Editing.
@@ -229,13 +233,7 @@ CodeEditor::CodeEditor(QWidget *parent) : QsciScintilla(parent)
         return true;
     }();
     (void)factoryInstalled;
-    // A document without style bytes: plain text has a single style, and a large text would
-    // otherwise carry a second buffer as long as itself.
-    const long document = SendScintilla(SCI_CREATEDOCUMENT, 0, long(SC_DOCUMENTOPTION_STYLES_NONE));
-    SendScintilla(SCI_SETDOCPOINTER, 0, reinterpret_cast<void *>(document));
-    SendScintilla(SCI_RELEASEDOCUMENT, 0, reinterpret_cast<void *>(document));
-    setUtf8(true);
-    setEolMode(EolWindows);
+    setStyleBytes(false);
     setEolVisibility(false);
     setWrapMode(WrapWord);
     // Wrapping keeps the lines laid out on screen only (the component's default for wrapping
@@ -262,6 +260,23 @@ CodeEditor::CodeEditor(QWidget *parent) : QsciScintilla(parent)
     // reports them itself.
     disconnect(this, SIGNAL(SCN_UPDATEUI(int)), this, SLOT(handleUpdateUI(int)));
     connect(this, &QsciScintillaBase::SCN_UPDATEUI, this, &CodeEditor::onUpdateUi);
+    new Highlighter(this);
+}
+
+void CodeEditor::setStyleBytes(bool on)
+{
+    // Without style bytes plain text has a single style, and a large text does not carry a
+    // second buffer as long as itself. Code page, line ends and character index belong to the
+    // document.
+    countInsertion();
+    const long document = SendScintilla(SCI_CREATEDOCUMENT, 0, long(on ? SC_DOCUMENTOPTION_DEFAULT : SC_DOCUMENTOPTION_STYLES_NONE));
+    SendScintilla(SCI_SETDOCPOINTER, 0, reinterpret_cast<void *>(document));
+    SendScintilla(SCI_RELEASEDOCUMENT, 0, reinterpret_cast<void *>(document));
+    styleBytes_ = on;
+    offsetsKept_ = false;
+    columnLineStart_ = columnPosition_ = -1;
+    setUtf8(true);
+    setEolMode(EolWindows);
 }
 
 CodeEditor::~CodeEditor() = default;
@@ -290,6 +305,7 @@ void CodeEditor::replaceAll(const Text &text) { replaceAllWithEditorBytes(textTo
 
 void CodeEditor::replaceAllWithEditorBytes(QByteArray bytes, qint64 gb18030Length)
 {
+    emit aboutToReplaceAll(bytes.size());
     fitWrapToLength(long(bytes.size()));
     // Neither the old text nor the new one is counted on the way: the new length is known, or
     // counted once when the text is in place.

@@ -40,6 +40,8 @@ public:
     bool strikeout() const { return strikeout_; }
     /// The indicator that draws the strikeout.
     static constexpr int StrikeIndicator = INDIC_CONTAINER;
+    /// Gives the editor a new, empty document with style bytes (for colouring) or without.
+    void setStyleBytes(bool on);
 
     /// Raises contentChanged once for everything changed since the last call. Runs after the
     /// editor's own input handling and after each of this class's operations; whoever changes the
@@ -59,6 +61,8 @@ public:
 signals:
     /// After each change of the text (one or more insertions and deletions), once it is done.
     void contentChanged();
+    /// Before the whole text is replaced by one of the given length (buffer bytes).
+    void aboutToReplaceAll(qint64 length);
     /// After the caret has moved, once the view has been updated.
     void caretMoved();
 
@@ -84,6 +88,7 @@ private:
     bool everModified_ = false;
     bool replacingAll_ = false; // the byte count is set afterwards, not followed
     bool strikeout_ = false;
+    bool styleBytes_ = false;
     bool changePending_ = false;
     bool finishQueued_ = false;
     long insertedFrom_ = -1, insertedTo_ = -1; // covers the text inserted by the pending change

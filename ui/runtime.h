@@ -2,6 +2,7 @@
 #pragma once
 
 #include "files.h"
+#include "highlighting.h"
 #include "texts.h"
 #include "window_definition.h"
 
@@ -108,6 +109,12 @@ public:
     CharFormat getSelectionFormat(const ControlRef &editor) const;
     void setSelectionFormat(const ControlRef &editor, const CharFormat &format);
     int sendEditorCommand(const ControlRef &editor, EditorCommand command);
+    /// Syntax colouring (ui/highlighting.h): the language, the known words, and whether the text
+    /// is coloured at all (not when it is too long).
+    void setEditorLanguage(const ControlRef &editor, Language language);
+    Language getEditorLanguage(const ControlRef &editor) const;
+    void setEditorWords(const ControlRef &editor, const HighlightWords &words);
+    bool isEditorHighlighted(const ControlRef &editor) const;
 
     // Other controls.
     Text getFieldText(const ControlRef &field) const;
@@ -124,6 +131,8 @@ public:
     int getCurrentPage(const ControlRef &tabs) const;
     void setPanelText(const ControlRef &statusBar, int index, const Text &text = {});
     Text getPanelText(const ControlRef &statusBar, int index) const;
+    void setPanelToolTip(const ControlRef &statusBar, int index, const Text &text);
+    Text getPanelToolTip(const ControlRef &statusBar, int index) const;
     Colour getPickedColour(const ControlRef &picker) const;
 
     // Common dialogs.
