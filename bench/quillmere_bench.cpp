@@ -2,6 +2,7 @@
 // Benchmarks: each target compares a figure with a baseline measured in the same run on the same
 // machine, and the program ends with one table of figures, baselines, ratios and verdicts.
 #include "documents.h"
+#include "highlighting_bench.h"
 
 #include "app/main_window.h"
 #include "app/startup.h"
@@ -424,6 +425,12 @@ int main(int argc, char **argv)
     reg("MinimalStartUp", MinimalStartUp)->Iterations(3);
     reg("TagDialogOpenClose", TagDialogOpenClose)->Iterations(20);
     reg("BareDialog", BareDialog)->Iterations(20);
+    // Painting pages of the middle, coloured (10 MB, 100 KB) or plain (the big document).
+    auto scroll = [](benchmark::State &state) {
+        loadDocument(state.range(0));
+        bench::scrollPages(state, editorWidget());
+    };
+    reg("ScrollPage", scroll)->Arg(100 * 1024)->Arg(ten)->Arg(big)->Iterations(20);
 
     benchmark::Initialize(&argc, argv);
     Collector collector;
@@ -447,6 +454,8 @@ int main(int argc, char **argv)
         {"6 type at end of long line vs short", at("TypeAtLineEnd/" + L + "/0"), at("TypeAtLineEnd/4096/-1"), 3.0},
         {"7 start-up vs minimal Qt program", at("StartUp"), at("MinimalStartUp"), 1.5},
         {"8 TagDialog open+close vs bare", at("TagDialogOpenClose"), at("BareDialog"), 1.5},
+        {"9 scroll a page in middle, big vs 100 KB", at("ScrollPage/" + B), at("ScrollPage/102400"), 2.0},
+        {"9 same, 10 MB coloured vs 100 KB", at("ScrollPage/" + T), at("ScrollPage/102400"), 2.0},
     };
     std::printf("\n%-38s %12s %12s %8s %8s  %s\n", "benchmark", "figure ms", "baseline ms", "ratio", "target", "holds");
     bool allHold = true;
@@ -479,6 +488,14 @@ int main(int argc, char **argv)
         std::printf("%-38s %12lld %12lld %8s %8s  %s\n", "2 byte count vs saved file length", (long long)counted,
                     (long long)saved, "", "equal", counted == saved ? "yes" : "NO");
         allHold = allHold && counted == saved;
+    }
+    // For the colouring's size limit: how fast the HTML lexer styles the generated page.
+    {
+        loadDocument(ten);
+        const double seconds = bench::styleWholeText(editorWidget());
+        const double mib = double(editorWidget()->SendScintilla(QsciScintillaBase::SCI_GETLENGTH)) / (1024 * 1024);
+        std::printf("%-38s %10.1f MiB %10.0f ms %8.1f MiB/s (information)\n", "styling a whole coloured text", mib,
+                    seconds * 1e3, mib / seconds);
     }
     return allHold && memHolds ? 0 : 1;
 }

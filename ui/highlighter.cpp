@@ -41,13 +41,14 @@ QColor readableOn(const QColor &colour, const QColor &background, double ratio)
     // Black or white, whichever contrasts more, reaches at least 4.58 against any background.
     const QColor end = contrastRatio(Qt::black, background) >= contrastRatio(Qt::white, background) ? QColor(Qt::black)
                                                                                                        : QColor(Qt::white);
-    for (int step = 1; step <= 32; ++step) {
-        const double t = step / 32.0;
-        const QColor mixed(int(std::lround(colour.red() * (1 - t) + end.red() * t)),
-                           int(std::lround(colour.green() * (1 - t) + end.green() * t)),
-                           int(std::lround(colour.blue() * (1 - t) + end.blue() * t)));
-        if (contrastRatio(mixed, background) >= ratio)
-            return mixed;
+    // Lighter or darker in the same hue and saturation, so that colours stay told apart.
+    const QColor hsl = colour.toHsl();
+    const double from = hsl.lightnessF(), to = end == Qt::white ? 1.0 : 0.0;
+    for (int step = 1; step < 64; ++step) {
+        const double l = from + (to - from) * step / 64.0;
+        const QColor c = QColor::fromHslF(hsl.hslHueF(), hsl.hslSaturationF(), float(l)).toRgb();
+        if (contrastRatio(c, background) >= ratio)
+            return c;
     }
     return end;
 }
