@@ -13,173 +13,7 @@
 
 namespace ui {
 
-// ---- the readable palette ------------------------------------------------------------------
-
 namespace {
-
-double luminance(const QColor &c)
-{
-    auto channel = [](int v) {
-        const double s = v / 255.0;
-        return s <= 0.04045 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * channel(c.red()) + 0.7152 * channel(c.green()) + 0.0722 * channel(c.blue());
-}
-
-} // namespace
-
-double contrastRatio(const QColor &a, const QColor &b)
-{
-    const double la = luminance(a), lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
-
-QColor readableOn(const QColor &colour, const QColor &background, double ratio)
-{
-    if (contrastRatio(colour, background) >= ratio)
-        return colour;
-    // Black or white, whichever contrasts more, reaches at least 4.58 against any background.
-    const QColor end = contrastRatio(Qt::black, background) >= contrastRatio(Qt::white, background) ? QColor(Qt::black)
-                                                                                                       : QColor(Qt::white);
-    // Lighter or darker in the same hue and saturation, so that colours stay told apart.
-    const QColor hsl = colour.toHsl();
-    const double from = hsl.lightnessF(), to = end == Qt::white ? 1.0 : 0.0;
-    for (int step = 1; step < 64; ++step) {
-        const double l = from + (to - from) * step / 64.0;
-        const QColor c = QColor::fromHslF(hsl.hslHueF(), hsl.hslSaturationF(), float(l)).toRgb();
-        if (contrastRatio(c, background) >= ratio)
-            return c;
-    }
-    return end;
-}
-
-namespace {
-
-/// What a piece of text is, as far as its colour goes.
-enum class Role { Text, Tag, Unknown, Attribute, Value, Comment, Entity, Doctype, Delimiter, Keyword, Number, Operator };
-
-/// Calm colours for the white editor; each is made readable on the actual background.
-QColor roleColour(Role role)
-{
-    switch (role) {
-    case Role::Text: return QColor(0x20, 0x20, 0x20);
-    case Role::Tag: return QColor(0x1a, 0x4f, 0x8b);
-    case Role::Unknown: return QColor(0xb3, 0x26, 0x1e);
-    case Role::Attribute: return QColor(0x8b, 0x4a, 0x0b);
-    case Role::Value: return QColor(0x1e, 0x74, 0x38);
-    case Role::Comment: return QColor(0x6a, 0x6f, 0x76);
-    case Role::Entity: return QColor(0x9b, 0x2f, 0x7a);
-    case Role::Doctype: return QColor(0x5a, 0x4f, 0x96);
-    case Role::Delimiter: return QColor(0xb3, 0x47, 0x00);
-    case Role::Keyword: return QColor(0x6f, 0x2d, 0xa8);
-    case Role::Number: return QColor(0x0f, 0x6e, 0x7a);
-    case Role::Operator: return QColor(0x3b, 0x3b, 0x3b);
-    }
-    return Qt::black;
-}
-
-Role cssRole(int style)
-{
-    using C = QsciLexerCSS;
-    switch (style) {
-    case C::Tag: return Role::Tag;
-    case C::ClassSelector:
-    case C::IDSelector:
-    case C::PseudoClass:
-    case C::PseudoElement:
-    case C::ExtendedPseudoClass:
-    case C::ExtendedPseudoElement: return Role::Tag;
-    case C::UnknownPseudoClass:
-    case C::UnknownProperty: return Role::Unknown;
-    case C::Operator: return Role::Operator;
-    case C::CSS1Property:
-    case C::CSS2Property:
-    case C::CSS3Property:
-    case C::ExtendedCSSProperty:
-    case C::Attribute:
-    case C::Variable: return Role::Attribute;
-    case C::Value:
-    case C::DoubleQuotedString:
-    case C::SingleQuotedString: return Role::Value;
-    case C::Comment: return Role::Comment;
-    case C::Important:
-    case C::AtRule:
-    case C::MediaRule: return Role::Keyword;
-    default: return Role::Text;
-    }
-}
-
-/// The role of a style of the HTML lexer (ASP, scripts and style blocks included).
-Role htmlRole(int style)
-{
-    using H = QsciLexerHTML;
-    if (style >= Highlighter::StyleBlockBase)
-        return cssRole(style - Highlighter::StyleBlockBase);
-    // JavaScript in scripts and in ASP blocks: the same layout from two starting numbers.
-    for (int base : {int(H::JavaScriptStart), int(H::ASPJavaScriptStart)}) {
-        switch (style - base) {
-        case 2:
-        case 3:
-        case 4: return Role::Comment;
-        case 5: return Role::Number;
-        case 7: return Role::Keyword;
-        case 8:
-        case 9:
-        case 11:
-        case 12: return Role::Value;
-        case 10: return Role::Operator;
-        case 0:
-        case 1:
-        case 6: return Role::Text;
-        default: break;
-        }
-    }
-    for (int base : {int(H::VBScriptStart), int(H::ASPVBScriptStart)}) {
-        switch (style - base) {
-        case 2: return Role::Comment;
-        case 3: return Role::Number;
-        case 4: return Role::Keyword;
-        case 5:
-        case 7: return Role::Value;
-        case 0:
-        case 1:
-        case 6: return Role::Text;
-        default: break;
-        }
-    }
-    switch (style) {
-    case H::Tag:
-    case H::XMLTagEnd: return Role::Tag;
-    case H::UnknownTag:
-    case H::UnknownAttribute:
-    case H::SGMLError: return Role::Unknown;
-    case H::Attribute: return Role::Attribute;
-    case H::HTMLNumber: return Role::Number;
-    case H::HTMLDoubleQuotedString:
-    case H::HTMLSingleQuotedString:
-    case H::HTMLValue:
-    case H::SGMLDoubleQuotedString:
-    case H::SGMLSingleQuotedString:
-    case H::SGMLParameter: return Role::Value;
-    case H::HTMLComment:
-    case H::ASPXCComment:
-    case H::CDATA:
-    case H::SGMLComment:
-    case H::SGMLParameterComment: return Role::Comment;
-    case H::Entity:
-    case H::SGMLEntity: return Role::Entity;
-    case H::SGMLDefault:
-    case H::SGMLCommand:
-    case H::SGMLSpecial:
-    case H::SGMLBlockDefault: return Role::Doctype;
-    case H::XMLStart:
-    case H::XMLEnd:
-    case H::ASPAtStart:
-    case H::ASPStart:
-    case H::PHPStart: return Role::Delimiter;
-    default: return Role::Text;
-    }
-}
 
 QByteArray joined(const QStringList &words) { return words.join(QLatin1Char(' ')).toLatin1(); }
 
@@ -326,10 +160,9 @@ void Highlighter::applyStyles()
     for (int style = 0; style < 256; ++style) {
         if (style > B::STYLE_DEFAULT && style <= B::STYLE_LASTPREDEFINED)
             continue;
-        Role role = Role::Text;
-        if (active_ && style != B::STYLE_DEFAULT)
-            role = language_ == Language::Css ? cssRole(style) : htmlRole(style);
-        const QColor fore = chosen_.isValid() ? chosen_ : readableOn(roleColour(role), background_);
+        // Without colouring every style is plain text (the default style's colour).
+        const QColor fore = chosen_.isValid() ? chosen_
+                                              : styleColour(language_, active_ ? style : B::STYLE_DEFAULT, background_);
         send(B::SCI_STYLESETFORE, style, long(fore.red() | (fore.green() << 8) | (fore.blue() << 16)));
         send(B::SCI_STYLESETBACK, style,
              long(background_.red() | (background_.green() << 8) | (background_.blue() << 16)));
@@ -339,7 +172,7 @@ void Highlighter::applyStyles()
         send(B::SCI_STYLESETITALIC, style, font_.italic());
         send(B::SCI_STYLESETUNDERLINE, style, font_.underline());
     }
-    const QColor mark = readableOn(roleColour(Role::Tag), background_);
+    const QColor mark = markColour(background_);
     for (int i : {TagIndicator, BraceIndicator})
         send(B::SCI_INDICSETFORE, i, long(mark.red() | (mark.green() << 8) | (mark.blue() << 16)));
 }
@@ -638,7 +471,11 @@ QString Highlighter::attributesAt(long position, long *runStart, long *runEnd)
     }
     *runStart = s;
     *runEnd = std::max(e, std::min(position + 1, length));
-    auto rgb = [](long bgr) { return QStringLiteral("%1,%2,%3").arg(bgr & 0xFF).arg((bgr >> 8) & 0xFF).arg((bgr >> 16) & 0xFF); };
+    // IAccessible2's names and values, which the platform bridges translate (on Linux to AT-SPI's
+    // family-name, size, weight, style, underline, fg-color and bg-color).
+    auto rgb = [](long bgr) {
+        return QStringLiteral("rgb(%1,%2,%3)").arg(bgr & 0xFF).arg((bgr >> 8) & 0xFF).arg((bgr >> 16) & 0xFF);
+    };
     QByteArray face(send(B::SCI_STYLEGETFONT, style) + 1, '\0');
     ed_->SendScintilla(B::SCI_STYLEGETFONT, (unsigned long)style, face.data());
     QString family = QString::fromUtf8(face.constData());
@@ -646,13 +483,14 @@ QString Highlighter::attributesAt(long position, long *runStart, long *runEnd)
         .replace(QLatin1Char(';'), QLatin1String("\\;"))
         .replace(QLatin1Char(':'), QLatin1String("\\:"));
     const long weight = std::abs(send(B::SCI_STYLEGETWEIGHT, style));
-    return QStringLiteral("font-family:%1;size:%2;weight:%3;style:%4;underline:%5;strikethrough:%6;fg-color:%7;bg-color:%8;")
+    return QStringLiteral("font-family:%1;font-size:%2pt;font-weight:%3;font-style:%4;text-underline-type:%5;"
+                          "text-line-through-type:%6;color:%7;background-color:%8;")
         .arg(family)
         .arg(send(B::SCI_STYLEGETSIZEFRACTIONAL, style) / double(B::SC_FONT_SIZE_MULTIPLIER))
         .arg(weight >= 600 ? 700 : 400)
         .arg(send(B::SCI_STYLEGETITALIC, style) ? QStringLiteral("italic") : QStringLiteral("normal"))
         .arg(send(B::SCI_STYLEGETUNDERLINE, style) ? QStringLiteral("single") : QStringLiteral("none"))
-        .arg(ed_->strikeout() ? QStringLiteral("true") : QStringLiteral("false"))
+        .arg(ed_->strikeout() ? QStringLiteral("single") : QStringLiteral("none"))
         .arg(rgb(send(B::SCI_STYLEGETFORE, style)), rgb(send(B::SCI_STYLEGETBACK, style)));
 }
 

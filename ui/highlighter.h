@@ -4,7 +4,7 @@
 // readable on the chosen background, the chosen font on every style, and tag and bracket matching.
 #pragma once
 
-#include "highlighting.h"
+#include "highlight_palette.h"
 
 #include <QByteArray>
 #include <QColor>
@@ -21,12 +21,6 @@ namespace ui {
 
 class CodeEditor;
 class HtmlLexer;
-
-/// The WCAG contrast ratio of two colours (1 to 21).
-double contrastRatio(const QColor &a, const QColor &b);
-/// The colour, or the nearest colour towards black or white (whichever contrasts more with the
-/// background) that reaches the ratio against the background.
-QColor readableOn(const QColor &colour, const QColor &background, double ratio = 4.5);
 
 class Highlighter : public QObject {
     Q_OBJECT
@@ -55,8 +49,7 @@ public:
     /// The matching brackets marked at the caret, in text order; -1 when none.
     std::pair<long, long> markedBraces() const { return {braceA_, braceB_}; }
 
-    /// Style numbers of CSS inside style blocks: the CSS lexer's own numbers plus this.
-    static constexpr int StyleBlockBase = 128;
+    static constexpr int StyleBlockBase = ui::StyleBlockBase;
     /// How far before the shown text a style block's start is looked for.
     static constexpr long StyleBlockLookBack = 64 * 1024;
     /// How far from the caret a matching tag is looked for.
