@@ -4,6 +4,7 @@
 #include "code_editor.h"
 
 #include <Qsci/qscilexercss.h>
+#include <QEvent>
 #include <Qsci/qscilexerhtml.h>
 
 #include <algorithm>
@@ -55,6 +56,8 @@ Highlighter::Highlighter(CodeEditor *editor)
         restyleStyleBlocks(from, to);
     });
     connect(ed_, &QsciScintillaBase::SCN_UPDATEUI, this, &Highlighter::onUpdateUi);
+    // Before the editor paints (and styles what it shows), the styling may skip ahead to the view.
+    ed_->viewport()->installEventFilter(this);
     send(QsciScintillaBase::SCI_INDICSETSTYLE, TagIndicator, QsciScintillaBase::INDIC_ROUNDBOX);
     send(QsciScintillaBase::SCI_INDICSETSTYLE, BraceIndicator, QsciScintillaBase::INDIC_ROUNDBOX);
     for (int i : {TagIndicator, BraceIndicator}) {
@@ -125,6 +128,7 @@ void Highlighter::applyLexer()
     using B = QsciScintillaBase;
     markedA_ = markedB_ = -1;
     lastCaret_ = -1;
+    skipped_.clear();
     if (!active_) {
         send(B::SCI_SETLEXER, B::SCLEX_CONTAINER);
         applyStyles();
@@ -188,6 +192,58 @@ void Highlighter::visibleRange(long *from, long *to) const
     *to = send(B::SCI_GETLINEENDPOSITION, send(B::SCI_DOCLINEFROMVISIBLE, last));
 }
 
+bool Highlighter::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Paint && active_) {
+        long from = 0, to = 0;
+        visibleRange(&from, &to);
+        skipAheadTo(from);
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void Highlighter::skipAheadTo(long position)
+{
+    using B = QsciScintillaBase;
+    // The lexer styles from where styling stopped up to what is wanted. Far ahead of that point
+    // (after a jump), the text in between is left for later and styling starts at the line
+    // wanted, from the plain state; text skipped that way is styled when it is wanted.
+    const long endStyled = send(B::SCI_GETENDSTYLED);
+    skipped_.erase(std::remove_if(skipped_.begin(), skipped_.end(), [endStyled](const auto &g) { return g.first >= endStyled; }),
+                   skipped_.end());
+    for (auto &g : skipped_)
+        g.second = std::min(g.second, endStyled);
+    const long lineStart = send(B::SCI_POSITIONFROMLINE, send(B::SCI_LINEFROMPOSITION, position));
+    long restart = -1;
+    bool fresh = true; // starting where the lexer has not been, rather than where it stopped
+    if (lineStart - endStyled > SkipAhead) {
+        skipped_.push_back({endStyled, lineStart});
+        restart = lineStart;
+    } else {
+        for (auto &g : skipped_) {
+            if (position < g.first || position >= g.second)
+                continue;
+            // Wanted inside text skipped earlier: styled from the gap's start when that is near.
+            fresh = lineStart - g.first > SkipAhead;
+            restart = fresh ? lineStart : g.first;
+            g.second = restart;
+            break;
+        }
+    }
+    if (restart < 0)
+        return;
+    skipped_.erase(std::remove_if(skipped_.begin(), skipped_.end(), [](const auto &g) { return g.second <= g.first; }),
+                   skipped_.end());
+    // The lexer reads the state it starts in from the line before: a plain one.
+    const long line = send(B::SCI_LINEFROMPOSITION, restart);
+    if (fresh && line > 0 && restart > 0) {
+        send(B::SCI_SETLINESTATE, line - 1, 0);
+        send(B::SCI_STARTSTYLING, restart - 1);
+        send(B::SCI_SETSTYLING, 1, 0);
+    }
+    send(B::SCI_STARTSTYLING, restart);
+}
+
 void Highlighter::styleRange(long from, long to)
 {
     if (!active_)
@@ -195,6 +251,7 @@ void Highlighter::styleRange(long from, long to)
     const long length = send(QsciScintillaBase::SCI_GETLENGTH);
     to = std::clamp(to, 0L, length);
     from = std::clamp(from, 0L, to);
+    skipAheadTo(from);
     if (send(QsciScintillaBase::SCI_GETENDSTYLED) < to)
         send(QsciScintillaBase::SCI_COLOURISE, from, to);
     restyleStyleBlocks(from, to);

@@ -13,6 +13,7 @@
 
 #include <memory>
 #include <utility>
+#include <vector>
 
 class QsciLexerCSS;
 class QsciScintilla;
@@ -53,12 +54,18 @@ public:
     /// How far before the shown text a style block's start is looked for.
     static constexpr long StyleBlockLookBack = 64 * 1024;
     /// How far from the caret a matching tag is looked for.
-    static constexpr long TagMatchReach = 1024 * 1024;
+    static constexpr long TagMatchReach = 64 * 1024;
+    /// How far ahead of the styled text the styling starts afresh instead of catching up.
+    static constexpr long SkipAhead = 512 * 1024;
     static constexpr int TagIndicator = 9;   // the strikeout uses 8
     static constexpr int BraceIndicator = 10;
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void beforeReplaceAll(qint64 length);
+    void skipAheadTo(long position);
     void applyLexer();
     void applyStyles();
     void restyleStyleBlocks(long from, long to);
@@ -82,6 +89,8 @@ private:
     QFont font_;
     long markedA_ = -1, markedAEnd_ = -1, markedB_ = -1, markedBEnd_ = -1;
     long braceA_ = -1, braceB_ = -1;
+    std::vector<std::pair<long, long>> skipped_; // text left unstyled after a jump
+
     long lastCaret_ = -1, lastLength_ = -1;
 };
 

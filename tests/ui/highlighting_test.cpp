@@ -374,3 +374,31 @@ TEST_F(HighlightingTest, VeryLargeTextIsPlainAndSmallTextColouredAgain)
     EXPECT_EQ(styleAt(1), H::Tag);
     EXPECT_EQ(ed.wholeText(), u"<p>x</p>"_s);
 }
+
+TEST_F(HighlightingTest, FarJumpsStyleWhatIsShownNotEverythingBefore)
+{
+    QString text;
+    while (text.size() < 3 * 1024 * 1024)
+        text += u"<p class=\"a\">line</p>\r\n"_s;
+    ed.replaceAll(text);
+    const long length = send(QsciScintillaBase::SCI_GETLENGTH);
+    const long last = long(ed.buffer().lastIndexOf("<p"));
+    const long middle = long(ed.buffer().indexOf("<p", length / 2));
+    // The end shown: styled at once, the text far before it left for later.
+    send(QsciScintillaBase::SCI_GOTOPOS, length);
+    ed.repaint();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(styleAt(last + 1), H::Tag);
+    EXPECT_EQ(styleAt(last + 3), H::Attribute);
+    EXPECT_EQ(styleAt(middle + 1), H::Default);
+    // Wanted later (shown, read by assistive technology, matched), it is styled then.
+    hl()->styleRange(middle, middle + 30);
+    EXPECT_EQ(styleAt(middle + 1), H::Tag);
+    EXPECT_EQ(styleAt(last + 1), H::Tag);
+    send(QsciScintillaBase::SCI_GOTOPOS, 0);
+    ed.repaint();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(styleAt(1), H::Tag);
+    EXPECT_EQ(styleAt(middle + 1), H::Tag);
+    EXPECT_EQ(ed.wholeText(), text);
+}
