@@ -272,7 +272,6 @@ void CodeEditor::setStyleBytes(bool on)
     const long document = SendScintilla(SCI_CREATEDOCUMENT, 0, long(on ? SC_DOCUMENTOPTION_DEFAULT : SC_DOCUMENTOPTION_STYLES_NONE));
     SendScintilla(SCI_SETDOCPOINTER, 0, reinterpret_cast<void *>(document));
     SendScintilla(SCI_RELEASEDOCUMENT, 0, reinterpret_cast<void *>(document));
-    styleBytes_ = on;
     offsetsKept_ = false;
     columnLineStart_ = columnPosition_ = -1;
     setUtf8(true);

@@ -88,7 +88,6 @@ private:
     bool everModified_ = false;
     bool replacingAll_ = false; // the byte count is set afterwards, not followed
     bool strikeout_ = false;
-    bool styleBytes_ = false;
     bool changePending_ = false;
     bool finishQueued_ = false;
     long insertedFrom_ = -1, insertedTo_ = -1; // covers the text inserted by the pending change

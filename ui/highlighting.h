@@ -19,6 +19,6 @@ struct HighlightWords {
 };
 
 /// Texts of more buffer bytes than this are shown as plain text: see README, "Highlighting".
-inline constexpr long HighlightLimit = 32L << 20;
+inline constexpr long HighlightLimit = 128L << 20;
 
 } // namespace ui

@@ -160,19 +160,24 @@ TEST_F(HighlightingDocumentTest, BackgroundSettingKeepsEveryStyleReadable)
 
 TEST_F(HighlightingDocumentTest, VeryLargeFileIsShownPlainWithANote)
 {
-    // Short lines: one long line would be slow to lay out for reasons of its own.
+    // Chinese text: 2 bytes a character in the file, 3 in the editor, so a file the open command
+    // takes is over the limit once in the editor. Short lines: one long line would be slow to lay
+    // out for reasons of its own.
+    const QString lineText = u"<p>网页网页网页网页网页网页网页网页网页网页</p>\r\n"_s;
+    const QByteArray line = ui::textToBytes(lineText);
+    const qsizetype inEditor = lineText.toUtf8().size();
     QByteArray big;
-    big.reserve(ui::HighlightLimit + 1024);
-    while (big.size() < ui::HighlightLimit + 1024)
-        big += "<p>some text of a paragraph</p>\r\n";
-    big.truncate(ui::HighlightLimit + 1024);
+    big.reserve(document::MaxOpenBytes);
+    while (big.size() / line.size() * inEditor < ui::HighlightLimit + (1 << 20))
+        big += line;
+    ASSERT_LT(big.size(), document::MaxOpenBytes);
     const QString path = file(u"big.html"_s, big);
     big = {};
     ASSERT_TRUE(document::openFile(rt, path));
     EXPECT_FALSE(rt.isEditorHighlighted(editor()));
     EXPECT_EQ(panel(document::HighlightNotePanel), u"未着色"_s);
-    EXPECT_TRUE(rt.getPanelToolTip({Main, u"状态条1"_s}, document::HighlightNotePanel).contains(u"32 MB"_s));
-    EXPECT_EQ(rt.getEditorByteLength(editor()), ui::HighlightLimit + 1024);
+    EXPECT_TRUE(rt.getPanelToolTip({Main, u"状态条1"_s}, document::HighlightNotePanel).contains(u"128 MB"_s));
+    EXPECT_EQ(rt.getEditorByteLength(editor()), QFileInfo(path).size());
     click(u"文件/新建/新建html文件"_s);
     EXPECT_TRUE(rt.isEditorHighlighted(editor()));
     EXPECT_EQ(panel(document::HighlightNotePanel), QString());
