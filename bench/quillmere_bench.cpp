@@ -425,7 +425,7 @@ int main(int argc, char **argv)
     reg("MinimalStartUp", MinimalStartUp)->Iterations(3);
     reg("TagDialogOpenClose", TagDialogOpenClose)->Iterations(20);
     reg("BareDialog", BareDialog)->Iterations(20);
-    // Painting pages of the middle, coloured (10 MB, 100 KB) or plain (the big document).
+    // Painting pages of the middle of a coloured document.
     auto scroll = [](benchmark::State &state) {
         loadDocument(state.range(0));
         bench::scrollPages(state, editorWidget());
