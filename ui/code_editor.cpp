@@ -304,7 +304,7 @@ void CodeEditor::replaceAll(const Text &text) { replaceAllWithEditorBytes(textTo
 
 void CodeEditor::replaceAllWithEditorBytes(QByteArray bytes, qint64 gb18030Length)
 {
-    emit aboutToReplaceAll(bytes.size());
+    emit aboutToReplaceAll(bytes);
     fitWrapToLength(long(bytes.size()));
     // Neither the old text nor the new one is counted on the way: the new length is known, or
     // counted once when the text is in place.

@@ -61,8 +61,8 @@ public:
 signals:
     /// After each change of the text (one or more insertions and deletions), once it is done.
     void contentChanged();
-    /// Before the whole text is replaced by one of the given length (buffer bytes).
-    void aboutToReplaceAll(qint64 length);
+    /// Before the whole text is replaced by these (buffer) bytes.
+    void aboutToReplaceAll(const QByteArray &bytes);
     /// After the caret has moved, once the view has been updated.
     void caretMoved();
 

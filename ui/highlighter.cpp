@@ -111,11 +111,17 @@ void Highlighter::setTextFormat(const QFont &font, const QColor &colour)
     applyStyles();
 }
 
-void Highlighter::beforeReplaceAll(qint64 length)
+void Highlighter::beforeReplaceAll(const QByteArray &bytes)
 {
     // The decision is made once per loaded text: a style byte per text byte, and the time to
-    // style it, are what a very large text cannot afford.
-    const bool fits = length <= HighlightLimit;
+    // style it, are what a very large text cannot afford; and a line is always styled from its
+    // start, so every keystroke on a very long line would style all of it again.
+    bool fits = bytes.size() <= HighlightLimit;
+    for (qsizetype from = 0; fits && from < bytes.size();) {
+        const qsizetype end = bytes.indexOf('\n', from);
+        fits = (end < 0 ? bytes.size() : end) - from <= HighlightLineLimit;
+        from = end < 0 ? bytes.size() : end + 1;
+    }
     if (fits == active_)
         return;
     active_ = fits;

@@ -64,7 +64,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void beforeReplaceAll(qint64 length);
+    void beforeReplaceAll(const QByteArray &bytes);
     void skipAheadTo(long position);
     void applyLexer();
     void applyStyles();

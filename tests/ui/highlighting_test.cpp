@@ -373,6 +373,12 @@ TEST_F(HighlightingTest, VeryLargeTextIsPlainAndSmallTextColouredAgain)
     EXPECT_TRUE(hl()->active());
     EXPECT_EQ(styleAt(1), H::Tag);
     EXPECT_EQ(ed.wholeText(), u"<p>x</p>"_s);
+    // A short text with one line too long to restyle at every keystroke: plain as well.
+    const QString longLine = u"<p>"_s + QString(ui::HighlightLineLimit, u'x') + u"</p>\r\n<p>y</p>"_s;
+    ed.replaceAll(longLine);
+    EXPECT_FALSE(hl()->active());
+    ed.replaceAll(QString(ui::HighlightLineLimit - 10, u'x') + u"\r\n<p>y</p>"_s);
+    EXPECT_TRUE(hl()->active());
 }
 
 TEST_F(HighlightingTest, FarJumpsStyleWhatIsShownNotEverythingBefore)
