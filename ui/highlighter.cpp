@@ -258,8 +258,11 @@ void Highlighter::styleRange(long from, long to)
     to = std::clamp(to, 0L, length);
     from = std::clamp(from, 0L, to);
     skipAheadTo(from);
-    if (send(QsciScintillaBase::SCI_GETENDSTYLED) < to)
-        send(QsciScintillaBase::SCI_COLOURISE, from, to);
+    // The lexers start at a line's start, as the editor itself has them do.
+    const long endStyled = send(QsciScintillaBase::SCI_GETENDSTYLED);
+    if (endStyled < to)
+        send(QsciScintillaBase::SCI_COLOURISE,
+             send(QsciScintillaBase::SCI_POSITIONFROMLINE, send(QsciScintillaBase::SCI_LINEFROMPOSITION, endStyled)), to);
     restyleStyleBlocks(from, to);
 }
 
