@@ -7,11 +7,13 @@
 #include "document/commands.h"
 #include "document/start_files.h"
 #include "document/state.h"
+#include "document/editor.h"
 #include "document/templates.h"
 #include "markup/commands.h"
 #include "markup/element_edit.h"
 #include "prefs/commands.h"
 #include "reference/commands.h"
+#include "reference/highlight_words.h"
 #include "reference/keywords.h"
 #include "skins/catalogue.h"
 #include "skins/skins.h"
@@ -220,10 +222,12 @@ ui::WindowDefinition layout()
     return def;
 }
 
-/// The created handler: dress the windows with the start skin, then open the file named on the
-/// command line or, when there is none or it cannot be read, write the page template.
+/// The created handler: give the editor the word lists it colours, dress the windows with the
+/// start skin, then open the file named on the command line or, when there is none or it cannot
+/// be read, write the page template.
 void startUp(ui::UiRuntime &rt, const QStringList &files)
 {
+    rt.setEditorWords(document::codeEditor(), reference::highlightWords());
     skins::applySkin(rt, skins::StartSkin);
     document::setDocumentEncoding(ui::Encoding::Gb18030); // the template is GB18030, as every new document
     if (!document::openStartFiles(rt, files))

@@ -10,6 +10,8 @@
 
 #include "peer_startup_bench.h"
 
+#include "highlighting_bench.h"
+
 #include "app/main_window.h"
 #include "app/startup.h"
 #include "document/editing.h"
@@ -456,6 +458,13 @@ int main(int argc, char **argv)
     reg("StartUpOnDisplay", [](benchmark::State &st) { bench::StartUpOnDisplay(st, self); })->Iterations(3)->UseManualTime();
     reg("GeanyStartUp", bench::GeanyStartUp)->Iterations(3)->UseManualTime();
 
+    // Painting pages of the middle of a coloured document.
+    auto scroll = [](benchmark::State &state) {
+        loadDocument(state.range(0));
+        bench::scrollPages(state, editorWidget());
+    };
+    reg("ScrollPage", scroll)->Arg(100 * 1024)->Arg(ten)->Arg(big)->Iterations(20);
+
     benchmark::Initialize(&argc, argv);
     Collector collector;
     benchmark::RunSpecifiedBenchmarks(&collector);
@@ -492,6 +501,9 @@ int main(int argc, char **argv)
         {"9 detect UTF-8, big vs read bytes", at("DetectUtf8/" + B), at("ReadUtf8Bytes/" + B), 0.5},
 
         {"7 start-up vs Geany, same display", at("StartUpOnDisplay"), at("GeanyStartUp"), 0.75, false, true},
+
+        {"9 scroll a page in middle, big vs 100 KB", at("ScrollPage/" + B), at("ScrollPage/102400"), 2.0},
+        {"9 same, 10 MB coloured vs 100 KB", at("ScrollPage/" + T), at("ScrollPage/102400"), 2.0},
     };
     if (!quick) {
         rows.push_back({"6 open 5 MB line vs broken lines", at("OpenFile/" + L5 + "/0"), at("OpenFile/" + L5 + "/100"), 3.0});
@@ -555,4 +567,14 @@ int main(int argc, char **argv)
         utf8Holds = holds && counted == saved;
     }
     return allHold && memHolds && utf8Holds ? 0 : 1;
+
+    // For the colouring's size limit: how fast the HTML lexer styles the generated page.
+    {
+        loadDocument(ten);
+        const double seconds = bench::styleWholeText(editorWidget());
+        const double mib = double(editorWidget()->SendScintilla(QsciScintillaBase::SCI_GETLENGTH)) / (1024 * 1024);
+        std::printf("%-38s %10.1f MiB %10.0f ms %8.1f MiB/s (information)\n", "styling a whole coloured text", mib,
+                    seconds * 1e3, mib / seconds);
+    }
+    return allHold && memHolds ? 0 : 1;
 }

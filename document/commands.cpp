@@ -26,7 +26,7 @@ std::vector<ui::UnitBinding> mainWindowBindings()
     return {
         {u"文件/新建/新建html文件"_s, Event::Clicked, [](UiRuntime &rt) { newDocument(rt, newPageTemplate()); }},
         {u"文件/新建/新建asp文件"_s, Event::Clicked, [](UiRuntime &rt) { newDocument(rt, aspTemplate()); }},
-        {u"文件/新建/新建css文件"_s, Event::Clicked, [](UiRuntime &rt) { newDocument(rt, cssTemplate()); }},
+        {u"文件/新建/新建css文件"_s, Event::Clicked, [](UiRuntime &rt) { newDocument(rt, cssTemplate(), ui::Language::Css); }},
         {u"文件/打开"_s, Event::Clicked, openDocument},
         {u"文件/保存"_s, Event::Clicked, save},
         {u"文件/另存为..."_s, Event::Clicked, save},

@@ -2,6 +2,7 @@
 #include "lifecycle.h"
 
 #include "encoding_status.h"
+#include "highlighting.h"
 #include "state.h"
 
 using namespace Qt::Literals::StringLiterals;
@@ -38,7 +39,11 @@ SaveOutcome saveToChosenFile(ui::UiRuntime &rt)
     const ui::Text path = rt.getDialogFileName(fileDialog());
     // Every save asks afresh: the next dialog starts without a name.
     rt.setDialogFileName(fileDialog(), {});
-    return saveFile(rt, path) ? SaveOutcome::Saved : SaveOutcome::Failed;
+    if (!saveFile(rt, path))
+        return SaveOutcome::Failed;
+    // Saved under another extension, the text is coloured as that kind of document.
+    useLanguage(rt, languageForPath(path));
+    return SaveOutcome::Saved;
 }
 
 bool saveFile(ui::UiRuntime &rt, const ui::Text &path)
@@ -58,12 +63,13 @@ bool saveFile(ui::UiRuntime &rt, const ui::Text &path)
     return false;
 }
 
-void newDocument(ui::UiRuntime &rt, const Pieces &pieces)
+void newDocument(ui::UiRuntime &rt, const Pieces &pieces, ui::Language language)
 {
     if (askToSave(rt) == Answer::Cancel)
         return;
     setDocumentEncoding(ui::Encoding::Gb18030);
     rt.setEditorText(codeEditor(), {});
+    useLanguage(rt, language);
     insertPieces(rt, pieces);
     showEncodingNote(rt, rt.getEditorBytes(codeEditor(), ui::Encoding::Gb18030));
 }
@@ -86,6 +92,8 @@ bool openFile(ui::UiRuntime &rt, const ui::Text &path)
         rt.showMessage(u"无法打开文件：\n%1\n\n原因：%2"_s.arg(path, file.why), WarningOk, u"打开失败"_s);
         return false;
     }
+    // Colouring is chosen before the text arrives, so that it is styled once, as shown.
+    rt.setEditorLanguage(codeEditor(), languageForPath(path));
     // Taken exactly as stored, so that saving it again writes the same bytes. The encoding is the
     // document's before the text arrives: the status bar counts the new text's bytes in it.
     const ui::Encoding encoding = ui::detectEncoding(file.bytes);
@@ -93,6 +101,7 @@ bool openFile(ui::UiRuntime &rt, const ui::Text &path)
     const QByteArray start = file.bytes.first(std::min(file.bytes.size(), ui::DeclarationWindow));
     rt.setEditorBytes(codeEditor(), std::move(file.bytes), encoding);
     showEncodingNote(rt, start);
+    noteHighlighting(rt);
     return true;
 }
 

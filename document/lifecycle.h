@@ -26,8 +26,9 @@ SaveOutcome saveToChosenFile(ui::UiRuntime &rt);
 /// Writes the editor's text to the path in the document's encoding; a failure is reported with the
 /// path and the reason, and leaves the file as it was. Returns whether the file was written.
 bool saveFile(ui::UiRuntime &rt, const ui::Text &path);
-/// Replaces the text with the template's pieces, after the question; the document is GB18030.
-void newDocument(ui::UiRuntime &rt, const Pieces &pieces);
+/// Replaces the text with the template's pieces, after the question, coloured as the language; the
+/// document is GB18030.
+void newDocument(ui::UiRuntime &rt, const Pieces &pieces, ui::Language language = ui::Language::Html);
 /// Replaces the text with the bytes of a chosen file, after the question.
 void openDocument(ui::UiRuntime &rt);
 /// Replaces the text with the bytes of the file at the path, without asking, in the encoding its

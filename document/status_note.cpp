@@ -9,7 +9,7 @@ namespace document {
 namespace {
 
 struct Standing {
-    ui::Text note, toolTip, hint;
+    ui::Text note[2], toolTip[2], hint;
 };
 
 Standing &standing()
@@ -18,32 +18,42 @@ Standing &standing()
     return s;
 }
 
-void writeToolTip(ui::UiRuntime &rt)
+ui::Text joined(std::initializer_list<ui::Text> parts, QChar separator)
+{
+    QStringList kept;
+    for (const ui::Text &p : parts)
+        if (!p.isEmpty())
+            kept << p;
+    return kept.join(separator);
+}
+
+ui::Text panelText()
 {
     const Standing &s = standing();
-    const ui::Text tip = s.toolTip.isEmpty() ? s.hint : s.hint.isEmpty() ? s.toolTip : s.toolTip + u'\n' + s.hint;
-    rt.setPanelToolTip(statusBar(), NotePanel, tip);
+    return joined({s.note[0], s.note[1]}, u' ');
 }
 
 } // namespace
 
-void showStatusNote(ui::UiRuntime &rt, const ui::Text &note, const ui::Text &toolTip)
+void showStatusNote(ui::UiRuntime &rt, const ui::Text &note, const ui::Text &toolTip, StandingNote which)
 {
-    standing().note = note;
-    standing().toolTip = toolTip;
-    rt.setPanelText(statusBar(), NotePanel, note);
-    writeToolTip(rt);
+    Standing &s = standing();
+    s.note[int(which)] = note;
+    s.toolTip[int(which)] = toolTip;
+    rt.setPanelText(statusBar(), NotePanel, panelText());
+    rt.setPanelToolTip(statusBar(), NotePanel, joined({s.toolTip[0], s.toolTip[1], s.hint}, u'\n'));
 }
 
 void setStatusHint(ui::UiRuntime &rt, const ui::Text &hint)
 {
     standing().hint = hint;
-    writeToolTip(rt);
+    const Standing &s = standing();
+    rt.setPanelToolTip(statusBar(), NotePanel, joined({s.toolTip[0], s.toolTip[1], s.hint}, u'\n'));
 }
 
 void showBriefNote(ui::UiRuntime &rt, const ui::Text &note)
 {
-    ui::showPanelNote(rt, statusBar(), NotePanel, note, BriefNoteMilliseconds, standing().note);
+    ui::showPanelNote(rt, statusBar(), NotePanel, note, BriefNoteMilliseconds, panelText());
 }
 
 } // namespace document

@@ -3,6 +3,8 @@
 
 #include "utf8_check.h"
 
+#include "highlighter.h"
+
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QEvent>
@@ -134,12 +136,14 @@ public:
     {
         send(QsciScintillaBase::SCI_SCROLLRANGE, position(end), position(start));
     }
-    QString attributes(int, int *start, int *end) const override
+    QString attributes(int offset, int *start, int *end) const override
     {
-        // One font and colour for the whole text.
-        *start = 0;
-        *end = characterCount();
-        return {};
+        CodeEditor *ed = editor();
+        long from = 0, to = 0;
+        const QString attributes = Highlighter::of(ed)->attributesAt(position(offset), &from, &to);
+        *start = ed->offsetFromPosition(from);
+        *end = ed->offsetFromPosition(to);
+        return attributes;
     }
 
     // Editing.
@@ -231,13 +235,7 @@ CodeEditor::CodeEditor(QWidget *parent) : QsciScintilla(parent)
         return true;
     }();
     (void)factoryInstalled;
-    // A document without style bytes: plain text has a single style, and a large text would
-    // otherwise carry a second buffer as long as itself.
-    const long document = SendScintilla(SCI_CREATEDOCUMENT, 0, long(SC_DOCUMENTOPTION_STYLES_NONE));
-    SendScintilla(SCI_SETDOCPOINTER, 0, reinterpret_cast<void *>(document));
-    SendScintilla(SCI_RELEASEDOCUMENT, 0, reinterpret_cast<void *>(document));
-    setUtf8(true);
-    setEolMode(EolWindows);
+    setStyleBytes(false);
     setEolVisibility(false);
     setWrapMode(WrapWord);
     // Wrapping keeps the lines laid out on screen only (the component's default for wrapping
@@ -264,6 +262,22 @@ CodeEditor::CodeEditor(QWidget *parent) : QsciScintilla(parent)
     // reports them itself.
     disconnect(this, SIGNAL(SCN_UPDATEUI(int)), this, SLOT(handleUpdateUI(int)));
     connect(this, &QsciScintillaBase::SCN_UPDATEUI, this, &CodeEditor::onUpdateUi);
+    new Highlighter(this);
+}
+
+void CodeEditor::setStyleBytes(bool on)
+{
+    // Without style bytes plain text has a single style, and a large text does not carry a
+    // second buffer as long as itself. Code page, line ends and character index belong to the
+    // document.
+    countInsertion();
+    const long document = SendScintilla(SCI_CREATEDOCUMENT, 0, long(on ? SC_DOCUMENTOPTION_DEFAULT : SC_DOCUMENTOPTION_STYLES_NONE));
+    SendScintilla(SCI_SETDOCPOINTER, 0, reinterpret_cast<void *>(document));
+    SendScintilla(SCI_RELEASEDOCUMENT, 0, reinterpret_cast<void *>(document));
+    offsetsKept_ = false;
+    columnLineStart_ = columnPosition_ = -1;
+    setUtf8(true);
+    setEolMode(EolWindows);
 }
 
 CodeEditor::~CodeEditor() = default;
@@ -292,6 +306,7 @@ void CodeEditor::replaceAll(const Text &text) { replaceAllWithEditorBytes(textTo
 
 void CodeEditor::replaceAllWithEditorBytes(QByteArray bytes, qint64 gb18030Length, bool validUtf8)
 {
+    emit aboutToReplaceAll(bytes);
     fitWrapToLength(long(bytes.size()));
     // Neither the old text nor the new one is counted on the way: the new length is known, or
     // counted once when the text is in place.

@@ -44,6 +44,8 @@ public:
     bool strikeout() const { return strikeout_; }
     /// The indicator that draws the strikeout.
     static constexpr int StrikeIndicator = INDIC_CONTAINER;
+    /// Gives the editor a new, empty document with style bytes (for colouring) or without.
+    void setStyleBytes(bool on);
 
     /// Raises contentChanged once for everything changed since the last call. Runs after the
     /// editor's own input handling and after each of this class's operations; whoever changes the
@@ -63,6 +65,8 @@ public:
 signals:
     /// After each change of the text (one or more insertions and deletions), once it is done.
     void contentChanged();
+    /// Before the whole text is replaced by these (buffer) bytes.
+    void aboutToReplaceAll(const QByteArray &bytes);
     /// After the caret has moved, once the view has been updated.
     void caretMoved();
 

@@ -6,6 +6,8 @@
 #include "file_dialog.h"
 #include "font_dialog.h"
 #include "utf8_check.h"
+
+#include "highlighter.h"
 #include "widgets.h"
 
 #include <QApplication>
@@ -99,6 +101,7 @@ void UiRuntime::setEditorBackground(const ControlRef &editor, Colour colour)
         // The system's colour for the background of text fields.
         ed->setPaper(colour == DefaultColour ? QApplication::palette().color(QPalette::Base) : toQColor(colour));
         ed->setProperty("backgroundColour", colour);
+        Highlighter::of(ed)->setBackground(ed->paper());
     }
 }
 
@@ -176,11 +179,10 @@ void UiRuntime::setSelectionFormat(const ControlRef &editor, const CharFormat &f
     ed->setFont(f);
     // The editor's own font setter passes the face as Latin-1; send it again as UTF-8 so that
     // faces with Chinese names arrive intact.
-    const QByteArray face = f.family().toUtf8();
-    for (int style : {int(QsciScintillaBase::STYLE_DEFAULT), 0})
-        ed->SendScintilla(QsciScintillaBase::SCI_STYLESETFONT, style, face.constData());
     const QColor colour = format.colour == DefaultColour ? QApplication::palette().color(QPalette::Text) : toQColor(format.colour);
     ed->setColor(colour);
+    // Every style takes the font (its face sent as UTF-8); the automatic colour keeps the palette.
+    Highlighter::of(ed)->setTextFormat(f, format.colour == DefaultColour ? QColor() : colour);
     ed->setStrikeout(format.effects & Strikeout, colour);
 }
 

@@ -3,6 +3,7 @@
 
 #include "encodings.h"
 #include "files.h"
+#include "highlighting.h"
 #include "texts.h"
 #include "window_definition.h"
 
@@ -125,6 +126,12 @@ public:
     CharFormat getSelectionFormat(const ControlRef &editor) const;
     void setSelectionFormat(const ControlRef &editor, const CharFormat &format);
     int sendEditorCommand(const ControlRef &editor, EditorCommand command);
+    /// Syntax colouring (ui/highlighting.h): the language, the known words, and whether the text
+    /// is coloured at all (not when it is too long).
+    void setEditorLanguage(const ControlRef &editor, Language language);
+    Language getEditorLanguage(const ControlRef &editor) const;
+    void setEditorWords(const ControlRef &editor, const HighlightWords &words);
+    bool isEditorHighlighted(const ControlRef &editor) const;
 
     // The CodeEditor by byte positions in its UTF-8 buffer (getEditorBuffer above; editor_positions.cpp).
     /// The selection's start and end (start ≤ end); both the caret when nothing is selected.

@@ -72,6 +72,27 @@ def check_find_window(app, editor):
         problems.append(f"find window: {len(unnamed)} controls without a name")
     return problems
 
+def check_attributes(text, problems):
+    """The colouring's text attributes: "<html>" is one run in the tag colour, the line end after
+    it another in the text colour; both name their font, size, weight, style, underline and
+    colours (the bridge carries no strikethrough)."""
+    runs = {}
+    for offset in (1, 6):
+        attrs, start, end = text.getAttributeRun(offset, False)
+        got = dict(a.split(":", 1) for a in attrs)
+        runs[offset] = (got, start, end)
+        for name in ["family-name", "size", "weight", "style", "underline", "fg-color", "bg-color"]:
+            if name not in got:
+                problems.append(f"no text attribute {name} at offset {offset}: {got}")
+        if got.get("style") != "normal" or got.get("underline") != "none" or got.get("weight") != "400":
+            problems.append(f"the start text's font is not reported as plain: {got}")
+        if len(got.get("fg-color", "").split(",")) != 3:
+            problems.append(f"fg-color is not r,g,b: {got}")
+    if runs[1][1:] != (0, 6):
+        problems.append(f"the run of \"<html>\" is reported as {runs[1][1:]}")
+    if runs[1][0].get("fg-color") == runs[6][0].get("fg-color"):
+        problems.append("a tag is reported in the colour of plain text")
+
 
 def main():
     problems = []
@@ -115,6 +136,7 @@ def main():
             problems.append(f"caret at {text.caretOffset}, expected after the text ({text.characterCount})")
         if text.getNSelections() != 0:
             problems.append("a selection is reported at start")
+        check_attributes(text, problems)
 
     if len(editors) == 1:
         problems += check_find_window(app, editors[0])
