@@ -10,25 +10,6 @@
 
 namespace ui {
 
-namespace {
-
-double luminance(const QColor &c)
-{
-    auto channel = [](int v) {
-        const double s = v / 255.0;
-        return s <= 0.04045 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * channel(c.red()) + 0.7152 * channel(c.green()) + 0.0722 * channel(c.blue());
-}
-
-} // namespace
-
-double contrastRatio(const QColor &a, const QColor &b)
-{
-    const double la = luminance(a), lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
-
 QColor readableOn(const QColor &colour, const QColor &background, double ratio)
 {
     if (contrastRatio(colour, background) >= ratio)

@@ -3,6 +3,7 @@
 // whatever background the editor has.
 #pragma once
 
+#include "contrast.h"
 #include "highlighting.h"
 
 #include <QColor>
@@ -12,8 +13,6 @@ namespace ui {
 /// Style numbers of CSS inside style blocks: the CSS lexer's own numbers plus this.
 inline constexpr int StyleBlockBase = 128;
 
-/// The WCAG contrast ratio of two colours (1 to 21).
-double contrastRatio(const QColor &a, const QColor &b);
 /// The colour, or the nearest colour of its hue, lighter or darker (towards whichever of black
 /// and white contrasts more with the background), that reaches the ratio against the background.
 QColor readableOn(const QColor &colour, const QColor &background, double ratio = 4.5);

@@ -5,9 +5,6 @@
 #include "code_editor.h"
 #include "highlighter.h"
 
-#include <QLabel>
-#include <QStatusBar>
-
 namespace ui {
 
 namespace {
@@ -15,12 +12,6 @@ namespace {
 Highlighter *highlighter(const UiRuntime::Impl &d, const ControlRef &editor)
 {
     return Highlighter::of(d.as<CodeEditor>(editor));
-}
-
-QLabel *panel(const UiRuntime::Impl &d, const ControlRef &statusBar, int index)
-{
-    auto *bar = d.as<QStatusBar>(statusBar);
-    return bar ? bar->findChild<QLabel *>(QStringLiteral("panel%1").arg(index), Qt::FindDirectChildrenOnly) : nullptr;
 }
 
 } // namespace
@@ -47,18 +38,6 @@ bool UiRuntime::isEditorHighlighted(const ControlRef &editor) const
 {
     auto *h = highlighter(*d, editor);
     return h && h->active();
-}
-
-void UiRuntime::setPanelToolTip(const ControlRef &statusBar, int index, const Text &text)
-{
-    if (auto *p = panel(*d, statusBar, index))
-        p->setToolTip(text);
-}
-
-Text UiRuntime::getPanelToolTip(const ControlRef &statusBar, int index) const
-{
-    auto *p = panel(*d, statusBar, index);
-    return p ? p->toolTip() : Text();
 }
 
 } // namespace ui

@@ -6,21 +6,11 @@
 namespace ui {
 namespace {
 
-double luminance(const QColor &c)
-{
-    auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
-    return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
-}
+double luminance(const QColor &c) { return relativeLuminance(c); }
 
 constexpr double Floor = 3.5; // 3:1 with room for the blending of antialiased edges
 
 } // namespace
-
-double contrastRatio(const QColor &a, const QColor &b)
-{
-    const double x = luminance(a), y = luminance(b);
-    return (std::max(x, y) + 0.05) / (std::min(x, y) + 0.05);
-}
 
 QImage legibleOn(const QImage &picture, const QColor &surface, const QColor &lift)
 {

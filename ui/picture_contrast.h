@@ -4,13 +4,12 @@
 // the skin's button text until it does.
 #pragma once
 
+#include "contrast.h"
+
 #include <QColor>
 #include <QImage>
 
 namespace ui {
-
-/// Contrast ratio of two opaque colours as readability guidelines measure it (1 to 21).
-double contrastRatio(const QColor &a, const QColor &b);
 
 /// The picture as it reads on `surface`: each pixel of its outline (those next to a pixel the
 /// surface shows through) with less than 3:1 against the surface, alpha aside, is blended
