@@ -8,8 +8,13 @@ namespace ui {
 
 double relativeLuminance(const QColor &c)
 {
-    auto channel = [](double v) { return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
-    return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+    // Measured on the 8-bit channels that reach the screen, so that a colour chosen to reach a
+    // ratio still reaches it once it is drawn.
+    auto channel = [](int v8) {
+        const double v = v8 / 255.0;
+        return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(c.red()) + 0.7152 * channel(c.green()) + 0.0722 * channel(c.blue());
 }
 
 double contrastRatio(const QColor &a, const QColor &b)

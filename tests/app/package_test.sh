@@ -54,11 +54,14 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [ -n "$(field Maintainer)" ] || problem "no Maintainer"
 [ "$(field Description | head -1)" = "editor for hand-written HTML, ASP and CSS" ] || problem "Description: $(field Description | head -1)"
 depends=$(field Depends)
-# Named ones, and what dpkg-shlibdeps derives from the libraries the executable links.
-for dep in fonts-noto-cjk qt6-translations-l10n libqt6svg6 'libc6 (>=' 'libqt6widgets6 (>=' 'libqt6core6 (>=' \
-           'libqscintilla2-qt6-15 (>='; do
+# Named ones, and what dpkg-shlibdeps derives from the libraries the executable links. The
+# patched QScintilla is linked in; the system's is needed only by a build made with it.
+for dep in fonts-noto-cjk qt6-translations-l10n libqt6svg6 'libc6 (>=' 'libqt6widgets6 (>=' 'libqt6core6 (>='; do
   [[ ", $depends" == *", $dep"* ]] || problem "Depends lacks $dep: $depends"
 done
+if ldd "$build/app/quillmere" 2>/dev/null | grep -q libqscintilla2; then
+  [[ "$depends" == *"libqscintilla2-qt6-15 (>="* ]] || problem "Depends lacks libqscintilla2-qt6-15: $depends"
+fi
 
 # The installed program as an ordinary user. Needs root to become one; skipped (with the reason)
 # where that is refused.
