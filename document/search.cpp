@@ -154,6 +154,24 @@ QString expandTemplate(const QString &with, const QRegularExpressionMatch &m)
     return out;
 }
 
+/// Runs `take` on each match of the expression that starts at or after byte `from` and ends by
+/// byte `to`, at most `cap` of them, with the match's span in the buffer's bytes.
+template<typename Take>
+void eachRegexMatch(const QRegularExpression &regex, QByteArrayView text, qsizetype from, qsizetype to, qsizetype cap,
+                    Take take)
+{
+    const QString s = ui::editorBytesToText(text.data(), text.size());
+    Walker w(s);
+    auto it = regex.globalMatch(s, w.unitAt(from));
+    for (qsizetype taken = 0; it.hasNext() && taken < cap; ++taken) {
+        const QRegularExpressionMatch m = it.next();
+        const Span span{w.byteAt(m.capturedStart()), w.byteAt(m.capturedEnd())};
+        if (span.to > to)
+            break;
+        take(span, m);
+    }
+}
+
 } // namespace
 
 bool isCharacterStart(QByteArrayView text, qsizetype position)
@@ -318,16 +336,7 @@ std::vector<Span> TextSearch::all(QByteArrayView text, qsizetype from, qsizetype
             out.push_back(m);
         return out;
     }
-    const QString s = ui::editorBytesToText(text.data(), text.size());
-    Walker w(s);
-    auto it = regex_.globalMatch(s, w.unitAt(from));
-    while (it.hasNext() && qsizetype(out.size()) < cap) {
-        const QRegularExpressionMatch m = it.next();
-        const Span span{w.byteAt(m.capturedStart()), w.byteAt(m.capturedEnd())};
-        if (span.to > to)
-            break;
-        out.push_back(span);
-    }
+    eachRegexMatch(regex_, text, from, to, cap, [&](Span span, const QRegularExpressionMatch &) { out.push_back(span); });
     return out;
 }
 
@@ -350,16 +359,9 @@ std::vector<Replacement> TextSearch::replacements(QByteArrayView text, qsizetype
     if (!valid())
         return out;
     to = std::min(to, text.size());
-    const QString s = ui::editorBytesToText(text.data(), text.size());
-    Walker w(s);
-    auto it = regex_.globalMatch(s, w.unitAt(from));
-    while (it.hasNext() && qsizetype(out.size()) < cap) {
-        const QRegularExpressionMatch m = it.next();
-        const Span span{w.byteAt(m.capturedStart()), w.byteAt(m.capturedEnd())};
-        if (span.to > to)
-            break;
+    eachRegexMatch(regex_, text, from, to, cap, [&](Span span, const QRegularExpressionMatch &m) {
         out.push_back({span, ui::textToEditorBytes(expandTemplate(with, m))});
-    }
+    });
     return out;
 }
 
