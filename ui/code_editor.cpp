@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "code_editor.h"
 
+#include "memory_release.h"
+
 #include "utf8_check.h"
 
 #include "highlighter.h"
@@ -317,8 +319,10 @@ void CodeEditor::replaceAllWithEditorBytes(QByteArray bytes, qint64 gb18030Lengt
     // Room for the whole text at once and for some typing after it: growing the buffer later
     // copies the whole text, which on a large text would stall the first keystroke.
     SendScintilla(SCI_ALLOCATE, uintptr_t(bytes.size()) + uintptr_t(bytes.size()) / 8 + 4096);
-    SendScintilla(SCI_APPENDTEXT, uintptr_t(bytes.size()), bytes.constData());
-    bytes = {};
+    // In pieces, each given back once copied: the bytes and the text are not both held whole.
+    handOverInPieces(bytes, HandOverPiece, [this](const char *data, qsizetype length) {
+        SendScintilla(SCI_APPENDTEXT, uintptr_t(length), data);
+    });
     countInsertion();
     replacingAll_ = false;
     byteLength_ = gb18030Length;

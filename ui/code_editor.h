@@ -55,6 +55,8 @@ public:
     /// Texts longer than this (in buffer bytes) are shown unwrapped: every wrapped line has to be
     /// measured character by character, some 3 µs a byte here, in the background after loading.
     static constexpr long WrapLimit = 1 << 20;
+    /// Replacing the whole text copies it into the editor in pieces of this size.
+    static constexpr qsizetype HandOverPiece = 8 << 20;
 
     /// Character offsets as assistive technology counts them (one per code point, one per
     /// escaped byte) and buffer positions, both ways; cost grows only with the length of a line.

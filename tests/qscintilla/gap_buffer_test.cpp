@@ -57,10 +57,11 @@ TEST(GapBuffer, RoomForALargeTextIsNotBroughtIntoMemory)
     Buffer b;
     const long before = residentKiB();
     ASSERT_GT(before, 0);
-    // Text and styles: 2 × 256 MB of room. Filled, that would be resident at once.
+    // Text and styles: 2 × 256 MB of room. Filled, all of it would be resident at once; a
+    // sanitizer's bookkeeping may touch an eighth of it.
     b.send(QsciScintillaBase::SCI_ALLOCATE, 256ul << 20);
     const long after = residentKiB();
-    EXPECT_LT(after - before, 32 * 1024) << "resident KiB before " << before << ", after " << after;
+    EXPECT_LT(after - before, 128 * 1024) << "resident KiB before " << before << ", after " << after;
     // The room is usable: text put into it reads back.
     b.append("<html>\xE4\xB8\xAD</html>");
     EXPECT_EQ(b.text(), "<html>\xE4\xB8\xAD</html>");
