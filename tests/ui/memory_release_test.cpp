@@ -90,7 +90,7 @@ TEST(HandOverInPieces, APieceEndsAfterItsLastLineFeed)
     EXPECT_EQ(pieces, (QList<QByteArray>{"ab\r\ncd\r\n", "efgh\r\nij"}));
 }
 
-TEST(HandOverInPieces, MemoryHandedOverIsGivenBackOnTheWayButSharedMemoryIsKept)
+TEST(HandOverInPieces, MemoryHandedOverIsGivenBackOnTheWayButSharedOrBorrowedMemoryIsKept)
 {
     constexpr qsizetype Size = qsizetype(64) << 20;
     QByteArray bytes(Size, 'x'); // written: resident
@@ -112,6 +112,12 @@ TEST(HandOverInPieces, MemoryHandedOverIsGivenBackOnTheWayButSharedMemoryIsKept)
     EXPECT_TRUE(shared.isEmpty());
     EXPECT_EQ(kept.size(), Size / 4);
     EXPECT_EQ(kept.count('k'), Size / 4); // nothing of it read back as zeros
+
+    // Nor is memory the bytes only refer to.
+    const QByteArray owner(Size / 4, 'r');
+    QByteArray view = QByteArray::fromRawData(owner.constData(), owner.size());
+    ui::handOverInPieces(view, Size / 64, [](const char *, qsizetype) {});
+    EXPECT_EQ(owner.count('r'), Size / 4);
 }
 
 TEST(HandOverInPieces, ALargeTextReplacedInTheEditorArrivesExact)
