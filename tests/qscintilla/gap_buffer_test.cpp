@@ -95,8 +95,9 @@ TEST(GapBuffer, TextStaysExactThroughGrowthGapMovesAndDeletionsAcrossTheLargeBlo
             model.erase(from, to - from);
         }
         ASSERT_EQ(b.send(QsciScintillaBase::SCI_GETLENGTH), long(model.size())) << "step " << step;
-        if (step % 10 == 9)
+        if (step % 10 == 9) {
             ASSERT_TRUE(b.text() == model) << "step " << step;
+        }
     }
     EXPECT_GT(model.size(), size_t(8) << 20);
     EXPECT_TRUE(b.text() == model);

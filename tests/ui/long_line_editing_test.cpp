@@ -32,7 +32,7 @@ QByteArray longLineFile(std::mt19937 &rng, qsizetype size)
 /// A character boundary of the editor's UTF-8 text near the byte.
 long boundary(const QByteArray &utf8, long at)
 {
-    while (at > 0 && at < utf8.size() && (uchar(utf8[at]) & 0xc0) == 0x80)
+    while (at > 0 && at < utf8.size() && (uchar(utf8.at(at)) & 0xc0) == 0x80)
         --at;
     return at;
 }
