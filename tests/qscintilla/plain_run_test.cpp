@@ -127,6 +127,29 @@ TEST(PlainRuns, EveryCharacterStandsWhereGoingThroughThemOneByOnePutsIt)
     }
 }
 
+TEST(PlainRuns, ADefectDeepInAPlainStretchIsFoundWhereverItFalls)
+{
+    // Stretches of plain text are checked many bytes at a time: a truncated character, a stray
+    // continuation byte or a start byte without its continuation, after 130 to 260 plain bytes
+    // (so at every place in such a block, and at its very end), must be found as going through
+    // the characters one by one finds it.
+    std::mt19937 rng(71);
+    static const char *const defects[] = {"\xe4\xb8", "\x80", "\xe5\x80", "\xbf\xbf", "\xe6"};
+    QByteArray text;
+    for (int n = 0; n < 600; ++n) {
+        const long gap = std::uniform_int_distribution<long>(130, 260)(rng);
+        // Plain to the component here: no start byte with a representation (编 has one).
+        static const char *const plain[] = {"<p class=\"x\">", "text ", "页表", "图", "link</a>"};
+        QByteArray filler;
+        while (filler.size() < gap)
+            filler += plain[std::uniform_int_distribution<int>(0, 4)(rng)];
+        text += filler + defects[n % std::size(defects)];
+    }
+    Pair pair;
+    pair.setText(text);
+    pair.expectSamePositions(text, 1);
+}
+
 TEST(PlainRuns, AnyRepresentationStopsTheRun)
 {
     // A representation on a character of a plain run (one of three bytes, an ASCII letter) must
