@@ -70,7 +70,7 @@ private:
     void applyStyles();
     void restyleStyleBlocks(long from, long to);
     QByteArray cssStyles(const QByteArray &css);
-    void visibleRange(long *from, long *to) const;
+    std::vector<std::pair<long, long>> shownRanges() const;
     void onUpdateUi();
     void matchTag(long caret);
     void matchBrace(long caret);
