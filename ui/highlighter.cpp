@@ -50,6 +50,13 @@ Highlighter::Highlighter(CodeEditor *editor)
 {
     setObjectName(QStringLiteral("highlighter"));
     connect(ed_, &CodeEditor::aboutToReplaceAll, this, &Highlighter::beforeReplaceAll);
+    // The first screen is styled before the caret is placed, which lays out its line: a long line
+    // laid out unstyled would be laid out again once styled.
+    connect(ed_, &CodeEditor::replacedAll, this, [this] {
+        if (active_)
+            send(QsciScintillaBase::SCI_COLOURISE, 0,
+                 send(QsciScintillaBase::SCI_GETLINEENDPOSITION, send(QsciScintillaBase::SCI_LINESONSCREEN)));
+    });
     connect(ed_, &QsciScintillaBase::SCN_PAINTED, this, [this] {
         for (auto [from, to] : shownRanges())
             restyleStyleBlocks(from, to);
