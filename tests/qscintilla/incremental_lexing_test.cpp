@@ -30,11 +30,17 @@ public:
         SendScintilla(SCI_SETPROPERTY, "asp.default.language", "2");
     }
     long send(unsigned msg, unsigned long w = 0, long l = 0) { return SendScintilla(msg, w, l); }
-    void setBytes(const QByteArray &bytes) { SendScintilla(SCI_SETTEXT, bytes.constData()); }
+    /// The text, as loaded: not in the undo history.
+    void setBytes(const QByteArray &bytes)
+    {
+        SendScintilla(SCI_SETTEXT, bytes.constData());
+        SendScintilla(SCI_EMPTYUNDOBUFFER);
+    }
     QByteArray bytes()
     {
-        QByteArray out(send(SCI_GETLENGTH), Qt::Uninitialized);
-        SendScintilla(SCI_GETTEXT, out.size() + 1, out.data());
+        QByteArray out(send(SCI_GETLENGTH), '\0');
+        if (!out.isEmpty())
+            SendScintilla(SCI_GETTEXT, out.size() + 1, out.data());
         return out;
     }
     /// Styles up to `to` the way the component does before painting: from the start of the line
@@ -106,50 +112,85 @@ long randomPosition(std::mt19937 &rng, long length)
     return std::uniform_int_distribution<long>(0, length)(rng);
 }
 
-/// Typing and pasting into tags, values, comments, ASP blocks and scripts; deleting; undo and
-/// redo. After each step the view's part, then the whole text is styled and compared.
-void editAndCompare(Editor &ed, std::mt19937 &rng, int steps, long *typingBytes, long *typingSteps)
+/// Where a piece ends and the next begins at or after p (plain markup between two tags), or the
+/// text's end.
+long pieceBoundary(const QByteArray &text, long p)
+{
+    const qsizetype at = text.indexOf("><", p);
+    return at < 0 ? long(text.size()) : long(at) + 1;
+}
+
+/// Edits done to both editors, the first keeping checkpoints and the second lexing a changed line
+/// from its start; after each, the part a view would show, then the whole text is styled in both,
+/// and the style bytes of both must equal those of a fresh lex of the text.
+///
+/// On one line: typing, pasting and deleting anywhere, unbalanced fragments included, undo and
+/// redo. On several lines the edits keep every line's end in plain markup (whole pieces pasted or
+/// deleted between two tags, letters typed into text, line breaks between tags): the lexer reads
+/// the state at a line's start from the line before, which holds less than its whole state, so
+/// across lines its results otherwise depend on where it starts, checkpoints or not.
+void editAndCompare(Editor &ed, Editor &reference, std::mt19937 &rng, int steps, bool lines, long *typingBytes,
+                    long *typingSteps)
 {
     using B = QsciScintillaBase;
+    auto pick = [&rng](auto &list) { return list[std::uniform_int_distribution<int>(0, int(std::size(list)) - 1)(rng)]; };
     for (int step = 0; step < steps; ++step) {
-        const long length = ed.send(B::SCI_GETLENGTH);
+        const QByteArray before = ed.bytes();
+        const long length = long(before.size());
         const int kind = std::uniform_int_distribution<int>(0, 9)(rng);
+        long p = randomPosition(rng, length);
+        auto insert = [&](const char *text) {
+            for (Editor *e : {&ed, &reference})
+                e->SendScintilla(B::SCI_INSERTTEXT, (unsigned long)p, text);
+        };
         bool typing = false;
-        if (kind <= 3) { // one character typed at the end of a tag, in a value, anywhere
-            const long p = randomPosition(rng, length);
-            const char c = "a\"= <>%x/-"[std::uniform_int_distribution<int>(0, 9)(rng)];
-            ed.SendScintilla(B::SCI_INSERTTEXT, (unsigned long)p, QByteArray(1, c).constData());
+        if (kind <= 3) { // one character typed at the end of a tag, in a value, in a text
+            if (lines) {
+                const qsizetype t = before.indexOf("text ", p);
+                p = t < 0 ? pieceBoundary(before, 0) : long(t) + 2;
+            }
+            insert(QByteArray(1, lines ? 'y' : "a\"= <>%x/-"[std::uniform_int_distribution<int>(0, 9)(rng)]).constData());
             typing = true;
-        } else if (kind == 4) {
-            const long p = randomPosition(rng, length);
-            ed.SendScintilla(B::SCI_INSERTTEXT, (unsigned long)p, Breakers[std::uniform_int_distribution<int>(0, int(std::size(Breakers)) - 1)(rng)]);
-        } else if (kind == 5) {
-            const long p = randomPosition(rng, length);
-            ed.SendScintilla(B::SCI_INSERTTEXT, (unsigned long)p, Pieces[std::uniform_int_distribution<int>(0, int(std::size(Pieces)) - 1)(rng)]);
+        } else if (kind == 4 && !lines) {
+            insert(pick(Breakers));
+        } else if (kind <= 5) {
+            if (lines)
+                p = pieceBoundary(before, p);
+            insert(pick(Pieces));
         } else if (kind == 6 && length > 0) {
-            const long p = randomPosition(rng, length - 1);
-            const long n = std::min(length - p, std::uniform_int_distribution<long>(1, 40)(rng));
-            ed.send(B::SCI_DELETERANGE, p, n);
+            long n = std::min(length - p, std::uniform_int_distribution<long>(1, 40)(rng));
+            if (lines) {
+                p = pieceBoundary(before, p);
+                n = pieceBoundary(before, p + 1) - p;
+            }
+            for (Editor *e : {&ed, &reference})
+                e->send(B::SCI_DELETERANGE, p, std::min(n, length - p));
         } else if (kind == 7) {
-            ed.send(B::SCI_UNDO);
+            for (Editor *e : {&ed, &reference})
+                e->send(B::SCI_UNDO);
         } else if (kind == 8) {
-            ed.send(B::SCI_REDO);
-        } else { // a line break, so that checkpoints meet line starts
-            ed.SendScintilla(B::SCI_INSERTTEXT, (unsigned long)randomPosition(rng, length), "\n");
+            for (Editor *e : {&ed, &reference})
+                e->send(B::SCI_REDO);
+        } else if (kind == 9 && lines) { // a line break, so that checkpoints meet line starts
+            p = pieceBoundary(before, p);
+            insert("\n");
         }
         ed.figures();
-        // First what a view would show (some of the line), then everything.
-        ed.styleTo(randomPosition(rng, ed.send(B::SCI_GETLENGTH)));
-        ed.styleTo(ed.send(B::SCI_GETLENGTH));
+        const long shown = randomPosition(rng, ed.send(B::SCI_GETLENGTH));
+        for (Editor *e : {&ed, &reference}) {
+            e->styleTo(shown);
+            e->styleTo(e->send(B::SCI_GETLENGTH));
+        }
         const Figures f = ed.figures();
         if (typing) {
             *typingBytes += f[0];
             ++*typingSteps;
         }
-        const QByteArray got = ed.styles(), want = freshStyles(ed.bytes());
-        ASSERT_EQ(got.size(), want.size());
-        ASSERT_TRUE(got == want) << "step " << step << ", kind " << kind << ": first different style at "
-                                 << firstDifference(got, want) << " of " << got.size();
+        const QByteArray got = ed.styles(), fresh = freshStyles(ed.bytes());
+        ASSERT_EQ(got.size(), fresh.size());
+        ASSERT_TRUE(got == fresh) << "step " << step << ", kind " << kind << ": first style unlike a fresh lex at "
+                                  << firstDifference(got, fresh) << " of " << got.size();
+        ASSERT_TRUE(reference.styles() == fresh) << "step " << step << ": lexing from the line's start";
     }
 }
 
@@ -158,15 +199,40 @@ TEST(IncrementalLexing, LongLineStylesEqualAFreshLexThroughEditsUndoAndRedo)
     for (unsigned seed : {1u, 2u, 3u}) {
         SCOPED_TRACE(seed);
         std::mt19937 rng(seed);
-        Editor ed;
-        ed.setBytes(longLine(rng, 200 << 10));
-        ed.styleTo(ed.send(QsciScintillaBase::SCI_GETLENGTH));
+        Editor ed, reference;
+        reference.SendScintilla(QsciScintillaBase::SCI_SETPROPERTY, "lexer.html.checkpoints", "0");
+        const QByteArray text = longLine(rng, 200 << 10);
+        for (Editor *e : {&ed, &reference}) {
+            e->setBytes(text);
+            e->styleTo(e->send(QsciScintillaBase::SCI_GETLENGTH));
+        }
         long typingBytes = 0, typingSteps = 0;
-        editAndCompare(ed, rng, 60, &typingBytes, &typingSteps);
+        editAndCompare(ed, reference, rng, 50, false, &typingBytes, &typingSteps);
         ASSERT_GT(typingSteps, 0);
         // A typed character lexes a few kilobytes around it, not the 200 KB line: on average
         // (a quote or "<%" typed can change the state up to the line's end).
         EXPECT_LT(typingBytes / typingSteps, 100L << 10) << "bytes lexed per typed character";
+    }
+}
+
+TEST(IncrementalLexing, SeveralLongLinesEqualAFreshLexThroughEditsAndLineBreaks)
+{
+    for (unsigned seed : {4u, 5u}) {
+        SCOPED_TRACE(seed);
+        std::mt19937 rng(seed);
+        Editor ed, reference;
+        reference.SendScintilla(QsciScintillaBase::SCI_SETPROPERTY, "lexer.html.checkpoints", "0");
+        const QByteArray text = longLine(rng, 40 << 10) + "\n" + longLine(rng, 30 << 10) + "\r\n<p>short</p>\n" + longLine(rng, 50 << 10);
+        for (Editor *e : {&ed, &reference}) {
+            e->setBytes(text);
+            e->styleTo(e->send(QsciScintillaBase::SCI_GETLENGTH));
+        }
+        long typingBytes = 0, typingSteps = 0;
+        editAndCompare(ed, reference, rng, 60, true, &typingBytes, &typingSteps);
+        ASSERT_GT(typingSteps, 0);
+        // Styled twice per step (the view's part, then the rest): about 8 KB before the letter, to
+        // the checkpoint after it, each time.
+        EXPECT_LT(typingBytes / typingSteps, 24L << 10) << "bytes lexed per letter typed into text";
     }
 }
 
