@@ -91,6 +91,10 @@ void Highlighter::setLanguage(Language language)
     if (language == language_)
         return;
     language_ = language;
+    if (fits() != active_) {
+        active_ = !active_;
+        ed_->setStyleBytes(active_);
+    }
     applyLexer();
 }
 
@@ -119,15 +123,27 @@ void Highlighter::setTextFormat(const QFont &font, const QColor &colour)
 
 void Highlighter::beforeReplaceAll(const QByteArray &bytes)
 {
-    // The decision is made once per loaded text: a style byte per text byte, and the time to
-    // style it, are what a very large text cannot afford. Long lines are no reason: the lexer
-    // resumes inside a line and stops where its earlier results stand.
-    const bool fits = bytes.size() <= HighlightLimit;
-    if (fits == active_)
+    loadedSize_ = bytes.size();
+    longestLine_ = 0;
+    for (qsizetype from = 0; from < bytes.size();) {
+        const qsizetype end = bytes.indexOf('\n', from);
+        longestLine_ = std::max(longestLine_, (end < 0 ? bytes.size() : end) - from);
+        from = end < 0 ? bytes.size() : end + 1;
+    }
+    if (fits() == active_)
         return;
-    active_ = fits;
-    ed_->setStyleBytes(fits);
+    active_ = !active_;
+    ed_->setStyleBytes(active_);
     applyLexer();
+}
+
+bool Highlighter::fits() const
+{
+    // The decision is made once per loaded text (and kind): a style byte per text byte, and the
+    // time to style it, are what a very large text cannot afford. Long lines of HTML are no
+    // reason: its lexer resumes inside a line and stops where its earlier results stand; the
+    // style sheet's lexer styles a changed line from its start.
+    return loadedSize_ <= HighlightLimit && (language_ == Language::Html || longestLine_ <= StyleSheetLineLimit);
 }
 
 void Highlighter::applyLexer()

@@ -5,6 +5,7 @@
 #include "ui/code_editor.h"
 #include "ui/highlighter.h"
 
+#include <Qsci/qscilexercss.h>
 #include <Qsci/qscilexerhtml.h>
 
 #include <QTest>
@@ -139,4 +140,25 @@ TEST(LongLineHighlighting, StyleBlocksAreRestyledWhereTheLineIsShown)
     QCoreApplication::processEvents();
     EXPECT_GE(styleAt(second), Highlighter::StyleBlockBase);
     EXPECT_EQ(styleAt(second), styleAt(first));
+}
+
+TEST(LongLineHighlighting, OnlyAStyleSheetWithAVeryLongLineIsPlain)
+{
+    // The style sheet's lexer styles a changed line from its start: a minified style sheet is
+    // plain; the same long line as HTML is coloured, and switching the kind decides again.
+    CodeEditor ed;
+    Highlighter *hl = Highlighter::of(&ed);
+    const QString sheet = QString(u"p{color:red;margin:0}"_s).repeated(int(ui::StyleSheetLineLimit / 20));
+    hl->setLanguage(ui::Language::Css);
+    ed.replaceAll(sheet);
+    EXPECT_FALSE(hl->active());
+    hl->setLanguage(ui::Language::Html);
+    EXPECT_TRUE(hl->active());
+    hl->setLanguage(ui::Language::Css);
+    EXPECT_FALSE(hl->active());
+    // Broken into lines, it is coloured as a style sheet.
+    ed.replaceAll(QString(sheet).replace(u"}"_s, u"}\n"_s));
+    EXPECT_TRUE(hl->active());
+    hl->styleRange(0, 64);
+    EXPECT_EQ(send(ed, QsciScintillaBase::SCI_GETSTYLEAT, 2) & 0xFF, QsciLexerCSS::CSS1Property);
 }
