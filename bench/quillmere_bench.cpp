@@ -12,6 +12,8 @@
 
 #include "highlighting_bench.h"
 
+#include "long_line_lexing_bench.h"
+
 #include "app/main_window.h"
 #include "app/startup.h"
 #include "document/editing.h"
@@ -465,6 +467,14 @@ int main(int argc, char **argv)
     };
     reg("ScrollPage", scroll)->Arg(100 * 1024)->Arg(ten)->Arg(big)->Iterations(20);
 
+    // Typing on a long line with the HTML lexer, in a bare editor: without a lexer, lexing the
+    // line from its start, resuming inside it.
+    for (qint64 size : quick ? std::vector<qint64>{line} : std::vector<qint64>{line, longLine})
+        for (int where : {0, 1})
+            reg("TypeInLexedLine", bench::typeInLexedLine)
+                ->Args({size, where, 0})->Args({size, where, 1})->Args({size, where, 2})->Iterations(10)->Repetitions(3);
+    reg("LexWholeLine", bench::lexWholeLine)->Arg(line)->Iterations(5)->Repetitions(3);
+
     benchmark::Initialize(&argc, argv);
     Collector collector;
     benchmark::RunSpecifiedBenchmarks(&collector);
@@ -508,6 +518,19 @@ int main(int argc, char **argv)
     if (!quick) {
         rows.push_back({"6 open 5 MB line vs broken lines", at("OpenFile/" + L5 + "/0"), at("OpenFile/" + L5 + "/100"), 3.0});
         rows.push_back({"6 type at end of 5 MB line vs short", at("TypeAtLineEnd/" + L5 + "/0"), at("TypeAtLineEnd/4096/-1"), 20.0});
+    }
+    for (const std::string &size : quick ? std::vector<std::string>{L} : std::vector<std::string>{L, L5}) {
+        static std::vector<std::string> names; // the rows keep pointers to their names
+        names.reserve(16);
+        const std::string mb = size == L ? "1 MB" : "5 MB";
+        for (const char *where : {"0", "1"}) {
+            const std::string w = where[0] == '0' ? "end" : "middle";
+            const std::string key = "TypeInLexedLine/" + size + "/" + where + "/";
+            names.push_back("6 lexer on, " + w + " of " + mb + " line vs off");
+            rows.push_back({names.back().c_str(), at(key + "2"), at(key + "0"), 1.5});
+            names.push_back("6 (from line start, " + w + ", " + mb + " vs off)");
+            rows.push_back({names.back().c_str(), at(key + "1"), at(key + "0"), 1.5, true});
+        }
     }
     std::printf("\n%-38s %12s %12s %8s %8s  %s\n", "benchmark", "figure ms", "baseline ms", "ratio", "target", "holds");
     bool allHold = true;

@@ -24,9 +24,9 @@ void noteHighlighting(ui::UiRuntime &rt)
     const bool coloured = rt.isEditorHighlighted(codeEditor());
     showStatusNote(rt, coloured ? ui::Text() : u"未着色"_s,
                    coloured ? ui::Text()
-                            : u"文本超过 %1 MB 或有超过 %2 KB 的行，按纯文本显示，不做语法着色：着色要为每个字节"
-                                  u"另存一个字节，而且每次修改都要从行首重新分析。"_s.arg(ui::HighlightLimit >> 20)
-                                      .arg(ui::HighlightLineLimit >> 10),
+                            : u"文本超过 %1 MB 或样式表有超过 %2 KB 的行，按纯文本显示，不做语法着色：着色要为每个"
+                                  u"字节另存一个字节，而样式表每次修改都要从行首重新分析。"_s.arg(ui::HighlightLimit >> 20)
+                                      .arg(ui::StyleSheetLineLimit >> 10),
                    StandingNote::Colouring);
 }
 

@@ -329,6 +329,7 @@ void CodeEditor::replaceAllWithEditorBytes(QByteArray bytes, qint64 gb18030Lengt
     mayHoldRawBytes_ = !validUtf8;
     SendScintilla(SCI_SETUNDOCOLLECTION, 1);
     SendScintilla(SCI_EMPTYUNDOBUFFER);
+    emit replacedAll();
     SendScintilla(SCI_GOTOPOS, 0);
     finishChange();
 }

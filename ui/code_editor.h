@@ -69,6 +69,8 @@ signals:
     void contentChanged();
     /// Before the whole text is replaced by these (buffer) bytes.
     void aboutToReplaceAll(const QByteArray &bytes);
+    /// The new text is in place; the caret has not been put at its start yet.
+    void replacedAll();
     /// After the caret has moved, once the view has been updated.
     void caretMoved();
 

@@ -50,10 +50,16 @@ Highlighter::Highlighter(CodeEditor *editor)
 {
     setObjectName(QStringLiteral("highlighter"));
     connect(ed_, &CodeEditor::aboutToReplaceAll, this, &Highlighter::beforeReplaceAll);
+    // The first screen is styled before the caret is placed, which lays out its line: a long line
+    // laid out unstyled would be laid out again once styled.
+    connect(ed_, &CodeEditor::replacedAll, this, [this] {
+        if (active_)
+            send(QsciScintillaBase::SCI_COLOURISE, 0,
+                 send(QsciScintillaBase::SCI_GETLINEENDPOSITION, send(QsciScintillaBase::SCI_LINESONSCREEN)));
+    });
     connect(ed_, &QsciScintillaBase::SCN_PAINTED, this, [this] {
-        long from = 0, to = 0;
-        visibleRange(&from, &to);
-        restyleStyleBlocks(from, to);
+        for (auto [from, to] : shownRanges())
+            restyleStyleBlocks(from, to);
     });
     connect(ed_, &QsciScintillaBase::SCN_UPDATEUI, this, &Highlighter::onUpdateUi);
     // Before the editor paints (and styles what it shows), the styling may skip ahead to the view.
@@ -85,6 +91,10 @@ void Highlighter::setLanguage(Language language)
     if (language == language_)
         return;
     language_ = language;
+    if (fits() != active_) {
+        active_ = !active_;
+        ed_->setStyleBytes(active_);
+    }
     applyLexer();
 }
 
@@ -113,20 +123,27 @@ void Highlighter::setTextFormat(const QFont &font, const QColor &colour)
 
 void Highlighter::beforeReplaceAll(const QByteArray &bytes)
 {
-    // The decision is made once per loaded text: a style byte per text byte, and the time to
-    // style it, are what a very large text cannot afford; and a line is always styled from its
-    // start, so every keystroke on a very long line would style all of it again.
-    bool fits = bytes.size() <= HighlightLimit;
-    for (qsizetype from = 0; fits && from < bytes.size();) {
+    loadedSize_ = bytes.size();
+    longestLine_ = 0;
+    for (qsizetype from = 0; from < bytes.size();) {
         const qsizetype end = bytes.indexOf('\n', from);
-        fits = (end < 0 ? bytes.size() : end) - from <= HighlightLineLimit;
+        longestLine_ = std::max(longestLine_, (end < 0 ? bytes.size() : end) - from);
         from = end < 0 ? bytes.size() : end + 1;
     }
-    if (fits == active_)
+    if (fits() == active_)
         return;
-    active_ = fits;
-    ed_->setStyleBytes(fits);
+    active_ = !active_;
+    ed_->setStyleBytes(active_);
     applyLexer();
+}
+
+bool Highlighter::fits() const
+{
+    // The decision is made once per loaded text (and kind): a style byte per text byte, and the
+    // time to style it, are what a very large text cannot afford. Long lines of HTML are no
+    // reason: its lexer resumes inside a line and stops where its earlier results stand; the
+    // style sheet's lexer styles a changed line from its start.
+    return loadedSize_ <= HighlightLimit && (language_ == Language::Html || longestLine_ <= StyleSheetLineLimit);
 }
 
 void Highlighter::applyLexer()
@@ -189,21 +206,41 @@ void Highlighter::applyStyles()
 
 // ---- style blocks --------------------------------------------------------------------------
 
-void Highlighter::visibleRange(long *from, long *to) const
+std::vector<std::pair<long, long>> Highlighter::shownRanges() const
 {
     using B = QsciScintillaBase;
+    // The text each display line shows, from the view's left edge to its right one: of a long
+    // line only the part in view, not the whole line. Ranges closer than a style block's
+    // look-back are joined, so that a short-lined page is one range, as before.
     const long first = send(B::SCI_GETFIRSTVISIBLELINE);
-    const long last = first + send(B::SCI_LINESONSCREEN) + 1;
-    *from = send(B::SCI_POSITIONFROMLINE, send(B::SCI_DOCLINEFROMVISIBLE, first));
-    *to = send(B::SCI_GETLINEENDPOSITION, send(B::SCI_DOCLINEFROMVISIBLE, last));
+    const long lines = send(B::SCI_LINESONSCREEN) + 1;
+    const long right = ed_->viewport()->width();
+    const long length = send(B::SCI_GETLENGTH);
+    std::vector<std::pair<long, long>> ranges;
+    long y = 0;
+    for (long v = first; v <= first + lines; ++v) {
+        const long line = send(B::SCI_DOCLINEFROMVISIBLE, v);
+        if (line >= send(B::SCI_GETLINECOUNT))
+            break;
+        const long height = std::max(1L, send(B::SCI_TEXTHEIGHT, line));
+        const long mid = y + height / 2;
+        const long from = send(B::SCI_POSITIONFROMPOINT, 0, mid);
+        // One more character than the position nearest the right edge: the one it cuts.
+        const long to = std::min(length, send(B::SCI_POSITIONAFTER, send(B::SCI_POSITIONFROMPOINT, right, mid)));
+        y += height;
+        if (!ranges.empty() && from - ranges.back().second <= StyleBlockLookBack)
+            ranges.back() = {std::min(ranges.back().first, from), std::max(ranges.back().second, to)};
+        else
+            ranges.push_back({from, to});
+    }
+    return ranges;
 }
 
 bool Highlighter::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::Paint && active_) {
-        long from = 0, to = 0;
-        visibleRange(&from, &to);
-        skipAheadTo(from);
+        const long first = send(QsciScintillaBase::SCI_GETFIRSTVISIBLELINE);
+        skipAheadTo(send(QsciScintillaBase::SCI_POSITIONFROMLINE, send(QsciScintillaBase::SCI_DOCLINEFROMVISIBLE, first)));
     }
     return QObject::eventFilter(watched, event);
 }
@@ -297,9 +334,12 @@ void Highlighter::restyleStyleBlocks(long from, long to)
         return;
     // Only text the HTML lexer has styled: it would style the rest over again.
     const long endStyled = send(B::SCI_GETENDSTYLED);
-    to = std::min(to, endStyled);
-    if (to <= from)
+    const long shownTo = std::min(to, endStyled);
+    if (shownTo <= from)
         return;
+    // A block the range ends in is read to its end (within the look-back's reach as well): the
+    // style sheet's lexer, given half a word, would colour it differently.
+    to = std::min(endStyled, shownTo + StyleBlockLookBack);
     const long start = std::max(0L, from - StyleBlockLookBack);
     QByteArray text(to - start + 1, '\0');
     ed_->SendScintilla(B::SCI_GETTEXTRANGE, start, to, text.data());
@@ -340,7 +380,7 @@ void Highlighter::restyleStyleBlocks(long from, long to)
 
     restyling_ = true;
     for (const Block &b : blocks) {
-        if (start + b.to <= from || b.to <= b.from)
+        if (start + b.to <= from || start + b.from >= shownTo || b.to <= b.from)
             continue;
         const QByteArray css = text.mid(b.from, b.to - b.from);
         QByteArray wanted = cssStyles(css);

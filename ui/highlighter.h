@@ -65,12 +65,13 @@ protected:
 
 private:
     void beforeReplaceAll(const QByteArray &bytes);
+    bool fits() const;
     void skipAheadTo(long position);
     void applyLexer();
     void applyStyles();
     void restyleStyleBlocks(long from, long to);
     QByteArray cssStyles(const QByteArray &css);
-    void visibleRange(long *from, long *to) const;
+    std::vector<std::pair<long, long>> shownRanges() const;
     void onUpdateUi();
     void matchTag(long caret);
     void matchBrace(long caret);
@@ -83,6 +84,7 @@ private:
     std::unique_ptr<QsciScintilla> cssScratch_; // lexes the text of style blocks
     Language language_ = Language::Html;
     bool active_ = false;
+    qsizetype loadedSize_ = 0, longestLine_ = 0; // of the text last loaded
     bool restyling_ = false;
     QColor background_ = Qt::white;
     QColor chosen_;

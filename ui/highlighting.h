@@ -18,9 +18,9 @@ struct HighlightWords {
     QStringList vbscript;   // VBScript keywords in ASP blocks and VBScript scripts
 };
 
-/// Texts of more buffer bytes than this, or with a line longer than the second limit, are shown
-/// as plain text: see README, "Highlighting".
+/// Texts of more buffer bytes than this, and style sheets with a line longer than the second
+/// limit, are shown as plain text: see README, "Highlighting".
 inline constexpr long HighlightLimit = 128L << 20;
-inline constexpr long HighlightLineLimit = 256L << 10;
+inline constexpr long StyleSheetLineLimit = 256L << 10;
 
 } // namespace ui

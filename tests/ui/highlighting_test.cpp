@@ -373,12 +373,13 @@ TEST_F(HighlightingTest, VeryLargeTextIsPlainAndSmallTextColouredAgain)
     EXPECT_TRUE(hl()->active());
     EXPECT_EQ(styleAt(1), H::Tag);
     EXPECT_EQ(ed.wholeText(), u"<p>x</p>"_s);
-    // A short text with one line too long to restyle at every keystroke: plain as well.
-    const QString longLine = u"<p>"_s + QString(ui::HighlightLineLimit, u'x') + u"</p>\r\n<p>y</p>"_s;
+    // A short text with one very long line is coloured: the lexer does not style the whole line
+    // again at every keystroke.
+    const QString longLine = u"<p>"_s + QString(4 << 20, u'x') + u"</p>\r\n<p>y</p>"_s;
     ed.replaceAll(longLine);
-    EXPECT_FALSE(hl()->active());
-    ed.replaceAll(QString(ui::HighlightLineLimit - 10, u'x') + u"\r\n<p>y</p>"_s);
     EXPECT_TRUE(hl()->active());
+    hl()->styleRange(0, send(QsciScintillaBase::SCI_GETLENGTH));
+    EXPECT_EQ(styleAt(at("</p>", 1)), H::Tag);
 }
 
 TEST_F(HighlightingTest, FarJumpsStyleWhatIsShownNotEverythingBefore)
