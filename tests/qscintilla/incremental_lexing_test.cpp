@@ -56,7 +56,7 @@ public:
         const long length = send(SCI_GETLENGTH);
         QByteArray out(length, '\0');
         for (long i = 0; i < length; ++i)
-            out[i] = char(send(SCI_GETSTYLEAT, i));
+            out[qsizetype(i)] = char(send(SCI_GETSTYLEAT, i));
         return out;
     }
     Figures figures()
@@ -80,7 +80,7 @@ long firstDifference(const QByteArray &a, const QByteArray &b)
 {
     const long n = std::min(a.size(), b.size());
     for (long i = 0; i < n; ++i)
-        if (a[i] != b[i])
+        if (a[qsizetype(i)] != b[qsizetype(i)])
             return i;
     return n;
 }

@@ -110,7 +110,7 @@ QByteArray line(std::mt19937 &rng, int bytes, QByteArray (*piece)(std::mt19937 &
 /// A character boundary in UTF-8 text near the given byte.
 long boundary(const QByteArray &text, long at)
 {
-    while (at > 0 && at < text.size() && (uchar(text[at]) & 0xc0) == 0x80)
+    while (at > 0 && at < text.size() && (uchar(text.at(at)) & 0xc0) == 0x80)
         --at;
     return at;
 }

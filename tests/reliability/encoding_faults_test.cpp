@@ -110,7 +110,7 @@ protected:
 
 TEST_F(Utf8InChild, SaveUnderAFileSizeLimit)
 {
-    const rlimit limit{OldBytes.size() + 4096, RLIM_INFINITY};
+    const rlimit limit{rlim_t(OldBytes.size() + 4096), RLIM_INFINITY};
     ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limit), 0);
     openTypeAndFailToSave(folder() + u"/page.html"_s, u"文件超出了允许的大小"_s);
 }

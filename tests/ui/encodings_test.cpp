@@ -37,8 +37,9 @@ void expectAgreement(const QByteArray &bytes)
     const Utf8Check fast = checkUtf8(bytes), scalar = checkUtf8Scalar(bytes);
     ASSERT_EQ(fast, scalar) << bytes.toHex().constData();
     ASSERT_EQ(fast.valid, qtSaysValid(bytes)) << bytes.toHex().constData();
-    if (fast.valid)
+    if (fast.valid) {
         ASSERT_EQ(fast.multibyte, hasHighByte(bytes)) << bytes.toHex().constData();
+    }
 }
 
 QByteArray gb(const QString &text) { return textToBytes(text); }
@@ -261,8 +262,9 @@ TEST(EncodingBytes, UnchangedTextsComeBackInTheirEncoding)
         for (const QByteArray &piece : pieces)
             joined += piece;
         EXPECT_EQ(joined, file);
-        if (e != Encoding::Gb18030 && !buffer.isEmpty())
+        if (e != Encoding::Gb18030 && !buffer.isEmpty()) {
             EXPECT_EQ(pieces.back().constData(), buffer.constData()); // not copied
+        }
         EXPECT_EQ(length, file.size());
         // The buffer holds the text without the mark, whichever the encoding.
         EXPECT_FALSE(buffer.startsWith("\xEF\xBB\xBF"));

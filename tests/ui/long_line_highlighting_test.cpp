@@ -38,7 +38,7 @@ QByteArray stylesOf(CodeEditor &ed, long from, long to)
     ed.SendScintilla(QsciScintillaBase::SCI_GETSTYLEDTEXT, from, to, styled.data());
     QByteArray styles(to - from, '\0');
     for (long i = 0; i < to - from; ++i)
-        styles[i] = styled[2 * i + 1];
+        styles[qsizetype(i)] = styled[qsizetype(2 * i + 1)];
     return styles;
 }
 
