@@ -73,4 +73,5 @@ TEST(SurfaceResolution, MeasuresAtTheResolutionOfTheDeviceItWasLastInitialisedFo
             EXPECT_GT(positions[len - 1], first * 1.4f) << "at " << dpi << " dpi the text is wider";
         surface->Release();
     }
+    font.Release(); // the component's fonts are released by hand, not by their destructor
 }
