@@ -53,9 +53,11 @@ Highlighter::Highlighter(CodeEditor *editor)
     // The first screen is styled before the caret is placed, which lays out its line: a long line
     // laid out unstyled would be laid out again once styled.
     connect(ed_, &CodeEditor::replacedAll, this, [this] {
+        // Of a long line, only what the first screen can show: the rest is styled when shown.
         if (active_)
             send(QsciScintillaBase::SCI_COLOURISE, 0,
-                 send(QsciScintillaBase::SCI_GETLINEENDPOSITION, send(QsciScintillaBase::SCI_LINESONSCREEN)));
+                 std::min(FirstScreenReach, send(QsciScintillaBase::SCI_GETLINEENDPOSITION,
+                                                 send(QsciScintillaBase::SCI_LINESONSCREEN))));
     });
     connect(ed_, &QsciScintillaBase::SCN_PAINTED, this, [this] {
         for (auto [from, to] : shownRanges())

@@ -55,6 +55,8 @@ public:
     static constexpr long StyleBlockLookBack = 64 * 1024;
     /// How far from the caret a matching tag is looked for.
     static constexpr long TagMatchReach = 64 * 1024;
+    /// How much of a loaded text is styled before it is first shown.
+    static constexpr long FirstScreenReach = 64 * 1024;
     /// How far ahead of the styled text the styling starts afresh instead of catching up.
     static constexpr long SkipAhead = 512 * 1024;
     static constexpr int TagIndicator = 9;   // the strikeout uses 8
