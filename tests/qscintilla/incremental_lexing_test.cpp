@@ -3,8 +3,9 @@
 // where it meets its earlier results: after random edits, undo and redo, the style bytes of the
 // whole text equal those of a fresh editor lexing the same text from its start, and the lexer
 // went over only part of the line to get there.
+#include "html_editor.h"
+
 #include <Qsci/qscilexerhtml.h>
-#include <Qsci/qsciscintilla.h>
 
 #include <gtest/gtest.h>
 
@@ -13,67 +14,9 @@
 
 namespace {
 
-using Figures = std::array<std::ptrdiff_t, 3>; // bytes lexed, runs resumed, runs stopped early
-
-/// An editor with the HTML lexer configured as the program does, styled only when asked.
-class Editor : public QsciScintilla {
-public:
-    Editor()
-    {
-        setUtf8(true);
-        SendScintilla(SCI_SETLEXERLANGUAGE, 0ul, "hypertext");
-        SendScintilla(SCI_SETKEYWORDS, 0ul, "html head body div p a span table tr td script style b i img br");
-        SendScintilla(SCI_SETKEYWORDS, 1ul, "var function return if else for while new");
-        SendScintilla(SCI_SETKEYWORDS, 2ul, "dim set if then else end response write");
-        SendScintilla(SCI_SETPROPERTY, "fold", "0");
-        SendScintilla(SCI_SETPROPERTY, "html.tags.case.sensitive", "0");
-        SendScintilla(SCI_SETPROPERTY, "asp.default.language", "2");
-    }
-    long send(unsigned msg, unsigned long w = 0, long l = 0) { return SendScintilla(msg, w, l); }
-    /// The text, as loaded: not in the undo history.
-    void setBytes(const QByteArray &bytes)
-    {
-        SendScintilla(SCI_SETTEXT, bytes.constData());
-        SendScintilla(SCI_EMPTYUNDOBUFFER);
-    }
-    QByteArray bytes()
-    {
-        QByteArray out(send(SCI_GETLENGTH), '\0');
-        if (!out.isEmpty())
-            SendScintilla(SCI_GETTEXT, out.size() + 1, out.data());
-        return out;
-    }
-    /// Styles up to `to` the way the component does before painting: from the start of the line
-    /// where styling stopped.
-    void styleTo(long to)
-    {
-        const long endStyled = send(SCI_GETENDSTYLED);
-        if (endStyled < to)
-            send(SCI_COLOURISE, send(SCI_POSITIONFROMLINE, send(SCI_LINEFROMPOSITION, endStyled)), to);
-    }
-    QByteArray styles()
-    {
-        const long length = send(SCI_GETLENGTH);
-        QByteArray out(length, '\0');
-        for (long i = 0; i < length; ++i)
-            out[qsizetype(i)] = char(send(SCI_GETSTYLEAT, i));
-        return out;
-    }
-    Figures figures()
-    {
-        Figures f{};
-        SendScintilla(SCI_PRIVATELEXERCALL, 0x4c58ul, static_cast<void *>(f.data()));
-        return f;
-    }
-};
-
-QByteArray freshStyles(const QByteArray &text)
-{
-    Editor fresh;
-    fresh.setBytes(text);
-    fresh.send(QsciScintillaBase::SCI_COLOURISE, 0, -1);
-    return fresh.styles();
-}
+using qscitest::Figures;
+using qscitest::freshStyles;
+using Editor = qscitest::HtmlEditor;
 
 /// Where two style strings first differ, for the failure message.
 long firstDifference(const QByteArray &a, const QByteArray &b)

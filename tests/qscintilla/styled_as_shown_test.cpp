@@ -3,7 +3,8 @@
 // shown: a line of megabytes is not lexed whole by the first paint, what comes into view is
 // styled then, and the styles end up those of lexing the whole text at once. Short lines are
 // styled to the start of the line after the view, as always.
-#include <Qsci/qsciscintilla.h>
+#include "html_editor.h"
+
 
 #include <QApplication>
 #include <QTest>
@@ -12,23 +13,14 @@
 
 namespace {
 
-class Editor : public QsciScintilla {
+/// The program's HTML editor, shown, styling what it shows as the program has it do.
+class Editor : public qscitest::HtmlEditor {
 public:
     Editor()
     {
-        setUtf8(true);
-        SendScintilla(SCI_SETLEXERLANGUAGE, 0ul, "hypertext");
-        SendScintilla(SCI_SETKEYWORDS, 0ul, "html body div p a span b i img br");
-        SendScintilla(SCI_SETPROPERTY, "fold", "0");
         SendScintilla(SCI_SETIDLESTYLING, SC_IDLESTYLING_TOVISIBLE);
         SendScintilla(SCI_SETWRAPMODE, SC_WRAP_NONE);
         resize(800, 400);
-    }
-    long send(unsigned msg, unsigned long w = 0, long l = 0) { return SendScintilla(msg, w, l); }
-    void load(const QByteArray &bytes)
-    {
-        SendScintilla(SCI_SETTEXT, bytes.constData());
-        SendScintilla(SCI_EMPTYUNDOBUFFER);
     }
     void paintNow()
     {
@@ -39,23 +31,9 @@ public:
         viewport()->repaint();
         QApplication::processEvents();
     }
-    QByteArray styles()
-    {
-        const long length = send(SCI_GETLENGTH);
-        QByteArray out(length, '\0');
-        for (long i = 0; i < length; ++i)
-            out[qsizetype(i)] = char(send(SCI_GETSTYLEAT, i));
-        return out;
-    }
 };
 
-QByteArray freshStyles(const QByteArray &text)
-{
-    Editor fresh;
-    fresh.load(text);
-    fresh.send(QsciScintillaBase::SCI_COLOURISE, 0, -1);
-    return fresh.styles();
-}
+using qscitest::freshStyles;
 
 /// One line of markup of about the given size: tags, attributes, comments, ASP.
 QByteArray markupLine(qsizetype size)
@@ -71,7 +49,7 @@ TEST(StyledAsShown, ALongLineIsStyledAsFarAsShownThenWhereverItIsShown)
 {
     const QByteArray text = markupLine(2 << 20);
     Editor ed;
-    ed.load(text);
+    ed.setBytes(text);
     ed.paintNow();
     const long length = ed.send(QsciScintillaBase::SCI_GETLENGTH);
     const long styled = ed.send(QsciScintillaBase::SCI_GETENDSTYLED);
@@ -112,7 +90,7 @@ TEST(StyledAsShown, ShortLinesAreStyledToTheLineAfterTheView)
     for (int i = 0; i < 2000; ++i)
         text += "<p class=\"x\">line " + QByteArray::number(i) + "</p>\n";
     Editor ed;
-    ed.load(text);
+    ed.setBytes(text);
     ed.paintNow();
     const long shownLines = ed.send(QsciScintillaBase::SCI_LINESONSCREEN);
     const long lineAfter = ed.send(QsciScintillaBase::SCI_POSITIONFROMLINE, shownLines + 1);
@@ -125,7 +103,7 @@ TEST(StyledAsShown, ALongLineShownLastAfterShortOnesIsCutWhereItIsShown)
     const long longStart = text.size();
     text += markupLine(1 << 20); // the last line, and the last shown
     Editor ed;
-    ed.load(text);
+    ed.setBytes(text);
     ed.paintNow();
     const long styled = ed.send(QsciScintillaBase::SCI_GETENDSTYLED);
     EXPECT_GT(styled, longStart);
