@@ -143,7 +143,7 @@ void openWindow(ui::UiRuntime &rt, const ui::ControlRef &focus)
     const bool oneLine = !selected.isEmpty() && !selected.contains('\n') && !selected.contains('\r');
     FindSettings &s = findSettings();
     if (oneLine) {
-        s.pattern = ui::editorBytesToText(selected.data(), selected.size());
+        s.pattern = core::editorBytesToText(selected.data(), selected.size());
     } else if (!selected.isEmpty()) {
         // A selection of several lines is what to search in.
         s.rangeFrom = from;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "search.h"
 
-#include "ui/texts.h"
+#include "core/texts.h"
 
 #include <cstring>
 #include <string_view>
@@ -160,7 +160,7 @@ template<typename Take>
 void eachRegexMatch(const QRegularExpression &regex, QByteArrayView text, qsizetype from, qsizetype to, qsizetype cap,
                     Take take)
 {
-    const QString s = ui::editorBytesToText(text.data(), text.size());
+    const QString s = core::editorBytesToText(text.data(), text.size());
     Walker w(s);
     auto it = regex.globalMatch(s, w.unitAt(from));
     for (qsizetype taken = 0; it.hasNext() && taken < cap; ++taken) {
@@ -197,7 +197,7 @@ TextSearch::TextSearch(const QString &pattern, SearchOptions options) : pattern_
     // Letters of any case are matched in the bytes only where the case of a byte says all:
     // ASCII. Other letters need the text's own case folding.
     if (!options.regex && (options.matchCase || foldsInBytes(pattern))) {
-        needle_ = ui::textToEditorBytes(pattern);
+        needle_ = core::textToEditorBytes(pattern);
         foldAscii_ = !options.matchCase;
         if (foldAscii_)
             for (char &c : needle_)
@@ -312,7 +312,7 @@ Span TextSearch::previous(QByteArrayView text, qsizetype floor, qsizetype before
     if (!useRegex_)
         return previousInBytes(text, floor, before, limit);
     Span last;
-    const QString s = ui::editorBytesToText(text.data(), text.size());
+    const QString s = core::editorBytesToText(text.data(), text.size());
     Walker w(s);
     auto it = regex_.globalMatch(s, w.unitAt(floor));
     while (it.hasNext()) {
@@ -343,7 +343,7 @@ std::vector<Span> TextSearch::all(QByteArrayView text, qsizetype from, qsizetype
 QByteArray TextSearch::replacement(QByteArrayView text, Span match, const QString &with) const
 {
     const std::vector<Replacement> r = replacements(text, match.from, match.to, with, 1);
-    return r.empty() ? ui::textToEditorBytes(with) : r.front().bytes;
+    return r.empty() ? core::textToEditorBytes(with) : r.front().bytes;
 }
 
 std::vector<Replacement> TextSearch::replacements(QByteArrayView text, qsizetype from, qsizetype to, const QString &with,
@@ -351,7 +351,7 @@ std::vector<Replacement> TextSearch::replacements(QByteArrayView text, qsizetype
 {
     std::vector<Replacement> out;
     if (!useRegex_) {
-        const QByteArray bytes = ui::textToEditorBytes(with);
+        const QByteArray bytes = core::textToEditorBytes(with);
         for (const Span &m : all(text, from, to, cap))
             out.push_back({m, bytes}); // shared, not copied
         return out;
@@ -360,7 +360,7 @@ std::vector<Replacement> TextSearch::replacements(QByteArrayView text, qsizetype
         return out;
     to = std::min(to, text.size());
     eachRegexMatch(regex_, text, from, to, cap, [&](Span span, const QRegularExpressionMatch &m) {
-        out.push_back({span, ui::textToEditorBytes(expandTemplate(with, m))});
+        out.push_back({span, core::textToEditorBytes(expandTemplate(with, m))});
     });
     return out;
 }

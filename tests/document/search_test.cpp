@@ -2,7 +2,7 @@
 // Searching the editor's UTF-8 buffer without a window: options, character boundaries,
 // regular expressions and their replacements, counting.
 #include "document/search.h"
-#include "ui/texts.h"
+#include "core/texts.h"
 
 #include <gtest/gtest.h>
 
@@ -15,7 +15,7 @@ using document::Span;
 using document::TextSearch;
 
 /// The editor's buffer for a text.
-QByteArray buffer(const QString &text) { return ui::textToEditorBytes(text); }
+QByteArray buffer(const QString &text) { return core::textToEditorBytes(text); }
 
 /// The matched stretches as text, in order.
 QStringList found(const QString &text, const QString &pattern, SearchOptions o)
@@ -23,7 +23,7 @@ QStringList found(const QString &text, const QString &pattern, SearchOptions o)
     const QByteArray b = buffer(text);
     QStringList out;
     for (const Span &m : TextSearch(pattern, o).all(b, 0, b.size(), 1000))
-        out << ui::editorBytesToText(b.constData() + m.from, m.to - m.from);
+        out << core::editorBytesToText(b.constData() + m.from, m.to - m.from);
     return out;
 }
 
@@ -61,13 +61,13 @@ TEST(TextSearch, WholeWordsNeverCutThroughAWord)
 TEST(TextSearch, ChineseIsFoundAsTypedInGb18030Text)
 {
     // The buffer as the editor holds a GB18030 file: the bytes decoded, not the file's bytes.
-    const QByteArray file = ui::textToBytes(u"<p>你好，世界</p>\r\n<p>再说一次你好</p>"_s);
-    const QByteArray b = ui::gb18030ToEditorBytes(file);
+    const QByteArray file = core::textToBytes(u"<p>你好，世界</p>\r\n<p>再说一次你好</p>"_s);
+    const QByteArray b = core::gb18030ToEditorBytes(file);
     const TextSearch search(u"你好"_s, {});
     const std::vector<Span> all = search.all(b, 0, b.size(), 10);
     ASSERT_EQ(all.size(), 2u);
     for (const Span &m : all)
-        EXPECT_EQ(ui::editorBytesToText(b.constData() + m.from, m.to - m.from), u"你好"_s);
+        EXPECT_EQ(core::editorBytesToText(b.constData() + m.from, m.to - m.from), u"你好"_s);
     EXPECT_EQ(search.previous(b, 0, b.size(), b.size()), all[1]);
     EXPECT_EQ(search.next(b, all[0].from + 1, b.size()), all[1]);
 }

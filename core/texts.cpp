@@ -11,7 +11,7 @@
 #include <cstdlib>
 #include <memory>
 
-namespace ui {
+namespace core {
 namespace {
 
 constexpr char16_t EscapeFirst = 0xDC80; // U+DC80 + (byte - 0x80)
@@ -538,4 +538,4 @@ qsizetype gb18030LengthOfEditorBytes(const char *data, qsizetype size)
     return n;
 }
 
-} // namespace ui
+} // namespace core

@@ -4,7 +4,7 @@
 
 #include <QByteArrayView>
 
-namespace ui {
+namespace core {
 
 struct Utf8Check {
     bool valid = true;      // strictly valid: no overlong forms, surrogates or code points past U+10FFFF
@@ -17,4 +17,4 @@ Utf8Check checkUtf8(QByteArrayView bytes);
 /// The same answer, byte by byte with an ASCII fast path of 8 bytes at a time.
 Utf8Check checkUtf8Scalar(QByteArrayView bytes);
 
-} // namespace ui
+} // namespace core

@@ -9,7 +9,7 @@
 #define QUILLMERE_UTF8_AVX2 1
 #endif
 
-namespace ui {
+namespace core {
 namespace {
 
 bool follows(uchar c) { return (c & 0xC0) == 0x80; }
@@ -185,4 +185,4 @@ Utf8Check checkUtf8(QByteArrayView bytes)
     return checkUtf8Scalar(bytes);
 }
 
-} // namespace ui
+} // namespace core
