@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Strict UTF-8 validation, fast enough to run over every file that is opened.
+// Strict UTF-8 validation of whole files, fast enough to run over every file that is opened: the
+// bytes are valid when readUtf8 (utf8.h) reads no raw byte in them.
 #pragma once
 
 #include <QByteArrayView>

@@ -2,6 +2,7 @@
 #include "search.h"
 
 #include "core/texts.h"
+#include "core/utf8.h"
 
 #include <cstring>
 #include <string_view>
@@ -11,59 +12,14 @@ using namespace Qt::Literals::StringLiterals;
 namespace document {
 namespace {
 
-int sequenceLength(uchar lead)
-{
-    if (lead < 0x80)
-        return 1;
-    if (lead >= 0xC2 && lead <= 0xDF)
-        return 2;
-    if (lead >= 0xE0 && lead <= 0xEF)
-        return 3;
-    if (lead >= 0xF0 && lead <= 0xF4)
-        return 4;
-    return 0;
-}
-
-/// The character at the position and its length in bytes; a byte that starts no valid
-/// sequence is a character of its own, decoded as U+FFFD (no letter).
-int decodeAt(QByteArrayView text, qsizetype pos, char32_t *cp)
-{
-    const auto *p = reinterpret_cast<const uchar *>(text.data());
-    const int len = sequenceLength(p[pos]);
-    *cp = 0xFFFD;
-    if (len == 0 || pos + len > text.size())
-        return 1;
-    if (len == 1) {
-        *cp = p[pos];
-        return 1;
-    }
-    char32_t c = p[pos] & (0xFF >> (len + 1));
-    for (int i = 1; i < len; ++i) {
-        if ((p[pos + i] & 0xC0) != 0x80)
-            return 1;
-        c = (c << 6) | (p[pos + i] & 0x3F);
-    }
-    *cp = c;
-    return len;
-}
-
 bool isWordCharacter(char32_t c) { return c == u'_' || (c != 0xFFFD && QChar::isLetterOrNumber(c)); }
 
 char32_t characterBefore(QByteArrayView text, qsizetype pos)
 {
     qsizetype q = pos - 1;
-    while (q > 0 && !isCharacterStart(text, q))
+    while (q > 0 && !core::isCharacterStart(text, q))
         --q;
-    char32_t c = 0;
-    decodeAt(text, q, &c);
-    return c;
-}
-
-char32_t characterAt(QByteArrayView text, qsizetype pos)
-{
-    char32_t c = 0;
-    decodeAt(text, pos, &c);
-    return c;
+    return core::caretCharacterAt(text, q);
 }
 
 /// Whether every character is ASCII or has no case at all (Chinese, digits, punctuation): then
@@ -174,22 +130,6 @@ void eachRegexMatch(const QRegularExpression &regex, QByteArrayView text, qsizet
 
 } // namespace
 
-bool isCharacterStart(QByteArrayView text, qsizetype position)
-{
-    if (position <= 0 || position >= text.size())
-        return true;
-    const auto *p = reinterpret_cast<const uchar *>(text.data());
-    if ((p[position] & 0xC0) != 0x80)
-        return true;
-    for (qsizetype k = 1; k <= 3 && position - k >= 0; ++k) {
-        if ((p[position - k] & 0xC0) == 0x80)
-            continue;
-        char32_t c = 0;
-        return decodeAt(text, position - k, &c) <= k; // inside a valid sequence, or a raw byte
-    }
-    return true;
-}
-
 TextSearch::TextSearch(const QString &pattern, SearchOptions options) : pattern_(pattern), options_(options)
 {
     if (pattern.isEmpty())
@@ -221,15 +161,14 @@ TextSearch::TextSearch(const QString &pattern, SearchOptions options) : pattern_
 
 bool TextSearch::acceptable(QByteArrayView text, qsizetype from, qsizetype to) const
 {
-    if (!isCharacterStart(text, from) || !isCharacterStart(text, to))
+    if (!core::isCharacterStart(text, from) || !core::isCharacterStart(text, to))
         return false;
     if (!options_.wholeWord || useRegex_ || from == to)
         return true;
-    if (from > 0 && isWordCharacter(characterBefore(text, from)) && isWordCharacter(characterAt(text, from)))
-        return false;
-    if (to < text.size() && isWordCharacter(characterBefore(text, to)) && isWordCharacter(characterAt(text, to)))
-        return false;
-    return true;
+    auto betweenWordCharacters = [text](qsizetype at) {
+        return isWordCharacter(characterBefore(text, at)) && isWordCharacter(core::caretCharacterAt(text, at));
+    };
+    return !(from > 0 && betweenWordCharacters(from)) && !(to < text.size() && betweenWordCharacters(to));
 }
 
 Span TextSearch::nextInBytes(QByteArrayView text, qsizetype from, qsizetype limit) const

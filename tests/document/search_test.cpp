@@ -3,6 +3,7 @@
 // regular expressions and their replacements, counting.
 #include "document/search.h"
 #include "core/texts.h"
+#include "core/utf8.h"
 
 #include <gtest/gtest.h>
 
@@ -83,9 +84,9 @@ TEST(TextSearch, MatchesNeverSplitACharacter)
     const std::vector<Span> all = TextSearch(rawB8, {.matchCase = true}).all(b, 0, b.size(), 10);
     ASSERT_EQ(all.size(), 1u);
     EXPECT_EQ(all[0], (Span{3, 4}));
-    EXPECT_TRUE(document::isCharacterStart(b, 3));
-    EXPECT_FALSE(document::isCharacterStart(b, 1));
-    EXPECT_FALSE(document::isCharacterStart(b, 2));
+    EXPECT_TRUE(core::isCharacterStart(b, 3));
+    EXPECT_FALSE(core::isCharacterStart(b, 1));
+    EXPECT_FALSE(core::isCharacterStart(b, 2));
     // Nor does a match end inside one: the regular expression runs over characters.
     EXPECT_EQ(found(u"中文"_s, u"."_s, {.regex = true}), (QStringList{u"中"_s, u"文"_s}));
 }
