@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Searching the editor's UTF-8 buffer without a window: options, character boundaries,
 // regular expressions and their replacements, counting.
-#include "document/search.h"
 #include "core/texts.h"
 #include "core/utf8.h"
+#include "document/search.h"
+#include "support/utf8_samples.h"
 
+#include <Qsci/qsciscintilla.h>
 #include <gtest/gtest.h>
 
 using namespace Qt::Literals::StringLiterals;
@@ -89,6 +91,51 @@ TEST(TextSearch, MatchesNeverSplitACharacter)
     EXPECT_FALSE(core::isCharacterStart(b, 2));
     // Nor does a match end inside one: the regular expression runs over characters.
     EXPECT_EQ(found(u"中文"_s, u"."_s, {.regex = true}), (QStringList{u"中"_s, u"文"_s}));
+}
+
+TEST(TextSearch, FindsRawBytesWhereTheCaretTakesThemAsCharacters)
+{
+    // The places the editor component itself lets the caret stand in a buffer.
+    QsciScintilla ed;
+    ed.setUtf8(true);
+    auto caretStops = [&ed](const QByteArray &b) {
+        ed.SendScintilla(QsciScintillaBase::SCI_CLEARALL);
+        ed.SendScintilla(QsciScintillaBase::SCI_APPENDTEXT, uintptr_t(b.size()), b.constData());
+        QList<qsizetype> stops{0};
+        while (stops.back() < b.size())
+            stops << qsizetype(ed.SendScintilla(QsciScintillaBase::SCI_POSITIONAFTER, long(stops.back())));
+        return stops;
+    };
+    // Every sequence of the table between ASCII letters.
+    QByteArray b("x"), wellFormed("x");
+    for (const testsupport::Utf8Sample &s : testsupport::Utf8Samples) {
+        b += s.bytes.toByteArray() + "x";
+        if (s.length > 0)
+            wellFormed += s.bytes.toByteArray() + "x";
+    }
+    const QList<qsizetype> stops = caretStops(b);
+    QList<qsizetype> starts;
+    for (qsizetype at = 0; at <= b.size(); ++at)
+        if (core::isCharacterStart(b, at))
+            starts << at;
+    EXPECT_EQ(starts, stops);
+
+    // A raw byte (its escape in the pattern) is found exactly where the caret steps over it alone.
+    for (int byte = 0x80; byte <= 0xFF; ++byte) {
+        std::vector<Span> alone;
+        for (qsizetype i = 0; i + 1 < stops.size(); ++i)
+            if (stops[i + 1] == stops[i] + 1 && uchar(b[stops[i]]) == byte)
+                alone.push_back({stops[i], stops[i] + 1});
+        const QString pattern(QChar(char16_t(0xDC80 + byte - 0x80)));
+        EXPECT_EQ(TextSearch(pattern, {.matchCase = true}).all(b, 0, b.size(), 1000), alone) << std::hex << byte;
+    }
+    // A regular expression's matches over well-formed text (non-characters too) begin and end
+    // where the caret can stand.
+    const QList<qsizetype> wellFormedStops = caretStops(wellFormed);
+    const std::vector<Span> each = TextSearch(u"."_s, {.regex = true}).all(wellFormed, 0, wellFormed.size(), 1000);
+    ASSERT_GT(each.size(), testsupport::Utf8Samples.size() / 2);
+    for (const Span &m : each)
+        EXPECT_TRUE(wellFormedStops.contains(m.from) && wellFormedStops.contains(m.to)) << m.from << ".." << m.to;
 }
 
 TEST(TextSearch, NextAndPreviousKeepToTheirStretch)
