@@ -16,7 +16,8 @@ TEST(ReadUtf8, EverySampleAsTheEditorComponentReadsIt)
     for (const testsupport::Utf8Sample &s : testsupport::Utf8Samples) {
         SCOPED_TRACE(s.what);
         const QByteArray bytes = s.bytes.toByteArray();
-        const core::Utf8Sequence read = core::readUtf8(reinterpret_cast<const uchar *>(bytes.constData()), bytes.size());
+        const auto *p = reinterpret_cast<const uchar *>(bytes.constData());
+        const core::Utf8Sequence read = core::readUtf8(p, bytes.size());
         EXPECT_EQ(read.length, s.length);
         if (s.length > 0) {
             EXPECT_EQ(read.codePoint, s.codePoint);
