@@ -4,6 +4,7 @@
 // tag and bracket matching, and what assistive technology reads of it all.
 #include "core/contrast.h"
 #include "reference/highlight_words.h"
+#include "support/drawn_colour.h"
 #include "ui/code_editor.h"
 #include "ui/highlighter.h"
 
@@ -410,4 +411,23 @@ TEST_F(HighlightingTest, FarJumpsStyleWhatIsShownNotEverythingBefore)
     EXPECT_EQ(styleAt(1), H::Tag);
     EXPECT_EQ(styleAt(middle + 1), H::Tag);
     EXPECT_EQ(ed.wholeText(), text);
+}
+
+TEST_F(HighlightingTest, StyleBlocksAreDrawnInTheirColoursTheFirstTimeTheyAreShown)
+{
+    // Drawn by the paint that styles them, the text just loaded or scrolled to, not a later one.
+    const long shown = send(QsciScintillaBase::SCI_LINESONSCREEN);
+    for (long fillerLines : {2L, 3 * shown}) {
+        SCOPED_TRACE(fillerLines);
+        ed.replaceAll(u"<p>filler</p>\r\n"_s.repeated(fillerLines) +
+                      u"<style type=\"text/css\">\r\nbody { color: #333; margin: 0 }\r\n</style>\r\n"_s);
+        if (fillerLines > shown) {
+            QCoreApplication::processEvents();
+            send(QsciScintillaBase::SCI_SETFIRSTVISIBLELINE, fillerLines - 1);
+        }
+        const QImage first = ed.viewport()->grab().toImage();
+        for (const char *word : {"body {", "color:", "#333"})
+            EXPECT_TRUE(testsupport::drawnInItsStyleColour(&ed, first, at(word))) << word;
+        EXPECT_NE(testsupport::styleColourAt(&ed, at("color:")), testsupport::styleColourAt(&ed, at("<p>", 3)));
+    }
 }
