@@ -14,7 +14,8 @@ int main(int argc, char *argv[])
     if (line.action != app::CommandLine::Action::Run)
         return app::answerCommandLine(line);
     auto application = app::createApplication(argc, argv);
+    app::MainWindow mainWindow(line.files); // outlives the runtime, whose windows' handlers use it
     ui::UiRuntime rt;
-    rt.openWindow(app::mainWindowDefinition(line.files), false);
+    rt.openWindow(mainWindow.definition(), false);
     return rt.run();
 }

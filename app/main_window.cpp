@@ -6,8 +6,6 @@
 
 #include "document/commands.h"
 #include "document/start_files.h"
-#include "document/state.h"
-#include "document/editor.h"
 #include "document/templates.h"
 #include "markup/commands.h"
 #include "markup/element_edit.h"
@@ -180,11 +178,11 @@ std::vector<ControlDef> menus()
     return rows;
 }
 
-ui::WindowDefinition layout()
+ui::WindowDefinition layout(const QString &name)
 {
     const Font paneFont{u"宋体"_s, 12, false, false};
     ui::WindowDefinition def{
-        .name = MainWindowName,
+        .name = name,
         .caption = u"Quillmere-（简约实用的网页开发系统） V1.0"_s + QString(13, u' ') + u"Tavrin旗下插件"_s,
         .width = 702,
         .height = 604,
@@ -225,17 +223,15 @@ ui::WindowDefinition layout()
 /// The created handler: give the editor the word lists it colours, dress the windows with the
 /// start skin, then open the file named on the command line or, when there is none or it cannot
 /// be read, write the page template.
-void startUp(ui::UiRuntime &rt, const QStringList &files)
+void startUp(ui::UiRuntime &rt, document::Session &s, const QStringList &files)
 {
-    rt.setEditorWords(document::codeEditor(), reference::highlightWords());
+    rt.setEditorWords(s.editor(), reference::highlightWords());
     skins::applySkin(rt, skins::StartSkin);
-    document::setDocumentEncoding(core::Encoding::Gb18030); // the template is GB18030, as every new document
-    if (!document::openStartFiles(rt, files))
-        document::insertPieces(rt, document::newPageTemplate());
-    markup::showElementEditingHint(rt);
+    s.setEncoding(core::Encoding::Gb18030); // the template is GB18030, as every new document
+    if (!document::openStartFiles(rt, s, files))
+        document::insertPieces(rt, s, document::newPageTemplate());
+    markup::showElementEditingHint(rt, s);
 }
-
-void closeMainWindow(ui::UiRuntime &rt) { rt.closeWindow(MainWindowName); }
 
 void nothing(ui::UiRuntime &) {}
 
@@ -243,22 +239,27 @@ void nothing(ui::UiRuntime &) {}
 
 const QString MainWindowName = u"MainWindow"_s;
 
-ui::WindowDefinition mainWindowDefinition(const QStringList &startFiles)
+MainWindow::MainWindow(QStringList startFiles, const QString &name) : startFiles_(std::move(startFiles)), session_(name)
 {
-    ui::WindowDefinition def = layout();
+}
+
+ui::WindowDefinition MainWindow::definition()
+{
+    document::Session &s = session_;
+    ui::WindowDefinition def = layout(s.window());
     std::vector<ui::UnitBinding> bindings = {
-        {{}, ui::Event::Created, [startFiles](ui::UiRuntime &rt) { startUp(rt, startFiles); }},
-        {u"文件/退出"_s, ui::Event::Clicked, closeMainWindow},
+        {{}, ui::Event::Created, [&s, files = startFiles_](ui::UiRuntime &rt) { startUp(rt, s, files); }},
+        {u"文件/退出"_s, ui::Event::Clicked, [&s](ui::UiRuntime &rt) { rt.closeWindow(s.window()); }},
         {Toolbar, ui::Event::PageChanged, nothing},
         {Pane, ui::Event::PageChanged, nothing},
         {u"状态条1"_s, ui::Event::LeftButtonDown, nothing},
     };
-    for (auto more : {document::mainWindowBindings(), markup::mainWindowBindings(), reference::mainWindowBindings(),
-                      prefs::mainWindowBindings()})
+    for (auto more : {document::mainWindowBindings(s), markup::mainWindowBindings(s), reference::mainWindowBindings(s),
+                      prefs::mainWindowBindings(s)})
         bindings.insert(bindings.end(), more.begin(), more.end());
     if (const QStringList unknown = def.bind(bindings); !unknown.isEmpty())
         qFatal("MainWindow bindings name units it does not have: %s", qPrintable(unknown.join(u", ")));
-    def.shortcuts = mainWindowShortcuts();
+    def.shortcuts = mainWindowShortcuts(s);
     return def;
 }
 

@@ -1,14 +1,31 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "document/session.h"
 #include "ui/window_definition.h"
 
 namespace app {
 
 extern const QString MainWindowName;
 
-/// The MainWindow's definition with every binding of every subsystem attached. Its start-up opens
-/// the first of startFiles (the files named on the command line) in place of the page template.
-ui::WindowDefinition mainWindowDefinition(const QStringList &startFiles = {});
+/// The MainWindow's logic: it owns the document session of the window and builds the window's
+/// definition with every binding of every subsystem attached, each working on that session. It
+/// must outlive the window opened from its definition.
+class MainWindow {
+public:
+    /// The window's start-up opens the first of startFiles (the files named on the command line)
+    /// in place of the page template. The name is the window's (tests open several side by side).
+    explicit MainWindow(QStringList startFiles = {}, const QString &name = MainWindowName);
+    MainWindow(const MainWindow &) = delete;
+    MainWindow &operator=(const MainWindow &) = delete;
+
+    ui::WindowDefinition definition();
+    document::Session &session() { return session_; }
+    const document::Session &session() const { return session_; }
+
+private:
+    QStringList startFiles_;
+    document::Session session_;
+};
 
 } // namespace app

@@ -13,26 +13,27 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace app {
 
-std::vector<ui::Shortcut> mainWindowShortcuts()
+std::vector<ui::Shortcut> mainWindowShortcuts(document::Session &s)
 {
+    using document::withSession;
     return {
         {u"Ctrl+N"_s, u"文件/新建/新建html文件"_s},
         {u"Ctrl+O"_s, u"文件/打开"_s},
         {u"Ctrl+S"_s, u"文件/保存"_s},
         {u"Ctrl+Shift+S"_s, u"文件/另存为..."_s},
         {u"Ctrl+Z"_s, u"编辑/撤消"_s},
-        {u"Ctrl+Y"_s, {}, document::redo},
-        {u"Ctrl+Shift+Z"_s, {}, document::redo},
+        {u"Ctrl+Y"_s, {}, withSession(s, document::redo)},
+        {u"Ctrl+Shift+Z"_s, {}, withSession(s, document::redo)},
         {u"Ctrl+X"_s, u"编辑/剪切"_s},
         {u"Ctrl+C"_s, u"编辑/复制"_s},
         {u"Ctrl+V"_s, u"编辑/粘贴"_s},
         {u"Ctrl+A"_s, u"编辑/选择全部的"_s},
-        {u"Ctrl+E"_s, {}, markup::editElementAtCaret},
-        {u"Ctrl+F"_s, {}, document::openFind},
-        {u"Ctrl+H"_s, {}, document::openReplace},
-        {u"F3"_s, {}, document::findNext},
-        {u"Shift+F3"_s, {}, document::findPrevious},
-        {u"Ctrl+G"_s, {}, document::openGoToLine},
+        {u"Ctrl+E"_s, {}, withSession(s, markup::editElementAtCaret)},
+        {u"Ctrl+F"_s, {}, withSession(s, document::openFind)},
+        {u"Ctrl+H"_s, {}, withSession(s, document::openReplace)},
+        {u"F3"_s, {}, withSession(s, document::findNext)},
+        {u"Shift+F3"_s, {}, withSession(s, document::findPrevious)},
+        {u"Ctrl+G"_s, {}, withSession(s, document::openGoToLine)},
     };
 }
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "element_edit_bench.h"
 
-#include "document/editor.h"
+#include "document/session.h"
 #include "markup/element_edit.h"
 #include "ui/testing.h"
 
@@ -13,10 +13,11 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace bench {
 
-void ElementEditInMiddle(benchmark::State &state, ui::UiRuntime &rt, const std::function<void(qint64)> &load)
+void ElementEditInMiddle(benchmark::State &state, ui::UiRuntime &rt, document::Session &s,
+                         const std::function<void(qint64)> &load)
 {
     load(state.range(0));
-    auto *ed = qobject_cast<QsciScintilla *>(ui::testing::widget(rt, document::codeEditor()));
+    auto *ed = qobject_cast<QsciScintilla *>(ui::testing::widget(rt, s.editor()));
     // The link goes just after an end tag past the middle, where no tag is open.
     const QByteArray endTag = "</div>";
     ed->SendScintilla(QsciScintillaBase::SCI_SETTARGETRANGE, ed->SendScintilla(QsciScintillaBase::SCI_GETLENGTH) / 2,
@@ -24,7 +25,7 @@ void ElementEditInMiddle(benchmark::State &state, ui::UiRuntime &rt, const std::
     const long found = ed->SendScintilla(QsciScintillaBase::SCI_SEARCHINTARGET, endTag.size(), endTag.constData());
     const unsigned long at = found < 0 ? 0 : (unsigned long)(found + endTag.size());
     ed->SendScintilla(QsciScintillaBase::SCI_GOTOPOS, at);
-    rt.insertAtCaret(document::codeEditor(), u"<a href=\"x.html\" title=\"t\" target=\"_top\"></a>"_s);
+    rt.insertAtCaret(s.editor(), u"<a href=\"x.html\" title=\"t\" target=\"_top\"></a>"_s);
     ed->SendScintilla(QsciScintillaBase::SCI_GOTOPOS, at + 5);
     QCoreApplication::processEvents();
 
@@ -35,7 +36,7 @@ void ElementEditInMiddle(benchmark::State &state, ui::UiRuntime &rt, const std::
             ok->click();
     };
     for (auto _ : state) {
-        markup::editElementAtCaret(rt);
+        markup::editElementAtCaret(rt, s);
         QCoreApplication::sendPostedEvents();
         QCoreApplication::processEvents();
     }

@@ -3,9 +3,8 @@
 
 #include "documents.h"
 
-#include "document/editor.h"
+#include "document/session.h"
 #include "document/lifecycle.h"
-#include "document/state.h"
 #include "core/encodings.h"
 #include "core/files.h"
 
@@ -47,17 +46,18 @@ QByteArray readAll(const QString &path)
 
 } // namespace
 
-void openUtf8File(benchmark::State &state, ui::UiRuntime &rt, QWidget *window, void (*settle)())
+void openUtf8File(benchmark::State &state, ui::UiRuntime &rt, document::Session &s, QWidget *window,
+                  void (*settle)())
 {
     const QString path = utf8FileOfSize(state.range(0));
     for (auto _ : state) {
-        document::openFile(rt, path);
+        document::openFile(rt, s, path);
         window->repaint();
         settle();
         state.PauseTiming();
-        if (document::documentEncoding() != core::Encoding::Utf8)
+        if (s.encoding() != core::Encoding::Utf8)
             state.SkipWithError("the file was not taken for UTF-8");
-        rt.setEditorText(document::codeEditor(), {});
+        rt.setEditorText(s.editor(), {});
         settle();
         state.ResumeTiming();
     }
@@ -70,18 +70,18 @@ void readUtf8Bytes(benchmark::State &state)
         benchmark::DoNotOptimize(readAll(path).size());
 }
 
-void saveUtf8File(benchmark::State &state, ui::UiRuntime &rt, void (*settle)())
+void saveUtf8File(benchmark::State &state, ui::UiRuntime &rt, document::Session &s, void (*settle)())
 {
-    document::openFile(rt, utf8FileOfSize(state.range(0)));
+    document::openFile(rt, s, utf8FileOfSize(state.range(0)));
     settle();
     QTemporaryDir dir;
     const QString path = dir.filePath(u"out.html"_s);
     for (auto _ : state)
-        document::saveFile(rt, path);
+        document::saveFile(rt, s, path);
     if (readAll(path) != readAll(utf8FileOfSize(state.range(0))))
         state.SkipWithError("the saved file differs from the opened one");
-    rt.setEditorText(document::codeEditor(), {});
-    document::setDocumentEncoding(core::Encoding::Gb18030);
+    rt.setEditorText(s.editor(), {});
+    s.setEncoding(core::Encoding::Gb18030);
     settle();
 }
 

@@ -3,7 +3,7 @@
 // file, each against the plain file operation it cannot do without.
 #pragma once
 
-#include "ui/runtime.h"
+#include "document/session.h"
 
 #include <benchmark/benchmark.h>
 
@@ -15,11 +15,12 @@ namespace bench {
 QString utf8FileOfSize(qint64 bytes);
 
 /// Opening the file through the file commands, until the window is painted.
-void openUtf8File(benchmark::State &state, ui::UiRuntime &rt, QWidget *window, void (*settle)());
+void openUtf8File(benchmark::State &state, ui::UiRuntime &rt, document::Session &s, QWidget *window,
+                  void (*settle)());
 /// Reading the file's bytes.
 void readUtf8Bytes(benchmark::State &state);
 /// Saving the opened UTF-8 document.
-void saveUtf8File(benchmark::State &state, ui::UiRuntime &rt, void (*settle)());
+void saveUtf8File(benchmark::State &state, ui::UiRuntime &rt, document::Session &s, void (*settle)());
 /// Writing the file's bytes to a new file, with fsync.
 void writeUtf8Bytes(benchmark::State &state);
 /// Finding the file's encoding from its bytes, read beforehand.

@@ -3,7 +3,7 @@
 
 #include "documents.h"
 
-#include "document/editor.h"
+#include "document/session.h"
 #include "document/find_dialog.h"
 #include "document/search.h"
 
@@ -42,12 +42,12 @@ const QString &documentWithMatches(qint64 bytes)
 }
 
 /// Loads the document into the editor unless it holds it already.
-void load(ui::UiRuntime &rt, qint64 bytes)
+void load(ui::UiRuntime &rt, const document::Session &s, qint64 bytes)
 {
     const QString &text = documentWithMatches(bytes);
-    if (rt.getEditorBuffer(document::codeEditor()).size() != core::textToEditorBytes(text).size())
-        rt.setEditorText(document::codeEditor(), text);
-    rt.selectEditorRange(document::codeEditor(), 0, 0);
+    if (rt.getEditorBuffer(s.editor()).size() != core::textToEditorBytes(text).size())
+        rt.setEditorText(s.editor(), text);
+    rt.selectEditorRange(s.editor(), 0, 0);
     QCoreApplication::processEvents();
 }
 
@@ -59,12 +59,12 @@ std::string bytesOf(qint64 bytes)
 
 } // namespace
 
-void findLast(benchmark::State &state, ui::UiRuntime &rt)
+void findLast(benchmark::State &state, ui::UiRuntime &rt, document::Session &s)
 {
-    load(rt, state.range(0));
+    load(rt, s, state.range(0));
     const document::TextSearch search(Word, {.matchCase = true});
     for (auto _ : state) {
-        const QByteArrayView text = rt.getEditorBuffer(document::codeEditor());
+        const QByteArrayView text = rt.getEditorBuffer(s.editor());
         document::Span m, last;
         int found = 0;
         while ((m = search.next(text, m.found() ? m.to : 0, text.size())).found()) {
@@ -94,28 +94,28 @@ void findLastInMemory(benchmark::State &state)
     }
 }
 
-void replaceAllMatches(benchmark::State &state, ui::UiRuntime &rt)
+void replaceAllMatches(benchmark::State &state, ui::UiRuntime &rt, document::Session &s)
 {
-    document::FindSettings &s = document::findSettings();
-    const document::FindSettings kept = s;
-    s = {};
-    s.pattern = Word;
-    s.replacement = Replacement;
-    s.options.matchCase = true;
+    document::FindSettings &settings = s.findSettings();
+    const document::FindSettings kept = settings;
+    settings = {};
+    settings.pattern = Word;
+    settings.replacement = Replacement;
+    settings.options.matchCase = true;
     QString outcome;
     for (auto _ : state) {
         state.PauseTiming();
-        rt.setEditorText(document::codeEditor(), {}); // a fresh copy, without the last run's undo history
-        load(rt, state.range(0));
+        rt.setEditorText(s.editor(), {}); // a fresh copy, without the last run's undo history
+        load(rt, s, state.range(0));
         state.ResumeTiming();
-        document::replaceAll(rt);
+        document::replaceAll(rt, s);
         QCoreApplication::sendPostedEvents();
         state.PauseTiming();
-        outcome = rt.getPanelText({document::codeEditor().window, u"状态条1"_s}, 8);
+        outcome = rt.getPanelText(s.statusBar(), 8);
         state.ResumeTiming();
     }
-    rt.setEditorText(document::codeEditor(), {});
-    s = kept;
+    rt.setEditorText(s.editor(), {});
+    settings = kept;
     if (outcome != document::replacedText(Matches))
         state.SkipWithError(qPrintable(u"not every match was replaced: "_s + outcome));
 }

@@ -2,18 +2,18 @@
 // Benchmarks of finding and replacing in a large document, each with its in-memory baseline.
 #pragma once
 
-#include "ui/runtime.h"
+#include "document/session.h"
 
 #include <benchmark/benchmark.h>
 
 namespace bench {
 
 /// The program's search, from the start of the document through all its matches to the last.
-void findLast(benchmark::State &state, ui::UiRuntime &rt);
+void findLast(benchmark::State &state, ui::UiRuntime &rt, document::Session &s);
 /// The same with std::string_view::find over a copy of the document's bytes.
 void findLastInMemory(benchmark::State &state);
 /// "全部替换" of every match, through the program's command.
-void replaceAllMatches(benchmark::State &state, ui::UiRuntime &rt);
+void replaceAllMatches(benchmark::State &state, ui::UiRuntime &rt, document::Session &s);
 /// The replaced text built in memory from a copy of the document's bytes.
 void replaceAllInMemory(benchmark::State &state);
 

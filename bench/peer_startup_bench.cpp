@@ -7,7 +7,7 @@
 
 #include "app/main_window.h"
 #include "app/startup.h"
-#include "document/editor.h"
+#include "document/session.h"
 #include "ui/runtime.h"
 #include "ui/testing.h"
 
@@ -225,14 +225,15 @@ void StartUpOnDisplay(benchmark::State &state, const std::string &self)
 int probeStartUpExposed(int argc, char **argv)
 {
     auto application = app::createApplication(argc, argv);
+    app::MainWindow mainWindow;
     ui::UiRuntime rt;
-    rt.openWindow(app::mainWindowDefinition(), false);
+    rt.openWindow(mainWindow.definition(), false);
     QWidget *window = ui::testing::widget(rt, {app::MainWindowName, {}});
     if (!QTest::qWaitForWindowExposed(window))
         std::_Exit(1);
     window->repaint();
     QCoreApplication::processEvents();
-    std::_Exit(rt.getEditorByteLength(document::codeEditor()) > 0 ? 0 : 1);
+    std::_Exit(rt.getEditorByteLength(mainWindow.session().editor()) > 0 ? 0 : 1);
 }
 
 } // namespace bench

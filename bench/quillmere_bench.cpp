@@ -17,9 +17,8 @@
 #include "app/main_window.h"
 #include "app/startup.h"
 #include "document/editing.h"
-#include "document/editor.h"
+#include "document/session.h"
 #include "document/lifecycle.h"
-#include "document/state.h"
 #include "markup/hyperlink_dialog.h"
 #include "markup/tag_dialog.h"
 #include "ui/runtime.h"
@@ -64,20 +63,27 @@ qint64 mb(double n) { return qint64(n * 1024 * 1024); }
 qint64 bigSize() { return quick ? mb(10) : mb(100); }
 
 /// The MainWindow, opened once and reused with different documents.
-ui::UiRuntime &runtime()
-{
-    static ui::UiRuntime *rt = [] {
-        auto *r = new ui::UiRuntime;
-        r->openWindow(app::mainWindowDefinition(), false);
+struct OpenMainWindow {
+    app::MainWindow main; // outlives the runtime
+    ui::UiRuntime rt;
+    OpenMainWindow()
+    {
+        rt.openWindow(main.definition(), false);
         QCoreApplication::processEvents();
-        return r;
-    }();
-    return *rt;
+    }
+};
+
+OpenMainWindow &opened()
+{
+    static auto *opened = new OpenMainWindow;
+    return *opened;
 }
+ui::UiRuntime &runtime() { return opened().rt; }
+document::Session &session() { return opened().main.session(); }
 
 QsciScintilla *editorWidget()
 {
-    return qobject_cast<QsciScintilla *>(ui::testing::widget(runtime(), document::codeEditor()));
+    return qobject_cast<QsciScintilla *>(ui::testing::widget(runtime(), session().editor()));
 }
 
 /// The start of the character at the byte position: the caret never stands inside a character.
@@ -100,7 +106,7 @@ void loadDocument(qint64 bytes, int lineLength = -1)
     auto &text = cache[{bytes, lineLength}];
     if (text.isEmpty())
         text = bench::makeDocument(bytes, 7, lineLength);
-    runtime().setEditorText(document::codeEditor(), text);
+    runtime().setEditorText(session().editor(), text);
     auto *ed = editorWidget();
     const long end = ed->SendScintilla(QsciScintillaBase::SCI_GETLENGTH);
     ed->SendScintilla(QsciScintillaBase::SCI_GOTOPOS, characterStart(ed, std::max(0L, end - 200)));
@@ -126,9 +132,9 @@ void StatusUpdate(benchmark::State &state)
 {
     loadDocument(state.range(0));
     auto &rt = runtime();
-    rt.insertAtCaret(document::codeEditor(), u"a"_s);
+    rt.insertAtCaret(session().editor(), u"a"_s);
     for (auto _ : state)
-        document::updateEditorStatus(rt);
+        document::updateEditorStatus(rt, session());
 }
 
 // ---- 3. opening a large file ---------------------------------------------------------------
@@ -151,11 +157,11 @@ void OpenFile(benchmark::State &state)
     auto &rt = runtime();
     auto *window = ui::testing::widget(rt, {app::MainWindowName, {}});
     for (auto _ : state) {
-        document::openFile(rt, path);
+        document::openFile(rt, session(), path);
         window->repaint();
         settle();
         state.PauseTiming();
-        rt.setEditorText(document::codeEditor(), {});
+        rt.setEditorText(session().editor(), {});
         settle();
         state.ResumeTiming();
     }
@@ -182,7 +188,7 @@ void SaveFile(benchmark::State &state)
     QTemporaryDir dir;
     const QString path = dir.filePath(u"out.html"_s);
     for (auto _ : state)
-        document::saveFile(runtime(), path);
+        document::saveFile(runtime(), session(), path);
 }
 
 void EncodeAndWrite(benchmark::State &state)
@@ -271,11 +277,12 @@ void MinimalStartUp(benchmark::State &state)
 int probeStartUp(int argc, char **argv)
 {
     auto application = app::createApplication(argc, argv);
+    app::MainWindow mainWindow;
     ui::UiRuntime rt;
-    rt.openWindow(app::mainWindowDefinition(), false);
+    rt.openWindow(mainWindow.definition(), false);
     ui::testing::widget(rt, {app::MainWindowName, {}})->repaint();
     settle();
-    std::_Exit(rt.getEditorByteLength(document::codeEditor()) > 0 ? 0 : 1);
+    std::_Exit(rt.getEditorByteLength(mainWindow.session().editor()) > 0 ? 0 : 1);
 }
 
 /// A minimal Qt program: a main window with a QScintilla editor, shown and painted.
@@ -368,7 +375,7 @@ int probeOpenMemory(int argc, char **argv, const QString &path)
         std::_Exit(1);
     reset.close();
     const long before = statusKiB("VmRSS");
-    document::openFile(rt, path);
+    document::openFile(rt, session(), path);
     ui::testing::widget(rt, {app::MainWindowName, {}})->repaint();
     settle();
     std::printf("%ld\n", statusKiB("VmHWM") - before);
@@ -441,20 +448,20 @@ int main(int argc, char **argv)
     reg("TagDialogOpenClose", TagDialogOpenClose)->Iterations(20);
     reg("BareDialog", BareDialog)->Iterations(20);
     reg("ElementEditInMiddle", [](benchmark::State &s) {
-        bench::ElementEditInMiddle(s, runtime(), [](qint64 bytes) { loadDocument(bytes); });
+        bench::ElementEditInMiddle(s, runtime(), session(), [](qint64 bytes) { loadDocument(bytes); });
     })->Arg(10 * 1024)->Arg(big)->Iterations(20);
 
-    reg("FindLast", [](benchmark::State &s) { bench::findLast(s, runtime()); })->Arg(big)->Iterations(5);
+    reg("FindLast", [](benchmark::State &s) { bench::findLast(s, runtime(), session()); })->Arg(big)->Iterations(5);
     reg("FindLastInMemory", bench::findLastInMemory)->Arg(big)->Iterations(5);
-    reg("ReplaceAll", [](benchmark::State &s) { bench::replaceAllMatches(s, runtime()); })->Arg(big)->Iterations(1)->Repetitions(3);
+    reg("ReplaceAll", [](benchmark::State &s) { bench::replaceAllMatches(s, runtime(), session()); })->Arg(big)->Iterations(1)->Repetitions(3);
     reg("ReplaceAllInMemory", bench::replaceAllInMemory)->Arg(big)->Iterations(3)->Repetitions(3);
 
     auto *mainWindow = ui::testing::widget(runtime(), {app::MainWindowName, {}});
-    reg("OpenUtf8File", [mainWindow](benchmark::State &s) { bench::openUtf8File(s, runtime(), mainWindow, settle); })
+    reg("OpenUtf8File", [mainWindow](benchmark::State &s) { bench::openUtf8File(s, runtime(), session(), mainWindow, settle); })
         ->Arg(big)->Iterations(1);
     reg("ReadUtf8Bytes", bench::readUtf8Bytes)->Arg(big)->Iterations(1);
     reg("WriteUtf8Bytes", bench::writeUtf8Bytes)->Arg(big)->Iterations(1);
-    reg("SaveUtf8File", [](benchmark::State &s) { bench::saveUtf8File(s, runtime(), settle); })->Arg(big)->Iterations(1);
+    reg("SaveUtf8File", [](benchmark::State &s) { bench::saveUtf8File(s, runtime(), session(), settle); })->Arg(big)->Iterations(1);
     reg("DetectUtf8", bench::detectUtf8)->Arg(big)->Iterations(1);
 
     reg("StartUpOnDisplay", [](benchmark::State &st) { bench::StartUpOnDisplay(st, self); })->Iterations(3)->UseManualTime();
@@ -558,12 +565,12 @@ int main(int argc, char **argv)
     {
         loadDocument(big);
         auto &rt = runtime();
-        rt.insertAtCaret(document::codeEditor(), u"中a"_s);
+        rt.insertAtCaret(session().editor(), u"中a"_s);
         QTemporaryDir dir;
         const QString path = dir.filePath(u"check.html"_s);
-        document::saveFile(rt, path);
+        document::saveFile(rt, session(), path);
         const qint64 saved = QFileInfo(path).size();
-        const qint64 counted = rt.getEditorByteLength(document::codeEditor());
+        const qint64 counted = rt.getEditorByteLength(session().editor());
         std::printf("%-38s %12lld %12lld %8s %8s  %s\n", "2 byte count vs saved file length", (long long)counted,
                     (long long)saved, "", "equal", counted == saved ? "yes" : "NO");
         allHold = allHold && counted == saved;
@@ -578,13 +585,13 @@ int main(int argc, char **argv)
         std::printf("%-38s %10.1f MiB %9.1f MiB %8.2f %8.2f  %s\n", "9 open UTF-8: peak memory vs file", utf8PeakMiB,
                     utf8MiB, utf8PeakMiB / utf8MiB, 3.0, holds ? "yes" : "NO");
         auto &rt = runtime();
-        document::openFile(rt, utf8File);
-        rt.insertAtCaret(document::codeEditor(), u"中a"_s);
+        document::openFile(rt, session(), utf8File);
+        rt.insertAtCaret(session().editor(), u"中a"_s);
         QTemporaryDir dir;
         const QString path = dir.filePath(u"check.html"_s);
-        document::saveFile(rt, path);
+        document::saveFile(rt, session(), path);
         const qint64 saved = QFileInfo(path).size();
-        const qint64 counted = rt.getEditorByteLength(document::codeEditor(), document::documentEncoding());
+        const qint64 counted = rt.getEditorByteLength(session().editor(), session().encoding());
         std::printf("%-38s %12lld %12lld %8s %8s  %s\n", "9 UTF-8 byte count vs saved length", (long long)counted,
                     (long long)saved, "", "equal", counted == saved ? "yes" : "NO");
         utf8Holds = holds && counted == saved;

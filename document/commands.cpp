@@ -8,46 +8,46 @@
 using namespace Qt::Literals::StringLiterals;
 
 namespace document {
-namespace {
 
-void send(ui::UiRuntime &rt, ui::EditorCommand command) { rt.sendEditorCommand(codeEditor(), command); }
-
-} // namespace
-
-std::vector<ui::UnitBinding> mainWindowBindings()
+std::vector<ui::UnitBinding> mainWindowBindings(Session &s)
 {
     using ui::EditorCommand;
     using ui::Event;
     using ui::UiRuntime;
-    const auto save = [](UiRuntime &rt) { saveToChosenFile(rt); };
-    const auto cut = [](UiRuntime &rt) { send(rt, EditorCommand::Cut); };
-    const auto copy = [](UiRuntime &rt) { send(rt, EditorCommand::Copy); };
-    const auto paste = [](UiRuntime &rt) { send(rt, EditorCommand::Paste); };
+    const auto send = [&s](EditorCommand command) {
+        return [&s, command](UiRuntime &rt) { rt.sendEditorCommand(s.editor(), command); };
+    };
+    const auto newFrom = [&s](const Pieces &(*pieces)(), ui::Language language) {
+        return [&s, pieces, language](UiRuntime &rt) { newDocument(rt, s, pieces(), language); };
+    };
+    const auto save = [&s](UiRuntime &rt) { saveToChosenFile(rt, s); };
+    const ui::Handler deleteSelection = withSession(s, clipboardSafeDelete);
     return {
-        {u"文件/新建/新建html文件"_s, Event::Clicked, [](UiRuntime &rt) { newDocument(rt, newPageTemplate()); }},
-        {u"文件/新建/新建asp文件"_s, Event::Clicked, [](UiRuntime &rt) { newDocument(rt, aspTemplate()); }},
-        {u"文件/新建/新建css文件"_s, Event::Clicked, [](UiRuntime &rt) { newDocument(rt, cssTemplate(), ui::Language::Css); }},
-        {u"文件/打开"_s, Event::Clicked, openDocument},
+        {u"文件/新建/新建html文件"_s, Event::Clicked, newFrom(newPageTemplate, ui::Language::Html)},
+        {u"文件/新建/新建asp文件"_s, Event::Clicked, newFrom(aspTemplate, ui::Language::Html)},
+        {u"文件/新建/新建css文件"_s, Event::Clicked, newFrom(cssTemplate, ui::Language::Css)},
+        {u"文件/打开"_s, Event::Clicked, withSession(s, openDocument)},
         {u"文件/保存"_s, Event::Clicked, save},
         {u"文件/另存为..."_s, Event::Clicked, save},
-        {{}, Event::BeingDestroyed, exitCheck},
+        {{}, Event::BeingDestroyed, withSession(s, exitCheck)},
 
-        {u"编辑/撤消"_s, Event::Clicked, [](UiRuntime &rt) { send(rt, EditorCommand::Undo); }},
-        {u"编辑/剪切"_s, Event::Clicked, cut},
-        {u"编辑/复制"_s, Event::Clicked, copy},
-        {u"编辑/粘贴"_s, Event::Clicked, paste},
-        {u"编辑/删除"_s, Event::Clicked, clipboardSafeDelete},
-        {u"编辑/选择全部的"_s, Event::Clicked, [](UiRuntime &rt) { rt.selectAllText(codeEditor()); }},
-        {u"鼠标菜单/剪切"_s, Event::Clicked, cut},
-        {u"鼠标菜单/复制"_s, Event::Clicked, copy},
-        {u"鼠标菜单/粘贴"_s, Event::Clicked, paste},
-        {u"鼠标菜单/删除"_s, Event::Clicked, clipboardSafeDelete},
-        {u"鼠标菜单/选择全部的"_s, Event::Clicked, [](UiRuntime &rt) { send(rt, EditorCommand::SelectAll); }},
+        {u"编辑/撤消"_s, Event::Clicked, send(EditorCommand::Undo)},
+        {u"编辑/剪切"_s, Event::Clicked, send(EditorCommand::Cut)},
+        {u"编辑/复制"_s, Event::Clicked, send(EditorCommand::Copy)},
+        {u"编辑/粘贴"_s, Event::Clicked, send(EditorCommand::Paste)},
+        {u"编辑/删除"_s, Event::Clicked, deleteSelection},
+        {u"编辑/选择全部的"_s, Event::Clicked, [&s](UiRuntime &rt) { rt.selectAllText(s.editor()); }},
+        {u"鼠标菜单/剪切"_s, Event::Clicked, send(EditorCommand::Cut)},
+        {u"鼠标菜单/复制"_s, Event::Clicked, send(EditorCommand::Copy)},
+        {u"鼠标菜单/粘贴"_s, Event::Clicked, send(EditorCommand::Paste)},
+        {u"鼠标菜单/删除"_s, Event::Clicked, deleteSelection},
+        {u"鼠标菜单/选择全部的"_s, Event::Clicked, send(EditorCommand::SelectAll)},
 
-        {codeEditor().unit, Event::RightButtonUp, showEditorMenu},
-        {codeEditor().unit, Event::ContentChanged, updateEditorStatus},
-        {codeEditor().unit, Event::SelectionChanged, updateCaretPanels},
-        {{}, Event::Resized, reflowMainWindow},
+        {s.editor().unit, Event::RightButtonUp,
+         [&s](UiRuntime &rt, const ui::EventInfo &) { return showEditorMenu(rt, s); }},
+        {s.editor().unit, Event::ContentChanged, withSession(s, updateEditorStatus)},
+        {s.editor().unit, Event::SelectionChanged, withSession(s, updateCaretPanels)},
+        {{}, Event::Resized, withSession(s, reflowMainWindow)},
     };
 }
 

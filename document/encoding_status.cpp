@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "encoding_status.h"
 
-#include "state.h"
 #include "status_note.h"
 
 using namespace Qt::Literals::StringLiterals;
@@ -27,10 +26,10 @@ EncodingNote encodingNote(core::Encoding encoding, QByteArrayView fileStart, boo
     return {};
 }
 
-void showEncodingNote(ui::UiRuntime &rt, QByteArrayView fileStart, bool rawBytes)
+void showEncodingNote(ui::UiRuntime &rt, Session &s, QByteArrayView fileStart, bool rawBytes)
 {
-    const EncodingNote note = encodingNote(documentEncoding(), fileStart, rawBytes);
-    showStatusNote(rt, note.text, note.toolTip);
+    const EncodingNote note = encodingNote(s.encoding(), fileStart, rawBytes);
+    showStatusNote(rt, s, note.text, note.toolTip);
 }
 
 } // namespace document

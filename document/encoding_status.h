@@ -3,7 +3,7 @@
 // "≠" with the declared name (e.g. "≠gb2312") when the page's own declaration says otherwise.
 #pragma once
 
-#include "ui/runtime.h"
+#include "session.h"
 
 namespace document {
 
@@ -16,8 +16,8 @@ struct EncodingNote {
 /// declaration is looked for in the first 4 KB); rawBytes: a UTF-8 file holds bytes that are
 /// not UTF-8 (pasted lone surrogates, written as the bytes they stand for).
 EncodingNote encodingNote(core::Encoding encoding, QByteArrayView fileStart, bool rawBytes = false);
-/// Shows the note for the document's encoding; run on open, new and save, with the bytes read
+/// Shows the note for the session's encoding; run on open, new and save, with the bytes read
 /// or written.
-void showEncodingNote(ui::UiRuntime &rt, QByteArrayView fileStart, bool rawBytes = false);
+void showEncodingNote(ui::UiRuntime &rt, Session &s, QByteArrayView fileStart, bool rawBytes = false);
 
 } // namespace document

@@ -2,8 +2,6 @@
 #include "find_dialog.h"
 
 #include "core/utf8.h"
-#include "editing.h"
-#include "editor.h"
 #include "status_note.h"
 
 #include <limits>
@@ -28,11 +26,11 @@ const ui::ControlRef Status{FindWindowName, u"标签3"_s};
 const QStringList SearchButtons = {u"按钮1"_s, u"按钮2"_s, u"按钮3"_s, u"按钮4"_s};
 
 /// Takes the window's fields into the settings, when it is open.
-void readWindow(ui::UiRuntime &rt)
+void readWindow(ui::UiRuntime &rt, Session &session)
 {
     if (!rt.isOpen(FindWindowName))
         return;
-    FindSettings &s = findSettings();
+    FindSettings &s = session.findSettings();
     s.pattern = rt.getFieldText(FindField);
     s.replacement = rt.getFieldText(ReplaceField);
     s.options = {rt.isChecked(MatchCase), rt.isChecked(WholeWord), rt.isChecked(Regex)};
@@ -40,12 +38,12 @@ void readWindow(ui::UiRuntime &rt)
     s.inSelection = rt.isChecked(InSelection);
 }
 
-void showStatus(ui::UiRuntime &rt, const QString &text)
+void showStatus(ui::UiRuntime &rt, Session &session, const QString &text)
 {
     if (rt.isOpen(FindWindowName))
         rt.setCaption(Status, text);
     else
-        showBriefNote(rt, text); // what a search with the window closed found
+        showBriefNote(rt, session, text); // what a search with the window closed found
 }
 
 void updateButtons(ui::UiRuntime &rt)
@@ -56,9 +54,8 @@ void updateButtons(ui::UiRuntime &rt)
 }
 
 /// The stretch searched: the selection the window was opened with, or the whole text.
-Span searchRange(qsizetype size)
+Span searchRange(const FindSettings &s, qsizetype size)
 {
-    const FindSettings &s = findSettings();
     if (s.inSelection && s.rangeFrom >= 0 && s.rangeFrom < s.rangeTo)
         return {std::min<qsizetype>(s.rangeFrom, size), std::min<qsizetype>(s.rangeTo, size)};
     return {0, size};
@@ -66,35 +63,36 @@ Span searchRange(qsizetype size)
 
 /// The search the settings describe; an invalid one shows its message (opening the window to
 /// show it if need be). Null when there is nothing to search for.
-std::optional<TextSearch> currentSearch(ui::UiRuntime &rt)
+std::optional<TextSearch> currentSearch(ui::UiRuntime &rt, Session &session)
 {
-    readWindow(rt);
-    const FindSettings &s = findSettings();
+    readWindow(rt, session);
+    const FindSettings &s = session.findSettings();
     if (s.pattern.isEmpty()) {
         if (!rt.isOpen(FindWindowName))
-            openFind(rt);
+            openFind(rt, session);
         return std::nullopt;
     }
     TextSearch search(s.pattern, s.options);
     if (!search.valid()) {
         if (!rt.isOpen(FindWindowName))
-            openFind(rt);
-        showStatus(rt, search.error());
+            openFind(rt, session);
+        showStatus(rt, session, search.error());
         return std::nullopt;
     }
     return search;
 }
 
 /// Selects the match and says which of how many it is.
-void showMatch(ui::UiRuntime &rt, const TextSearch &search, QByteArrayView text, Span range, Span match)
+void showMatch(ui::UiRuntime &rt, Session &session, const TextSearch &search, QByteArrayView text, Span range,
+               Span match)
 {
     const std::vector<Span> all = search.all(text, range.from, range.to, CountCap + 1);
     qsizetype index = 0;
     for (size_t i = 0; i < all.size() && !index; ++i)
         if (all[i] == match)
             index = qsizetype(i) + 1;
-    rt.selectEditorRange(codeEditor(), match.from, match.to);
-    showStatus(rt, foundText(index, qsizetype(all.size())));
+    rt.selectEditorRange(session.editor(), match.from, match.to);
+    showStatus(rt, session, foundText(index, qsizetype(all.size())));
 }
 
 qsizetype nextCharacter(QByteArrayView text, qsizetype pos)
@@ -105,15 +103,15 @@ qsizetype nextCharacter(QByteArrayView text, qsizetype pos)
     return pos;
 }
 
-void find(ui::UiRuntime &rt, bool forward)
+void find(ui::UiRuntime &rt, Session &session, bool forward)
 {
-    const std::optional<TextSearch> search = currentSearch(rt);
+    const std::optional<TextSearch> search = currentSearch(rt, session);
     if (!search)
         return;
-    const FindSettings &s = findSettings();
-    const QByteArrayView text = rt.getEditorBuffer(codeEditor());
-    const Span range = searchRange(text.size());
-    const auto [selFrom, selTo] = rt.getEditorSelection(codeEditor());
+    const FindSettings &s = session.findSettings();
+    const QByteArrayView text = rt.getEditorBuffer(session.editor());
+    const Span range = searchRange(s, text.size());
+    const auto [selFrom, selTo] = rt.getEditorSelection(session.editor());
     Span m;
     if (forward) {
         qsizetype start = std::clamp<qsizetype>(selTo, range.from, range.to);
@@ -129,20 +127,20 @@ void find(ui::UiRuntime &rt, bool forward)
             m = search->previous(text, range.from, range.to + 1, range.to);
     }
     if (!m.found()) {
-        showStatus(rt, notFoundText(s.pattern));
+        showStatus(rt, session, notFoundText(s.pattern));
         return;
     }
-    showMatch(rt, *search, text, range, m);
+    showMatch(rt, session, *search, text, range, m);
 }
 
 /// The window opened (or brought to the front) for the current selection.
-void openWindow(ui::UiRuntime &rt, const ui::ControlRef &focus)
+void openWindow(ui::UiRuntime &rt, Session &session, const ui::ControlRef &focus)
 {
-    const auto [from, to] = rt.getEditorSelection(codeEditor());
-    const QByteArrayView text = rt.getEditorBuffer(codeEditor());
+    const auto [from, to] = rt.getEditorSelection(session.editor());
+    const QByteArrayView text = rt.getEditorBuffer(session.editor());
     const QByteArrayView selected = text.sliced(from, to - from);
     const bool oneLine = !selected.isEmpty() && !selected.contains('\n') && !selected.contains('\r');
-    FindSettings &s = findSettings();
+    FindSettings &s = session.findSettings();
     if (oneLine) {
         s.pattern = core::editorBytesToText(selected.data(), selected.size());
     } else if (!selected.isEmpty()) {
@@ -156,20 +154,20 @@ void openWindow(ui::UiRuntime &rt, const ui::ControlRef &focus)
         s.inSelection = false;
     }
     if (rt.isOpen(FindWindowName)) {
-        rt.openWindow(findDialog(), false); // to the front, fields kept
+        rt.openWindow(findDialog(session), false); // to the front, fields kept
         if (oneLine)
             rt.setFieldText(FindField, s.pattern);
         if (!oneLine && !selected.isEmpty())
             rt.setChecked(InSelection, true);
     } else {
-        rt.openWindow(findDialog(), false);
+        rt.openWindow(findDialog(session), false);
     }
     rt.focusField(focus);
 }
 
-void restoreFields(ui::UiRuntime &rt)
+void restoreFields(ui::UiRuntime &rt, Session &session)
 {
-    const FindSettings &s = findSettings();
+    const FindSettings &s = session.findSettings();
     rt.setFieldText(FindField, s.pattern);
     rt.setFieldText(ReplaceField, s.replacement);
     rt.setChecked(MatchCase, s.options.matchCase);
@@ -184,12 +182,6 @@ void closeFindWindow(ui::UiRuntime &rt) { rt.closeWindow(FindWindowName); }
 
 } // namespace
 
-FindSettings &findSettings()
-{
-    static FindSettings settings;
-    return settings;
-}
-
 QString foundText(qsizetype index, qsizetype total)
 {
     if (total > CountCap)
@@ -202,43 +194,45 @@ QString notFoundText(const QString &pattern) { return u"找不到“%1”"_s.arg
 
 QString replacedText(qsizetype count) { return u"已替换 %1 处"_s.arg(count); }
 
-void openFind(ui::UiRuntime &rt) { openWindow(rt, FindField); }
+void openFind(ui::UiRuntime &rt, Session &s) { openWindow(rt, s, FindField); }
 
-void openReplace(ui::UiRuntime &rt) { openWindow(rt, ReplaceField); }
+void openReplace(ui::UiRuntime &rt, Session &s) { openWindow(rt, s, ReplaceField); }
 
-void findNext(ui::UiRuntime &rt) { find(rt, true); }
+void findNext(ui::UiRuntime &rt, Session &s) { find(rt, s, true); }
 
-void findPrevious(ui::UiRuntime &rt) { find(rt, false); }
+void findPrevious(ui::UiRuntime &rt, Session &s) { find(rt, s, false); }
 
-void replaceOne(ui::UiRuntime &rt)
+void replaceOne(ui::UiRuntime &rt, Session &session)
 {
-    const std::optional<TextSearch> search = currentSearch(rt);
+    const std::optional<TextSearch> search = currentSearch(rt, session);
     if (!search)
         return;
-    FindSettings &s = findSettings();
-    const QByteArrayView text = rt.getEditorBuffer(codeEditor());
-    const Span range = searchRange(text.size());
-    const auto [selFrom, selTo] = rt.getEditorSelection(codeEditor());
+    FindSettings &s = session.findSettings();
+    const ui::ControlRef &editor = session.editor();
+    const QByteArrayView text = rt.getEditorBuffer(editor);
+    const Span range = searchRange(s, text.size());
+    const auto [selFrom, selTo] = rt.getEditorSelection(editor);
     const Span selection{selFrom, selTo};
     if (selFrom >= range.from && selTo <= range.to && search->next(text, selFrom, range.to) == selection) {
         const QByteArray bytes = search->replacement(text, selection, s.replacement);
-        rt.replaceEditorRanges(codeEditor(), {{selFrom, selTo, bytes}});
+        rt.replaceEditorRanges(editor, {{selFrom, selTo, bytes}});
         if (s.inSelection && s.rangeTo >= selTo)
             s.rangeTo += bytes.size() - (selTo - selFrom);
         const qint64 after = selFrom + bytes.size();
-        rt.selectEditorRange(codeEditor(), after, after);
+        rt.selectEditorRange(editor, after, after);
     }
-    find(rt, true);
+    find(rt, session, true);
 }
 
-void replaceAll(ui::UiRuntime &rt)
+void replaceAll(ui::UiRuntime &rt, Session &session)
 {
-    const std::optional<TextSearch> search = currentSearch(rt);
+    const std::optional<TextSearch> search = currentSearch(rt, session);
     if (!search)
         return;
-    FindSettings &s = findSettings();
-    const QByteArrayView text = rt.getEditorBuffer(codeEditor());
-    const Span range = searchRange(text.size());
+    FindSettings &s = session.findSettings();
+    const ui::ControlRef &editor = session.editor();
+    const QByteArrayView text = rt.getEditorBuffer(editor);
+    const Span range = searchRange(s, text.size());
     std::vector<ui::EditorEdit> edits;
     {
         std::vector<Replacement> found = search->replacements(text, range.from, range.to, s.replacement,
@@ -248,23 +242,23 @@ void replaceAll(ui::UiRuntime &rt)
             edits.push_back({r.span.from, r.span.to, std::move(r.bytes)});
     }
     if (edits.empty()) {
-        showStatus(rt, notFoundText(s.pattern));
+        showStatus(rt, session, notFoundText(s.pattern));
         return;
     }
     qint64 grown = 0;
     for (const auto &e : edits)
         grown += e.bytes.size() - (e.to - e.from);
-    const int caretLine = rt.getCaretLine(codeEditor());
-    rt.replaceEditorRanges(codeEditor(), edits);
+    const int caretLine = rt.getCaretLine(editor);
+    rt.replaceEditorRanges(editor, edits);
     if (s.inSelection && s.rangeFrom >= 0)
         s.rangeTo += grown;
     // The caret stays on its line, even where line breaks were replaced before it.
-    if (rt.getCaretLine(codeEditor()) != caretLine)
-        rt.goToEditorLine(codeEditor(), std::min(caretLine, rt.getLineCount(codeEditor()) - 1));
-    showStatus(rt, replacedText(qsizetype(edits.size())));
+    if (rt.getCaretLine(editor) != caretLine)
+        rt.goToEditorLine(editor, std::min(caretLine, rt.getLineCount(editor) - 1));
+    showStatus(rt, session, replacedText(qsizetype(edits.size())));
 }
 
-ui::WindowDefinition findDialog()
+ui::WindowDefinition findDialog(Session &s)
 {
     using ui::Event;
     using ui::Kind;
@@ -294,21 +288,22 @@ ui::WindowDefinition findDialog()
             checkBox(4, 10, 100, 100, u"循环查找"_s, true),
             checkBox(5, 112, 100, 110, u"仅在选区内"_s),
             {.unit = Status.unit, .kind = Kind::Label, .geometry = {10, 128, 300, 44}, .multiLine = true},
-            button(1, 8, u"查找下一个"_s, findNext),
-            button(2, 40, u"查找上一个"_s, findPrevious),
-            button(3, 72, u"替换"_s, replaceOne),
-            button(4, 104, u"全部替换"_s, replaceAll),
+            button(1, 8, u"查找下一个"_s, withSession(s, findNext)),
+            button(2, 40, u"查找上一个"_s, withSession(s, findPrevious)),
+            button(3, 72, u"替换"_s, withSession(s, replaceOne)),
+            button(4, 104, u"全部替换"_s, withSession(s, replaceAll)),
             button(5, 144, u"关闭"_s, closeFindWindow),
         },
-        .bindings = {{Event::Created, restoreFields}, {Event::BeingDestroyed, readWindow}},
+        .bindings = {{Event::Created, withSession(s, restoreFields)},
+                     {Event::BeingDestroyed, withSession(s, readWindow)}},
         .shortcuts = {
             {u"Esc"_s, {}, closeFindWindow},
-            {u"Return"_s, {}, findNext},
-            {u"Enter"_s, {}, findNext},
-            {u"F3"_s, {}, findNext},
-            {u"Shift+F3"_s, {}, findPrevious},
+            {u"Return"_s, {}, withSession(s, findNext)},
+            {u"Enter"_s, {}, withSession(s, findNext)},
+            {u"F3"_s, {}, withSession(s, findNext)},
+            {u"Shift+F3"_s, {}, withSession(s, findPrevious)},
         },
-        .owner = codeEditor().window,
+        .owner = s.window(),
     };
 }
 

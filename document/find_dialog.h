@@ -2,43 +2,29 @@
 // The modeless "查找和替换" window and its commands, which also run with the window closed.
 #pragma once
 
-#include "search.h"
-
-#include "ui/runtime.h"
+#include "session.h"
 
 namespace document {
 
 extern const QString FindWindowName;
 
-/// What the window last held: F3 and Shift+F3 search with it while the window is closed, and the
-/// window opens with it again.
-struct FindSettings {
-    QString pattern;
-    QString replacement;
-    SearchOptions options;
-    bool wrap = true;
-    bool inSelection = false;
-    /// The multi-line selection the window was opened with (bytes), searched with inSelection.
-    qint64 rangeFrom = -1, rangeTo = -1;
-};
-FindSettings &findSettings();
-
 /// Matches counted for the status label stop here ("超过 N 处"): counting never holds up typing.
 inline constexpr qsizetype CountCap = 10000;
 
-ui::WindowDefinition findDialog();
+/// The window for the session's document, starting from and keeping its find settings.
+ui::WindowDefinition findDialog(Session &s);
 
 /// Ctrl+F: opens the window (or brings it to the front), the find field focused and selected.
-void openFind(ui::UiRuntime &rt);
+void openFind(ui::UiRuntime &rt, Session &s);
 /// Ctrl+H: the same window with the replace field focused.
-void openReplace(ui::UiRuntime &rt);
+void openReplace(ui::UiRuntime &rt, Session &s);
 /// "查找下一个" / F3 and "查找上一个" / Shift+F3.
-void findNext(ui::UiRuntime &rt);
-void findPrevious(ui::UiRuntime &rt);
+void findNext(ui::UiRuntime &rt, Session &s);
+void findPrevious(ui::UiRuntime &rt, Session &s);
 /// "替换": replaces the selection if it is a match, then finds the next one.
-void replaceOne(ui::UiRuntime &rt);
+void replaceOne(ui::UiRuntime &rt, Session &s);
 /// "全部替换": every match in the document (or the selection) in one undo step.
-void replaceAll(ui::UiRuntime &rt);
+void replaceAll(ui::UiRuntime &rt, Session &s);
 
 /// The status label's texts.
 QString foundText(qsizetype index, qsizetype total);

@@ -3,7 +3,6 @@
 
 #include "encoding_status.h"
 #include "highlighting.h"
-#include "state.h"
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -17,75 +16,79 @@ constexpr int WarningOk = 48; // an OK button with the exclamation icon
 
 } // namespace
 
-Answer askToSave(ui::UiRuntime &rt)
+Answer askToSave(ui::UiRuntime &rt, Session &s)
 {
-    if (!isModified())
+    if (!s.isModified())
         return Answer::Proceed;
     switch (rt.showMessage(u"文件已经被修改，是否保存？"_s, ui::MbYesNoCancel | ui::MbIconQuestion, u"询问"_s)) {
     case ui::IdYes:
         // Text the user asked to keep must not be replaced when it could not be kept.
-        return saveToChosenFile(rt) == SaveOutcome::Saved ? Answer::Proceed : Answer::Cancel;
+        return saveToChosenFile(rt, s) == SaveOutcome::Saved ? Answer::Proceed : Answer::Cancel;
     case ui::IdNo: return Answer::Proceed;
     default: return Answer::Cancel;
     }
 }
 
-SaveOutcome saveToChosenFile(ui::UiRuntime &rt)
+SaveOutcome saveToChosenFile(ui::UiRuntime &rt, Session &s)
 {
-    rt.setDialogMode(fileDialog(), ui::SaveFileMode);
-    rt.setDialogFilter(fileDialog(), FileFilter);
-    if (!rt.showFileDialog(fileDialog()))
+    const ui::ControlRef &dialog = s.fileDialog();
+    rt.setDialogMode(dialog, ui::SaveFileMode);
+    rt.setDialogFilter(dialog, FileFilter);
+    if (!rt.showFileDialog(dialog))
         return SaveOutcome::Cancelled;
-    const core::Text path = rt.getDialogFileName(fileDialog());
+    const core::Text path = rt.getDialogFileName(dialog);
     // Every save asks afresh: the next dialog starts without a name.
-    rt.setDialogFileName(fileDialog(), {});
-    if (!saveFile(rt, path))
+    rt.setDialogFileName(dialog, {});
+    if (!saveFile(rt, s, path))
         return SaveOutcome::Failed;
     // Saved under another extension, the text is coloured as that kind of document.
-    useLanguage(rt, languageForPath(path));
+    useLanguage(rt, s, languageForPath(path));
     return SaveOutcome::Saved;
 }
 
-bool saveFile(ui::UiRuntime &rt, const core::Text &path)
+bool saveFile(ui::UiRuntime &rt, Session &s, const core::Text &path)
 {
     QString why;
-    const core::Encoding encoding = documentEncoding();
+    const core::Encoding encoding = s.encoding();
     // Nothing changes the text while it is written: a UTF-8 text goes out from the editor's buffer.
-    const QByteArrayView buffer = rt.getEditorBuffer(codeEditor());
+    const QByteArrayView buffer = rt.getEditorBuffer(s.editor());
     if (core::writeFileBytes(path, core::editorBytesToFilePieces(buffer, encoding), &why)) {
+        s.setPath(path);
         // The declaration may have been edited since the file was opened; it is ASCII, the same
         // in the buffer as in the file.
-        const bool rawBytes = encoding != core::Encoding::Gb18030 && rt.editorHoldsRawBytes(codeEditor());
-        showEncodingNote(rt, buffer.first(std::min(buffer.size(), core::DeclarationWindow)), rawBytes);
+        const bool rawBytes = encoding != core::Encoding::Gb18030 && rt.editorHoldsRawBytes(s.editor());
+        showEncodingNote(rt, s, buffer.first(std::min(buffer.size(), core::DeclarationWindow)), rawBytes);
         return true;
     }
     rt.showMessage(u"文件没有保存：\n%1\n\n原因：%2"_s.arg(path, why), WarningOk, u"保存失败"_s);
     return false;
 }
 
-void newDocument(ui::UiRuntime &rt, const Pieces &pieces, ui::Language language)
+void newDocument(ui::UiRuntime &rt, Session &s, const Pieces &pieces, ui::Language language)
 {
-    if (askToSave(rt) == Answer::Cancel)
+    if (askToSave(rt, s) == Answer::Cancel)
         return;
-    setDocumentEncoding(core::Encoding::Gb18030);
-    rt.setEditorText(codeEditor(), {});
-    useLanguage(rt, language);
-    insertPieces(rt, pieces);
-    showEncodingNote(rt, rt.getEditorBytes(codeEditor(), core::Encoding::Gb18030));
+    s.setEncoding(core::Encoding::Gb18030);
+    s.setPath({});
+    rt.setEditorText(s.editor(), {});
+    useLanguage(rt, s, language);
+    insertPieces(rt, s, pieces);
+    showEncodingNote(rt, s, rt.getEditorBytes(s.editor(), core::Encoding::Gb18030));
 }
 
-void openDocument(ui::UiRuntime &rt)
+void openDocument(ui::UiRuntime &rt, Session &s)
 {
-    if (askToSave(rt) == Answer::Cancel)
+    if (askToSave(rt, s) == Answer::Cancel)
         return;
-    rt.setDialogMode(fileDialog(), ui::OpenFileMode);
-    rt.setDialogFilter(fileDialog(), FileFilter);
-    if (!rt.showFileDialog(fileDialog()))
+    const ui::ControlRef &dialog = s.fileDialog();
+    rt.setDialogMode(dialog, ui::OpenFileMode);
+    rt.setDialogFilter(dialog, FileFilter);
+    if (!rt.showFileDialog(dialog))
         return;
-    openFile(rt, rt.getDialogFileName(fileDialog()));
+    openFile(rt, s, rt.getDialogFileName(dialog));
 }
 
-bool openFile(ui::UiRuntime &rt, const core::Text &path)
+bool openFile(ui::UiRuntime &rt, Session &s, const core::Text &path)
 {
     core::ReadResult file = core::readFileBytes(path, MaxOpenBytes);
     if (!file.ok) {
@@ -93,23 +96,24 @@ bool openFile(ui::UiRuntime &rt, const core::Text &path)
         return false;
     }
     // Colouring is chosen before the text arrives, so that it is styled once, as shown.
-    rt.setEditorLanguage(codeEditor(), languageForPath(path));
+    rt.setEditorLanguage(s.editor(), languageForPath(path));
     // Taken exactly as stored, so that saving it again writes the same bytes. The encoding is the
     // document's before the text arrives: the status bar counts the new text's bytes in it.
     const core::Encoding encoding = core::detectEncoding(file.bytes);
-    setDocumentEncoding(encoding);
+    s.setEncoding(encoding);
+    s.setPath(path);
     const QByteArray start = file.bytes.first(std::min(file.bytes.size(), core::DeclarationWindow));
-    rt.setEditorBytes(codeEditor(), std::move(file.bytes), encoding);
-    showEncodingNote(rt, start);
-    noteHighlighting(rt);
+    rt.setEditorBytes(s.editor(), std::move(file.bytes), encoding);
+    showEncodingNote(rt, s, start);
+    noteHighlighting(rt, s);
     return true;
 }
 
-void exitCheck(ui::UiRuntime &rt)
+void exitCheck(ui::UiRuntime &rt, Session &s)
 {
-    if (askToSave(rt) == Answer::Proceed)
+    if (askToSave(rt, s) == Answer::Proceed)
         return;
-    while (saveToChosenFile(rt) == SaveOutcome::Failed) {
+    while (saveToChosenFile(rt, s) == SaveOutcome::Failed) {
     }
 }
 

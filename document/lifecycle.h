@@ -3,7 +3,7 @@
 // the check that runs when the MainWindow goes away.
 #pragma once
 
-#include "editor.h"
+#include "session.h"
 
 namespace document {
 
@@ -19,24 +19,25 @@ enum class SaveOutcome { Saved, Cancelled, Failed };
 
 /// Asks "文件已经被修改，是否保存？" when the document has been modified. Yes saves, and cancels
 /// the calling command when the text was not saved; No proceeds; Cancel cancels.
-Answer askToSave(ui::UiRuntime &rt);
+Answer askToSave(ui::UiRuntime &rt, Session &s);
 /// Asks for a file name and writes the editor's text to it in the document's encoding. A failure
 /// is reported with the path and the reason, and leaves the file, the text and the flag as they were.
-SaveOutcome saveToChosenFile(ui::UiRuntime &rt);
-/// Writes the editor's text to the path in the document's encoding; a failure is reported with the
-/// path and the reason, and leaves the file as it was. Returns whether the file was written.
-bool saveFile(ui::UiRuntime &rt, const core::Text &path);
+SaveOutcome saveToChosenFile(ui::UiRuntime &rt, Session &s);
+/// Writes the editor's text to the path in the document's encoding, which becomes the session's
+/// path; a failure is reported with the path and the reason, and leaves the file as it was.
+/// Returns whether the file was written.
+bool saveFile(ui::UiRuntime &rt, Session &s, const core::Text &path);
 /// Replaces the text with the template's pieces, after the question, coloured as the language; the
 /// document is GB18030.
-void newDocument(ui::UiRuntime &rt, const Pieces &pieces, ui::Language language = ui::Language::Html);
+void newDocument(ui::UiRuntime &rt, Session &s, const Pieces &pieces, ui::Language language = ui::Language::Html);
 /// Replaces the text with the bytes of a chosen file, after the question.
-void openDocument(ui::UiRuntime &rt);
+void openDocument(ui::UiRuntime &rt, Session &s);
 /// Replaces the text with the bytes of the file at the path, without asking, in the encoding its
-/// bytes are found to be in; a file that cannot be read is reported with the path and the
-/// reason, and leaves the text and the encoding as they were.
-bool openFile(ui::UiRuntime &rt, const core::Text &path);
+/// bytes are found to be in, the path becoming the session's; a file that cannot be read is
+/// reported with the path and the reason, and leaves the text and the encoding as they were.
+bool openFile(ui::UiRuntime &rt, Session &s, const core::Text &path);
 /// Runs while the MainWindow is being destroyed, so it cannot keep the window: Yes and Cancel both
 /// lead to the save dialog, offered again for as long as saving fails and the user does not cancel.
-void exitCheck(ui::UiRuntime &rt);
+void exitCheck(ui::UiRuntime &rt, Session &s);
 
 } // namespace document

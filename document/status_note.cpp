@@ -1,22 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "status_note.h"
 
-#include "editing.h"
-
 #include "ui/editor_ranges.h"
 
 namespace document {
 namespace {
-
-struct Standing {
-    core::Text note[2], toolTip[2], hint;
-};
-
-Standing &standing()
-{
-    static Standing s;
-    return s;
-}
 
 core::Text joined(std::initializer_list<core::Text> parts, QChar separator)
 {
@@ -27,33 +15,31 @@ core::Text joined(std::initializer_list<core::Text> parts, QChar separator)
     return kept.join(separator);
 }
 
-core::Text panelText()
-{
-    const Standing &s = standing();
-    return joined({s.note[0], s.note[1]}, u' ');
-}
+core::Text panelText(const StatusNotes &n) { return joined({n.note[0], n.note[1]}, u' '); }
+
+core::Text panelToolTip(const StatusNotes &n) { return joined({n.toolTip[0], n.toolTip[1], n.hint}, u'\n'); }
 
 } // namespace
 
-void showStatusNote(ui::UiRuntime &rt, const core::Text &note, const core::Text &toolTip, StandingNote which)
+void showStatusNote(ui::UiRuntime &rt, Session &s, const core::Text &note, const core::Text &toolTip,
+                    StandingNote which)
 {
-    Standing &s = standing();
-    s.note[int(which)] = note;
-    s.toolTip[int(which)] = toolTip;
-    rt.setPanelText(statusBar(), NotePanel, panelText());
-    rt.setPanelToolTip(statusBar(), NotePanel, joined({s.toolTip[0], s.toolTip[1], s.hint}, u'\n'));
+    StatusNotes &n = s.statusNotes();
+    n.note[int(which)] = note;
+    n.toolTip[int(which)] = toolTip;
+    rt.setPanelText(s.statusBar(), NotePanel, panelText(n));
+    rt.setPanelToolTip(s.statusBar(), NotePanel, panelToolTip(n));
 }
 
-void setStatusHint(ui::UiRuntime &rt, const core::Text &hint)
+void setStatusHint(ui::UiRuntime &rt, Session &s, const core::Text &hint)
 {
-    standing().hint = hint;
-    const Standing &s = standing();
-    rt.setPanelToolTip(statusBar(), NotePanel, joined({s.toolTip[0], s.toolTip[1], s.hint}, u'\n'));
+    s.statusNotes().hint = hint;
+    rt.setPanelToolTip(s.statusBar(), NotePanel, panelToolTip(s.statusNotes()));
 }
 
-void showBriefNote(ui::UiRuntime &rt, const core::Text &note)
+void showBriefNote(ui::UiRuntime &rt, Session &s, const core::Text &note)
 {
-    ui::showPanelNote(rt, statusBar(), NotePanel, note, BriefNoteMilliseconds, panelText());
+    ui::showPanelNote(rt, s.statusBar(), NotePanel, note, BriefNoteMilliseconds, panelText(s.statusNotes()));
 }
 
 } // namespace document

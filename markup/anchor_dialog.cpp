@@ -11,14 +11,14 @@ namespace {
 const QString Dialog = u"AnchorDialog"_s;
 const QString Group = u"分组框1"_s;
 
-void insertAnchor(ui::UiRuntime &rt)
+void insertAnchor(ui::UiRuntime &rt, document::Session &s)
 {
-    insertAndClose(rt, Dialog, {u"<a name=\""_s + fieldText(rt, Dialog, u"编辑框1"_s) + u"\"></a>"_s});
+    insertAndClose(rt, s, Dialog, {u"<a name=\""_s + fieldText(rt, Dialog, u"编辑框1"_s) + u"\"></a>"_s});
 }
 
 } // namespace
 
-ui::WindowDefinition anchorDialog()
+ui::WindowDefinition anchorDialog(document::Session &s)
 {
     using ui::Event;
     using ui::Kind;
@@ -34,7 +34,7 @@ ui::WindowDefinition anchorDialog()
              .caption = u"标记："_s},
             {.unit = u"编辑框1"_s, .kind = Kind::EditBox, .parent = Group, .geometry = {54, 17, 296, 20}},
             {.unit = u"超级按钮1"_s, .kind = Kind::PictureButton, .geometry = {232, 54, 50, 25},
-             .caption = u"确定"_s, .bindings = {{Event::Clicked, insertAnchor}}},
+             .caption = u"确定"_s, .bindings = {{Event::Clicked, document::withSession(s, insertAnchor)}}},
             {.unit = u"超级按钮2"_s, .kind = Kind::PictureButton, .geometry = {303, 55, 50, 25},
              .caption = u"取消"_s, .bindings = {{Event::Clicked, closes(Dialog)}}},
         },

@@ -8,7 +8,7 @@
 namespace markup {
 
 /// 命名标记: a named anchor.
-ui::WindowDefinition anchorDialog();
+ui::WindowDefinition anchorDialog(document::Session &s);
 
 /// Reads an <a name> without href: the name as written.
 ElementForm readAnchor(const Element &element);

@@ -11,16 +11,16 @@ namespace {
 const QString Dialog = u"BackgroundSoundDialog"_s;
 const QString Group = u"分组框1"_s;
 
-void insertSound(ui::UiRuntime &rt)
+void insertSound(ui::UiRuntime &rt, document::Session &s)
 {
-    insertAndClose(rt, Dialog,
+    insertAndClose(rt, s, Dialog,
                    {u"<bgsound src=\""_s + fieldText(rt, Dialog, u"编辑框1"_s) + u"\" loop="_s +
                     fieldText(rt, Dialog, u"编辑框2"_s) + u">"_s});
 }
 
 } // namespace
 
-ui::WindowDefinition backgroundSoundDialog()
+ui::WindowDefinition backgroundSoundDialog(document::Session &s)
 {
     using ui::Event;
     using ui::Kind;
@@ -46,7 +46,7 @@ ui::WindowDefinition backgroundSoundDialog()
             {.unit = u"标签4"_s, .kind = Kind::Label, .parent = Group, .geometry = {113, 95, 133, 32},
              .caption = u"循环播放请输入 -1"_s},
             {.unit = u"超级按钮1"_s, .kind = Kind::PictureButton, .geometry = {216, 144, 50, 25},
-             .caption = u"确定"_s, .bindings = {{Event::Clicked, insertSound}}},
+             .caption = u"确定"_s, .bindings = {{Event::Clicked, document::withSession(s, insertSound)}}},
             {.unit = u"超级按钮2"_s, .kind = Kind::PictureButton, .geometry = {284, 144, 50, 25},
              .caption = u"取消"_s, .bindings = {{Event::Clicked, closes(Dialog)}}},
             {.unit = u"通用对话框1"_s, .kind = Kind::CommonDialog, .visible = false, .dialogMode = ui::OpenFileMode},

@@ -8,7 +8,7 @@
 namespace markup {
 
 /// 背景音乐: a <bgsound> element.
-ui::WindowDefinition backgroundSoundDialog();
+ui::WindowDefinition backgroundSoundDialog(document::Session &s);
 
 /// Reads a <bgsound>: the path and the loop count as written.
 ElementForm readBackgroundSound(const Element &element);

@@ -15,9 +15,9 @@ const QString &Name = ButtonDialogName;
 
 void created(ui::UiRuntime &rt) { rt.selectComboItem({Name, u"组合框1"_s}, 0); }
 
-void ok(ui::UiRuntime &rt)
+void ok(ui::UiRuntime &rt, document::Session &s)
 {
-    insertAndClose(rt, Name,
+    insertAndClose(rt, s, Name,
                    {u"<input type=\""_s + fieldText(rt, Name, u"组合框1"_s) + u"\" name=\""_s +
                     fieldText(rt, Name, u"编辑框1"_s) + u"\" value=\""_s + fieldText(rt, Name, u"编辑框2"_s) +
                     u"\">"_s});
@@ -25,7 +25,7 @@ void ok(ui::UiRuntime &rt)
 
 } // namespace
 
-ui::WindowDefinition buttonDialogDefinition()
+ui::WindowDefinition buttonDialogDefinition(document::Session &s)
 {
     using ui::Kind;
     const QString group = u"分组框1"_s;
@@ -49,7 +49,7 @@ ui::WindowDefinition buttonDialogDefinition()
                  .caption = u"初始值："_s},
                 {.unit = u"编辑框2"_s, .kind = Kind::EditBox, .parent = group, .geometry = {78, 83, 248, 20}},
                 {.unit = u"超级按钮1"_s, .kind = Kind::PictureButton, .geometry = {224, 128, 50, 25},
-                 .caption = u"确定"_s, .bindings = {{ui::Event::Clicked, ok}}},
+                 .caption = u"确定"_s, .bindings = {{ui::Event::Clicked, document::withSession(s, ok)}}},
                 {.unit = u"超级按钮2"_s, .kind = Kind::PictureButton, .geometry = {296, 128, 50, 25},
                  .caption = u"取消"_s, .bindings = {{ui::Event::Clicked, closes(Name)}}},
             },
@@ -57,7 +57,7 @@ ui::WindowDefinition buttonDialogDefinition()
     };
 }
 
-void openButtonDialog(ui::UiRuntime &rt) { openTagDialog(rt, buttonDialogDefinition()); }
+void openButtonDialog(ui::UiRuntime &rt, document::Session &s) { openTagDialog(rt, buttonDialogDefinition(s)); }
 
 ElementForm readButton(const Element &e)
 {

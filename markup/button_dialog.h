@@ -10,9 +10,9 @@ namespace markup {
 
 extern const QString ButtonDialogName;
 
-ui::WindowDefinition buttonDialogDefinition();
+ui::WindowDefinition buttonDialogDefinition(document::Session &s);
 /// Opens ButtonDialog modally; returns once it has closed.
-void openButtonDialog(ui::UiRuntime &rt);
+void openButtonDialog(ui::UiRuntime &rt, document::Session &s);
 
 /// Reads an <input type=submit|reset|button> (or with an empty type): type, name and value.
 ElementForm readButton(const Element &element);

@@ -13,14 +13,14 @@ namespace {
 
 const QString &Name = CaptionDialogName;
 
-void ok(ui::UiRuntime &rt)
+void ok(ui::UiRuntime &rt, document::Session &s)
 {
-    insertAndClose(rt, Name, {u"<caption>\""_s + fieldText(rt, Name, u"编辑框1"_s) + u"\"</caption>"_s});
+    insertAndClose(rt, s, Name, {u"<caption>\""_s + fieldText(rt, Name, u"编辑框1"_s) + u"\"</caption>"_s});
 }
 
 } // namespace
 
-ui::WindowDefinition captionDialogDefinition()
+ui::WindowDefinition captionDialogDefinition(document::Session &s)
 {
     using ui::Kind;
     const QString group = u"分组框1"_s;
@@ -36,14 +36,14 @@ ui::WindowDefinition captionDialogDefinition()
                  .caption = u"标题："_s},
                 {.unit = u"编辑框1"_s, .kind = Kind::EditBox, .parent = group, .geometry = {59, 27, 272, 20}},
                 {.unit = u"超级按钮1"_s, .kind = Kind::PictureButton, .geometry = {246, 86, 50, 25},
-                 .caption = u"确定"_s, .bindings = {{ui::Event::Clicked, ok}}},
+                 .caption = u"确定"_s, .bindings = {{ui::Event::Clicked, document::withSession(s, ok)}}},
                 {.unit = u"超级按钮2"_s, .kind = Kind::PictureButton, .geometry = {305, 86, 50, 25},
                  .caption = u"取消"_s, .bindings = {{ui::Event::Clicked, closes(Name)}}},
             },
     };
 }
 
-void openCaptionDialog(ui::UiRuntime &rt) { openTagDialog(rt, captionDialogDefinition()); }
+void openCaptionDialog(ui::UiRuntime &rt, document::Session &s) { openTagDialog(rt, captionDialogDefinition(s)); }
 
 ElementForm readCaption(const Element &e)
 {

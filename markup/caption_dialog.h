@@ -10,9 +10,9 @@ namespace markup {
 
 extern const QString CaptionDialogName;
 
-ui::WindowDefinition captionDialogDefinition();
+ui::WindowDefinition captionDialogDefinition(document::Session &s);
 /// Opens CaptionDialog modally; returns once it has closed.
-void openCaptionDialog(ui::UiRuntime &rt);
+void openCaptionDialog(ui::UiRuntime &rt, document::Session &s);
 
 /// Reads a <caption>"…"</caption>: its content, without the quotes the dialog writes, is the text.
 ElementForm readCaption(const Element &element);

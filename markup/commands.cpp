@@ -7,14 +7,14 @@
 
 namespace markup {
 
-std::vector<ui::UnitBinding> mainWindowBindings()
+std::vector<ui::UnitBinding> mainWindowBindings(document::Session &s)
 {
     std::vector<ui::UnitBinding> all;
     // Each group of commands brings the rows that bind its menu items and toolbar buttons.
     for (const auto &group : std::initializer_list<std::vector<ui::UnitBinding>>{
-             snippetCommands(),
-             linkAndMediaDialogCommands(),
-             formAndScriptDialogCommands(),
+             snippetCommands(s),
+             linkAndMediaDialogCommands(s),
+             formAndScriptDialogCommands(s),
          })
         all.insert(all.end(), group.begin(), group.end());
     return all;

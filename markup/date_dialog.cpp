@@ -15,17 +15,17 @@ const QString &Name = DateDialogName;
 
 void created(ui::UiRuntime &rt) { rt.selectComboItem({Name, u"组合框1"_s}, 0); }
 
-void ok(ui::UiRuntime &rt)
+void ok(ui::UiRuntime &rt, document::Session &s)
 {
     // Without a chosen date the weekday is followed by the blank alone.
     const ui::ControlRef dates{Name, u"列表框1"_s};
     const core::Text date = rt.getListItem(dates, rt.getListIndex(dates));
-    insertAndClose(rt, Name, {fieldText(rt, Name, u"组合框1"_s) + u" "_s + date});
+    insertAndClose(rt, s, Name, {fieldText(rt, Name, u"组合框1"_s) + u" "_s + date});
 }
 
 } // namespace
 
-ui::WindowDefinition dateDialogDefinition()
+ui::WindowDefinition dateDialogDefinition(document::Session &s)
 {
     using ui::Kind;
     const QString group = u"分组框1"_s;
@@ -48,7 +48,7 @@ ui::WindowDefinition dateDialogDefinition()
                  .items = {u"2005-05-31"_s, u"05/31/05"_s, u"5/31/05"_s, u"05.31.05"_s, u"05.31.2005"_s,
                            u"05-31-2005"_s, u"2005/05/31"_s, u"2005年05月31日"_s, u"31/05/05"_s}},
                 {.unit = u"超级按钮1"_s, .kind = Kind::PictureButton, .geometry = {158, 184, 50, 25},
-                 .caption = u"确定"_s, .bindings = {{ui::Event::Clicked, ok}}},
+                 .caption = u"确定"_s, .bindings = {{ui::Event::Clicked, document::withSession(s, ok)}}},
                 {.unit = u"超级按钮2"_s, .kind = Kind::PictureButton, .geometry = {224, 184, 50, 25},
                  .caption = u"取消"_s, .bindings = {{ui::Event::Clicked, closes(Name)}}},
             },
@@ -56,6 +56,6 @@ ui::WindowDefinition dateDialogDefinition()
     };
 }
 
-void openDateDialog(ui::UiRuntime &rt) { openTagDialog(rt, dateDialogDefinition()); }
+void openDateDialog(ui::UiRuntime &rt, document::Session &s) { openTagDialog(rt, dateDialogDefinition(s)); }
 
 } // namespace markup

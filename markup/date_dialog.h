@@ -3,14 +3,14 @@
 // is not read: the samples themselves are inserted.
 #pragma once
 
-#include "ui/runtime.h"
+#include "document/session.h"
 
 namespace markup {
 
 extern const QString DateDialogName;
 
-ui::WindowDefinition dateDialogDefinition();
+ui::WindowDefinition dateDialogDefinition(document::Session &s);
 /// Opens DateDialog modally; returns once it has closed.
-void openDateDialog(ui::UiRuntime &rt);
+void openDateDialog(ui::UiRuntime &rt, document::Session &s);
 
 } // namespace markup

@@ -25,7 +25,7 @@ void deleteSelected(ui::UiRuntime &rt)
             rt.setListIndex(list, -1); // no neighbour takes over the selection
 }
 
-void ok(ui::UiRuntime &rt)
+void ok(ui::UiRuntime &rt, document::Session &s)
 {
     const core::Text name = fieldText(rt, Name, u"编辑框1"_s);
     document::Pieces pieces{rt.isChecked({Name, u"选择框1"_s})
@@ -37,12 +37,12 @@ void ok(ui::UiRuntime &rt)
         pieces.push_back(u"<option value=\""_s + rt.getListItem(Options, i) + u"\">\""_s + rt.getListItem(Values, i) +
                          u"\"</option>\r\n"_s);
     pieces.push_back(u"</select>"_s);
-    insertAndClose(rt, Name, pieces);
+    insertAndClose(rt, s, Name, pieces);
 }
 
 } // namespace
 
-ui::WindowDefinition dropDownDialogDefinition()
+ui::WindowDefinition dropDownDialogDefinition(document::Session &s)
 {
     using ui::Kind;
     const QString group = u"分组框1"_s;
@@ -71,14 +71,14 @@ ui::WindowDefinition dropDownDialogDefinition()
                 {.unit = u"选择框1"_s, .kind = Kind::CheckBox, .geometry = {8, 268, 80, 24},
                  .caption = u"是否多选项"_s},
                 {.unit = u"超级按钮3"_s, .kind = Kind::PictureButton, .geometry = {215, 269, 50, 25},
-                 .caption = u"确定"_s, .bindings = {{ui::Event::Clicked, ok}}},
+                 .caption = u"确定"_s, .bindings = {{ui::Event::Clicked, document::withSession(s, ok)}}},
                 {.unit = u"超级按钮4"_s, .kind = Kind::PictureButton, .geometry = {291, 272, 50, 25},
                  .caption = u"取消"_s, .bindings = {{ui::Event::Clicked, closes(Name)}}},
             },
     };
 }
 
-void openDropDownDialog(ui::UiRuntime &rt) { openTagDialog(rt, dropDownDialogDefinition()); }
+void openDropDownDialog(ui::UiRuntime &rt, document::Session &s) { openTagDialog(rt, dropDownDialogDefinition(s)); }
 
 ElementForm readDropDown(const Element &e)
 {

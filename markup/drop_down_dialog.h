@@ -11,9 +11,9 @@ namespace markup {
 
 extern const QString DropDownDialogName;
 
-ui::WindowDefinition dropDownDialogDefinition();
+ui::WindowDefinition dropDownDialogDefinition(document::Session &s);
 /// Opens DropDownDialog modally; returns once it has closed.
-void openDropDownDialog(ui::UiRuntime &rt);
+void openDropDownDialog(ui::UiRuntime &rt, document::Session &s);
 
 /// Reads a <select>…</select>: name, the multiple choice, and each option's value into the
 /// option list and its text (without the quotes the dialog writes) into the value list.

@@ -5,8 +5,6 @@
 #include "background_sound_dialog.h"
 #include "button_dialog.h"
 #include "caption_dialog.h"
-#include "document/editing.h"
-#include "document/editor.h"
 #include "document/status_note.h"
 #include "drop_down_dialog.h"
 #include "email_link_dialog.h"
@@ -148,13 +146,8 @@ struct Session {
     std::vector<core::Text> filled;
 };
 
-void note(ui::UiRuntime &rt, const core::Text &text)
-{
-    document::showBriefNote(rt, text);
-}
-
 /// OK of the dialog: the element is rewritten with what the dialog wrote.
-void rewrite(ui::UiRuntime &rt, Session &s, const document::Pieces &pieces)
+void rewrite(ui::UiRuntime &rt, document::Session &doc, Session &s, const document::Pieces &pieces)
 {
     QStringList changed;
     for (size_t i = 0; i < s.form.fields.size(); ++i)
@@ -173,8 +166,8 @@ void rewrite(ui::UiRuntime &rt, Session &s, const document::Pieces &pieces)
         caret += r->text.size() - (r->to - r->from);
     else if (caret > r->from)
         caret = std::min(caret, r->from + r->text.size());
-    if (!ui::replaceAround(rt, document::codeEditor(), s.around, r->from, r->to, r->text, caret)) {
-        note(rt, u"文档已改变，元素没有改写"_s);
+    if (!ui::replaceAround(rt, doc.editor(), s.around, r->from, r->to, r->text, caret)) {
+        document::showBriefNote(rt, doc, u"文档已改变，元素没有改写"_s);
         return;
     }
     // A dialog that stays open (the textarea page) edits the rewritten element next time.
@@ -223,18 +216,18 @@ core::Text elementEditingHint()
            u"多媒体、表单、文本框、按钮、下拉框、分组框、脚本、标题）"_s;
 }
 
-void showElementEditingHint(ui::UiRuntime &rt)
+void showElementEditingHint(ui::UiRuntime &rt, document::Session &doc)
 {
-    document::setStatusHint(rt, elementEditingHint());
+    document::setStatusHint(rt, doc, elementEditingHint());
 }
 
-void editElementAtCaret(ui::UiRuntime &rt)
+void editElementAtCaret(ui::UiRuntime &rt, document::Session &doc)
 {
     auto s = std::make_shared<Session>();
-    s->around = ui::readAroundCaret(rt, document::codeEditor(), ElementReach);
+    s->around = ui::readAroundCaret(rt, doc.editor(), ElementReach);
     FoundElement found = findElement(s->around.text, s->around.caret);
     if (!found.form) {
-        note(rt, found.note);
+        document::showBriefNote(rt, doc, found.note);
         return;
     }
     s->element = *found.element;
@@ -242,7 +235,7 @@ void editElementAtCaret(ui::UiRuntime &rt)
     s->form = std::move(*found.form);
 
     // The dialog's own definition and created handler; the fields are filled after the latter.
-    ui::WindowDefinition dialog = s->form.definition();
+    ui::WindowDefinition dialog = s->form.definition(doc);
     ui::Handler created;
     for (auto it = dialog.bindings.begin(); it != dialog.bindings.end(); ++it)
         if (it->event == ui::Event::Created) {
@@ -257,10 +250,12 @@ void editElementAtCaret(ui::UiRuntime &rt)
                                        s->filled.push_back(fieldState(rt, f));
                                    return true;
                                }});
-    document::redirectInsertions([s](ui::UiRuntime &rt, const document::Pieces &pieces) { rewrite(rt, *s, pieces); });
+    doc.redirectInsertions(
+        [&doc, s](ui::UiRuntime &rt, const document::Pieces &pieces) { rewrite(rt, doc, *s, pieces); });
     struct Restore {
-        ~Restore() { document::redirectInsertions({}); }
-    } restore;
+        document::Session &doc;
+        ~Restore() { doc.redirectInsertions({}); }
+    } restore{doc};
     openTagDialog(rt, dialog);
 }
 

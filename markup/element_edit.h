@@ -5,7 +5,6 @@
 #pragma once
 
 #include "element_form.h"
-#include "ui/runtime.h"
 
 namespace markup {
 
@@ -21,10 +20,10 @@ struct FoundElement {
 FoundElement findElement(QStringView text, qsizetype caret);
 
 /// The command: opens the element's dialog filled from it, or shows the note in the status bar.
-void editElementAtCaret(ui::UiRuntime &rt);
+void editElementAtCaret(ui::UiRuntime &rt, document::Session &doc);
 
 /// The tooltip of the status panel that tells the user the command exists.
 core::Text elementEditingHint();
-void showElementEditingHint(ui::UiRuntime &rt);
+void showElementEditingHint(ui::UiRuntime &rt, document::Session &doc);
 
 } // namespace markup

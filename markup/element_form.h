@@ -4,8 +4,8 @@
 // dialog that can describe an element has a reader, next to its writer, that gives this form.
 #pragma once
 
+#include "tag_dialog.h"
 #include "tag_scanner.h"
-#include "ui/runtime.h"
 
 #include <optional>
 
@@ -43,7 +43,7 @@ struct OwnedPart {
 };
 
 struct ElementForm {
-    ui::WindowDefinition (*definition)() = nullptr;
+    TagDialogDefinition definition = nullptr;
     std::vector<FieldFill> fields;
     std::vector<OwnedPart> owned;
     ui::ControlRef tabs; // a tab control to turn to the given page, if any

@@ -11,17 +11,17 @@ namespace {
 const QString Dialog = u"EmailLinkDialog"_s;
 const QString Group = u"分组框1"_s;
 
-void insertMailLink(ui::UiRuntime &rt)
+void insertMailLink(ui::UiRuntime &rt, document::Session &s)
 {
     // The address (beside "E-mail：") follows mailto:, the text (beside "文本：") is the subject.
-    insertAndClose(rt, Dialog,
+    insertAndClose(rt, s, Dialog,
                    {u"<a href=\"mailto:"_s + fieldText(rt, Dialog, u"编辑框2"_s) + u"?subject="_s +
                     fieldText(rt, Dialog, u"编辑框1"_s) + u"\"></a>"_s});
 }
 
 } // namespace
 
-ui::WindowDefinition emailLinkDialog()
+ui::WindowDefinition emailLinkDialog(document::Session &s)
 {
     using ui::Event;
     using ui::Kind;
@@ -40,7 +40,7 @@ ui::WindowDefinition emailLinkDialog()
              .caption = u"E-mail："_s},
             {.unit = u"编辑框2"_s, .kind = Kind::EditBox, .parent = Group, .geometry = {66, 46, 272, 20}},
             {.unit = u"超级按钮1"_s, .kind = Kind::PictureButton, .geometry = {242, 102, 50, 25},
-             .caption = u"确定"_s, .bindings = {{Event::Clicked, insertMailLink}}},
+             .caption = u"确定"_s, .bindings = {{Event::Clicked, document::withSession(s, insertMailLink)}}},
             {.unit = u"超级按钮2"_s, .kind = Kind::PictureButton, .geometry = {310, 102, 50, 25},
              .caption = u"取消"_s, .bindings = {{Event::Clicked, closes(Dialog)}}},
         },

@@ -8,7 +8,7 @@
 namespace markup {
 
 /// E-mail连接: a mailto link with a subject.
-ui::WindowDefinition emailLinkDialog();
+ui::WindowDefinition emailLinkDialog(document::Session &s);
 
 /// Reads an <a href="mailto:address?subject=text">: the address and the subject as written.
 ElementForm readEmailLink(const Element &element);

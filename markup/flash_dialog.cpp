@@ -25,11 +25,11 @@ QString flashlet()
            link + u","_s + link + u","_s + link + u"],frameColor:#333333,bgColor:#FFFFFF,imageCaptions:[]}"_s;
 }
 
-void insertFlashBlock(ui::UiRuntime &rt)
+void insertFlashBlock(ui::UiRuntime &rt, document::Session &s)
 {
     auto path = [&rt] { return rt.getFieldText(MoviePath); };
     insertAndClose(
-        rt, Dialog,
+        rt, s, Dialog,
         {
             u"<object classid=\"clsid:D27CDB6E-AE6D-11cf-96B8-444553540000\" codebase=\"http://"_s + DownloadHost +
                 u"/pub/shockwave/cabs/flash/swflash.cab#version=7,0,0,0\" width=\"400\" height=\"325\">\r\n"_s,
@@ -47,7 +47,7 @@ void insertFlashBlock(ui::UiRuntime &rt)
 
 } // namespace
 
-ui::WindowDefinition flashDialog()
+ui::WindowDefinition flashDialog(document::Session &s)
 {
     using ui::Event;
     using ui::Kind;
@@ -64,7 +64,7 @@ ui::WindowDefinition flashDialog()
              .accessibleName = u"浏览"_s,
              .bindings = {{Event::Clicked, browses({Dialog, u"通用对话框1"_s}, MoviePath)}}},
             {.unit = u"超级按钮2"_s, .kind = Kind::PictureButton, .geometry = {240, 56, 56, 32}, .caption = u"确定"_s,
-             .bindings = {{Event::Clicked, insertFlashBlock}}},
+             .bindings = {{Event::Clicked, document::withSession(s, insertFlashBlock)}}},
             {.unit = u"超级按钮3"_s, .kind = Kind::PictureButton, .geometry = {312, 56, 48, 32}, .caption = u"取消"_s,
              .bindings = {{Event::Clicked, closes(Dialog)}}},
             // "*swf" has no dot, so it lists every name ending in swf.

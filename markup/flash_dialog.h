@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "ui/window_definition.h"
+#include "document/session.h"
 
 namespace markup {
 
 /// flash元素: the Flash <object>/<embed> block around one movie path.
-ui::WindowDefinition flashDialog();
+ui::WindowDefinition flashDialog(document::Session &s);
 
 } // namespace markup

@@ -15,10 +15,10 @@ const QString &Name = FormDialogName;
 
 void browse(ui::UiRuntime &rt) { browseInto(rt, {Name, u"通用对话框1"_s}, {Name, u"编辑框1"_s}); }
 
-void ok(ui::UiRuntime &rt)
+void ok(ui::UiRuntime &rt, document::Session &s)
 {
     // The empty line between the tags is left for the form's content.
-    insertAndClose(rt, Name,
+    insertAndClose(rt, s, Name,
                    {u"<Form method=\""_s + fieldText(rt, Name, u"组合框1"_s) + u"\" action=\""_s +
                         fieldText(rt, Name, u"编辑框1"_s) + u"\">\r\n\r\n"_s,
                     u"</Form>"_s});
@@ -26,7 +26,7 @@ void ok(ui::UiRuntime &rt)
 
 } // namespace
 
-ui::WindowDefinition formDialogDefinition()
+ui::WindowDefinition formDialogDefinition(document::Session &s)
 {
     using ui::Kind;
     const QString group = u"分组框1"_s;
@@ -49,7 +49,7 @@ ui::WindowDefinition formDialogDefinition()
                 {.unit = u"超级按钮1"_s, .kind = Kind::PictureButton, .parent = group, .geometry = {302, 50, 35, 25},
                  .caption = u"..."_s, .bindings = {{ui::Event::Clicked, browse}}},
                 {.unit = u"超级按钮2"_s, .kind = Kind::PictureButton, .geometry = {237, 112, 50, 25},
-                 .caption = u"确定"_s, .bindings = {{ui::Event::Clicked, ok}}},
+                 .caption = u"确定"_s, .bindings = {{ui::Event::Clicked, document::withSession(s, ok)}}},
                 {.unit = u"超级按钮3"_s, .kind = Kind::PictureButton, .geometry = {304, 112, 50, 25},
                  .caption = u"取消"_s, .bindings = {{ui::Event::Clicked, closes(Name)}}},
                 {.unit = u"通用对话框1"_s, .kind = Kind::CommonDialog, .dialogMode = ui::OpenFileMode},
@@ -57,7 +57,7 @@ ui::WindowDefinition formDialogDefinition()
     };
 }
 
-void openFormDialog(ui::UiRuntime &rt) { openTagDialog(rt, formDialogDefinition()); }
+void openFormDialog(ui::UiRuntime &rt, document::Session &s) { openTagDialog(rt, formDialogDefinition(s)); }
 
 ElementForm readForm(const Element &e)
 {

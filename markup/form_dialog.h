@@ -10,9 +10,9 @@ namespace markup {
 
 extern const QString FormDialogName;
 
-ui::WindowDefinition formDialogDefinition();
+ui::WindowDefinition formDialogDefinition(document::Session &s);
 /// Opens FormDialog modally; returns once it has closed.
-void openFormDialog(ui::UiRuntime &rt);
+void openFormDialog(ui::UiRuntime &rt, document::Session &s);
 
 /// Reads a <form>: method and action; its content is not the dialog's.
 ElementForm readForm(const Element &element);

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "ui/window_definition.h"
+#include "document/session.h"
 
 #include <vector>
 
@@ -9,6 +9,6 @@ namespace markup {
 
 /// The MainWindow's menu items and toolbar buttons that open the form-control, script, date and
 /// caption dialogs.
-std::vector<ui::UnitBinding> formAndScriptDialogCommands();
+std::vector<ui::UnitBinding> formAndScriptDialogCommands(document::Session &s);
 
 } // namespace markup

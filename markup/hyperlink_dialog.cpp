@@ -21,9 +21,9 @@ ui::Handler writesScheme(const QString &scheme)
     return [scheme](ui::UiRuntime &rt) { rt.setFieldText(Url, scheme); };
 }
 
-void insertLink(ui::UiRuntime &rt)
+void insertLink(ui::UiRuntime &rt, document::Session &s)
 {
-    insertAndClose(rt, Dialog,
+    insertAndClose(rt, s, Dialog,
                    {u"<a href=\""_s + fieldText(rt, Dialog, u"编辑框1"_s) + u"\" title=\""_s +
                     fieldText(rt, Dialog, u"编辑框2"_s) + u"\" target=\""_s + fieldText(rt, Dialog, u"组合框1"_s) +
                     u"\"></a> "_s});
@@ -31,7 +31,7 @@ void insertLink(ui::UiRuntime &rt)
 
 } // namespace
 
-ui::WindowDefinition hyperlinkDialog()
+ui::WindowDefinition hyperlinkDialog(document::Session &s)
 {
     using ui::Event;
     using ui::Kind;
@@ -66,7 +66,7 @@ ui::WindowDefinition hyperlinkDialog()
             {.unit = u"组合框1"_s, .kind = Kind::ComboBox, .parent = AttributeGroup, .geometry = {49, 56, 263, 20},
              .items = {u"_top"_s, u"_self"_s, u"_blank"_s, u"_parent"_s}},
             {.unit = u"超级按钮6"_s, .kind = Kind::PictureButton, .geometry = {247, 192, 50, 25},
-             .caption = u"确定"_s, .bindings = {{Event::Clicked, insertLink}}},
+             .caption = u"确定"_s, .bindings = {{Event::Clicked, document::withSession(s, insertLink)}}},
             {.unit = u"超级按钮7"_s, .kind = Kind::PictureButton, .geometry = {308, 192, 50, 25},
              .caption = u"取消"_s, .bindings = {{Event::Clicked, closes(Dialog)}}},
             {.unit = u"通用对话框1"_s, .kind = Kind::CommonDialog, .visible = false, .dialogMode = ui::OpenFileMode},

@@ -8,7 +8,7 @@
 namespace markup {
 
 /// 超连接: an <a href> element with a title and a target, typed or browsed.
-ui::WindowDefinition hyperlinkDialog();
+ui::WindowDefinition hyperlinkDialog(document::Session &s);
 
 /// Reads an <a href> into the dialog's fields: URL, title and target as written.
 ElementForm readHyperlink(const Element &element);

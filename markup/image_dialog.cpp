@@ -13,10 +13,10 @@ const QString Group = u"分组框1"_s;
 
 core::Text field(ui::UiRuntime &rt, const QString &unit) { return fieldText(rt, Dialog, unit); }
 
-void insertImage(ui::UiRuntime &rt)
+void insertImage(ui::UiRuntime &rt, document::Session &s)
 {
     // The map block always follows, so that usemap names a map even when it is left empty.
-    insertAndClose(rt, Dialog,
+    insertAndClose(rt, s, Dialog,
                    {
                        u"<img src=\""_s + field(rt, u"编辑框1"_s) + u"\" width=\""_s + field(rt, u"编辑框2"_s) +
                            u"\" height=\""_s + field(rt, u"编辑框3"_s) + u"\" align=\""_s + field(rt, u"组合框1"_s) +
@@ -30,7 +30,7 @@ void insertImage(ui::UiRuntime &rt)
 
 } // namespace
 
-ui::WindowDefinition imageDialog()
+ui::WindowDefinition imageDialog(document::Session &s)
 {
     using ui::Event;
     using ui::Kind;
@@ -49,7 +49,7 @@ ui::WindowDefinition imageDialog()
             // whatever filter the document commands left it.
             {.unit = u"超级按钮1"_s, .kind = Kind::PictureButton, .parent = Group, .geometry = {317, 26, 32, 16},
              .caption = u"..."_s, .accessibleName = u"浏览"_s,
-             .bindings = {{Event::Clicked, browses(document::fileDialog(), {Dialog, u"编辑框1"_s})}}},
+             .bindings = {{Event::Clicked, browses(s.fileDialog(), {Dialog, u"编辑框1"_s})}}},
             {.unit = u"标签2"_s, .kind = Kind::Label, .parent = Group, .geometry = {15, 51, 40, 24},
              .caption = u"宽度："_s},
             {.unit = u"编辑框2"_s, .kind = Kind::EditBox, .parent = Group, .geometry = {59, 53, 103, 20}},
@@ -70,7 +70,7 @@ ui::WindowDefinition imageDialog()
              .caption = u"地图名称："_s},
             {.unit = u"编辑框6"_s, .kind = Kind::EditBox, .parent = Group, .geometry = {237, 122, 106, 20}},
             {.unit = u"超级按钮2"_s, .kind = Kind::PictureButton, .geometry = {232, 171, 50, 25},
-             .caption = u"确定"_s, .bindings = {{Event::Clicked, insertImage}}},
+             .caption = u"确定"_s, .bindings = {{Event::Clicked, document::withSession(s, insertImage)}}},
             {.unit = u"超级按钮3"_s, .kind = Kind::PictureButton, .geometry = {304, 173, 50, 25},
              .caption = u"取消"_s, .bindings = {{Event::Clicked, closes(Dialog)}}},
         },

@@ -8,7 +8,7 @@
 namespace markup {
 
 /// 图片设置: an <img> element with its image map, browsed with the MainWindow's file dialog.
-ui::WindowDefinition imageDialog();
+ui::WindowDefinition imageDialog(document::Session &s);
 
 /// Reads an <img>: path, sizes, alignment, border, alternative text and the map name of usemap.
 /// The map block written after it is an element of its own and is not rewritten.

@@ -13,14 +13,14 @@ namespace {
 
 const QString &Name = LabelDialogName;
 
-void ok(ui::UiRuntime &rt)
+void ok(ui::UiRuntime &rt, document::Session &s)
 {
-    insertAndClose(rt, Name, {u"<label>"_s + fieldText(rt, Name, u"编辑框1"_s) + u"</label>"_s});
+    insertAndClose(rt, s, Name, {u"<label>"_s + fieldText(rt, Name, u"编辑框1"_s) + u"</label>"_s});
 }
 
 } // namespace
 
-ui::WindowDefinition labelDialogDefinition()
+ui::WindowDefinition labelDialogDefinition(document::Session &s)
 {
     using ui::Kind;
     const QString group = u"分组框1"_s;
@@ -36,14 +36,14 @@ ui::WindowDefinition labelDialogDefinition()
                  .caption = u"标签："_s},
                 {.unit = u"编辑框1"_s, .kind = Kind::EditBox, .parent = group, .geometry = {63, 30, 248, 20}},
                 {.unit = u"超级按钮1"_s, .kind = Kind::PictureButton, .geometry = {214, 79, 50, 25},
-                 .caption = u"确定"_s, .bindings = {{ui::Event::Clicked, ok}}},
+                 .caption = u"确定"_s, .bindings = {{ui::Event::Clicked, document::withSession(s, ok)}}},
                 {.unit = u"超级按钮2"_s, .kind = Kind::PictureButton, .geometry = {273, 77, 50, 25},
                  .caption = u"取消"_s, .bindings = {{ui::Event::Clicked, closes(Name)}}},
             },
     };
 }
 
-void openLabelDialog(ui::UiRuntime &rt) { openTagDialog(rt, labelDialogDefinition()); }
+void openLabelDialog(ui::UiRuntime &rt, document::Session &s) { openTagDialog(rt, labelDialogDefinition(s)); }
 
 ElementForm readLabel(const Element &e)
 {

@@ -10,9 +10,9 @@ namespace markup {
 
 extern const QString LabelDialogName;
 
-ui::WindowDefinition labelDialogDefinition();
+ui::WindowDefinition labelDialogDefinition(document::Session &s);
 /// Opens LabelDialog modally; returns once it has closed.
-void openLabelDialog(ui::UiRuntime &rt);
+void openLabelDialog(ui::UiRuntime &rt, document::Session &s);
 
 /// Reads a <label>…</label>: its content is the text.
 ElementForm readLabel(const Element &element);

@@ -15,24 +15,24 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace markup {
 
-std::vector<ui::UnitBinding> linkAndMediaDialogCommands()
+std::vector<ui::UnitBinding> linkAndMediaDialogCommands(document::Session &s)
 {
     const auto clicked = ui::Event::Clicked;
     return {
-        {u"插入/超级链接..."_s, clicked, opensTagDialog(hyperlinkDialog)},
-        {u"超级按钮18"_s, clicked, opensTagDialog(hyperlinkDialog)},
-        {u"超级按钮19"_s, clicked, opensTagDialog(emailLinkDialog)},
-        {u"超级按钮20"_s, clicked, opensTagDialog(anchorDialog)},
-        {u"插入/图片..."_s, clicked, opensTagDialog(imageDialog)},
-        {u"超级按钮22"_s, clicked, opensTagDialog(imageDialog)},
-        {u"插入/多媒体/flash"_s, clicked, opensTagDialog(flashDialog)},
-        {u"超级按钮24"_s, clicked, opensTagDialog(flashDialog)},
-        {u"超级按钮36"_s, clicked, opensTagDialog(flashDialog)},
-        {u"插入/多媒体/wmp"_s, clicked, opensTagDialog(mediaDialog)},
-        {u"超级按钮37"_s, clicked, opensTagDialog(mediaDialog)},
-        {u"插入/多媒体/背景音乐"_s, clicked, opensTagDialog(backgroundSoundDialog)},
-        {u"超级按钮38"_s, clicked, opensTagDialog(backgroundSoundDialog)},
-        {u"插入/加入以有的css"_s, clicked, opensTagDialog(styleSheetDialog)},
+        {u"插入/超级链接..."_s, clicked, opensTagDialog(s, hyperlinkDialog)},
+        {u"超级按钮18"_s, clicked, opensTagDialog(s, hyperlinkDialog)},
+        {u"超级按钮19"_s, clicked, opensTagDialog(s, emailLinkDialog)},
+        {u"超级按钮20"_s, clicked, opensTagDialog(s, anchorDialog)},
+        {u"插入/图片..."_s, clicked, opensTagDialog(s, imageDialog)},
+        {u"超级按钮22"_s, clicked, opensTagDialog(s, imageDialog)},
+        {u"插入/多媒体/flash"_s, clicked, opensTagDialog(s, flashDialog)},
+        {u"超级按钮24"_s, clicked, opensTagDialog(s, flashDialog)},
+        {u"超级按钮36"_s, clicked, opensTagDialog(s, flashDialog)},
+        {u"插入/多媒体/wmp"_s, clicked, opensTagDialog(s, mediaDialog)},
+        {u"超级按钮37"_s, clicked, opensTagDialog(s, mediaDialog)},
+        {u"插入/多媒体/背景音乐"_s, clicked, opensTagDialog(s, backgroundSoundDialog)},
+        {u"超级按钮38"_s, clicked, opensTagDialog(s, backgroundSoundDialog)},
+        {u"插入/加入以有的css"_s, clicked, opensTagDialog(s, styleSheetDialog)},
     };
 }
 

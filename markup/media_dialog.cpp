@@ -11,10 +11,10 @@ namespace {
 const QString Dialog = u"MediaDialog"_s;
 const QString Group = u"分组框1"_s;
 
-void insertEmbed(ui::UiRuntime &rt)
+void insertEmbed(ui::UiRuntime &rt, document::Session &s)
 {
     // Each size field goes where its label says: 编辑框2 sits beside "高度：", 编辑框3 beside "宽度：".
-    insertAndClose(rt, Dialog,
+    insertAndClose(rt, s, Dialog,
                    {u"<embed src=\""_s + fieldText(rt, Dialog, u"编辑框1"_s) + u"\" width="_s +
                     fieldText(rt, Dialog, u"编辑框3"_s) + u" height="_s + fieldText(rt, Dialog, u"编辑框2"_s) +
                     u"></embed>"_s});
@@ -22,7 +22,7 @@ void insertEmbed(ui::UiRuntime &rt)
 
 } // namespace
 
-ui::WindowDefinition mediaDialog()
+ui::WindowDefinition mediaDialog(document::Session &s)
 {
     using ui::Event;
     using ui::Kind;
@@ -47,7 +47,7 @@ ui::WindowDefinition mediaDialog()
              .caption = u"宽度："_s},
             {.unit = u"编辑框3"_s, .kind = Kind::EditBox, .parent = Group, .geometry = {103, 95, 64, 20}},
             {.unit = u"超级按钮2"_s, .kind = Kind::PictureButton, .geometry = {234, 143, 50, 25},
-             .caption = u"确定"_s, .bindings = {{Event::Clicked, insertEmbed}}},
+             .caption = u"确定"_s, .bindings = {{Event::Clicked, document::withSession(s, insertEmbed)}}},
             {.unit = u"超级按钮3"_s, .kind = Kind::PictureButton, .geometry = {296, 144, 50, 25},
              .caption = u"取消"_s, .bindings = {{Event::Clicked, closes(Dialog)}}},
             {.unit = u"通用对话框1"_s, .kind = Kind::CommonDialog, .visible = false, .dialogMode = ui::OpenFileMode},

@@ -8,7 +8,7 @@
 namespace markup {
 
 /// 插入的mp媒体: an <embed> element for a video file.
-ui::WindowDefinition mediaDialog();
+ui::WindowDefinition mediaDialog(document::Session &s);
 
 /// Reads an <embed> that is not a Flash movie: path, width and height.
 ElementForm readMedia(const Element &element);

@@ -30,7 +30,7 @@ const std::array<std::pair<QString, QString>, 4> &languages()
 
 void created(ui::UiRuntime &rt) { rt.selectComboItem({Name, u"组合框1"_s}, 0); }
 
-void ok(ui::UiRuntime &rt)
+void ok(ui::UiRuntime &rt, document::Session &s)
 {
     // Only a language of the table, exactly as listed, gives a block: a typed-over or empty
     // language inserts nothing, and the dialog closes either way.
@@ -38,7 +38,7 @@ void ok(ui::UiRuntime &rt)
     for (const auto &[name, opening] : languages())
         if (language == name) {
             // The body keeps its own line breaks; one more puts "</script>" on a line of its own.
-            insertAndClose(rt, Name, {opening, fieldText(rt, Name, u"编辑框1"_s) + u"\r\n"_s, u"</script>"_s});
+            insertAndClose(rt, s, Name, {opening, fieldText(rt, Name, u"编辑框1"_s) + u"\r\n"_s, u"</script>"_s});
             return;
         }
     rt.closeWindow(Name);
@@ -46,7 +46,7 @@ void ok(ui::UiRuntime &rt)
 
 } // namespace
 
-ui::WindowDefinition scriptDialogDefinition()
+ui::WindowDefinition scriptDialogDefinition(document::Session &s)
 {
     using ui::Kind;
     const QString group = u"分组框1"_s;
@@ -70,7 +70,7 @@ ui::WindowDefinition scriptDialogDefinition()
                 {.unit = u"编辑框1"_s, .kind = Kind::EditBox, .parent = group, .geometry = {4, 77, 360, 166},
                  .multiLine = true},
                 {.unit = u"超级按钮1"_s, .kind = Kind::PictureButton, .geometry = {241, 256, 50, 25},
-                 .caption = u"确定"_s, .bindings = {{ui::Event::Clicked, ok}}},
+                 .caption = u"确定"_s, .bindings = {{ui::Event::Clicked, document::withSession(s, ok)}}},
                 {.unit = u"超级按钮2"_s, .kind = Kind::PictureButton, .geometry = {304, 256, 50, 25},
                  .caption = u"取消"_s, .bindings = {{ui::Event::Clicked, closes(Name)}}},
             },
@@ -78,7 +78,7 @@ ui::WindowDefinition scriptDialogDefinition()
     };
 }
 
-void openScriptDialog(ui::UiRuntime &rt) { openTagDialog(rt, scriptDialogDefinition()); }
+void openScriptDialog(ui::UiRuntime &rt, document::Session &s) { openTagDialog(rt, scriptDialogDefinition(s)); }
 
 ElementForm readScript(const Element &e)
 {

@@ -10,9 +10,9 @@ namespace markup {
 
 extern const QString ScriptDialogName;
 
-ui::WindowDefinition scriptDialogDefinition();
+ui::WindowDefinition scriptDialogDefinition(document::Session &s);
 /// Opens ScriptDialog modally; returns once it has closed. Every opener shows the same state.
-void openScriptDialog(ui::UiRuntime &rt);
+void openScriptDialog(ui::UiRuntime &rt, document::Session &s);
 
 /// Reads a <script>…</script>: the language (a listed one whatever its case, otherwise as
 /// written; without one, the language its type names) and the body between the line breaks the

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "snippets.h"
 
-#include "document/editor.h"
+#include "document/session.h"
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -14,16 +14,14 @@ using document::Pieces;
 /// since the user is meant to put their own site there.
 const QString HomeAddress = u"http://www.example.com/"_s;
 
-ui::UnitBinding inserting(const QString &unit, Pieces pieces)
-{
-    return {unit, ui::Event::Clicked,
-            [pieces = std::move(pieces)](ui::UiRuntime &rt) { document::insertPieces(rt, pieces); }};
-}
-
 } // namespace
 
-std::vector<ui::UnitBinding> snippetCommands()
+std::vector<ui::UnitBinding> snippetCommands(document::Session &s)
 {
+    const auto inserting = [&s](const QString &unit, Pieces pieces) -> ui::UnitBinding {
+        return {unit, ui::Event::Clicked,
+                [&s, pieces = std::move(pieces)](ui::UiRuntime &rt) { document::insertPieces(rt, s, pieces); }};
+    };
     // Snippets reached from two triggers are defined once here.
     const Pieces table{
         u"<table border=\"\" align=\"\" width=\"\" height=\"\" cellspacing=\"\" cellpadding=\"\" bgcolor=\"\" bordercolor=\"\">\r\n"_s,

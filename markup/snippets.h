@@ -2,7 +2,7 @@
 // The fixed snippets behind the insert, effects and SQL menus and the toolbar buttons.
 #pragma once
 
-#include "ui/window_definition.h"
+#include "document/session.h"
 
 #include <vector>
 
@@ -10,6 +10,6 @@ namespace markup {
 
 /// Binds every menu item and toolbar button that inserts a fixed snippet to writing its pieces
 /// at the caret, one InsertAtCaret call per piece.
-std::vector<ui::UnitBinding> snippetCommands();
+std::vector<ui::UnitBinding> snippetCommands(document::Session &s);
 
 } // namespace markup

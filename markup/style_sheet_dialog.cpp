@@ -11,16 +11,16 @@ namespace {
 const QString Dialog = u"StyleSheetDialog"_s;
 const QString Group = u"分组框1"_s;
 
-void insertStyleSheetLink(ui::UiRuntime &rt)
+void insertStyleSheetLink(ui::UiRuntime &rt, document::Session &s)
 {
-    insertAndClose(rt, Dialog,
+    insertAndClose(rt, s, Dialog,
                    {u"<link rel=\"stylesheet\" href=\""_s + fieldText(rt, Dialog, u"编辑框1"_s) +
                     u"\" type=\"text/css\" />"_s});
 }
 
 } // namespace
 
-ui::WindowDefinition styleSheetDialog()
+ui::WindowDefinition styleSheetDialog(document::Session &s)
 {
     using ui::Event;
     using ui::Kind;
@@ -39,7 +39,7 @@ ui::WindowDefinition styleSheetDialog()
              .caption = u"..."_s, .accessibleName = u"浏览"_s,
              .bindings = {{Event::Clicked, browses({Dialog, u"通用对话框1"_s}, {Dialog, u"编辑框1"_s})}}},
             {.unit = u"超级按钮1"_s, .kind = Kind::PictureButton, .geometry = {239, 64, 50, 25},
-             .caption = u"确定"_s, .bindings = {{Event::Clicked, insertStyleSheetLink}}},
+             .caption = u"确定"_s, .bindings = {{Event::Clicked, document::withSession(s, insertStyleSheetLink)}}},
             {.unit = u"超级按钮2"_s, .kind = Kind::PictureButton, .geometry = {303, 62, 56, 32},
              .caption = u"取消"_s, .bindings = {{Event::Clicked, closes(Dialog)}}},
             // The stored filter ends in CR LF; the file dialog reads past it.

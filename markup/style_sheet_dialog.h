@@ -8,7 +8,7 @@
 namespace markup {
 
 /// 加入已有的css: a <link> element to a style sheet.
-ui::WindowDefinition styleSheetDialog();
+ui::WindowDefinition styleSheetDialog(document::Session &s);
 
 /// Reads a <link rel="stylesheet">: the path; rel and type are fixed and stay as written.
 ElementForm readStyleSheet(const Element &element);

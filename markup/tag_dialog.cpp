@@ -5,10 +5,10 @@ namespace markup {
 
 void openTagDialog(ui::UiRuntime &rt, const ui::WindowDefinition &dialog) { rt.openWindow(dialog, true); }
 
-ui::Handler opensTagDialog(ui::WindowDefinition (*definition)())
+ui::Handler opensTagDialog(document::Session &s, TagDialogDefinition definition)
 {
     // The definition is built at each opening, so nothing of an earlier opening is kept.
-    return [definition](ui::UiRuntime &rt) { openTagDialog(rt, definition()); };
+    return [&s, definition](ui::UiRuntime &rt) { openTagDialog(rt, definition(s)); };
 }
 
 core::Text fieldText(ui::UiRuntime &rt, const QString &dialog, const QString &unit)
@@ -16,9 +16,9 @@ core::Text fieldText(ui::UiRuntime &rt, const QString &dialog, const QString &un
     return rt.getFieldText({dialog, unit});
 }
 
-void insertAndClose(ui::UiRuntime &rt, const QString &dialog, const document::Pieces &steps)
+void insertAndClose(ui::UiRuntime &rt, document::Session &s, const QString &dialog, const document::Pieces &steps)
 {
-    document::insertPieces(rt, steps);
+    document::insertPieces(rt, s, steps);
     rt.closeWindow(dialog);
 }
 

@@ -4,22 +4,24 @@
 // the caret, then closes; Cancel and the title-bar close insert nothing.
 #pragma once
 
-#include "document/editor.h"
-#include "ui/runtime.h"
+#include "document/session.h"
 
 namespace markup {
+
+/// A dialog's definition, its OK writing into the session's document.
+using TagDialogDefinition = ui::WindowDefinition (*)(document::Session &);
 
 /// Opens the dialog modally; returns once it has closed.
 void openTagDialog(ui::UiRuntime &rt, const ui::WindowDefinition &dialog);
 
 /// A MainWindow handler that opens the dialog the given function defines.
-ui::Handler opensTagDialog(ui::WindowDefinition (*definition)());
+ui::Handler opensTagDialog(document::Session &s, TagDialogDefinition definition);
 
 /// The text of a field (edit box or combo box) of the dialog.
 core::Text fieldText(ui::UiRuntime &rt, const QString &dialog, const QString &unit);
 
 /// OK: inserts each step with its own InsertAtCaret call, then closes the dialog.
-void insertAndClose(ui::UiRuntime &rt, const QString &dialog, const document::Pieces &steps);
+void insertAndClose(ui::UiRuntime &rt, document::Session &s, const QString &dialog, const document::Pieces &steps);
 
 /// Browse: shows the dialog's file dialog; a confirmed choice replaces the path field's whole
 /// text, a cancelled one leaves the field as it was.

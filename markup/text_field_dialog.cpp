@@ -15,20 +15,20 @@ namespace {
 const QString &Name = TextFieldDialogName;
 const ui::ControlRef Lines{TextFieldDialogName, u"列表框1"_s};
 
-void okOneLine(ui::UiRuntime &rt)
+void okOneLine(ui::UiRuntime &rt, document::Session &s)
 {
     const core::Text start = u"<input name=\""_s + fieldText(rt, Name, u"编辑框1"_s) + u"\" size=\"20\" value=\""_s +
                            fieldText(rt, Name, u"编辑框2"_s);
     // The radio buttons share one group, so at most one of them is chosen; with neither chosen
     // the dialog closes without inserting.
     if (rt.isChecked({Name, u"单选框1"_s}))
-        document::insertPieces(rt, {start + u"\" type=\"password\">"_s});
+        document::insertPieces(rt, s, {start + u"\" type=\"password\">"_s});
     if (rt.isChecked({Name, u"单选框2"_s}))
-        document::insertPieces(rt, {start + u"\">"_s});
+        document::insertPieces(rt, s, {start + u"\">"_s});
     rt.closeWindow(Name);
 }
 
-void okMultiLine(ui::UiRuntime &rt)
+void okMultiLine(ui::UiRuntime &rt, document::Session &s)
 {
     document::Pieces pieces{u"<textarea rows=\""_s + fieldText(rt, Name, u"编辑框5"_s) + u"\" name=\""_s +
                             fieldText(rt, Name, u"编辑框3"_s) + u"\" cols=\""_s + fieldText(rt, Name, u"编辑框4"_s) +
@@ -37,7 +37,7 @@ void okMultiLine(ui::UiRuntime &rt)
         pieces.push_back(rt.getListItem(Lines, i) + u"\r\n"_s);
     pieces.push_back(u"</textarea>"_s);
     // The page stays open with its fields and lines, so the same textarea can be inserted again.
-    document::insertPieces(rt, pieces);
+    document::insertPieces(rt, s, pieces);
 }
 
 void deleteLine(ui::UiRuntime &rt)
@@ -51,7 +51,7 @@ QString pageCaption(const QString &caption) { return QString(9, u' ') + caption 
 
 } // namespace
 
-ui::WindowDefinition textFieldDialogDefinition()
+ui::WindowDefinition textFieldDialogDefinition(document::Session &s)
 {
     using ui::Kind;
     const QString tabs = u"新选择夹1"_s, oneLine = u"分组框1"_s, multiLine = u"分组框2"_s;
@@ -81,7 +81,8 @@ ui::WindowDefinition textFieldDialogDefinition()
                 {.unit = u"单选框2"_s, .kind = Kind::RadioButton, .parent = oneLine, .geometry = {200, 115, 56, 24},
                  .caption = u"否"_s},
                 {.unit = u"超级按钮1"_s, .kind = Kind::PictureButton, .parent = tabs, .page = 0,
-                 .geometry = {191, 200, 50, 25}, .caption = u"确定"_s, .bindings = {{ui::Event::Clicked, okOneLine}}},
+                 .geometry = {191, 200, 50, 25}, .caption = u"确定"_s,
+                 .bindings = {{ui::Event::Clicked, document::withSession(s, okOneLine)}}},
                 {.unit = u"超级按钮2"_s, .kind = Kind::PictureButton, .parent = tabs, .page = 0,
                  .geometry = {259, 199, 50, 25}, .caption = u"取消"_s,
                  .bindings = {{ui::Event::Clicked, closes(Name)}}},
@@ -108,7 +109,8 @@ ui::WindowDefinition textFieldDialogDefinition()
                 {.unit = u"编辑框5"_s, .kind = Kind::EditBox, .parent = multiLine, .geometry = {208, 147, 104, 20},
                  .caption = u"10"_s},
                 {.unit = u"超级按钮3"_s, .kind = Kind::PictureButton, .parent = tabs, .page = 1,
-                 .geometry = {196, 207, 50, 25}, .caption = u"确定"_s, .bindings = {{ui::Event::Clicked, okMultiLine}}},
+                 .geometry = {196, 207, 50, 25}, .caption = u"确定"_s,
+                 .bindings = {{ui::Event::Clicked, document::withSession(s, okMultiLine)}}},
                 {.unit = u"超级按钮4"_s, .kind = Kind::PictureButton, .parent = tabs, .page = 1,
                  .geometry = {260, 208, 50, 25}, .caption = u"取消"_s,
                  .bindings = {{ui::Event::Clicked, closes(Name)}}},
@@ -116,7 +118,7 @@ ui::WindowDefinition textFieldDialogDefinition()
     };
 }
 
-void openTextFieldDialog(ui::UiRuntime &rt) { openTagDialog(rt, textFieldDialogDefinition()); }
+void openTextFieldDialog(ui::UiRuntime &rt, document::Session &s) { openTagDialog(rt, textFieldDialogDefinition(s)); }
 
 ElementForm readTextField(const Element &e)
 {

@@ -11,9 +11,9 @@ namespace markup {
 
 extern const QString TextFieldDialogName;
 
-ui::WindowDefinition textFieldDialogDefinition();
+ui::WindowDefinition textFieldDialogDefinition(document::Session &s);
 /// Opens TextFieldDialog modally; returns once it has closed.
-void openTextFieldDialog(ui::UiRuntime &rt);
+void openTextFieldDialog(ui::UiRuntime &rt, document::Session &s);
 
 /// Reads an <input> of type text or password (or without a type) onto the first page: name,
 /// initial value and the password choice; its size is fixed and stays as written.

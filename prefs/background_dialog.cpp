@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "background_dialog.h"
 
-#include "document/editor.h"
-
 using namespace Qt::Literals::StringLiterals;
 
 namespace prefs {
@@ -12,9 +10,9 @@ namespace {
 const ui::ControlRef Picker{BackgroundDialogName, u"颜色选择器1"_s};
 
 // "确定" applies the picked colour and leaves the dialog open for another try.
-void applyBackgroundColour(ui::UiRuntime &rt)
+void applyBackgroundColour(ui::UiRuntime &rt, document::Session &s)
 {
-    rt.setEditorBackground(document::codeEditor(), rt.getPickedColour(Picker));
+    rt.setEditorBackground(s.editor(), rt.getPickedColour(Picker));
 }
 
 // Closing keeps whatever colour was applied last.
@@ -24,7 +22,7 @@ void nothing(ui::UiRuntime &) {}
 
 } // namespace
 
-ui::WindowDefinition backgroundColourDialog()
+ui::WindowDefinition backgroundColourDialog(document::Session &s)
 {
     using ui::Event;
     using ui::Kind;
@@ -41,13 +39,16 @@ ui::WindowDefinition backgroundColourDialog()
             {.unit = u"颜色选择器1"_s, .kind = Kind::ColourPicker, .parent = u"分组框1"_s, .geometry = {125, 54, 128, 32},
              .bindings = {{Event::ColourChosen, nothing}}},
             {.unit = u"超级按钮1"_s, .kind = Kind::PictureButton, .geometry = {190, 133, 50, 25}, .caption = u"确定"_s,
-             .bindings = {{Event::Clicked, applyBackgroundColour}}},
+             .bindings = {{Event::Clicked, document::withSession(s, applyBackgroundColour)}}},
             {.unit = u"超级按钮2"_s, .kind = Kind::PictureButton, .geometry = {256, 135, 50, 25}, .caption = u"取消"_s,
              .bindings = {{Event::Clicked, closeDialog}}},
         },
     };
 }
 
-void openBackgroundColourDialog(ui::UiRuntime &rt) { rt.openWindow(backgroundColourDialog(), true); }
+void openBackgroundColourDialog(ui::UiRuntime &rt, document::Session &s)
+{
+    rt.openWindow(backgroundColourDialog(s), true);
+}
 
 } // namespace prefs

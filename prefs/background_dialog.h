@@ -2,15 +2,16 @@
 // BackgroundColourDialog ("背景设置"): picks the background colour of the editing area.
 #pragma once
 
-#include "ui/runtime.h"
+#include "document/session.h"
 
 namespace prefs {
 
 inline const QString BackgroundDialogName = QStringLiteral("BackgroundColourDialog");
 
-ui::WindowDefinition backgroundColourDialog();
+/// The dialog for the session's editor.
+ui::WindowDefinition backgroundColourDialog(document::Session &s);
 
 /// Opens the dialog modally; returns once it has closed.
-void openBackgroundColourDialog(ui::UiRuntime &rt);
+void openBackgroundColourDialog(ui::UiRuntime &rt, document::Session &s);
 
 } // namespace prefs

@@ -5,7 +5,6 @@
 #include "background_dialog.h"
 #include "font_settings.h"
 #include "introduction_window.h"
-#include "ui/runtime.h"
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -13,12 +12,12 @@ namespace prefs {
 
 void showSupportContact(ui::UiRuntime &rt) { rt.showMessage(SupportContactText, ui::MbOk); }
 
-std::vector<ui::UnitBinding> mainWindowBindings()
+std::vector<ui::UnitBinding> mainWindowBindings(document::Session &s)
 {
     using ui::Event;
     return {
-        {u"选项/字体设置"_s, Event::Clicked, fontSettings},
-        {u"选项/背景设置"_s, Event::Clicked, openBackgroundColourDialog},
+        {u"选项/字体设置"_s, Event::Clicked, document::withSession(s, fontSettings)},
+        {u"选项/背景设置"_s, Event::Clicked, document::withSession(s, openBackgroundColourDialog)},
         {u"帮助/即时帮助"_s, Event::Clicked, showSupportContact},
         {u"帮助/关于"_s, Event::Clicked, openAboutDialog},
         {u"按钮1"_s, Event::Clicked, showSupportContact},

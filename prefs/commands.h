@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "ui/window_definition.h"
+#include "document/session.h"
 
 #include <vector>
 
@@ -14,6 +14,6 @@ inline const QString SupportContactText = QStringLiteral("如需帮助，请联�
 void showSupportContact(ui::UiRuntime &rt);
 
 /// The handlers this subsystem binds to the MainWindow's controls and menu items.
-std::vector<ui::UnitBinding> mainWindowBindings();
+std::vector<ui::UnitBinding> mainWindowBindings(document::Session &s);
 
 } // namespace prefs

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "font_settings.h"
 
-#include "document/editor.h"
-
 namespace prefs {
 
 ui::CharFormat chosenFormat(const ui::CharFormat &current, const ui::FontFields &choice)
@@ -21,10 +19,10 @@ ui::CharFormat chosenFormat(const ui::CharFormat &current, const ui::FontFields 
     return format;
 }
 
-void fontSettings(ui::UiRuntime &rt)
+void fontSettings(ui::UiRuntime &rt, document::Session &s)
 {
-    const ui::ControlRef &editor = document::codeEditor();
-    const ui::ControlRef &dialog = document::fileDialog();
+    const ui::ControlRef &editor = s.editor();
+    const ui::ControlRef &dialog = s.fileDialog();
     rt.selectAllText(editor);
     const ui::CharFormat current = rt.getSelectionFormat(editor);
 

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "ui/window_definition.h"
+#include "document/session.h"
 
 #include <vector>
 
 namespace reference {
 
 /// The handlers this subsystem binds to the MainWindow's controls and menu items.
-std::vector<ui::UnitBinding> mainWindowBindings();
+std::vector<ui::UnitBinding> mainWindowBindings(document::Session &s);
 
 } // namespace reference

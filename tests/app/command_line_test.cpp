@@ -66,7 +66,11 @@ TEST(CommandLineParsing, NamesInTheLocalEncoding)
 /// The MainWindow started as `quillmere FILE...` would start it.
 class StartFiles : public ::testing::Test {
 protected:
-    void start(const QStringList &files) { rt.openWindow(app::mainWindowDefinition(files), false); }
+    void start(const QStringList &files)
+    {
+        main = std::make_unique<app::MainWindow>(files);
+        rt.openWindow(main->definition(), false);
+    }
     void TearDown() override
     {
         script.answers.clear();
@@ -75,7 +79,8 @@ protected:
         QTRY_VERIFY(!rt.isOpen(Main));
     }
     QString path(const QString &name) const { return dir.filePath(name); }
-    QByteArray editorBytes() { return rt.getEditorBytes(document::codeEditor()); }
+    const ui::ControlRef &editor() { return main->session().editor(); }
+    QByteArray editorBytes() { return rt.getEditorBytes(editor()); }
     QString panel(int i) const { return rt.getPanelText({Main, u"状态条1"_s}, i); }
     QString templateText() const
     {
@@ -87,6 +92,7 @@ protected:
 
     QTemporaryDir dir;
     DialogScript script;
+    std::unique_ptr<app::MainWindow> main; // outlives the runtime
     ui::UiRuntime rt;
 };
 
@@ -124,7 +130,7 @@ TEST_F(StartFiles, AFileThatCannotBeOpenedIsReportedAndTheTemplateWritten)
     EXPECT_EQ(script.boxes[0].title, u"打开失败"_s);
     EXPECT_TRUE(script.boxes[0].text.contains(missing)) << script.boxes[0].text.toStdString();
     EXPECT_EQ(script.boxes[0].icon, QMessageBox::Warning);
-    EXPECT_EQ(rt.getEditorText(document::codeEditor()), templateText());
+    EXPECT_EQ(rt.getEditorText(editor()), templateText());
 
     // A folder is refused the same way.
     TearDown();
@@ -132,7 +138,7 @@ TEST_F(StartFiles, AFileThatCannotBeOpenedIsReportedAndTheTemplateWritten)
     start({dir.path()});
     ASSERT_EQ(script.boxes.size(), 1u);
     EXPECT_EQ(script.boxes[0].title, u"打开失败"_s);
-    EXPECT_EQ(rt.getEditorText(document::codeEditor()), templateText());
+    EXPECT_EQ(rt.getEditorText(editor()), templateText());
 }
 
 TEST_F(StartFiles, OfSeveralFilesTheFirstIsOpenedAndTheRestNamedOnce)
@@ -204,7 +210,7 @@ TEST_F(StartFiles, AnAspPagesStyleBlockIsDrawnInItsColoursAsOpenDrawsIt)
     // The colour of each word's style, checked against the first picture the editor draws of the
     // opened text and against the screen once everything asked for is drawn.
     auto coloursDrawn = [&] {
-        auto *ed = static_cast<QsciScintilla *>(ui::testing::widget(rt, document::codeEditor()));
+        auto *ed = static_cast<QsciScintilla *>(ui::testing::widget(rt, editor()));
         const QImage first = ed->viewport()->grab().toImage();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(ed->window()));
         QCoreApplication::processEvents();

@@ -45,7 +45,7 @@ void answerNo(QMessageBox *box)
 
 class MainWindowTest : public ::testing::Test {
 protected:
-    void SetUp() override { open(app::mainWindowDefinition()); }
+    void SetUp() override { open(main.definition()); }
     void open(const ui::WindowDefinition &def) { rt.openWindow(def, false); }
     void TearDown() override
     {
@@ -55,6 +55,7 @@ protected:
     }
     QWidget *widget(const QString &unit) { return ui::testing::widget(rt, {Main, unit}); }
     QMainWindow *window() { return qobject_cast<QMainWindow *>(ui::testing::widget(rt, {Main, {}})); }
+    app::MainWindow main; // outlives the runtime
     ui::UiRuntime rt;
 };
 
@@ -72,12 +73,14 @@ void describeMenu(const QMenu *menu, int depth, QString &out)
 
 TEST(MainWindowDefinition, PassesTheLint)
 {
-    EXPECT_EQ(ui::lintDefinition(app::mainWindowDefinition()), QStringList());
+    app::MainWindow main;
+    EXPECT_EQ(ui::lintDefinition(main.definition()), QStringList());
 }
 
 TEST(MainWindowDefinition, ControlsAsTabled)
 {
-    const ui::WindowDefinition def = app::mainWindowDefinition();
+    app::MainWindow main;
+    const ui::WindowDefinition def = main.definition();
     EXPECT_EQ(def.caption, u"Quillmere-（简约实用的网页开发系统） V1.0             Tavrin旗下插件"_s);
     EXPECT_EQ(def.width, 702);
     EXPECT_EQ(def.height, 604);
@@ -418,7 +421,7 @@ TEST_F(MainWindowTest, MenuTreeWithExactCaptions)
 
     // Nothing checked or disabled at start; the only keys shown are those of the shortcut table.
     QHash<QString, QKeySequence> keys;
-    for (const ui::Shortcut &s : app::mainWindowDefinition().shortcuts)
+    for (const ui::Shortcut &s : main.definition().shortcuts)
         if (!s.unit.isEmpty())
             keys.insert(s.unit, QKeySequence::fromString(s.keys, QKeySequence::PortableText));
     std::function<void(QMenu *)> plain = [&](QMenu *m) {
@@ -468,9 +471,9 @@ TEST_F(MainWindowTest, ExitMenuItemClosesTheWindowAfterItsHandler)
 namespace {
 
 /// The MainWindow with its being-destroyed handler replaced by a counter.
-ui::WindowDefinition countingDestruction(int &destroyed, int &queried)
+ui::WindowDefinition countingDestruction(app::MainWindow &main, int &destroyed, int &queried)
 {
-    ui::WindowDefinition def = app::mainWindowDefinition();
+    ui::WindowDefinition def = main.definition();
     for (auto &b : def.bindings)
         if (b.event == ui::Event::BeingDestroyed)
             b.handler = [&destroyed](ui::UiRuntime &) { ++destroyed; };
@@ -487,16 +490,18 @@ TEST(MainWindowClosing, CloseBoxAndExitBothEndInTheBeingDestroyedEvent)
 {
     int destroyed = 0, queried = 0;
     {
+        app::MainWindow main;
         ui::UiRuntime rt;
-        rt.openWindow(countingDestruction(destroyed, queried), false);
+        rt.openWindow(countingDestruction(main, destroyed, queried), false);
         ui::testing::widget(rt, {app::MainWindowName, {}})->close(); // the close box
         QTRY_VERIFY(!rt.isOpen(app::MainWindowName));
         EXPECT_EQ(destroyed, 1);
         EXPECT_EQ(queried, 1);
     }
     {
+        app::MainWindow main;
         ui::UiRuntime rt;
-        rt.openWindow(countingDestruction(destroyed, queried), false);
+        rt.openWindow(countingDestruction(main, destroyed, queried), false);
         ui::testing::menuAction(rt, {app::MainWindowName, u"文件/退出"_s})->trigger();
         QTRY_VERIFY(!rt.isOpen(app::MainWindowName));
         EXPECT_EQ(destroyed, 2);

@@ -40,9 +40,9 @@ void press(QWidget *focus, const QString &keys)
 
 /// The MainWindow's definition with every shortcut's command replaced by a recorder: a menu
 /// item's Clicked handler records the item, a handler of its own records its keys.
-ui::WindowDefinition recordingDefinition(QStringList &ran)
+ui::WindowDefinition recordingDefinition(app::MainWindow &main, QStringList &ran)
 {
-    ui::WindowDefinition def = app::mainWindowDefinition();
+    ui::WindowDefinition def = main.definition();
     for (ui::Shortcut &s : def.shortcuts) {
         if (s.unit.isEmpty()) {
             s.handler = [&ran, keys = s.keys](ui::UiRuntime &) { ran << keys; };
@@ -57,7 +57,7 @@ ui::WindowDefinition recordingDefinition(QStringList &ran)
 
 class RecordedShortcuts : public ::testing::Test {
 protected:
-    void SetUp() override { rt.openWindow(recordingDefinition(ran), false); }
+    void SetUp() override { rt.openWindow(recordingDefinition(main, ran), false); }
     void TearDown() override
     {
         doctest::DialogScript answersNo;
@@ -66,6 +66,7 @@ protected:
     }
     QWidget *widget(const QString &unit) { return ui::testing::widget(rt, {Main, unit}); }
     QStringList ran;
+    app::MainWindow main; // outlives the runtime
     ui::UiRuntime rt;
 };
 
@@ -75,7 +76,8 @@ using Shortcuts = doctest::MainWindowFixture;
 
 TEST(ShortcutTable, PassesTheLintAndCoversTheUsualKeys)
 {
-    const ui::WindowDefinition def = app::mainWindowDefinition();
+    app::MainWindow main;
+    const ui::WindowDefinition def = main.definition();
     EXPECT_EQ(ui::lintDefinition(def), QStringList());
     QStringList keys;
     for (const auto &s : def.shortcuts)
@@ -87,7 +89,8 @@ TEST(ShortcutTable, PassesTheLintAndCoversTheUsualKeys)
 
 TEST(ShortcutTable, LintNamesEveryFaultyRow)
 {
-    ui::WindowDefinition def = app::mainWindowDefinition();
+    app::MainWindow main;
+    ui::WindowDefinition def = main.definition();
     const auto nothing = [](ui::UiRuntime &) {};
     def.shortcuts = {
         {u"Ctrl+Q"_s, u"文件/不存在"_s},     // no such item
@@ -117,7 +120,7 @@ TEST(ShortcutTable, LintNamesEveryFaultyRow)
 
 TEST_F(RecordedShortcuts, EachRunsItsCommandWhereverTheFocusIs)
 {
-    const ui::WindowDefinition def = app::mainWindowDefinition();
+    const ui::WindowDefinition def = main.definition();
     // The editor, a keyword list of the reference pane (its start page's) and the toolbar's tabs.
     auto *tabs = widget(u"新选择夹1"_s)->findChild<QTabBar *>();
     ASSERT_NE(tabs, nullptr);
@@ -141,13 +144,13 @@ TEST_F(RecordedShortcuts, NoneReachesIntoAnOpenTagDialog)
         auto *field = qobject_cast<QLineEdit *>(ui::testing::widget(rt, {name, u"编辑框1"_s}));
         ASSERT_NE(field, nullptr);
         field->setText(u"page.html"_s);
-        for (const ui::Shortcut &s : app::mainWindowDefinition().shortcuts)
+        for (const ui::Shortcut &s : main.definition().shortcuts)
             if (s.keys != u"Ctrl+X" && s.keys != u"Ctrl+Z") // those would change the field
                 press(field, s.keys);
         fieldSelection = field->selectedText(); // Ctrl+A went to the field
         rt.closeWindow(name);
     };
-    markup::openTagDialog(rt, markup::hyperlinkDialog());
+    markup::openTagDialog(rt, markup::hyperlinkDialog(main.session()));
     rt.onWindowShown = nullptr;
     EXPECT_EQ(ran.join(u", ").toStdString(), "");
     EXPECT_EQ(fieldSelection, u"page.html"_s);
@@ -158,7 +161,7 @@ TEST_F(RecordedShortcuts, NoneReachesIntoAnOpenTagDialog)
 
 TEST_F(RecordedShortcuts, MenusShowTheKeysAndKeepTheirCaptions)
 {
-    for (const ui::Shortcut &s : app::mainWindowDefinition().shortcuts) {
+    for (const ui::Shortcut &s : main.definition().shortcuts) {
         if (s.unit.isEmpty())
             continue;
         QAction *action = ui::testing::menuAction(rt, {Main, s.unit});

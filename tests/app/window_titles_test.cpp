@@ -52,7 +52,7 @@ protected:
     {
         if (!testsupport::onX11())
             GTEST_SKIP() << "needs an X display: run through tests/app/on_virtual_display.sh";
-        rt.openWindow(app::mainWindowDefinition(), false);
+        rt.openWindow(main.definition(), false);
         ASSERT_TRUE(QTest::qWaitForWindowExposed(host(Main)));
     }
     void TearDown() override
@@ -66,23 +66,25 @@ protected:
     }
     QWidget *host(const QString &window) { return ui::testing::widget(rt, {window, {}}); }
 
+    app::MainWindow main; // outlives the runtime
     ui::UiRuntime rt;
 };
 
 TEST_F(WindowTitles, EveryDefinedWindowShowsExactlyItsCaption)
 {
-    const std::string mainCaption = app::mainWindowDefinition().caption.toStdString();
+    const std::string mainCaption = main.definition().caption.toStdString();
     EXPECT_EQ(testsupport::netWmName(host(Main)), mainCaption);
     EXPECT_EQ(testsupport::wmName(host(Main)), mainCaption);
 
+    document::Session &s = main.session();
     std::vector<ui::WindowDefinition> windows = {
-        markup::hyperlinkDialog(), markup::emailLinkDialog(), markup::anchorDialog(),
-        markup::imageDialog(), markup::flashDialog(), markup::mediaDialog(),
-        markup::backgroundSoundDialog(), markup::styleSheetDialog(), markup::formDialogDefinition(),
-        markup::textFieldDialogDefinition(), markup::dropDownDialogDefinition(), markup::buttonDialogDefinition(),
-        markup::labelDialogDefinition(), markup::scriptDialogDefinition(), markup::dateDialogDefinition(),
-        markup::captionDialogDefinition(), markup::addTextDialogDefinition(), markup::addOptionDialogDefinition(),
-        prefs::aboutDialog(), prefs::introductionWindow(), prefs::backgroundColourDialog(),
+        markup::hyperlinkDialog(s), markup::emailLinkDialog(s), markup::anchorDialog(s),
+        markup::imageDialog(s), markup::flashDialog(s), markup::mediaDialog(s),
+        markup::backgroundSoundDialog(s), markup::styleSheetDialog(s), markup::formDialogDefinition(s),
+        markup::textFieldDialogDefinition(s), markup::dropDownDialogDefinition(s), markup::buttonDialogDefinition(s),
+        markup::labelDialogDefinition(s), markup::scriptDialogDefinition(s), markup::dateDialogDefinition(s),
+        markup::captionDialogDefinition(s), markup::addTextDialogDefinition(), markup::addOptionDialogDefinition(),
+        prefs::aboutDialog(), prefs::introductionWindow(), prefs::backgroundColourDialog(s),
     };
     // Windows defined later get the same treatment: nothing is done per window.
     windows.push_back({.name = u"FindReplace"_s, .caption = u"查找和替换"_s, .width = 300, .height = 200});

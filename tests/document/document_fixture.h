@@ -4,7 +4,6 @@
 #pragma once
 
 #include "app/main_window.h"
-#include "document/editor.h"
 #include "support/show_catcher.h"
 #include "ui/runtime.h"
 #include "ui/testing.h"
@@ -119,7 +118,7 @@ inline const QString Main = u"MainWindow"_s;
 /// Opens the MainWindow for each test and closes it afterwards, answering the exit check No.
 class MainWindowFixture : public ::testing::Test {
 protected:
-    void SetUp() override { rt.openWindow(app::mainWindowDefinition(), false); }
+    void SetUp() override { rt.openWindow(main.definition(), false); }
     void TearDown() override
     {
         script.answers.clear();
@@ -129,7 +128,8 @@ protected:
         QTRY_VERIFY(!rt.isOpen(Main));
     }
 
-    const ui::ControlRef &editor() const { return document::codeEditor(); }
+    document::Session &session() { return main.session(); }
+    const ui::ControlRef &editor() const { return main.session().editor(); }
     QString text() const { return rt.getEditorText(editor()); }
     QByteArray bytes() const { return core::textToBytes(text()); }
     QString panel(int i) const { return rt.getPanelText({Main, u"状态条1"_s}, i); }
@@ -159,6 +159,7 @@ protected:
         return QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
     }
 
+    app::MainWindow main; // outlives the runtime, whose windows' handlers use it
     ui::UiRuntime rt;
     DialogScript script;
     QTemporaryDir dir;

@@ -3,7 +3,6 @@
 // way of picking must work on the first opening and on every later one, whatever an earlier
 // opening left in the dialog (its name, its folder, its filter).
 #include "app/main_window.h"
-#include "document/editor.h"
 #include "support/show_catcher.h"
 #include "ui/runtime.h"
 #include "ui/testing.h"
@@ -101,7 +100,7 @@ class FileDialogPicking : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        rt.openWindow(app::mainWindowDefinition(), false);
+        rt.openWindow(main.definition(), false);
         // With the dialog's first filter, "asp文件", only b.asp is listed.
         for (const char *name : {"a.html", "c.html", "b.asp", "pic.png"})
             write(path(QString::fromLatin1(name)), QByteArray("content of ") + name);
@@ -116,7 +115,7 @@ protected:
     }
 
     QString path(const QString &name) const { return dir.filePath(name); }
-    QString text() const { return rt.getEditorText(document::codeEditor()); }
+    QString text() { return rt.getEditorText(main.session().editor()); }
     void click(const QString &item) { ui::testing::menuAction(rt, {Main, item})->trigger(); }
 
     static void write(const QString &file, const QByteArray &bytes)
@@ -157,6 +156,7 @@ protected:
         EXPECT_TRUE(steps.empty());
     }
 
+    app::MainWindow main; // outlives the runtime
     ui::UiRuntime rt;
     QTemporaryDir dir;
     std::deque<Step> steps;

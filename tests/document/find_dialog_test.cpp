@@ -37,7 +37,7 @@ protected:
     void SetUp() override
     {
         MainWindowFixture::SetUp();
-        document::findSettings() = {}; // each test starts as a fresh run does
+        session().findSettings() = {}; // each test starts as a fresh run does
     }
     QWidget *editorWidget() { return ui::testing::widget(rt, editor()); }
     QWidget *findWidget(const QString &unit) { return ui::testing::widget(rt, {Find, unit}); }
@@ -76,8 +76,9 @@ protected:
 
 TEST(FindWindowDefinition, PassTheLint)
 {
-    EXPECT_EQ(ui::lintDefinition(document::findDialog()), QStringList());
-    EXPECT_EQ(ui::lintDefinition(document::goToLineDialog()), QStringList());
+    document::Session session(Main);
+    EXPECT_EQ(ui::lintDefinition(document::findDialog(session)), QStringList());
+    EXPECT_EQ(ui::lintDefinition(document::goToLineDialog(session)), QStringList());
 }
 
 TEST_F(FindWindow, OpensOwnedByTheMainWindowWithItsCaptionsAndNamedFields)
@@ -196,7 +197,7 @@ TEST_F(FindWindow, ChineseIsFoundInAGb18030File)
 {
     const QString path = dir.filePath(u"page.html"_s);
     writeAll(path, core::textToBytes(u"<title>你好</title>\r\n<p>大家好，你好！</p>"_s));
-    ASSERT_TRUE(document::openFile(rt, path));
+    ASSERT_TRUE(document::openFile(rt, session(), path));
     search(u"你好"_s);
     clickButton(u"按钮1"_s);
     EXPECT_EQ(selected(), u"你好"_s);

@@ -89,12 +89,12 @@ TEST_F(HighlightingDocumentTest, OpenedFilesAreColouredByExtension)
                  {"d.asp", ui::Language::Html}, {"e.txt", ui::Language::Html}, {"f", ui::Language::Html},
                  {"g.css.bak", ui::Language::Html}};
     for (const auto &c : cases) {
-        ASSERT_TRUE(document::openFile(rt, file(QString::fromLatin1(c.name))));
+        ASSERT_TRUE(document::openFile(rt, session(), file(QString::fromLatin1(c.name))));
         EXPECT_EQ(language(), c.language) << c.name;
         EXPECT_EQ(bytes(), QByteArray("body { color: red }")) << c.name;
     }
     // A file that cannot be read leaves the text and its colouring as they were.
-    EXPECT_FALSE(document::openFile(rt, dir.filePath(u"missing.css"_s)));
+    EXPECT_FALSE(document::openFile(rt, session(), dir.filePath(u"missing.css"_s)));
     EXPECT_EQ(language(), ui::Language::Html);
 }
 
@@ -175,7 +175,7 @@ TEST_F(HighlightingDocumentTest, VeryLargeFileIsShownPlainWithANote)
     ASSERT_LT(big.size(), document::MaxOpenBytes);
     const QString path = file(u"big.html"_s, big);
     big = {};
-    ASSERT_TRUE(document::openFile(rt, path));
+    ASSERT_TRUE(document::openFile(rt, session(), path));
     EXPECT_FALSE(rt.isEditorHighlighted(editor()));
     EXPECT_EQ(panel(document::NotePanel), u"未着色"_s);
     EXPECT_TRUE(rt.getPanelToolTip({Main, u"状态条1"_s}, document::NotePanel).contains(u"128 MB"_s));

@@ -5,7 +5,7 @@
 #include "document_fixture.h"
 
 #include "document/lifecycle.h"
-#include "document/state.h"
+#include "document/session.h"
 #include "ui/code_editor.h"
 
 using namespace doctest;
@@ -19,10 +19,10 @@ protected:
     {
         const QString in = dir.filePath(u"big.html"_s), out = dir.filePath(u"saved.html"_s);
         writeAll(in, original);
-        EXPECT_TRUE(document::openFile(rt, in));
-        EXPECT_EQ(document::documentEncoding(), expected);
+        EXPECT_TRUE(document::openFile(rt, session(), in));
+        EXPECT_EQ(session().encoding(), expected);
         EXPECT_EQ(rt.getEditorByteLength(editor(), expected), original.size());
-        EXPECT_TRUE(document::saveFile(rt, out));
+        EXPECT_TRUE(document::saveFile(rt, session(), out));
         return readAll(out);
     }
     /// The unit repeated past two pieces, after an offset that moves where the cuts fall.

@@ -3,7 +3,7 @@
 
 #include "document/editing.h"
 #include "document/lifecycle.h"
-#include "document/state.h"
+#include "document/session.h"
 #include "document/templates.h"
 #include "support/privileges.h"
 
@@ -34,7 +34,7 @@ class LifecycleTest : public MainWindowFixture {};
 
 TEST_F(LifecycleTest, NewDocumentAsksBecauseTheStartTemplateRaisedTheFlag)
 {
-    EXPECT_TRUE(document::isModified());
+    EXPECT_TRUE(session().isModified());
     script.answers = {QMessageBox::No};
     click(u"文件/新建/新建asp文件"_s);
     ASSERT_EQ(script.boxes.size(), 1u);
@@ -87,7 +87,7 @@ TEST_F(LifecycleTest, YesThenSaveWritesAndProceeds)
     EXPECT_EQ(readAll(path), core::textToBytes(u"第一行\r\n第二行"_s));
     EXPECT_EQ(text(), u"<%\r\n\r\n%>"_s);
     // The flag stays raised after a save: the next command asks again.
-    EXPECT_TRUE(document::isModified());
+    EXPECT_TRUE(session().isModified());
     click(u"文件/新建/新建html文件"_s);
     EXPECT_EQ(script.boxes.size(), 2u);
     EXPECT_EQ(script.boxes[1].text, Question);
@@ -123,7 +123,7 @@ TEST_F(LifecycleTest, SaveDialogSettingsAndTheNameFromTheOpenDialog)
     EXPECT_EQ(script.fileDialogs[3].typedName, u"page.asp"_s);
     EXPECT_EQ(script.fileDialogs[4].typedName, QString());
     EXPECT_EQ(readAll(dir.filePath(u"copy.asp"_s)), QByteArray("<% x %>"));
-    EXPECT_EQ(rt.getDialogFileName(document::fileDialog()), QString());
+    EXPECT_EQ(rt.getDialogFileName(session().fileDialog()), QString());
 }
 
 TEST_F(LifecycleTest, ANameWithoutExtensionGetsTheSelectedPairsExtension)
@@ -155,7 +155,7 @@ TEST_F(LifecycleTest, FilesComeBackByteForByte)
         script.answers = {QMessageBox::No};
         script.files = {{in}, {out}};
         click(u"文件/打开"_s);
-        EXPECT_EQ(rt.getEditorByteLength(editor(), document::documentEncoding()), original.size());
+        EXPECT_EQ(rt.getEditorByteLength(editor(), session().encoding()), original.size());
         EXPECT_EQ(panel(7), document::sizeInKilobytes(original.size()));
         click(u"文件/保存"_s);
         EXPECT_EQ(readAll(out), original);
@@ -232,7 +232,7 @@ TEST_F(LifecycleTest, AFailedSaveIsReportedAndChangesNothing)
     EXPECT_EQ(readAll(path), old);
     EXPECT_EQ(entries(dir.path()), QStringList{u"precious.html"_s});
     EXPECT_EQ(text(), newText);
-    EXPECT_TRUE(document::isModified());
+    EXPECT_TRUE(session().isModified());
 
     // A name longer than the file system allows.
     const QString tooLong = dir.filePath(QString(300, u'x') + u".html"_s);

@@ -35,7 +35,7 @@ protected:
 
     void SetUp() override
     {
-        rt.openWindow(app::mainWindowDefinition(), false);
+        rt.openWindow(main.definition(), false);
         rt.setEditorText(Editor, {});
         rt.onWindowShown = [this](const QString &name) {
             auto it = actions.find(name);
@@ -168,6 +168,7 @@ protected:
     std::string documentBytes() { return core::textToBytes(rt.getEditorText(Editor)).toStdString(); }
     static std::string bytes(const QString &text) { return core::textToBytes(text).toStdString(); }
 
+    app::MainWindow main; // outlives the runtime
     ui::UiRuntime rt;
     std::map<QString, std::function<void()>> actions;
 };

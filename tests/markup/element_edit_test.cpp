@@ -5,7 +5,7 @@
 #include "dialog_driver.h"
 
 #include "document/editing.h"
-#include "document/state.h"
+#include "document/session.h"
 #include "document/status_note.h"
 #include "markup/element_edit.h"
 #include "ui/editor_ranges.h"
@@ -64,7 +64,7 @@ protected:
     {
         when(dialog, std::move(act));
         shown.clear();
-        markup::editElementAtCaret(rt);
+        markup::editElementAtCaret(rt, main.session());
         EXPECT_EQ(shown.value(0), dialog);
         actions.erase(dialog);
     }
@@ -72,9 +72,9 @@ protected:
     QString editWithoutDialog()
     {
         shown.clear();
-        markup::editElementAtCaret(rt);
+        markup::editElementAtCaret(rt, main.session());
         EXPECT_TRUE(shown.isEmpty()) << shown.join(u',').toStdString();
-        return rt.getPanelText(document::statusBar(), document::NotePanel);
+        return rt.getPanelText(main.session().statusBar(), document::NotePanel);
     }
     void undo() { rt.sendEditorCommand(Editor, ui::EditorCommand::Undo); }
     QString field(const QString &dialog, const QString &unit) { return rt.getFieldText({dialog, unit}); }
@@ -124,8 +124,8 @@ TEST_F(ElementEditing, HyperlinkRoundTripAndOneChangedField)
         click(Hyperlink, u"超级按钮6"_s);
     });
     EXPECT_EQ(text(), u"<a href=\"a.html\" title=\"Home\" target=\"_blank\"></a> "_s);
-    EXPECT_TRUE(document::isModified());
-    EXPECT_EQ(rt.getPanelText(document::statusBar(), document::SizePanel), document::sizeInKilobytes(49))
+    EXPECT_TRUE(main.session().isModified());
+    EXPECT_EQ(rt.getPanelText(main.session().statusBar(), document::SizePanel), document::sizeInKilobytes(49))
         << "the change was reported like any other";
     undo();
     EXPECT_EQ(documentBytes(), bytes(written)) << "one undo step";
@@ -182,7 +182,7 @@ TEST_F(ElementEditing, NoDialogOutsideElementsInCommentsAndServerCode)
         EXPECT_FALSE(note.isEmpty()) << marker.toStdString();
         EXPECT_EQ(text(), doc);
     }
-    EXPECT_EQ(rt.getPanelToolTip(document::statusBar(), document::NotePanel).contains(u"Ctrl+E"_s), true)
+    EXPECT_EQ(rt.getPanelToolTip(main.session().statusBar(), document::NotePanel).contains(u"Ctrl+E"_s), true)
         << "the tooltip tells how to use the command";
 }
 

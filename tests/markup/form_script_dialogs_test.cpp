@@ -30,11 +30,12 @@ const QString DropDown = u"DropDownDialog"_s;
 
 TEST(FormScriptDefinitions, AreSound)
 {
+    document::Session s(app::MainWindowName);
     for (const ui::WindowDefinition &def :
-         {markup::formDialogDefinition(), markup::textFieldDialogDefinition(), markup::addTextDialogDefinition(),
-          markup::buttonDialogDefinition(), markup::labelDialogDefinition(), markup::dropDownDialogDefinition(),
-          markup::addOptionDialogDefinition(), markup::scriptDialogDefinition(), markup::dateDialogDefinition(),
-          markup::captionDialogDefinition()})
+         {markup::formDialogDefinition(s), markup::textFieldDialogDefinition(s), markup::addTextDialogDefinition(),
+          markup::buttonDialogDefinition(s), markup::labelDialogDefinition(s), markup::dropDownDialogDefinition(s),
+          markup::addOptionDialogDefinition(), markup::scriptDialogDefinition(s), markup::dateDialogDefinition(s),
+          markup::captionDialogDefinition(s)})
         EXPECT_EQ(ui::lintDefinition(def), QStringList()) << def.name.toStdString();
 }
 

@@ -3,7 +3,7 @@
 // toolbar, fields typed, buttons pressed, file dialogs answered; the document's text is compared
 // with the exact markup expected.
 #include "app/main_window.h"
-#include "document/editor.h"
+#include "document/session.h"
 #include "markup/anchor_dialog.h"
 #include "markup/background_sound_dialog.h"
 #include "markup/email_link_dialog.h"
@@ -53,8 +53,8 @@ class LinkMediaDialogs : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        rt.openWindow(app::mainWindowDefinition(), false);
-        rt.setEditorText(document::codeEditor(), {});
+        rt.openWindow(main.definition(), false);
+        rt.setEditorText(editor(), {});
     }
     void TearDown() override
     {
@@ -70,7 +70,8 @@ protected:
         EXPECT_TRUE(QTest::qWaitFor([this] { return !rt.isOpen(MainWindow); }));
     }
 
-    QString document() const { return rt.getEditorText(document::codeEditor()); }
+    const ui::ControlRef &editor() { return main.session().editor(); }
+    QString document() { return rt.getEditorText(editor()); }
     QWidget *widget(const QString &dialog, const QString &unit) { return ui::testing::widget(rt, {dialog, unit}); }
 
     void type(const QString &dialog, const QString &unit, const QString &text)
@@ -122,6 +123,7 @@ protected:
         EXPECT_FALSE(rt.isOpen(dialog)) << qPrintable(dialog);
     }
 
+    app::MainWindow main; // outlives the runtime
     ui::UiRuntime rt;
 };
 
@@ -187,9 +189,10 @@ const QString EmptyImage = u"<img src=\"\" width=\"\" height=\"\" align=\"\" bor
 
 TEST(LinkMediaDialogDefinitions, AreSoundAndFixed)
 {
-    for (const auto &def : {markup::hyperlinkDialog(), markup::emailLinkDialog(), markup::anchorDialog(),
-                            markup::imageDialog(), markup::flashDialog(), markup::mediaDialog(),
-                            markup::backgroundSoundDialog(), markup::styleSheetDialog()}) {
+    document::Session s(app::MainWindowName);
+    for (const auto &def : {markup::hyperlinkDialog(s), markup::emailLinkDialog(s), markup::anchorDialog(s),
+                            markup::imageDialog(s), markup::flashDialog(s), markup::mediaDialog(s),
+                            markup::backgroundSoundDialog(s), markup::styleSheetDialog(s)}) {
         EXPECT_EQ(ui::lintDefinition(def), QStringList()) << qPrintable(def.name);
         EXPECT_EQ(def.frame, ui::Frame::Fixed) << qPrintable(def.name);
     }
@@ -237,7 +240,7 @@ TEST_F(LinkMediaDialogs, EveryOpenerOpensItsDialogAndTheCloseBoxInsertsNothing)
 
 TEST_F(LinkMediaDialogs, ControlsSitWhereTheirDefinitionPutsThem)
 {
-    const ui::WindowDefinition def = markup::hyperlinkDialog();
+    const ui::WindowDefinition def = markup::hyperlinkDialog(main.session());
     runDialog(def.name, [&] { fromMenu(u"插入/超级链接..."_s); }, [&] {
         for (const ui::ControlDef &c : def.controls) {
             if (!c.visible)
@@ -276,7 +279,7 @@ TEST_F(LinkMediaDialogs, EachDialogConfirmedAtOnceInsertsItsLiteralPieces)
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(qPrintable(c.dialog));
-        rt.setEditorText(document::codeEditor(), {});
+        rt.setEditorText(editor(), {});
         runDialog(
             c.dialog,
             [&] {
@@ -468,7 +471,7 @@ TEST_F(LinkMediaDialogs, ImageBrowseUsesTheSharedDialogAsTheDocumentCommandsLeft
 
 TEST_F(LinkMediaDialogs, ImageStepsReplaceTheSelectionBackToBack)
 {
-    rt.setEditorText(document::codeEditor(), u"<p>[old]</p>"_s);
+    rt.setEditorText(editor(), u"<p>[old]</p>"_s);
     auto *editor = qobject_cast<QsciScintilla *>(widget(MainWindow, u"超级编辑框1"_s));
     ASSERT_NE(editor, nullptr);
     editor->setSelection(0, 3, 0, 8);
@@ -498,7 +501,7 @@ TEST_F(LinkMediaDialogs, FieldsGoWhereTheirLabelsSay)
     });
     EXPECT_EQ(document(), u"<a href=\"mailto:a@b.cn?subject=你好\"></a>"_s);
 
-    rt.setEditorText(document::codeEditor(), {});
+    rt.setEditorText(editor(), {});
     const QString media = u"MediaDialog"_s;
     runDialog(media, [&] { fromToolbar(u"超级按钮37"_s, 4); }, [&] {
         type(media, u"编辑框1"_s, u"v.wmv"_s);

@@ -30,7 +30,7 @@ const ui::ControlRef Editor{u"MainWindow"_s, u"超级编辑框1"_s};
 
 class MainWindowFixture {
 protected:
-    MainWindowFixture() { rt.openWindow(app::mainWindowDefinition(), false); }
+    MainWindowFixture() { rt.openWindow(main.definition(), false); }
     ~MainWindowFixture()
     {
         rt.closeWindow(app::MainWindowName);
@@ -62,6 +62,7 @@ protected:
 
     // Closing the changed document asks whether to save it: the answer is No.
     testsupport::ShowCatcher<QMessageBox> saveQuestion{[](QMessageBox *box) { box->button(QMessageBox::No)->click(); }};
+    app::MainWindow main; // outlives the runtime
     ui::UiRuntime rt;
 };
 

@@ -117,9 +117,10 @@ TEST(ElementUnderCaret, NothingOutsideElementsCommentsAndServerCode)
 
 TEST(ElementUnderCaret, EachElementGoesToTheDialogThatWritesIt)
 {
-    auto dialogOf = [](const QString &text) {
+    document::Session session(u"MainWindow"_s);
+    auto dialogOf = [&session](const QString &text) {
         const FoundElement f = findAt(text);
-        return f.form ? f.form->definition().name : u"(none)"_s;
+        return f.form ? f.form->definition(session).name : u"(none)"_s;
     };
     EXPECT_EQ(dialogOf(u"<a ‸href=\"x.html\">"_s), u"HyperlinkDialog"_s);
     EXPECT_EQ(dialogOf(u"<a ‸href=\"MAILTO:me@x.cn?Subject=hi\">"_s), u"EmailLinkDialog"_s);

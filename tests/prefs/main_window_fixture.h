@@ -20,7 +20,7 @@ inline const ui::ControlRef Editor{QStringLiteral("MainWindow"), QStringLiteral(
 
 class MainWindowTest : public ::testing::Test {
 protected:
-    void SetUp() override { rt.openWindow(app::mainWindowDefinition(), false); }
+    void SetUp() override { rt.openWindow(main.definition(), false); }
     void TearDown() override
     {
         rt.onWindowShown = nullptr;
@@ -35,6 +35,7 @@ protected:
     ui::CodeEditor *editor() { return qobject_cast<ui::CodeEditor *>(ui::testing::widget(rt, Editor)); }
     void trigger(const QString &menuItem) { ui::testing::menuAction(rt, {app::MainWindowName, menuItem})->trigger(); }
 
+    app::MainWindow main; // outlives the runtime
     ui::UiRuntime rt;
 };
 

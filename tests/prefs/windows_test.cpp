@@ -47,7 +47,8 @@ protected:
 
 TEST(PrefsDefinitions, AreSound)
 {
-    for (const ui::WindowDefinition &def : {prefs::backgroundColourDialog(), prefs::aboutDialog(), prefs::introductionWindow()}) {
+    document::Session s(app::MainWindowName);
+    for (const ui::WindowDefinition &def : {prefs::backgroundColourDialog(s), prefs::aboutDialog(), prefs::introductionWindow()}) {
         SCOPED_TRACE(def.name.toStdString());
         EXPECT_EQ(ui::lintDefinition(def), QStringList());
     }

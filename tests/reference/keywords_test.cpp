@@ -32,7 +32,7 @@ ui::ControlRef list(const QString &unit) { return {u"MainWindow"_s, unit}; }
 
 class KeywordListTest : public ::testing::Test {
 protected:
-    void SetUp() override { rt.openWindow(app::mainWindowDefinition(), false); }
+    void SetUp() override { rt.openWindow(main.definition(), false); }
     void TearDown() override
     {
         rt.closeWindow(app::MainWindowName);
@@ -74,6 +74,7 @@ protected:
 
     // Closing the changed document asks whether to save it: the answer is No.
     testsupport::ShowCatcher<QMessageBox> saveQuestion{[](QMessageBox *box) { box->button(QMessageBox::No)->click(); }};
+    app::MainWindow main; // outlives the runtime
     ui::UiRuntime rt;
 };
 

@@ -6,7 +6,7 @@
 // as a child, in the set-up the fault needs.
 #include "document/document_fixture.h"
 #include "document/editing.h"
-#include "document/state.h"
+#include "document/session.h"
 #include "support/files.h"
 
 #include <QProcess>
@@ -73,7 +73,7 @@ protected:
         script.answers = {QMessageBox::No};
         script.files = {{path, true}};
         click(u"文件/打开"_s);
-        ASSERT_EQ(document::documentEncoding(), core::Encoding::Utf8);
+        ASSERT_EQ(session().encoding(), core::Encoding::Utf8);
         QTest::keyClick(ui::testing::widget(rt, editor()), Qt::Key_End, Qt::ControlModifier);
         type(u"中文"_s);
         rt.insertAtCaret(editor(), QString(19998, u'中')); // 60000 bytes more in all
@@ -84,7 +84,7 @@ protected:
         EXPECT_EQ(script.boxes.back().title, u"保存失败"_s);
         EXPECT_TRUE(script.boxes.back().text.contains(reason)) << script.boxes.back().text.toStdString();
         EXPECT_EQ(text(), Page.repeated(100) + u"中文"_s + QString(19998, u'中'));
-        EXPECT_EQ(document::documentEncoding(), core::Encoding::Utf8);
+        EXPECT_EQ(session().encoding(), core::Encoding::Utf8);
         EXPECT_EQ(panel(8), u"UTF-8"_s);
         const qint64 count = OldBytes.size() + 60000;
         EXPECT_EQ(rt.getEditorByteLength(editor(), core::Encoding::Utf8), count);

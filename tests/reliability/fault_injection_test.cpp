@@ -9,7 +9,7 @@
 #include "document/document_fixture.h"
 #include "document/editing.h"
 #include "document/lifecycle.h"
-#include "document/state.h"
+#include "document/session.h"
 #include "support/files.h"
 #include "support/privileges.h"
 
@@ -119,7 +119,7 @@ TEST_F(InChild, SaveUnderAFileSizeLimit)
     saveAs(path);
     expectReport(u"保存失败"_s, path, u"文件超出了允许的大小"_s);
     EXPECT_EQ(text(), newText);
-    EXPECT_TRUE(document::isModified());
+    EXPECT_TRUE(session().isModified());
 }
 
 TEST(Faults, SaveUnderAFileSizeLimit)

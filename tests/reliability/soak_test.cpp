@@ -18,7 +18,7 @@
 #include "app/main_window.h"
 #include "document/commands.h"
 #include "document/editing.h"
-#include "document/state.h"
+#include "document/session.h"
 #include "document/templates.h"
 #include "markup/commands.h"
 #include "markup/snippets.h"
@@ -177,11 +177,11 @@ protected:
                     (unsigned long long)seed_);
         std::fflush(stdout);
 
-        const ui::WindowDefinition def = app::mainWindowDefinition();
+        const ui::WindowDefinition def = main_.definition();
         rt.openWindow(def, false);
-        snippets_ = unitsOf(markup::snippetCommands());
-        const QSet<QString> markupUnits = unitsOf(markup::mainWindowBindings());
-        documentUnits_ = unitsOf(document::mainWindowBindings());
+        snippets_ = unitsOf(markup::snippetCommands(main_.session()));
+        const QSet<QString> markupUnits = unitsOf(markup::mainWindowBindings(main_.session()));
+        documentUnits_ = unitsOf(document::mainWindowBindings(main_.session()));
         for (const auto &c : def.controls) {
             const bool clicked = std::any_of(c.bindings.begin(), c.bindings.end(),
                                              [](const ui::Binding &b) { return b.event == ui::Event::Clicked; });
@@ -671,7 +671,7 @@ protected:
     void expectStatusMatchesText(const QString &context)
     {
         const QString text = rt.getEditorText(Editor);
-        const core::Encoding encoding = document::documentEncoding();
+        const core::Encoding encoding = main_.session().encoding();
         const qint64 bytes = rt.getEditorBytes(Editor, encoding).size();
         if (encoding == core::Encoding::Gb18030) {
             ASSERT_EQ(core::textToBytes(text).size(), bytes) << context.toStdString();
@@ -682,6 +682,7 @@ protected:
         ASSERT_EQ(rt.getPanelText({Main, u"状态条1"_s}, 1), core::toText(rt.getLineCount(Editor))) << context.toStdString();
     }
 
+    app::MainWindow main_; // outlives the runtime
     ui::UiRuntime rt;
     QTemporaryDir folder_;
     std::mt19937_64 rng_;
@@ -740,7 +741,7 @@ TEST_F(SoakTest, RandomSessionKeepsTheTextAndTheStatusRight)
         if (x.saves && !savedTo_.isEmpty() && !saveFailed_ && QFileInfo(savedTo_).isFile()) {
             QFile f(savedTo_);
             ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-            ASSERT_EQ(f.readAll(), core::editorBytesToFileBytes(before.buffer, document::documentEncoding()))
+            ASSERT_EQ(f.readAll(), core::editorBytesToFileBytes(before.buffer, main_.session().encoding()))
                 << context.toStdString();
         }
         // Every window the step opened has closed again.

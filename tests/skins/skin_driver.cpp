@@ -32,14 +32,15 @@ int main(int argc, char **argv)
         box->done(0);
     });
     const QStringList args = QApplication::arguments();
+    app::MainWindow mainWindow;
     ui::UiRuntime rt;
     if (args.value(1) == u"start"_s) {
-        rt.openWindow(app::mainWindowDefinition(), false);
-        std::printf("editor=%lld\n", rt.getEditorByteLength({app::MainWindowName, u"超级编辑框1"_s}));
+        rt.openWindow(mainWindow.definition(), false);
+        std::printf("editor=%lld\n", rt.getEditorByteLength(mainWindow.session().editor()));
     } else if (args.value(1) == u"apply"_s && args.size() == 3) {
         skins::applySkin(rt, args[2].toInt());
     } else if (args.value(1) == u"look"_s && args.size() == 3) {
-        rt.openWindow(app::mainWindowDefinition(), false);
+        rt.openWindow(mainWindow.definition(), false);
         skins::applySkin(rt, args[2].toInt());
         return rt.run();
     } else {

@@ -76,16 +76,17 @@ int main(int argc, char **argv)
         for (int n = 1; n <= skins::SkinCount; ++n)
             wanted.push_back(n);
 
+    app::MainWindow mainWindow;
     ui::UiRuntime rt;
-    skintour::openMainWindow(rt);
+    skintour::openMainWindow(rt, mainWindow);
     const QStringList dialogs{u"HyperlinkDialog"_s, u"TextFieldDialog"_s, u"FontDialog"_s};
     for (int n : wanted) {
         skins::applySkin(rt, n);
         QImage main;
         std::vector<QImage> shots;
-        skintour::visitWindow(rt, u"MainWindow"_s, [&](QWidget *w) { main = w->grab().toImage(); });
+        skintour::visitWindow(rt, mainWindow, u"MainWindow"_s, [&](QWidget *w) { main = w->grab().toImage(); });
         for (const QString &kind : dialogs)
-            skintour::visitWindow(rt, kind, [&](QWidget *w) { shots.push_back(w->grab().toImage()); });
+            skintour::visitWindow(rt, mainWindow, kind, [&](QWidget *w) { shots.push_back(w->grab().toImage()); });
         const QString file = u"%1/skin%2.png"_s.arg(out).arg(n, 2, 10, QChar(u'0'));
         if (!sheet(n, main, shots).save(file)) {
             std::fprintf(stderr, "skin_gallery: cannot write %s\n", qPrintable(file));

@@ -78,8 +78,9 @@ class SkinLook : public ::testing::TestWithParam<int> {};
 TEST_P(SkinLook, EveryControlLooksLikeWhatItIs)
 {
     const int n = GetParam();
+    app::MainWindow mainWindow;
     ui::UiRuntime rt;
-    skintour::openMainWindow(rt);
+    skintour::openMainWindow(rt, mainWindow);
     skins::applySkin(rt, n);
     QApplication::processEvents();
 
@@ -113,7 +114,7 @@ TEST_P(SkinLook, EveryControlLooksLikeWhatItIs)
     for (int i = 0; i < kinds.size(); ++i) {
         if (Sanitized && i % 4 != n % 4)
             continue;
-        skintour::visitWindow(rt, kinds[i], [&](QWidget *window) {
+        skintour::visitWindow(rt, mainWindow, kinds[i], [&](QWidget *window) {
             keep(kinds[i], lookmeasure::measureWindow(window, window->grab().toImage(), pushEdge));
             keep(kinds[i], lookmeasure::measureButtonStates(window));
             for (QComboBox *combo : window->findChildren<QComboBox *>())

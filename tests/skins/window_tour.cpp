@@ -41,25 +41,16 @@ namespace {
 const QString FontDialogKind = u"FontDialog"_s;
 const QString MessageBoxKind = u"MessageBox"_s;
 
-using Definition = ui::WindowDefinition (*)();
-
-/// The windows built from definitions, by name.
-const std::vector<std::pair<QString, Definition>> &definedWindows()
+/// The windows built from definitions, for the MainWindow's session.
+std::vector<ui::WindowDefinition> definedWindows(document::Session &s)
 {
-    static const std::vector<std::pair<QString, Definition>> all = [] {
-        std::vector<std::pair<QString, Definition>> list;
-        for (Definition d : {markup::anchorDialog, markup::backgroundSoundDialog, markup::buttonDialogDefinition,
-                             markup::captionDialogDefinition, markup::dateDialogDefinition,
-                             markup::dropDownDialogDefinition, markup::emailLinkDialog, markup::flashDialog,
-                             markup::formDialogDefinition, markup::hyperlinkDialog, markup::imageDialog,
-                             markup::labelDialogDefinition, markup::mediaDialog, markup::scriptDialogDefinition,
-                             markup::styleSheetDialog, markup::textFieldDialogDefinition,
-                             markup::addOptionDialogDefinition, markup::addTextDialogDefinition,
-                             prefs::backgroundColourDialog, prefs::aboutDialog, prefs::introductionWindow})
-            list.emplace_back(d().name, d);
-        return list;
-    }();
-    return all;
+    return {markup::anchorDialog(s), markup::backgroundSoundDialog(s), markup::buttonDialogDefinition(s),
+            markup::captionDialogDefinition(s), markup::dateDialogDefinition(s), markup::dropDownDialogDefinition(s),
+            markup::emailLinkDialog(s), markup::flashDialog(s), markup::formDialogDefinition(s),
+            markup::hyperlinkDialog(s), markup::imageDialog(s), markup::labelDialogDefinition(s),
+            markup::mediaDialog(s), markup::scriptDialogDefinition(s), markup::styleSheetDialog(s),
+            markup::textFieldDialogDefinition(s), markup::addOptionDialogDefinition(), markup::addTextDialogDefinition(),
+            prefs::backgroundColourDialog(s), prefs::aboutDialog(), prefs::introductionWindow()};
 }
 
 /// Lets the window lay out and paint before it is looked at.
@@ -74,24 +65,26 @@ void settle(QWidget *window)
 QStringList windowKinds()
 {
     QStringList kinds{app::MainWindowName};
-    for (const auto &[name, definition] : definedWindows())
-        kinds << name;
+    document::Session unopened(app::MainWindowName);
+    for (const ui::WindowDefinition &def : definedWindows(unopened))
+        kinds << def.name;
     kinds << FontDialogKind << MessageBoxKind;
     return kinds;
 }
 
-void openMainWindow(ui::UiRuntime &rt)
+void openMainWindow(ui::UiRuntime &rt, app::MainWindow &main)
 {
-    rt.openWindow(app::mainWindowDefinition(), false);
+    rt.openWindow(main.definition(), false);
     settle(ui::testing::widget(rt, {app::MainWindowName, {}}));
 }
 
-void visitWindow(ui::UiRuntime &rt, const QString &kind, const std::function<void(QWidget *)> &visit)
+void visitWindow(ui::UiRuntime &rt, app::MainWindow &main, const QString &kind,
+                 const std::function<void(QWidget *)> &visit)
 {
     if (kind == app::MainWindowName) {
-        QWidget *main = ui::testing::widget(rt, {app::MainWindowName, {}});
-        settle(main);
-        visit(main);
+        QWidget *window = ui::testing::widget(rt, {app::MainWindowName, {}});
+        settle(window);
+        visit(window);
         return;
     }
     if (kind == FontDialogKind) {
@@ -114,14 +107,14 @@ void visitWindow(ui::UiRuntime &rt, const QString &kind, const std::function<voi
         rt.showMessage(u"文件已被修改，是否保存？"_s, ui::MbYesNoCancel | ui::MbIconQuestion, u"Quillmere"_s);
         return;
     }
-    for (const auto &[name, definition] : definedWindows())
-        if (name == kind) {
-            rt.openWindow(definition(), false);
-            if (QWidget *window = ui::testing::widget(rt, {name, {}})) {
+    for (const ui::WindowDefinition &def : definedWindows(main.session()))
+        if (def.name == kind) {
+            rt.openWindow(def, false);
+            if (QWidget *window = ui::testing::widget(rt, {def.name, {}})) {
                 settle(window);
                 visit(window);
             }
-            rt.closeWindow(name);
+            rt.closeWindow(def.name);
             return;
         }
 }

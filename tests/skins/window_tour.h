@@ -4,6 +4,7 @@
 // font and colour dialogs, the information windows and a message box.
 #pragma once
 
+#include "app/main_window.h"
 #include "ui/runtime.h"
 
 #include <QString>
@@ -18,11 +19,12 @@ namespace skintour {
 /// The names of every window kind, MainWindow first.
 QStringList windowKinds();
 
-/// Opens the MainWindow (which attaches the start skin, as at start-up).
-void openMainWindow(ui::UiRuntime &rt);
+/// Opens the MainWindow (which attaches the start skin, as at start-up); main outlives the runtime.
+void openMainWindow(ui::UiRuntime &rt, app::MainWindow &main);
 
 /// Shows one window kind (the MainWindow must be open), hands its top-level widget, painted, to
 /// `visit`, and closes it again (the MainWindow stays).
-void visitWindow(ui::UiRuntime &rt, const QString &kind, const std::function<void(QWidget *)> &visit);
+void visitWindow(ui::UiRuntime &rt, app::MainWindow &main, const QString &kind,
+                 const std::function<void(QWidget *)> &visit);
 
 } // namespace skintour

@@ -72,7 +72,7 @@ TEST(Accessibility, FieldsAreNamedByTheLabelsThatDescribeThem)
 
 class MainWindowAccessibility : public ::testing::Test {
 protected:
-    void SetUp() override { rt.openWindow(app::mainWindowDefinition(), false); }
+    void SetUp() override { rt.openWindow(main.definition(), false); }
     void TearDown() override
     {
         testsupport::ShowCatcher<QMessageBox> no(answerNo);
@@ -80,6 +80,7 @@ protected:
         QTRY_VERIFY(!rt.isOpen(app::MainWindowName));
     }
     QWidget *widget(const QString &unit) { return ui::testing::widget(rt, {app::MainWindowName, unit}); }
+    app::MainWindow main; // outlives the runtime
     ui::UiRuntime rt;
 };
 
