@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "status_note.h"
 
-#include "ui/editor_ranges.h"
-
 namespace document {
 namespace {
 
@@ -39,7 +37,7 @@ void setStatusHint(ui::UiRuntime &rt, Session &s, const core::Text &hint)
 
 void showBriefNote(ui::UiRuntime &rt, Session &s, const core::Text &note)
 {
-    ui::showPanelNote(rt, s.statusBar(), NotePanel, note, BriefNoteMilliseconds, panelText(s.statusNotes()));
+    rt.showPanelNote(s.statusBar(), NotePanel, note, BriefNoteMilliseconds, panelText(s.statusNotes()));
 }
 
 } // namespace document

@@ -17,7 +17,6 @@
 #include "style_sheet_dialog.h"
 #include "tag_dialog.h"
 #include "text_field_dialog.h"
-#include "ui/editor_ranges.h"
 
 #include <memory>
 
@@ -125,7 +124,7 @@ void fill(ui::UiRuntime &rt, const ElementForm &form)
             rt.setFieldText(f.control, f.text);
             break;
         case FieldFill::Check:
-            ui::setChecked(rt, f.control, f.checked);
+            rt.setChecked(f.control, f.checked);
             break;
         case FieldFill::List:
             while (rt.getListCount(f.control) > 0)
@@ -166,7 +165,7 @@ void rewrite(ui::UiRuntime &rt, document::Session &doc, Session &s, const docume
         caret += r->text.size() - (r->to - r->from);
     else if (caret > r->from)
         caret = std::min(caret, r->from + r->text.size());
-    if (!ui::replaceAround(rt, doc.editor(), s.around, r->from, r->to, r->text, caret)) {
+    if (!rt.replaceAround(doc.editor(), s.around, r->from, r->to, r->text, caret)) {
         document::showBriefNote(rt, doc, u"文档已改变，元素没有改写"_s);
         return;
     }
@@ -224,7 +223,7 @@ void showElementEditingHint(ui::UiRuntime &rt, document::Session &doc)
 void editElementAtCaret(ui::UiRuntime &rt, document::Session &doc)
 {
     auto s = std::make_shared<Session>();
-    s->around = ui::readAroundCaret(rt, doc.editor(), ElementReach);
+    s->around = rt.readAroundCaret(doc.editor(), ElementReach);
     FoundElement found = findElement(s->around.text, s->around.caret);
     if (!found.form) {
         document::showBriefNote(rt, doc, found.note);

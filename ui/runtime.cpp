@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Windows: creation from definitions, events, modal opening, deferred closing, message boxes,
-// menus, bounds, the fatal-error report and calls into libraries.
+// The runtime's windows and menus: creation from definitions, the delivery of events to their
+// handlers, modal opening, deferred closing, menus, bounds and calls into libraries.
 #include "runtime_impl.h"
 
 #include "code_editor.h"
@@ -11,7 +11,6 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QMenu>
-#include <QMessageBox>
 #include <QScreen>
 #include <QThread>
 #include <QTimer>
@@ -272,43 +271,6 @@ void UiRuntime::closeWindow(const QString &name)
 
 bool UiRuntime::isOpen(const QString &window) const { return d->window(window) != nullptr; }
 
-int UiRuntime::showMessage(const core::Text &text, int flags, const core::Text &caption)
-{
-    QMessageBox box;
-    box.setTextFormat(Qt::PlainText); // messages may quote markup
-    box.setText(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
-    box.setWindowTitle(caption.isEmpty() ? QStringLiteral("信息：") : caption);
-    box.setWindowModality(Qt::ApplicationModal);
-    switch (flags & 0x70) {
-    case 0x10: box.setIcon(QMessageBox::Critical); break;
-    case 0x20: box.setIcon(QMessageBox::Question); break;
-    case 0x30: box.setIcon(QMessageBox::Warning); break;
-    case 0x40: box.setIcon(QMessageBox::Information); break;
-    default: break;
-    }
-    using B = QMessageBox::StandardButton;
-    std::vector<std::pair<B, int>> buttons;
-    switch (flags & 0x0F) {
-    case 1: buttons = {{B::Ok, IdOk}, {B::Cancel, IdCancel}}; break;
-    case 2: buttons = {{B::Abort, IdAbort}, {B::Retry, IdRetry}, {B::Ignore, IdIgnore}}; break;
-    case 3: buttons = {{B::Yes, IdYes}, {B::No, IdNo}, {B::Cancel, IdCancel}}; break;
-    case 4: buttons = {{B::Yes, IdYes}, {B::No, IdNo}}; break;
-    case 5: buttons = {{B::Retry, IdRetry}, {B::Cancel, IdCancel}}; break;
-    default: buttons = {{B::Ok, IdOk}}; break;
-    }
-    for (const auto &[b, code] : buttons)
-        box.addButton(b);
-    box.setDefaultButton(buttons.front().first);
-    if (flags & 0x0F)
-        box.setEscapeButton(buttons.back().first == B::Ok ? B::Ok : buttons.back().first);
-    const int pressed = box.exec();
-    for (const auto &[b, code] : buttons)
-        if (pressed == b)
-            return code;
-    // Closed without a button (Esc or the close box): the escape button's code.
-    return buttons.size() > 1 ? buttons.back().second : IdOk;
-}
-
 void UiRuntime::popUpMenu(const QString &windowName, const QString &menu)
 {
     OpenWindow *w = d->window(windowName);
@@ -369,32 +331,6 @@ void UiRuntime::setBounds(const ControlRef &ref, Bound which, int value)
         break;
     }
     }
-}
-
-core::Text UiRuntime::fatalErrorText(const core::Text &message, int code)
-{
-    QString text = QStringLiteral("运行时出错!\r\n\r\n");
-    if (code != 0)
-        text += QStringLiteral("错误代码：") + QString::number(code) + QStringLiteral("\r\n\r\n");
-    if (!message.isEmpty())
-        text += QStringLiteral("错误信息：") + message + QStringLiteral("\r\n");
-    return text;
-}
-
-void UiRuntime::fatalError(const core::Text &message, int code)
-{
-    const QString text = fatalErrorText(message, code);
-    const QString shown = QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    std::fputs(shown.toLocal8Bit().constData(), stderr);
-    std::fflush(stderr);
-    if (qobject_cast<QApplication *>(QCoreApplication::instance())) {
-        QMessageBox box(QMessageBox::Critical, QString(), shown, QMessageBox::Ok);
-        box.setTextFormat(Qt::PlainText);
-        box.setWindowModality(Qt::ApplicationModal);
-        box.exec();
-    }
-    std::fflush(nullptr);
-    std::_Exit(-1);
 }
 
 qint32 UiRuntime::callLibraryEntry(const QString &library, const QString &entry, const std::vector<LibraryArg> &args)

@@ -70,10 +70,19 @@ using LibraryArg = std::variant<const void *, qint32, core::Text>;
 /// The "name|pattern|name|pattern…" filter text of a common dialog as Qt name filters.
 QStringList fileDialogNameFilters(const QString &filter);
 
+/// A stretch of the CodeEditor's text around the caret. Positions are indices into text; where
+/// the stretch lies in the document is the runtime's business.
+struct TextAround {
+    core::Text text;
+    qsizetype caret = 0;
+    qint64 caretPosition = 0; // where the caret is, in the editor's own units
+};
+
 /// The runtime layer: builds windows from their definitions, delivers their events to the bound
 /// handlers and carries out every operation the program's logic performs on windows, controls,
 /// dialogs and the clipboard. Controls are named by window and unit name; operations on a window
-/// that is not open do nothing and return the empty value of their result type.
+/// that is not open do nothing and return the empty value of their result type. The operations
+/// come in four groups, each implemented in a file of its own.
 class UiRuntime {
 public:
     UiRuntime();
@@ -81,23 +90,26 @@ public:
     UiRuntime(const UiRuntime &) = delete;
     UiRuntime &operator=(const UiRuntime &) = delete;
 
-    // Windows and menus.
+    // ---- Windows and menus (runtime.cpp) ----------------------------------------------------
+
     void openWindow(const WindowDefinition &def, bool modal);
     void closeWindow(const QString &window);
     bool isOpen(const QString &window) const;
-    int showMessage(const core::Text &text, int flags, const core::Text &caption = {});
+    /// Runs the event loop until the last window opened by openWindow at top level is gone.
+    int run();
+    /// Called after a window has been shown, inside the loop that serves it (for tests and tools).
+    std::function<void(const QString &window)> onWindowShown;
     void popUpMenu(const QString &window, const QString &menu);
     void setMenuItemDisabled(const ControlRef &item, bool disabled);
     bool isMenuItemDisabled(const ControlRef &item) const;
+    /// A window's (empty unit) or a control's position and size; a window's is its outer size.
     int getBounds(const ControlRef &ref, Bound which) const;
     void setBounds(const ControlRef &ref, Bound which, int value);
-    [[noreturn]] void fatalError(const core::Text &message, int code = 0);
-    static core::Text fatalErrorText(const core::Text &message, int code);
+    /// Calls an entry point of a shared library (the skin engine that dresses the windows).
     qint32 callLibraryEntry(const QString &library, const QString &entry, const std::vector<LibraryArg> &args);
-    /// Runs the event loop until the last window opened by openWindow at top level is gone.
-    int run();
 
-    // The CodeEditor.
+    // ---- The CodeEditor (runtime_editor.cpp) ------------------------------------------------
+
     core::Text getEditorText(const ControlRef &editor) const;
     void setEditorText(const ControlRef &editor, const core::Text &text);
     /// The text as bytes in the encoding (for GB18030 as textToBytes(getEditorText(editor)) gives
@@ -133,7 +145,7 @@ public:
     void setEditorWords(const ControlRef &editor, const HighlightWords &words);
     bool isEditorHighlighted(const ControlRef &editor) const;
 
-    // The CodeEditor by byte positions in its UTF-8 buffer (getEditorBuffer above; editor_positions.cpp).
+    // By byte positions in its UTF-8 buffer (getEditorBuffer): what searching and replacing need.
     /// The selection's start and end (start ≤ end); both the caret when nothing is selected.
     std::pair<qint64, qint64> getEditorSelection(const ControlRef &editor) const;
     /// Selects the range, the caret at its end, and scrolls it into view; the selection shows
@@ -146,7 +158,25 @@ public:
     void goToEditorLine(const ControlRef &editor, int line);
     int getEditorLineOf(const ControlRef &editor, qint64 position) const;
 
-    // States of any control (see control_states.cpp).
+    // One stretch around the caret, edited in place: what editing an element needs.
+    /// The text within about reach bytes of the editor's buffer on either side of the caret
+    /// (never the whole document), cut at whole characters.
+    TextAround readAroundCaret(const ControlRef &editor, qint64 reach) const;
+    /// Replaces text[from, to) of the stretch with the new text as one undo step, raising the
+    /// content-changed event, and puts the caret at index caret of the stretch as it is
+    /// afterwards; the stretch is updated to match. False, and nothing changed, when the document
+    /// no longer holds text[from, to) where it was read. Only the replaced part and the text
+    /// between it and the caret are measured, so the cost does not grow with the stretch.
+    bool replaceAround(const ControlRef &editor, TextAround &around, qsizetype from, qsizetype to,
+                       const core::Text &text, qsizetype caret);
+
+    // The clipboard the editor cuts to and pastes from.
+    core::Text getClipboardText() const;
+    bool setClipboardText(const core::Text &text);
+    bool clipboardHasText() const;
+
+    // ---- Controls (runtime_controls.cpp) ----------------------------------------------------
+
     void setControlDisabled(const ControlRef &control, bool disabled);
     bool isControlDisabled(const ControlRef &control) const;
     void setControlTooltip(const ControlRef &control, const core::Text &tooltip);
@@ -154,14 +184,15 @@ public:
     /// A label's or button's caption.
     void setCaption(const ControlRef &control, const core::Text &caption);
     core::Text getCaption(const ControlRef &control) const;
+    /// Ticks or clears a check box or radio button (a radio button clears the others of its group).
     void setChecked(const ControlRef &button, bool checked);
+    bool isChecked(const ControlRef &button) const;
     /// Gives the field the keyboard focus, its whole text selected.
     void focusField(const ControlRef &field);
     /// Marks a field whose content was refused (a red frame), or clears the mark.
     void setFieldInvalid(const ControlRef &field, bool invalid);
     bool isFieldInvalid(const ControlRef &field) const;
-
-    // Other controls.
+    /// An edit box's or a combo box's text.
     core::Text getFieldText(const ControlRef &field) const;
     void setFieldText(const ControlRef &field, const core::Text &text);
     void selectComboItem(const ControlRef &combo, int index);
@@ -171,16 +202,25 @@ public:
     core::Text getListItem(const ControlRef &list, int index) const;
     int addListItem(const ControlRef &list, const core::Text &text);
     bool deleteListItem(const ControlRef &list, int index);
-    bool isChecked(const ControlRef &button) const;
     void setCurrentPage(const ControlRef &tabs, int index);
     int getCurrentPage(const ControlRef &tabs) const;
     void setPanelText(const ControlRef &statusBar, int index, const core::Text &text = {});
     core::Text getPanelText(const ControlRef &statusBar, int index) const;
     void setPanelToolTip(const ControlRef &statusBar, int index, const core::Text &text);
     core::Text getPanelToolTip(const ControlRef &statusBar, int index) const;
+    /// Shows a note in a status-bar panel, and in full as a tooltip over it, and puts the panel's
+    /// standing text back after the given time unless the note was replaced meanwhile.
+    void showPanelNote(const ControlRef &statusBar, int index, const core::Text &note, int milliseconds,
+                       const core::Text &standing = {});
     Colour getPickedColour(const ControlRef &picker) const;
 
-    // Common dialogs.
+    // ---- Files and dialogs (runtime_dialogs.cpp) --------------------------------------------
+
+    int showMessage(const core::Text &text, int flags, const core::Text &caption = {});
+    /// Reports the error in a message box and on the standard error, and ends the program.
+    [[noreturn]] void fatalError(const core::Text &message, int code = 0);
+    static core::Text fatalErrorText(const core::Text &message, int code);
+    // The common dialog's settings, kept between showings, and the showing itself.
     void setDialogMode(const ControlRef &dialog, int mode);
     int getDialogMode(const ControlRef &dialog) const;
     void setDialogFilter(const ControlRef &dialog, const core::Text &filter);
@@ -189,15 +229,8 @@ public:
     core::Text getDialogFileName(const ControlRef &dialog) const;
     FontFields getDialogFont(const ControlRef &dialog) const;
     void setDialogFont(const ControlRef &dialog, const FontFields &font);
+    /// Shows the file or font dialog of its mode; false when it was cancelled.
     bool showFileDialog(const ControlRef &dialog);
-
-    // Clipboard.
-    core::Text getClipboardText() const;
-    bool setClipboardText(const core::Text &text);
-    bool clipboardHasText() const;
-
-    /// Called after a window has been shown, inside the loop that serves it (for tests and tools).
-    std::function<void(const QString &window)> onWindowShown;
 
     struct Impl;
 

@@ -8,7 +8,6 @@
 #include "document/session.h"
 #include "document/status_note.h"
 #include "markup/element_edit.h"
-#include "ui/editor_ranges.h"
 
 #include <Qsci/qsciscintilla.h>
 
