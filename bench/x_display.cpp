@@ -129,7 +129,7 @@ TopLevelWatch::TopLevelWatch(const std::string &display)
     connection_ = c;
     root_ = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
     const uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
-    xcb_request_check(c, xcb_change_window_attributes_checked(c, root_, XCB_CW_EVENT_MASK, &mask));
+    std::free(xcb_request_check(c, xcb_change_window_attributes_checked(c, root_, XCB_CW_EVENT_MASK, &mask)));
 }
 
 TopLevelWatch::~TopLevelWatch()
