@@ -2,6 +2,7 @@
 #include "encoding_bench.h"
 
 #include "documents.h"
+#include "fresh_memory.h"
 
 #include "document/editor.h"
 #include "document/lifecycle.h"
@@ -51,6 +52,7 @@ void openUtf8File(benchmark::State &state, ui::UiRuntime &rt, QWidget *window, v
 {
     const QString path = utf8FileOfSize(state.range(0));
     for (auto _ : state) {
+        startWithFreshMemory(state);
         document::openFile(rt, path);
         window->repaint();
         settle();
@@ -67,8 +69,10 @@ void readUtf8Bytes(benchmark::State &state)
 {
     // As opening reads: by the program's reader, into a fresh buffer offered for huge pages.
     const QString path = utf8FileOfSize(state.range(0));
-    for (auto _ : state)
+    for (auto _ : state) {
+        startWithFreshMemory(state);
         benchmark::DoNotOptimize(ui::readFileBytes(path).bytes.size());
+    }
 }
 
 void saveUtf8File(benchmark::State &state, ui::UiRuntime &rt, void (*settle)())
@@ -77,8 +81,10 @@ void saveUtf8File(benchmark::State &state, ui::UiRuntime &rt, void (*settle)())
     settle();
     QTemporaryDir dir;
     const QString path = dir.filePath(u"out.html"_s);
-    for (auto _ : state)
+    for (auto _ : state) {
+        startWithFreshMemory(state);
         document::saveFile(rt, path);
+    }
     if (readAll(path) != readAll(utf8FileOfSize(state.range(0))))
         state.SkipWithError("the saved file differs from the opened one");
     rt.setEditorText(document::codeEditor(), {});
@@ -92,6 +98,7 @@ void writeUtf8Bytes(benchmark::State &state)
     QTemporaryDir dir;
     const QString path = dir.filePath(u"out.html"_s);
     for (auto _ : state) {
+        startWithFreshMemory(state);
         QFile f(path);
         f.open(QIODevice::WriteOnly);
         f.write(bytes);

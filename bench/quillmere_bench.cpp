@@ -2,6 +2,7 @@
 // Benchmarks: each target compares a figure with a baseline measured in the same run on the same
 // machine, and the program ends with one table of figures, baselines, ratios and verdicts.
 #include "documents.h"
+#include "fresh_memory.h"
 #include "element_edit_bench.h"
 
 #include "find_bench.h"
@@ -52,7 +53,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <malloc.h>
 #include <map>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -155,6 +155,7 @@ void OpenFile(benchmark::State &state)
     auto &rt = runtime();
     auto *window = ui::testing::widget(rt, {app::MainWindowName, {}});
     for (auto _ : state) {
+        bench::startWithFreshMemory(state);
         document::openFile(rt, path);
         window->repaint();
         settle();
@@ -169,6 +170,7 @@ void ReadAndDecode(benchmark::State &state)
 {
     const QString path = fileOfSize(state.range(0), int(state.range(1)));
     for (auto _ : state) {
+        bench::startWithFreshMemory(state);
         // Read as opening reads: by the program's reader, into its kind of buffer.
         const QByteArray bytes = ui::readFileBytes(path).bytes;
         QStringDecoder dec("GB18030");
@@ -184,8 +186,10 @@ void SaveFile(benchmark::State &state)
     loadDocument(state.range(0));
     QTemporaryDir dir;
     const QString path = dir.filePath(u"out.html"_s);
-    for (auto _ : state)
+    for (auto _ : state) {
+        bench::startWithFreshMemory(state);
         document::saveFile(runtime(), path);
+    }
 }
 
 void EncodeAndWrite(benchmark::State &state)
@@ -194,6 +198,7 @@ void EncodeAndWrite(benchmark::State &state)
     QTemporaryDir dir;
     const QString path = dir.filePath(u"out.html"_s);
     for (auto _ : state) {
+        bench::startWithFreshMemory(state);
         QStringEncoder enc("GB18030");
         const QByteArray bytes = enc(text);
         QFile f(path);
@@ -428,12 +433,6 @@ public:
 
 int main(int argc, char **argv)
 {
-    // Every round of a figure or a baseline gets its large blocks fresh from the kernel, at every
-    // size, as a program's first open of a file does. Left to itself glibc raises this threshold
-    // each time a large block is freed (up to 32 MB), and later blocks below it are then served
-    // from memory an earlier round made resident: a 10 MB round would find its pages in place
-    // while a 100 MB round faults them in, and a ratio would compare memory, not work.
-    mallopt(M_MMAP_THRESHOLD, 128 * 1024);
     self = QFileInfo(QString::fromLocal8Bit(argv[0])).absoluteFilePath().toStdString();
     if (argc >= 2 && std::string(argv[1]) == "--probe-startup")
         return probeStartUp(argc, argv);
