@@ -22,10 +22,12 @@ namespace {
 using namespace std::chrono_literals;
 
 constexpr uint32_t KeyX = 0x78, KeyBackSpace = 0xff08, KeyEnd = 0xff57, KeyControl = 0xffe3;
-// The window size of this program's MainWindow, given to Geany too.
-constexpr int WindowWidth = 702, WindowHeight = 604;
-// The font this program's editor shows a new document in, given to Geany too.
-const char *const EditorFont = "Sans Serif 9";
+// The size this program's MainWindow is mapped at (without a window manager's frame), given to
+// Geany too.
+constexpr int WindowWidth = 694, WindowHeight = 577;
+// The font this program's editor shows a document in where the face is installed (the interface's
+// CJK face, 9 points), given to Geany too.
+const char *const EditorFont = "Noto Sans CJK SC 9";
 // Stands for the editor's fresh home at the start of an argument.
 constexpr std::string_view HomeMark = "{home}";
 
