@@ -117,7 +117,8 @@ LatencySamples measureTyping(const std::string &display, const EditorLaunch &edi
         if (a.rfind(HomeMark, 0) == 0)
             a = home.path().toStdString() + a.substr(HomeMark.size());
     args.push_back(document);
-    // No session bus: without one, a program looking for it would try to start one.
+    // No session bus named: a program that looked for one would start one through the display.
+    // GTK's accessibility bridge stays off too, as Qt's is without a bus.
     std::vector<std::string> env = editor.env;
     env.push_back("DBUS_SESSION_BUS_ADDRESS=disabled:");
     env.push_back("NO_AT_BRIDGE=1");

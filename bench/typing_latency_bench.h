@@ -12,8 +12,9 @@
 namespace bench {
 
 /// How an editor is started for the measurement: its command line (the document's path is
-/// added at the end), the environment entries it needs beyond the display's, and the files of
-/// its fresh configuration (paths under its home, and their text).
+/// added at the end; an argument starting with "{home}" starts with its fresh home instead), the
+/// environment entries it needs beyond the display's, and the files of its fresh configuration
+/// (paths under its home, and their text).
 struct EditorLaunch {
     std::string name;
     std::vector<std::string> args;
