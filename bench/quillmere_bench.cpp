@@ -395,27 +395,6 @@ long openPeakMemoryKiB(const QString &path)
 
 // ---- the table -----------------------------------------------------------------------------
 
-/// Prints the key-to-pixel rows; false when a target is missed or this program could not be
-/// measured. A row without a ratio (Geany missing or too slow, typing help not there yet) shows
-/// what was measured and why the rest was not.
-bool printTypingLatencyRows(const std::vector<bench::LatencyRow> &rows)
-{
-    bool allHold = true;
-    for (const auto &r : rows) {
-        auto ms = [](double v) { return v > 0 ? QString::number(v, 'f', 3).toStdString() : std::string(); };
-        const double ratio = r.figureMs > 0 && r.baselineMs > 0 ? r.figureMs / r.baselineMs : -1;
-        const bool holds = ratio > 0 && ratio <= r.target;
-        if (ratio > 0)
-            allHold = allHold && holds;
-        else
-            allHold = allHold && (r.figureMs > 0 || r.note.rfind("not yet", 0) == 0);
-        std::printf("%-38s %12s %12s %8s %8.2f  %s%s%s\n", r.what.c_str(), ms(r.figureMs).c_str(), ms(r.baselineMs).c_str(),
-                    ratio > 0 ? QString::number(ratio, 'f', 2).toStdString().c_str() : "", r.target,
-                    ratio > 0 ? (holds ? "yes" : "NO") : "", ratio > 0 && !r.note.empty() ? " " : "", r.note.c_str());
-    }
-    return allHold;
-}
-
 class Collector : public benchmark::ConsoleReporter {
 public:
     std::map<std::string, double> medians; // seconds per iteration
@@ -627,7 +606,7 @@ int main(int argc, char **argv)
                     (long long)saved, "", "equal", counted == saved ? "yes" : "NO");
         utf8Holds = holds && counted == saved;
     }
-    const bool latencyHolds = printTypingLatencyRows(latencyRows);
+    const bool latencyHolds = bench::printTypingLatencyRows(latencyRows);
     return allHold && memHolds && utf8Holds && latencyHolds ? 0 : 1;
 
     // For the colouring's size limit: how fast the HTML lexer styles the generated page.

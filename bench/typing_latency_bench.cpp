@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <random>
 #include <string_view>
@@ -259,6 +260,24 @@ std::vector<LatencyRow> typingLatencyRows(const VirtualDisplay &display, const s
     }
     rows.push_back(help);
     return rows;
+}
+
+bool printTypingLatencyRows(const std::vector<LatencyRow> &rows)
+{
+    bool allHold = true;
+    for (const auto &r : rows) {
+        auto ms = [](double v) { return v > 0 ? QString::number(v, 'f', 3).toStdString() : std::string(); };
+        const double ratio = r.figureMs > 0 && r.baselineMs > 0 ? r.figureMs / r.baselineMs : -1;
+        const bool holds = ratio > 0 && ratio <= r.target;
+        if (ratio > 0)
+            allHold = allHold && holds;
+        else
+            allHold = allHold && (r.figureMs > 0 || r.note.rfind("not yet", 0) == 0);
+        std::printf("%-38s %12s %12s %8s %8.2f  %s%s%s\n", r.what.c_str(), ms(r.figureMs).c_str(), ms(r.baselineMs).c_str(),
+                    ratio > 0 ? QString::number(ratio, 'f', 2).toStdString().c_str() : "", r.target,
+                    ratio > 0 ? (holds ? "yes" : "NO") : "", ratio > 0 && !r.note.empty() ? " " : "", r.note.c_str());
+    }
+    return allHold;
 }
 
 } // namespace bench

@@ -54,4 +54,9 @@ struct LatencyRow {
 /// single-line page (median and 95th percentile each), and typing help on against off.
 std::vector<LatencyRow> typingLatencyRows(const VirtualDisplay &display, const std::string &program, bool quick);
 
+/// Prints the rows in the benchmark table's columns; false when a target is missed or this
+/// program could not be measured. A row without a ratio shows what was measured and why the
+/// rest was not.
+bool printTypingLatencyRows(const std::vector<LatencyRow> &rows);
+
 } // namespace bench
