@@ -7,8 +7,8 @@
 #include "document/editor.h"
 #include "document/lifecycle.h"
 #include "document/state.h"
-#include "ui/encodings.h"
-#include "ui/files.h"
+#include "core/encodings.h"
+#include "core/files.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -57,7 +57,7 @@ void openUtf8File(benchmark::State &state, ui::UiRuntime &rt, QWidget *window, v
         window->repaint();
         settle();
         state.PauseTiming();
-        if (document::documentEncoding() != ui::Encoding::Utf8)
+        if (document::documentEncoding() != core::Encoding::Utf8)
             state.SkipWithError("the file was not taken for UTF-8");
         rt.setEditorText(document::codeEditor(), {});
         settle();
@@ -71,7 +71,7 @@ void readUtf8Bytes(benchmark::State &state)
     const QString path = utf8FileOfSize(state.range(0));
     for (auto _ : state) {
         startWithFreshMemory(state);
-        benchmark::DoNotOptimize(ui::readFileBytes(path).bytes.size());
+        benchmark::DoNotOptimize(core::readFileBytes(path).bytes.size());
     }
 }
 
@@ -88,7 +88,7 @@ void saveUtf8File(benchmark::State &state, ui::UiRuntime &rt, void (*settle)())
     if (readAll(path) != readAll(utf8FileOfSize(state.range(0))))
         state.SkipWithError("the saved file differs from the opened one");
     rt.setEditorText(document::codeEditor(), {});
-    document::setDocumentEncoding(ui::Encoding::Gb18030);
+    document::setDocumentEncoding(core::Encoding::Gb18030);
     settle();
 }
 
@@ -116,9 +116,9 @@ void detectUtf8(benchmark::State &state)
     QByteArray bytes;
     for (auto _ : state) {
         state.PauseTiming();
-        bytes = ui::readFileBytes(path).bytes;
+        bytes = core::readFileBytes(path).bytes;
         state.ResumeTiming();
-        if (ui::detectEncoding(bytes) != ui::Encoding::Utf8)
+        if (core::detectEncoding(bytes) != core::Encoding::Utf8)
             state.SkipWithError("the file was not taken for UTF-8");
     }
 }

@@ -19,13 +19,13 @@
 
 #include "app/main_window.h"
 #include "app/startup.h"
+#include "core/files.h"
 #include "document/editing.h"
 #include "document/editor.h"
 #include "document/lifecycle.h"
 #include "document/state.h"
 #include "markup/hyperlink_dialog.h"
 #include "markup/tag_dialog.h"
-#include "ui/files.h"
 #include "ui/runtime.h"
 #include "ui/testing.h"
 
@@ -144,7 +144,7 @@ QString fileOfSize(qint64 bytes, int lineLength = -1)
     if (!QFileInfo::exists(path)) {
         QFile f(path);
         f.open(QIODevice::WriteOnly);
-        f.write(ui::textToBytes(bench::makeDocument(bytes, 11, lineLength)));
+        f.write(core::textToBytes(bench::makeDocument(bytes, 11, lineLength)));
     }
     return path;
 }
@@ -172,7 +172,7 @@ void ReadAndDecode(benchmark::State &state)
     for (auto _ : state) {
         bench::startWithFreshMemory(state);
         // Read as opening reads: by the program's reader, into its kind of buffer.
-        const QByteArray bytes = ui::readFileBytes(path).bytes;
+        const QByteArray bytes = core::readFileBytes(path).bytes;
         QStringDecoder dec("GB18030");
         const QString text = dec(bytes);
         benchmark::DoNotOptimize(text.size());

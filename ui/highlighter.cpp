@@ -59,10 +59,9 @@ Highlighter::Highlighter(CodeEditor *editor)
                  std::min(FirstScreenReach, send(QsciScintillaBase::SCI_GETLINEENDPOSITION,
                                                  send(QsciScintillaBase::SCI_LINESONSCREEN))));
     });
-    connect(ed_, &QsciScintillaBase::SCN_PAINTED, this, [this] {
-        for (auto [from, to] : shownRanges())
-            restyleStyleBlocks(from, to);
-    });
+    // A paint styles what it shows and then tells of it (SCN_UPDATEUI) before it draws, so the
+    // style blocks are restyled there and drawn in their colours by the same paint. Restyled once
+    // drawn, they stayed plain on the screen until something happened to paint them again.
     connect(ed_, &QsciScintillaBase::SCN_UPDATEUI, this, &Highlighter::onUpdateUi);
     // Before the editor paints (and styles what it shows), the styling may skip ahead to the view.
     ed_->viewport()->installEventFilter(this);
@@ -408,6 +407,8 @@ void Highlighter::restyleStyleBlocks(long from, long to)
 
 void Highlighter::onUpdateUi()
 {
+    for (auto [from, to] : shownRanges())
+        restyleStyleBlocks(from, to);
     const long caret = send(QsciScintillaBase::SCI_GETCURRENTPOS);
     const long length = send(QsciScintillaBase::SCI_GETLENGTH);
     if (caret == lastCaret_ && length == lastLength_)

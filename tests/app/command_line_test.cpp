@@ -4,8 +4,12 @@
 #include "app/command_line.h"
 #include "document/document_fixture.h"
 #include "document/templates.h"
+#include "support/drawn_colour.h"
 
 #include <QProcess>
+#include <QScreen>
+#include <QWindow>
+#include <Qsci/qsciscintilla.h>
 
 using namespace doctest;
 using app::CommandLine;
@@ -188,4 +192,42 @@ TEST(CommandLineAnswers, HelpVersionAndUnknownOptionsNeedNoDisplay)
     }
 }
 
+TEST_F(StartFiles, AnAspPagesStyleBlockIsDrawnInItsColoursAsOpenDrawsIt)
+{
+    // An ASP block first, then the head with its style block.
+    const QByteArray page = "<% Dim greeting : greeting = \"hi\" %>\r\n<html>\r\n<head>\r\n<title>page</title>\r\n"
+                            "<style type=\"text/css\">\r\nbody { color: #333333; margin: 0 }\r\n</style>\r\n</head>\r\n"
+                            "<body><p><%= greeting %></p></body>\r\n</html>\r\n";
+    writeFile(path(u"page.asp"_s), page);
+    const std::vector<long> words = {page.indexOf("body {"), page.indexOf("color:"), page.indexOf("#333333"),
+                                     page.indexOf("margin:"), page.indexOf("title>"), page.indexOf("greeting :")};
+    // The colour of each word's style, checked against the first picture the editor draws of the
+    // opened text and against the screen once everything asked for is drawn.
+    auto coloursDrawn = [&] {
+        auto *ed = static_cast<QsciScintilla *>(ui::testing::widget(rt, document::codeEditor()));
+        const QImage first = ed->viewport()->grab().toImage();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(ed->window()));
+        QCoreApplication::processEvents();
+        const QPoint origin = ed->viewport()->mapTo(ed->window(), QPoint());
+        const QImage screen = ed->window()->windowHandle()->screen()->grabWindow(ed->window()->winId()).toImage()
+                                  .copy(QRect(origin, ed->viewport()->size()));
+        std::vector<QColor> own;
+        for (long at : words) {
+            own.push_back(testsupport::styleColourAt(ed, at));
+            EXPECT_TRUE(testsupport::drawnInItsStyleColour(ed, first, at)) << page.mid(at, 6).toStdString();
+            EXPECT_TRUE(testsupport::drawnInItsStyleColour(ed, screen, at)) << page.mid(at, 6).toStdString();
+        }
+        return own;
+    };
+    start({path(u"page.asp"_s)});
+    const std::vector<QColor> started = coloursDrawn();
+    script.answers = {QMessageBox::No};
+    script.files = {{path(u"page.asp"_s)}};
+    ui::testing::menuAction(rt, {Main, u"文件/打开"_s})->trigger();
+    // The same colours as 打开 gives, and the style sheet's are not the text's: it is coloured.
+    EXPECT_EQ(coloursDrawn(), started);
+    EXPECT_NE(started[1], started[4]);
+}
+
 } // namespace
+

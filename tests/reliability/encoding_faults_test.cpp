@@ -7,6 +7,7 @@
 #include "document/document_fixture.h"
 #include "document/editing.h"
 #include "document/state.h"
+#include "support/files.h"
 
 #include <QProcess>
 
@@ -18,30 +19,15 @@
 #include <unistd.h>
 
 using namespace doctest;
+using testsupport::contentOf;
+using testsupport::namesIn;
+using testsupport::putContent;
 
 namespace {
 
 const char *const ChildDir = "QUILLMERE_UTF8_FAULT_DIR";
 const QString Page = u"<meta charset=\"utf-8\"><p>网页开发系统</p>\r\n"_s;
 const QByteArray OldBytes = Page.toUtf8().repeated(100);
-
-QByteArray contentOf(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
-}
-
-void putContent(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    ASSERT_EQ(f.write(bytes), bytes.size());
-}
-
-QStringList namesIn(const QString &dir)
-{
-    return QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
-}
 
 /// Runs one test of this program as a child with the folder in the environment and the wrapper
 /// in front, and expects it to pass.
@@ -87,7 +73,7 @@ protected:
         script.answers = {QMessageBox::No};
         script.files = {{path, true}};
         click(u"文件/打开"_s);
-        ASSERT_EQ(document::documentEncoding(), ui::Encoding::Utf8);
+        ASSERT_EQ(document::documentEncoding(), core::Encoding::Utf8);
         QTest::keyClick(ui::testing::widget(rt, editor()), Qt::Key_End, Qt::ControlModifier);
         type(u"中文"_s);
         rt.insertAtCaret(editor(), QString(19998, u'中')); // 60000 bytes more in all
@@ -98,10 +84,10 @@ protected:
         EXPECT_EQ(script.boxes.back().title, u"保存失败"_s);
         EXPECT_TRUE(script.boxes.back().text.contains(reason)) << script.boxes.back().text.toStdString();
         EXPECT_EQ(text(), Page.repeated(100) + u"中文"_s + QString(19998, u'中'));
-        EXPECT_EQ(document::documentEncoding(), ui::Encoding::Utf8);
+        EXPECT_EQ(document::documentEncoding(), core::Encoding::Utf8);
         EXPECT_EQ(panel(8), u"UTF-8"_s);
         const qint64 count = OldBytes.size() + 60000;
-        EXPECT_EQ(rt.getEditorByteLength(editor(), ui::Encoding::Utf8), count);
+        EXPECT_EQ(rt.getEditorByteLength(editor(), core::Encoding::Utf8), count);
         EXPECT_EQ(panel(7), document::sizeInKilobytes(count));
     }
 };

@@ -10,6 +10,7 @@
 #include "document/editing.h"
 #include "document/lifecycle.h"
 #include "document/state.h"
+#include "support/files.h"
 #include "support/privileges.h"
 
 #include <QElapsedTimer>
@@ -23,6 +24,10 @@
 #include <unistd.h>
 
 using namespace doctest;
+using testsupport::contentOf;
+using testsupport::namesIn;
+using testsupport::OpenFolder;
+using testsupport::putContent;
 
 namespace {
 
@@ -97,32 +102,7 @@ protected:
     QString folder() const { return qEnvironmentVariable(ChildDir); }
 };
 
-/// A temporary folder every user may enter.
-struct OpenFolder {
-    OpenFolder() { ::chmod(QFile::encodeName(dir.path()).constData(), 0755); }
-    QString path(const QString &name = {}) const { return name.isEmpty() ? dir.path() : dir.filePath(name); }
-    QTemporaryDir dir;
-};
-
 const QByteArray OldBytes = QByteArray("<p>old page</p>\r\n").repeated(200); // 3400 bytes
-
-QByteArray contentOf(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
-}
-
-void putContent(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    ASSERT_EQ(f.write(bytes), bytes.size());
-}
-
-QStringList namesIn(const QString &dir)
-{
-    return QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
-}
 
 } // namespace
 

@@ -506,7 +506,7 @@ protected:
                 }
                 typed += k;
             }
-            return {Change::Exact, ui::textToEditorBytes(inserted), {}, u"typing "_s + typed};
+            return {Change::Exact, core::textToEditorBytes(inserted), {}, u"typing "_s + typed};
         }
         if (kind < 32) { // caret moves and selections, by keys or the mouse
             if (chance(30)) {
@@ -545,7 +545,7 @@ protected:
             // Through the window, so that press, release, press and double click all arrive.
             QWidget *window = list->window();
             QTest::mouseDClick(window->windowHandle(), Qt::LeftButton, {}, list->viewport()->mapTo(window, at));
-            return {Change::Exact, ui::textToEditorBytes(item->text()), {}, u"double click on "_s + item->text()};
+            return {Change::Exact, core::textToEditorBytes(item->text()), {}, u"double click on "_s + item->text()};
         }
         if (kind < 46) { // the editor's pop-up menu
             const QRect r = e->viewport()->rect();
@@ -587,7 +587,7 @@ protected:
             const QString element = model->second(fields);
             if (element.isEmpty())
                 return {Change::None, {}, {}, why + u", OK in "_s + dialog + u" with fields it turns down"_s};
-            return {Change::Exact, ui::textToEditorBytes(element), {}, why + u", OK in "_s + dialog};
+            return {Change::Exact, core::textToEditorBytes(element), {}, why + u", OK in "_s + dialog};
         }
         if (!documentUnits_.contains(unit))
             return {Change::None, {}, {}, why}; // preferences, information, tools
@@ -598,7 +598,7 @@ protected:
             QString t;
             for (const auto &p : pieces)
                 t += p;
-            return {Change::OneOf, {}, {ui::textToEditorBytes(t)}, why};
+            return {Change::OneOf, {}, {core::textToEditorBytes(t)}, why};
         }
         if (unit == u"文件/打开"_s) {
             Expectation x{Change::OneOf, {}, {}, why};
@@ -606,8 +606,8 @@ protected:
                 QFile file(folder_.filePath(f));
                 if (file.open(QIODevice::ReadOnly)) {
                     QByteArray bytes = file.readAll();
-                    const ui::Encoding encoding = ui::detectEncoding(bytes);
-                    x.texts.push_back(ui::fileBytesToEditorBytes(std::move(bytes), encoding));
+                    const core::Encoding encoding = core::detectEncoding(bytes);
+                    x.texts.push_back(core::fileBytesToEditorBytes(std::move(bytes), encoding));
                 }
             }
             return x;
@@ -618,7 +618,7 @@ protected:
             return {Change::Removal, {}, {}, why};
         // A clipboard without text pastes nothing, and the selection stays.
         if (command == u"粘贴"_s)
-            return clipboardHadText_ ? Expectation{Change::Exact, ui::textToEditorBytes(clipboardBefore_), {}, why}
+            return clipboardHadText_ ? Expectation{Change::Exact, core::textToEditorBytes(clipboardBefore_), {}, why}
                                      : Expectation{Change::None, {}, {}, why};
         return {Change::None, {}, {}, why, command == u"保存"_s || command == u"另存为..."_s}; // copy, select all, save
     }
@@ -637,8 +637,8 @@ protected:
         case Change::Exact:
             if (!spliced || middle != x.inserted)
                 return u"expected exactly «%1» over the selection, got «%2»"_s.arg(
-                    ui::editorBytesToText(x.inserted.constData(), x.inserted.size()).left(200),
-                    ui::editorBytesToText(middle.constData(), middle.size()).left(200));
+                    core::editorBytesToText(x.inserted.constData(), x.inserted.size()).left(200),
+                    core::editorBytesToText(middle.constData(), middle.size()).left(200));
             return {};
         case Change::Removal:
             return after == head + tail ? QString()
@@ -671,15 +671,15 @@ protected:
     void expectStatusMatchesText(const QString &context)
     {
         const QString text = rt.getEditorText(Editor);
-        const ui::Encoding encoding = document::documentEncoding();
+        const core::Encoding encoding = document::documentEncoding();
         const qint64 bytes = rt.getEditorBytes(Editor, encoding).size();
-        if (encoding == ui::Encoding::Gb18030) {
-            ASSERT_EQ(ui::textToBytes(text).size(), bytes) << context.toStdString();
-            ASSERT_EQ(ui::textLength(text), bytes) << context.toStdString();
+        if (encoding == core::Encoding::Gb18030) {
+            ASSERT_EQ(core::textToBytes(text).size(), bytes) << context.toStdString();
+            ASSERT_EQ(core::textLength(text), bytes) << context.toStdString();
         }
         ASSERT_EQ(rt.getEditorByteLength(Editor, encoding), bytes) << context.toStdString();
         ASSERT_EQ(rt.getPanelText({Main, u"状态条1"_s}, 7), document::sizeInKilobytes(bytes)) << context.toStdString();
-        ASSERT_EQ(rt.getPanelText({Main, u"状态条1"_s}, 1), ui::toText(rt.getLineCount(Editor))) << context.toStdString();
+        ASSERT_EQ(rt.getPanelText({Main, u"状态条1"_s}, 1), core::toText(rt.getLineCount(Editor))) << context.toStdString();
     }
 
     ui::UiRuntime rt;
@@ -740,7 +740,7 @@ TEST_F(SoakTest, RandomSessionKeepsTheTextAndTheStatusRight)
         if (x.saves && !savedTo_.isEmpty() && !saveFailed_ && QFileInfo(savedTo_).isFile()) {
             QFile f(savedTo_);
             ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-            ASSERT_EQ(f.readAll(), ui::editorBytesToFileBytes(before.buffer, document::documentEncoding()))
+            ASSERT_EQ(f.readAll(), core::editorBytesToFileBytes(before.buffer, document::documentEncoding()))
                 << context.toStdString();
         }
         // Every window the step opened has closed again.

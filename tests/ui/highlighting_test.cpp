@@ -2,7 +2,9 @@
 // The CodeEditor's colouring: what the lexers make of a mixed ASP page with the program's own word
 // lists, style blocks in CSS, readable colours on any background, the chosen font on every style,
 // tag and bracket matching, and what assistive technology reads of it all.
+#include "core/contrast.h"
 #include "reference/highlight_words.h"
+#include "support/drawn_colour.h"
 #include "ui/code_editor.h"
 #include "ui/highlighter.h"
 
@@ -205,7 +207,8 @@ TEST_F(HighlightingTest, EveryStyleIsReadableOnTheBackground)
             hl()->setLanguage(language);
             for (int s : textStyles()) {
                 EXPECT_EQ(back(s), bg) << s;
-                EXPECT_GE(ui::contrastRatio(fore(s), bg), 4.5) << "style " << s << " on " << bg.name().toStdString();
+                EXPECT_GE(core::contrastRatio(fore(s).rgb(), bg.rgb()), 4.5)
+                    << "style " << s << " on " << bg.name().toStdString();
             }
         }
     }
@@ -408,4 +411,23 @@ TEST_F(HighlightingTest, FarJumpsStyleWhatIsShownNotEverythingBefore)
     EXPECT_EQ(styleAt(1), H::Tag);
     EXPECT_EQ(styleAt(middle + 1), H::Tag);
     EXPECT_EQ(ed.wholeText(), text);
+}
+
+TEST_F(HighlightingTest, StyleBlocksAreDrawnInTheirColoursTheFirstTimeTheyAreShown)
+{
+    // Drawn by the paint that styles them, the text just loaded or scrolled to, not a later one.
+    const long shown = send(QsciScintillaBase::SCI_LINESONSCREEN);
+    for (long fillerLines : {2L, 3 * shown}) {
+        SCOPED_TRACE(fillerLines);
+        ed.replaceAll(u"<p>filler</p>\r\n"_s.repeated(fillerLines) +
+                      u"<style type=\"text/css\">\r\nbody { color: #333; margin: 0 }\r\n</style>\r\n"_s);
+        if (fillerLines > shown) {
+            QCoreApplication::processEvents();
+            send(QsciScintillaBase::SCI_SETFIRSTVISIBLELINE, fillerLines - 1);
+        }
+        const QImage first = ed.viewport()->grab().toImage();
+        for (const char *word : {"body {", "color:", "#333"})
+            EXPECT_TRUE(testsupport::drawnInItsStyleColour(&ed, first, at(word))) << word;
+        EXPECT_NE(testsupport::styleColourAt(&ed, at("color:")), testsupport::styleColourAt(&ed, at("<p>", 3)));
+    }
 }
