@@ -86,8 +86,14 @@ Quillmere is an editor for hand-written HTML, classic ASP and CSS.
   -h, --help     print this text and exit
   -v, --version  print the version and exit
 
-Files are read and written as GB18030. The standard Qt options (-platform,
--style, -display, ...) are accepted as well. See quillmere(1).
+A file whose bytes are valid UTF-8 is read and saved as UTF-8 when it starts
+with a byte-order mark (kept on saving), holds a non-ASCII character, or
+declares UTF-8 in its first 4 KB (<meta charset>, @charset, CodePage=65001).
+Every other file, new documents and templates are GB18030, a superset of
+GB2312. A file opened and saved unchanged comes back byte for byte.
+
+The standard Qt options (-platform, -style, -display, ...) are accepted as
+well. See quillmere(1).
 )"_s;
 }
 

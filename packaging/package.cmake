@@ -6,20 +6,23 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME quillmere)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "The Quillmere developers")
-set(CPACK_PACKAGE_CONTACT "The Quillmere developers <quillmere@users.noreply.github.com>")
+# The package format requires a maintainer; there is no address to give, so it is a name alone.
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "The Quillmere developers")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "editor for hand-written HTML, ASP and CSS")
 # The long description; CPack puts the summary in front and indents every line.
 set(CPACK_PACKAGE_DESCRIPTION "Quillmere is a desktop editor for hand-written web-page source (HTML, classic
 ASP, CSS) with Simplified Chinese captions. Instead of remembering syntax, the
 user picks what to insert from the menus, a toolbar or keyword lists; richer
 elements open a small dialog whose fields become one element at the caret.
-Documents are read and written as GB18030.")
+A file whose bytes are valid UTF-8 and hold a character beyond ASCII, a
+byte-order mark or a UTF-8 declaration is read and saved as UTF-8 (the mark
+kept); every other file, new documents and templates are GB18030, a superset
+of GB2312. A file opened and saved unchanged comes back byte for byte.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT) # quillmere_<version>_<arch>.deb
 set(CPACK_DEBIAN_PACKAGE_SECTION editors)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://github.com/quillmere/quillmere")
 # Libraries the executable links are found by dpkg-shlibdeps; what it loads by name is listed:
 # the CJK faces its captions need, Qt's Chinese translation of its own dialogs, and the SVG
 # picture plugin that draws the toolbar and the icon.
