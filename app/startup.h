@@ -12,10 +12,9 @@ std::unique_ptr<QApplication> createApplication(int &argc, char **argv);
 
 /// Once the application object is gone: waits (five seconds at most) until the worker threads of
 /// Qt's global thread pool, which its painting uses for large fills, have ended. Destroying the
-/// application object joins them only until they stop running; each then drops the last
-/// reference to its thread data in a thread-specific-data destructor, which the C library skips
-/// once QtCore has deleted that key while the process exits. A process that exits before they
-/// end leaves that data unreleased (152 bytes a thread, which LeakSanitizer reports).
+/// application object joins them only until they stop running; a pool thread that is still
+/// ending while the process exits leaves its QThreadData (152 bytes) unreleased, which
+/// LeakSanitizer then reports as a leak of QtCore's.
 void awaitPooledThreads();
 
 } // namespace app
