@@ -90,7 +90,11 @@ struct Input {
     std::size_t size, at = 0;
     bool done() const { return at >= size; }
     unsigned byte() { return at < size ? data[at++] : 0; }
-    unsigned word() { return byte() << 8 | byte(); }
+    unsigned word()
+    {
+        const unsigned high = byte();
+        return high << 8 | byte();
+    }
 };
 
 } // namespace
