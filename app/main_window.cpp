@@ -229,7 +229,7 @@ void startUp(ui::UiRuntime &rt, const QStringList &files)
 {
     rt.setEditorWords(document::codeEditor(), reference::highlightWords());
     skins::applySkin(rt, skins::StartSkin);
-    document::setDocumentEncoding(ui::Encoding::Gb18030); // the template is GB18030, as every new document
+    document::setDocumentEncoding(core::Encoding::Gb18030); // the template is GB18030, as every new document
     if (!document::openStartFiles(rt, files))
         document::insertPieces(rt, document::newPageTemplate());
     markup::showElementEditingHint(rt);

@@ -6,8 +6,8 @@
 #include "document/editor.h"
 #include "document/lifecycle.h"
 #include "document/state.h"
-#include "ui/encodings.h"
-#include "ui/files.h"
+#include "core/encodings.h"
+#include "core/files.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -55,7 +55,7 @@ void openUtf8File(benchmark::State &state, ui::UiRuntime &rt, QWidget *window, v
         window->repaint();
         settle();
         state.PauseTiming();
-        if (document::documentEncoding() != ui::Encoding::Utf8)
+        if (document::documentEncoding() != core::Encoding::Utf8)
             state.SkipWithError("the file was not taken for UTF-8");
         rt.setEditorText(document::codeEditor(), {});
         settle();
@@ -81,7 +81,7 @@ void saveUtf8File(benchmark::State &state, ui::UiRuntime &rt, void (*settle)())
     if (readAll(path) != readAll(utf8FileOfSize(state.range(0))))
         state.SkipWithError("the saved file differs from the opened one");
     rt.setEditorText(document::codeEditor(), {});
-    document::setDocumentEncoding(ui::Encoding::Gb18030);
+    document::setDocumentEncoding(core::Encoding::Gb18030);
     settle();
 }
 
@@ -105,9 +105,9 @@ void detectUtf8(benchmark::State &state)
     // by QFile land in 4 KB pages that the kernel filled; the first look at each page from the
     // program then costs a page fault of its own (dear on a virtual machine), which would be
     // measured here as detection.
-    const QByteArray bytes = ui::readFileBytes(utf8FileOfSize(state.range(0))).bytes;
+    const QByteArray bytes = core::readFileBytes(utf8FileOfSize(state.range(0))).bytes;
     for (auto _ : state)
-        if (ui::detectEncoding(bytes) != ui::Encoding::Utf8)
+        if (core::detectEncoding(bytes) != core::Encoding::Utf8)
             state.SkipWithError("the file was not taken for UTF-8");
 }
 

@@ -45,7 +45,7 @@ const QString &documentWithMatches(qint64 bytes)
 void load(ui::UiRuntime &rt, qint64 bytes)
 {
     const QString &text = documentWithMatches(bytes);
-    if (rt.getEditorBuffer(document::codeEditor()).size() != ui::textToEditorBytes(text).size())
+    if (rt.getEditorBuffer(document::codeEditor()).size() != core::textToEditorBytes(text).size())
         rt.setEditorText(document::codeEditor(), text);
     rt.selectEditorRange(document::codeEditor(), 0, 0);
     QCoreApplication::processEvents();
@@ -53,7 +53,7 @@ void load(ui::UiRuntime &rt, qint64 bytes)
 
 std::string bytesOf(qint64 bytes)
 {
-    const QByteArray b = ui::textToEditorBytes(documentWithMatches(bytes));
+    const QByteArray b = core::textToEditorBytes(documentWithMatches(bytes));
     return std::string(b.constData(), size_t(b.size()));
 }
 

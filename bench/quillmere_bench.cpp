@@ -140,7 +140,7 @@ QString fileOfSize(qint64 bytes, int lineLength = -1)
     if (!QFileInfo::exists(path)) {
         QFile f(path);
         f.open(QIODevice::WriteOnly);
-        f.write(ui::textToBytes(bench::makeDocument(bytes, 11, lineLength)));
+        f.write(core::textToBytes(bench::makeDocument(bytes, 11, lineLength)));
     }
     return path;
 }

@@ -23,7 +23,7 @@ const ui::ControlRef &statusBar()
     return ref;
 }
 
-ui::Text sizeInKilobytes(qint64 bytes) { return ui::toText(ui::roundTo(double(bytes) / 1024, 2)) + u"k"_s; }
+core::Text sizeInKilobytes(qint64 bytes) { return core::toText(core::roundTo(double(bytes) / 1024, 2)) + u"k"_s; }
 
 void redo(ui::UiRuntime &rt) { rt.sendEditorCommand(codeEditor(), ui::EditorCommand::Redo); }
 
@@ -52,15 +52,15 @@ void updateEditorStatus(ui::UiRuntime &rt)
     // Every value comes from the editor's own indexes and running byte count: the cost does not
     // grow with the document.
     rt.setPanelText(statusBar(), SizePanel, sizeInKilobytes(rt.getEditorByteLength(codeEditor(), documentEncoding())));
-    rt.setPanelText(statusBar(), LineCountPanel, ui::toText(rt.getLineCount(codeEditor())));
+    rt.setPanelText(statusBar(), LineCountPanel, core::toText(rt.getLineCount(codeEditor())));
     updateCaretPanels(rt);
     raiseModified();
 }
 
 void updateCaretPanels(ui::UiRuntime &rt)
 {
-    rt.setPanelText(statusBar(), CaretLinePanel, ui::toText(rt.getCaretLine(codeEditor())));
-    rt.setPanelText(statusBar(), CaretColumnPanel, ui::toText(rt.getCaretColumn(codeEditor())));
+    rt.setPanelText(statusBar(), CaretLinePanel, core::toText(rt.getCaretLine(codeEditor())));
+    rt.setPanelText(statusBar(), CaretColumnPanel, core::toText(rt.getCaretColumn(codeEditor())));
 }
 
 void reflowMainWindow(ui::UiRuntime &rt)

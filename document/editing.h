@@ -11,7 +11,7 @@ const ui::ControlRef &statusBar();
 enum StatusPanel { LineCountPanel = 1, CaretLinePanel = 3, CaretColumnPanel = 5, SizePanel = 7 };
 
 /// The document's size as the status bar shows it: kilobytes to two decimals, then "k".
-ui::Text sizeInKilobytes(qint64 bytes);
+core::Text sizeInKilobytes(qint64 bytes);
 
 /// Does again what the last undo undid (there is no menu item: keyboard only).
 void redo(ui::UiRuntime &rt);

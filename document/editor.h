@@ -13,7 +13,7 @@ namespace document {
 const ui::ControlRef &codeEditor();
 const ui::ControlRef &fileDialog();
 
-using Pieces = std::vector<ui::Text>;
+using Pieces = std::vector<core::Text>;
 
 /// Writes the pieces at the caret, one InsertAtCaret call each: the first replaces a selection,
 /// the others follow it back to back, and the caret ends after the last.

@@ -8,14 +8,14 @@
 namespace document {
 
 struct EncodingNote {
-    ui::Text text, toolTip;
+    core::Text text, toolTip;
     friend bool operator==(const EncodingNote &, const EncodingNote &) = default;
 };
 
 /// The note for a document in the encoding whose file starts with the bytes given (the page's
 /// declaration is looked for in the first 4 KB); rawBytes: a UTF-8 file holds bytes that are
 /// not UTF-8 (pasted lone surrogates, written as the bytes they stand for).
-EncodingNote encodingNote(ui::Encoding encoding, QByteArrayView fileStart, bool rawBytes = false);
+EncodingNote encodingNote(core::Encoding encoding, QByteArrayView fileStart, bool rawBytes = false);
 /// Shows the note for the document's encoding; run on open, new and save, with the bytes read
 /// or written.
 void showEncodingNote(ui::UiRuntime &rt, QByteArrayView fileStart, bool rawBytes = false);

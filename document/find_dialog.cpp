@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "find_dialog.h"
 
+#include "core/utf8.h"
 #include "editing.h"
 #include "editor.h"
 #include "status_note.h"
@@ -100,7 +101,7 @@ qsizetype nextCharacter(QByteArrayView text, qsizetype pos)
 {
     do
         ++pos;
-    while (pos < text.size() && !isCharacterStart(text, pos));
+    while (pos < text.size() && !core::isCharacterStart(text, pos));
     return pos;
 }
 
@@ -143,7 +144,7 @@ void openWindow(ui::UiRuntime &rt, const ui::ControlRef &focus)
     const bool oneLine = !selected.isEmpty() && !selected.contains('\n') && !selected.contains('\r');
     FindSettings &s = findSettings();
     if (oneLine) {
-        s.pattern = ui::editorBytesToText(selected.data(), selected.size());
+        s.pattern = core::editorBytesToText(selected.data(), selected.size());
     } else if (!selected.isEmpty()) {
         // A selection of several lines is what to search in.
         s.rangeFrom = from;

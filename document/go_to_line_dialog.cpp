@@ -23,7 +23,7 @@ void start(ui::UiRuntime &rt)
 {
     rt.setControlTooltip(LineLabel, lineRangeText(rt.getLineCount(codeEditor())));
     rt.setCaption(Note, rangeNote(rt));
-    rt.setFieldText(LineField, ui::toText(rt.getCaretLine(codeEditor())));
+    rt.setFieldText(LineField, core::toText(rt.getCaretLine(codeEditor())));
     rt.focusField(LineField);
 }
 

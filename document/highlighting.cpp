@@ -8,7 +8,7 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace document {
 
-ui::Language languageForPath(const ui::Text &path)
+ui::Language languageForPath(const core::Text &path)
 {
     return path.endsWith(u".css"_s, Qt::CaseInsensitive) ? ui::Language::Css : ui::Language::Html;
 }
@@ -22,8 +22,8 @@ void useLanguage(ui::UiRuntime &rt, ui::Language language)
 void noteHighlighting(ui::UiRuntime &rt)
 {
     const bool coloured = rt.isEditorHighlighted(codeEditor());
-    showStatusNote(rt, coloured ? ui::Text() : u"未着色"_s,
-                   coloured ? ui::Text()
+    showStatusNote(rt, coloured ? core::Text() : u"未着色"_s,
+                   coloured ? core::Text()
                             : u"文本超过 %1 MB 或样式表有超过 %2 KB 的行，按纯文本显示，不做语法着色：着色要为每个"
                                   u"字节另存一个字节，而样式表每次修改都要从行首重新分析。"_s.arg(ui::HighlightLimit >> 20)
                                       .arg(ui::StyleSheetLineLimit >> 10),

@@ -7,7 +7,7 @@
 namespace document {
 
 /// A style sheet by its extension (.css), HTML with ASP for every other name.
-ui::Language languageForPath(const ui::Text &path);
+ui::Language languageForPath(const core::Text &path);
 /// Colours the document as the language, and shows in the status bar whether it is coloured.
 void useLanguage(ui::UiRuntime &rt, ui::Language language);
 /// Shows in the status bar whether the text is coloured.

@@ -9,7 +9,7 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace document {
 
-const ui::Text FileFilter = u"web文件|*.html|asp文件|*.asp|css文件|*.css|所有文件|*.*"_s;
+const core::Text FileFilter = u"web文件|*.html|asp文件|*.asp|css文件|*.css|所有文件|*.*"_s;
 
 namespace {
 
@@ -36,7 +36,7 @@ SaveOutcome saveToChosenFile(ui::UiRuntime &rt)
     rt.setDialogFilter(fileDialog(), FileFilter);
     if (!rt.showFileDialog(fileDialog()))
         return SaveOutcome::Cancelled;
-    const ui::Text path = rt.getDialogFileName(fileDialog());
+    const core::Text path = rt.getDialogFileName(fileDialog());
     // Every save asks afresh: the next dialog starts without a name.
     rt.setDialogFileName(fileDialog(), {});
     if (!saveFile(rt, path))
@@ -46,17 +46,17 @@ SaveOutcome saveToChosenFile(ui::UiRuntime &rt)
     return SaveOutcome::Saved;
 }
 
-bool saveFile(ui::UiRuntime &rt, const ui::Text &path)
+bool saveFile(ui::UiRuntime &rt, const core::Text &path)
 {
     QString why;
-    const ui::Encoding encoding = documentEncoding();
+    const core::Encoding encoding = documentEncoding();
     // Nothing changes the text while it is written: a UTF-8 text goes out from the editor's buffer.
     const QByteArrayView buffer = rt.getEditorBuffer(codeEditor());
-    if (ui::writeFileBytes(path, ui::editorBytesToFilePieces(buffer, encoding), &why)) {
+    if (core::writeFileBytes(path, core::editorBytesToFilePieces(buffer, encoding), &why)) {
         // The declaration may have been edited since the file was opened; it is ASCII, the same
         // in the buffer as in the file.
-        const bool rawBytes = encoding != ui::Encoding::Gb18030 && rt.editorHoldsRawBytes(codeEditor());
-        showEncodingNote(rt, buffer.first(std::min(buffer.size(), ui::DeclarationWindow)), rawBytes);
+        const bool rawBytes = encoding != core::Encoding::Gb18030 && rt.editorHoldsRawBytes(codeEditor());
+        showEncodingNote(rt, buffer.first(std::min(buffer.size(), core::DeclarationWindow)), rawBytes);
         return true;
     }
     rt.showMessage(u"文件没有保存：\n%1\n\n原因：%2"_s.arg(path, why), WarningOk, u"保存失败"_s);
@@ -67,11 +67,11 @@ void newDocument(ui::UiRuntime &rt, const Pieces &pieces, ui::Language language)
 {
     if (askToSave(rt) == Answer::Cancel)
         return;
-    setDocumentEncoding(ui::Encoding::Gb18030);
+    setDocumentEncoding(core::Encoding::Gb18030);
     rt.setEditorText(codeEditor(), {});
     useLanguage(rt, language);
     insertPieces(rt, pieces);
-    showEncodingNote(rt, rt.getEditorBytes(codeEditor(), ui::Encoding::Gb18030));
+    showEncodingNote(rt, rt.getEditorBytes(codeEditor(), core::Encoding::Gb18030));
 }
 
 void openDocument(ui::UiRuntime &rt)
@@ -85,9 +85,9 @@ void openDocument(ui::UiRuntime &rt)
     openFile(rt, rt.getDialogFileName(fileDialog()));
 }
 
-bool openFile(ui::UiRuntime &rt, const ui::Text &path)
+bool openFile(ui::UiRuntime &rt, const core::Text &path)
 {
-    ui::ReadResult file = ui::readFileBytes(path, MaxOpenBytes);
+    core::ReadResult file = core::readFileBytes(path, MaxOpenBytes);
     if (!file.ok) {
         rt.showMessage(u"无法打开文件：\n%1\n\n原因：%2"_s.arg(path, file.why), WarningOk, u"打开失败"_s);
         return false;
@@ -96,9 +96,9 @@ bool openFile(ui::UiRuntime &rt, const ui::Text &path)
     rt.setEditorLanguage(codeEditor(), languageForPath(path));
     // Taken exactly as stored, so that saving it again writes the same bytes. The encoding is the
     // document's before the text arrives: the status bar counts the new text's bytes in it.
-    const ui::Encoding encoding = ui::detectEncoding(file.bytes);
+    const core::Encoding encoding = core::detectEncoding(file.bytes);
     setDocumentEncoding(encoding);
-    const QByteArray start = file.bytes.first(std::min(file.bytes.size(), ui::DeclarationWindow));
+    const QByteArray start = file.bytes.first(std::min(file.bytes.size(), core::DeclarationWindow));
     rt.setEditorBytes(codeEditor(), std::move(file.bytes), encoding);
     showEncodingNote(rt, start);
     noteHighlighting(rt);

@@ -8,7 +8,7 @@
 namespace document {
 
 /// The shared file dialog's filter: pairs of description and pattern.
-extern const ui::Text FileFilter;
+extern const core::Text FileFilter;
 /// The largest file the open command takes. A 100 MB file takes some 17 seconds and 2.4 GB of
 /// memory to open, and every edit in the editor costs time in proportion to its position in the
 /// text; beyond this size the program would seem to hang.
@@ -25,7 +25,7 @@ Answer askToSave(ui::UiRuntime &rt);
 SaveOutcome saveToChosenFile(ui::UiRuntime &rt);
 /// Writes the editor's text to the path in the document's encoding; a failure is reported with the
 /// path and the reason, and leaves the file as it was. Returns whether the file was written.
-bool saveFile(ui::UiRuntime &rt, const ui::Text &path);
+bool saveFile(ui::UiRuntime &rt, const core::Text &path);
 /// Replaces the text with the template's pieces, after the question, coloured as the language; the
 /// document is GB18030.
 void newDocument(ui::UiRuntime &rt, const Pieces &pieces, ui::Language language = ui::Language::Html);
@@ -34,7 +34,7 @@ void openDocument(ui::UiRuntime &rt);
 /// Replaces the text with the bytes of the file at the path, without asking, in the encoding its
 /// bytes are found to be in; a file that cannot be read is reported with the path and the
 /// reason, and leaves the text and the encoding as they were.
-bool openFile(ui::UiRuntime &rt, const ui::Text &path);
+bool openFile(ui::UiRuntime &rt, const core::Text &path);
 /// Runs while the MainWindow is being destroyed, so it cannot keep the window: Yes and Cancel both
 /// lead to the save dialog, offered again for as long as saving fails and the user does not cancel.
 void exitCheck(ui::UiRuntime &rt);

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "search.h"
 
-#include "ui/texts.h"
+#include "core/texts.h"
+#include "core/utf8.h"
 
 #include <cstring>
 #include <string_view>
@@ -11,59 +12,14 @@ using namespace Qt::Literals::StringLiterals;
 namespace document {
 namespace {
 
-int sequenceLength(uchar lead)
-{
-    if (lead < 0x80)
-        return 1;
-    if (lead >= 0xC2 && lead <= 0xDF)
-        return 2;
-    if (lead >= 0xE0 && lead <= 0xEF)
-        return 3;
-    if (lead >= 0xF0 && lead <= 0xF4)
-        return 4;
-    return 0;
-}
-
-/// The character at the position and its length in bytes; a byte that starts no valid
-/// sequence is a character of its own, decoded as U+FFFD (no letter).
-int decodeAt(QByteArrayView text, qsizetype pos, char32_t *cp)
-{
-    const auto *p = reinterpret_cast<const uchar *>(text.data());
-    const int len = sequenceLength(p[pos]);
-    *cp = 0xFFFD;
-    if (len == 0 || pos + len > text.size())
-        return 1;
-    if (len == 1) {
-        *cp = p[pos];
-        return 1;
-    }
-    char32_t c = p[pos] & (0xFF >> (len + 1));
-    for (int i = 1; i < len; ++i) {
-        if ((p[pos + i] & 0xC0) != 0x80)
-            return 1;
-        c = (c << 6) | (p[pos + i] & 0x3F);
-    }
-    *cp = c;
-    return len;
-}
-
 bool isWordCharacter(char32_t c) { return c == u'_' || (c != 0xFFFD && QChar::isLetterOrNumber(c)); }
 
 char32_t characterBefore(QByteArrayView text, qsizetype pos)
 {
     qsizetype q = pos - 1;
-    while (q > 0 && !isCharacterStart(text, q))
+    while (q > 0 && !core::isCharacterStart(text, q))
         --q;
-    char32_t c = 0;
-    decodeAt(text, q, &c);
-    return c;
-}
-
-char32_t characterAt(QByteArrayView text, qsizetype pos)
-{
-    char32_t c = 0;
-    decodeAt(text, pos, &c);
-    return c;
+    return core::caretCharacterAt(text, q);
 }
 
 /// Whether every character is ASCII or has no case at all (Chinese, digits, punctuation): then
@@ -160,7 +116,7 @@ template<typename Take>
 void eachRegexMatch(const QRegularExpression &regex, QByteArrayView text, qsizetype from, qsizetype to, qsizetype cap,
                     Take take)
 {
-    const QString s = ui::editorBytesToText(text.data(), text.size());
+    const QString s = core::editorBytesToText(text.data(), text.size());
     Walker w(s);
     auto it = regex.globalMatch(s, w.unitAt(from));
     for (qsizetype taken = 0; it.hasNext() && taken < cap; ++taken) {
@@ -174,22 +130,6 @@ void eachRegexMatch(const QRegularExpression &regex, QByteArrayView text, qsizet
 
 } // namespace
 
-bool isCharacterStart(QByteArrayView text, qsizetype position)
-{
-    if (position <= 0 || position >= text.size())
-        return true;
-    const auto *p = reinterpret_cast<const uchar *>(text.data());
-    if ((p[position] & 0xC0) != 0x80)
-        return true;
-    for (qsizetype k = 1; k <= 3 && position - k >= 0; ++k) {
-        if ((p[position - k] & 0xC0) == 0x80)
-            continue;
-        char32_t c = 0;
-        return decodeAt(text, position - k, &c) <= k; // inside a valid sequence, or a raw byte
-    }
-    return true;
-}
-
 TextSearch::TextSearch(const QString &pattern, SearchOptions options) : pattern_(pattern), options_(options)
 {
     if (pattern.isEmpty())
@@ -197,7 +137,7 @@ TextSearch::TextSearch(const QString &pattern, SearchOptions options) : pattern_
     // Letters of any case are matched in the bytes only where the case of a byte says all:
     // ASCII. Other letters need the text's own case folding.
     if (!options.regex && (options.matchCase || foldsInBytes(pattern))) {
-        needle_ = ui::textToEditorBytes(pattern);
+        needle_ = core::textToEditorBytes(pattern);
         foldAscii_ = !options.matchCase;
         if (foldAscii_)
             for (char &c : needle_)
@@ -221,15 +161,14 @@ TextSearch::TextSearch(const QString &pattern, SearchOptions options) : pattern_
 
 bool TextSearch::acceptable(QByteArrayView text, qsizetype from, qsizetype to) const
 {
-    if (!isCharacterStart(text, from) || !isCharacterStart(text, to))
+    if (!core::isCharacterStart(text, from) || !core::isCharacterStart(text, to))
         return false;
     if (!options_.wholeWord || useRegex_ || from == to)
         return true;
-    if (from > 0 && isWordCharacter(characterBefore(text, from)) && isWordCharacter(characterAt(text, from)))
-        return false;
-    if (to < text.size() && isWordCharacter(characterBefore(text, to)) && isWordCharacter(characterAt(text, to)))
-        return false;
-    return true;
+    auto betweenWordCharacters = [text](qsizetype at) {
+        return isWordCharacter(characterBefore(text, at)) && isWordCharacter(core::caretCharacterAt(text, at));
+    };
+    return !(from > 0 && betweenWordCharacters(from)) && !(to < text.size() && betweenWordCharacters(to));
 }
 
 Span TextSearch::nextInBytes(QByteArrayView text, qsizetype from, qsizetype limit) const
@@ -312,7 +251,7 @@ Span TextSearch::previous(QByteArrayView text, qsizetype floor, qsizetype before
     if (!useRegex_)
         return previousInBytes(text, floor, before, limit);
     Span last;
-    const QString s = ui::editorBytesToText(text.data(), text.size());
+    const QString s = core::editorBytesToText(text.data(), text.size());
     Walker w(s);
     auto it = regex_.globalMatch(s, w.unitAt(floor));
     while (it.hasNext()) {
@@ -343,7 +282,7 @@ std::vector<Span> TextSearch::all(QByteArrayView text, qsizetype from, qsizetype
 QByteArray TextSearch::replacement(QByteArrayView text, Span match, const QString &with) const
 {
     const std::vector<Replacement> r = replacements(text, match.from, match.to, with, 1);
-    return r.empty() ? ui::textToEditorBytes(with) : r.front().bytes;
+    return r.empty() ? core::textToEditorBytes(with) : r.front().bytes;
 }
 
 std::vector<Replacement> TextSearch::replacements(QByteArrayView text, qsizetype from, qsizetype to, const QString &with,
@@ -351,7 +290,7 @@ std::vector<Replacement> TextSearch::replacements(QByteArrayView text, qsizetype
 {
     std::vector<Replacement> out;
     if (!useRegex_) {
-        const QByteArray bytes = ui::textToEditorBytes(with);
+        const QByteArray bytes = core::textToEditorBytes(with);
         for (const Span &m : all(text, from, to, cap))
             out.push_back({m, bytes}); // shared, not copied
         return out;
@@ -360,7 +299,7 @@ std::vector<Replacement> TextSearch::replacements(QByteArrayView text, qsizetype
         return out;
     to = std::min(to, text.size());
     eachRegexMatch(regex_, text, from, to, cap, [&](Span span, const QRegularExpressionMatch &m) {
-        out.push_back({span, ui::textToEditorBytes(expandTemplate(with, m))});
+        out.push_back({span, core::textToEditorBytes(expandTemplate(with, m))});
     });
     return out;
 }

@@ -31,9 +31,9 @@ struct Replacement {
 };
 
 /// One pattern with its options, applied to stretches of a UTF-8 buffer. A match never starts or
-/// ends inside a character. Plain patterns are looked for in the bytes themselves; regular
-/// expressions (and a pattern looked for in any case that has letters with a case beyond ASCII)
-/// run over the decoded text.
+/// ends inside a character: its ends are places the caret can stand (core::isCharacterStart).
+/// Plain patterns are looked for in the bytes themselves; regular expressions (and a pattern looked
+/// for in any case that has letters with a case beyond ASCII) run over the decoded text.
 class TextSearch {
 public:
     TextSearch(const QString &pattern, SearchOptions options);
@@ -69,9 +69,5 @@ private:
     QRegularExpression regex_;
     bool useRegex_ = false; // otherwise the bytes are searched
 };
-
-/// Whether a character starts at the position (or it is the buffer's end): not inside a UTF-8
-/// sequence. Bytes that form no character (carried raw) are characters of their own.
-bool isCharacterStart(QByteArrayView text, qsizetype position);
 
 } // namespace document

@@ -5,7 +5,7 @@ namespace document {
 namespace {
 
 bool modified = false;
-ui::Encoding encoding = ui::Encoding::Gb18030;
+core::Encoding encoding = core::Encoding::Gb18030;
 
 } // namespace
 
@@ -13,8 +13,8 @@ bool isModified() { return modified; }
 
 void raiseModified() { modified = true; }
 
-ui::Encoding documentEncoding() { return encoding; }
+core::Encoding documentEncoding() { return encoding; }
 
-void setDocumentEncoding(ui::Encoding e) { encoding = e; }
+void setDocumentEncoding(core::Encoding e) { encoding = e; }
 
 } // namespace document

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "ui/encodings.h"
+#include "core/encodings.h"
 
 namespace document {
 
@@ -13,7 +13,7 @@ void raiseModified();
 
 /// The encoding the document is written in: what opening found in the file, GB18030 for a new
 /// document and at start. Saving keeps it; the status bar counts the text's bytes in it.
-ui::Encoding documentEncoding();
-void setDocumentEncoding(ui::Encoding encoding);
+core::Encoding documentEncoding();
+void setDocumentEncoding(core::Encoding encoding);
 
 } // namespace document

@@ -9,7 +9,7 @@ namespace document {
 namespace {
 
 struct Standing {
-    ui::Text note[2], toolTip[2], hint;
+    core::Text note[2], toolTip[2], hint;
 };
 
 Standing &standing()
@@ -18,16 +18,16 @@ Standing &standing()
     return s;
 }
 
-ui::Text joined(std::initializer_list<ui::Text> parts, QChar separator)
+core::Text joined(std::initializer_list<core::Text> parts, QChar separator)
 {
     QStringList kept;
-    for (const ui::Text &p : parts)
+    for (const core::Text &p : parts)
         if (!p.isEmpty())
             kept << p;
     return kept.join(separator);
 }
 
-ui::Text panelText()
+core::Text panelText()
 {
     const Standing &s = standing();
     return joined({s.note[0], s.note[1]}, u' ');
@@ -35,7 +35,7 @@ ui::Text panelText()
 
 } // namespace
 
-void showStatusNote(ui::UiRuntime &rt, const ui::Text &note, const ui::Text &toolTip, StandingNote which)
+void showStatusNote(ui::UiRuntime &rt, const core::Text &note, const core::Text &toolTip, StandingNote which)
 {
     Standing &s = standing();
     s.note[int(which)] = note;
@@ -44,14 +44,14 @@ void showStatusNote(ui::UiRuntime &rt, const ui::Text &note, const ui::Text &too
     rt.setPanelToolTip(statusBar(), NotePanel, joined({s.toolTip[0], s.toolTip[1], s.hint}, u'\n'));
 }
 
-void setStatusHint(ui::UiRuntime &rt, const ui::Text &hint)
+void setStatusHint(ui::UiRuntime &rt, const core::Text &hint)
 {
     standing().hint = hint;
     const Standing &s = standing();
     rt.setPanelToolTip(statusBar(), NotePanel, joined({s.toolTip[0], s.toolTip[1], s.hint}, u'\n'));
 }
 
-void showBriefNote(ui::UiRuntime &rt, const ui::Text &note)
+void showBriefNote(ui::UiRuntime &rt, const core::Text &note)
 {
     ui::showPanelNote(rt, statusBar(), NotePanel, note, BriefNoteMilliseconds, panelText());
 }

@@ -16,11 +16,11 @@ inline constexpr int BriefNoteMilliseconds = 4000;
 
 /// The standing notes, each a short panel text and a sentence for the tooltip; empty clears one.
 enum class StandingNote { Encoding, Colouring };
-void showStatusNote(ui::UiRuntime &rt, const ui::Text &note, const ui::Text &toolTip = {},
+void showStatusNote(ui::UiRuntime &rt, const core::Text &note, const core::Text &toolTip = {},
                     StandingNote which = StandingNote::Encoding);
 /// A hint that always ends the panel's tooltip (what a command does, how to reach it).
-void setStatusHint(ui::UiRuntime &rt, const ui::Text &hint);
+void setStatusHint(ui::UiRuntime &rt, const core::Text &hint);
 /// Shows a note for a few seconds (in full as a tooltip too), then the standing notes again.
-void showBriefNote(ui::UiRuntime &rt, const ui::Text &note);
+void showBriefNote(ui::UiRuntime &rt, const core::Text &note);
 
 } // namespace document

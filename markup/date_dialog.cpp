@@ -19,7 +19,7 @@ void ok(ui::UiRuntime &rt)
 {
     // Without a chosen date the weekday is followed by the blank alone.
     const ui::ControlRef dates{Name, u"列表框1"_s};
-    const ui::Text date = rt.getListItem(dates, rt.getListIndex(dates));
+    const core::Text date = rt.getListItem(dates, rt.getListIndex(dates));
     insertAndClose(rt, Name, {fieldText(rt, Name, u"组合框1"_s) + u" "_s + date});
 }
 

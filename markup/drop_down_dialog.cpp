@@ -27,7 +27,7 @@ void deleteSelected(ui::UiRuntime &rt)
 
 void ok(ui::UiRuntime &rt)
 {
-    const ui::Text name = fieldText(rt, Name, u"编辑框1"_s);
+    const core::Text name = fieldText(rt, Name, u"编辑框1"_s);
     document::Pieces pieces{rt.isChecked({Name, u"选择框1"_s})
                                 ? u"<select size=\"8\" name=\""_s + name + u"\" multiple>\r\n"_s
                                 : u"<select size=\"1\" name=\""_s + name + u"\">\r\n"_s};

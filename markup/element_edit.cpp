@@ -37,11 +37,11 @@ bool oneOf(QStringView value, std::initializer_list<QStringView> choices)
 }
 
 /// The reader of the dialog that writes this element, or a note why no dialog does.
-std::optional<ElementForm> formOf(const Element &e, ui::Text &note)
+std::optional<ElementForm> formOf(const Element &e, core::Text &note)
 {
     const Tag &t = e.tag;
     if (t.named(u"a")) {
-        const ui::Text href = e.value(u"href");
+        const core::Text href = e.value(u"href");
         if (href.startsWith(u"mailto:"_s, Qt::CaseInsensitive)) {
             // The e-mail dialog writes a subject and nothing else after the address.
             const qsizetype query = href.indexOf(u'?');
@@ -65,7 +65,7 @@ std::optional<ElementForm> formOf(const Element &e, ui::Text &note)
     if (t.named(u"form"))
         return readForm(e);
     if (t.named(u"input")) {
-        const ui::Text type = e.value(u"type");
+        const core::Text type = e.value(u"type");
         if (!e.has(u"type") || oneOf(type, {u"text", u"password"}))
             return readTextField(e);
         if (oneOf(type, {u"submit", u"reset", u"button", u""}))
@@ -100,7 +100,7 @@ std::optional<ElementForm> formOf(const Element &e, ui::Text &note)
 }
 
 /// What a field holds now, as one comparable text.
-ui::Text fieldState(ui::UiRuntime &rt, const FieldFill &f)
+core::Text fieldState(ui::UiRuntime &rt, const FieldFill &f)
 {
     switch (f.kind) {
     case FieldFill::Text:
@@ -145,10 +145,10 @@ struct Session {
     ui::TextAround around;
     Element element;
     ElementForm form;
-    std::vector<ui::Text> filled;
+    std::vector<core::Text> filled;
 };
 
-void note(ui::UiRuntime &rt, const ui::Text &text)
+void note(ui::UiRuntime &rt, const core::Text &text)
 {
     document::showBriefNote(rt, text);
 }
@@ -160,8 +160,8 @@ void rewrite(ui::UiRuntime &rt, Session &s, const document::Pieces &pieces)
     for (size_t i = 0; i < s.form.fields.size(); ++i)
         if (fieldState(rt, s.form.fields[i]) != s.filled[i])
             changed << s.form.fields[i].control.unit;
-    ui::Text output;
-    for (const ui::Text &piece : pieces)
+    core::Text output;
+    for (const core::Text &piece : pieces)
         output += piece;
     const std::optional<Rewrite> r = rewriteElement(s.element, s.form.owned, changed, output);
     if (!r || QStringView(s.around.text).mid(r->from, r->to - r->from) == r->text)
@@ -199,10 +199,10 @@ FoundElement findElement(QStringView text, qsizetype caret)
         candidates.push_back(place.tag);
     if (place.container)
         candidates.push_back(*place.container);
-    ui::Text reason;
+    core::Text reason;
     for (const Tag &tag : candidates) {
         Element e{text, tag, std::nullopt};
-        ui::Text why;
+        core::Text why;
         if (ownsContent(tag.name)) {
             e.end = findEndTag(text, tag.to, tag.name);
             if (!e.end)
@@ -217,7 +217,7 @@ FoundElement findElement(QStringView text, qsizetype caret)
     return {.note = reason.isEmpty() ? u"光标处没有可以用对话框编辑的元素"_s : reason};
 }
 
-ui::Text elementEditingHint()
+core::Text elementEditingHint()
 {
     return u"Ctrl+E：在写出它的对话框中修改光标处的元素（超连接、E-mail、命名标记、图片、背景音乐、css、"
            u"多媒体、表单、文本框、按钮、下拉框、分组框、脚本、标题）"_s;

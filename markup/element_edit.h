@@ -16,7 +16,7 @@ inline constexpr qint64 ElementReach = 64 * 1024;
 struct FoundElement {
     std::optional<Element> element;
     std::optional<ElementForm> form;
-    ui::Text note;
+    core::Text note;
 };
 FoundElement findElement(QStringView text, qsizetype caret);
 
@@ -24,7 +24,7 @@ FoundElement findElement(QStringView text, qsizetype caret);
 void editElementAtCaret(ui::UiRuntime &rt);
 
 /// The tooltip of the status panel that tells the user the command exists.
-ui::Text elementEditingHint();
+core::Text elementEditingHint();
 void showElementEditingHint(ui::UiRuntime &rt);
 
 } // namespace markup

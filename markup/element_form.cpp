@@ -5,18 +5,18 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace markup {
 
-ui::Text Element::value(QStringView attribute) const
+core::Text Element::value(QStringView attribute) const
 {
     const TagAttribute *a = tag.attribute(attribute);
-    return a ? attributeValue(text, *a).toString() : ui::Text();
+    return a ? attributeValue(text, *a).toString() : core::Text();
 }
 
-ui::Text Element::content() const
+core::Text Element::content() const
 {
-    return end ? text.mid(tag.to, end->first - tag.to).toString() : ui::Text();
+    return end ? text.mid(tag.to, end->first - tag.to).toString() : core::Text();
 }
 
-ui::Text unquoted(const ui::Text &text)
+core::Text unquoted(const core::Text &text)
 {
     if (text.size() >= 2 && text.startsWith(u'"') && text.endsWith(u'"'))
         return text.mid(1, text.size() - 2);
@@ -65,7 +65,7 @@ std::optional<Rewrite> rewriteElement(const Element &element, const std::vector<
     auto span = [](QStringView text, qsizetype from, qsizetype to) { return text.mid(from, to - from).toString(); };
 
     // The tag's name as written, unless the dialog wrote another element.
-    ui::Text start = kindChanged ? span(output, out->from, out->nameTo) : span(doc, tag.from, tag.nameTo);
+    core::Text start = kindChanged ? span(output, out->from, out->nameTo) : span(doc, tag.from, tag.nameTo);
     for (const TagAttribute &a : out->attributes) {
         const TagAttribute *was = kindChanged ? nullptr : tag.attribute(a.name);
         if (!kindChanged && !madeFromChanged(a.name)) {

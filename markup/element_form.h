@@ -20,9 +20,9 @@ struct Element {
 
     bool has(QStringView attribute) const { return tag.attribute(attribute) != nullptr; }
     /// The attribute's value as written; empty when absent or without a value.
-    ui::Text value(QStringView attribute) const;
+    core::Text value(QStringView attribute) const;
     /// Between the start tag and the end tag (empty without an end tag).
-    ui::Text content() const;
+    core::Text content() const;
 };
 
 /// One field of the dialog and what it is filled with.
@@ -30,7 +30,7 @@ struct FieldFill {
     enum Kind { Text, Check, List };
     ui::ControlRef control;
     Kind kind = Text;
-    ui::Text text;
+    core::Text text;
     bool checked = false;
     QStringList items;
 };
@@ -51,7 +51,7 @@ struct ElementForm {
 };
 
 /// Helpers for the readers.
-inline FieldFill textField(const QString &dialog, const QString &unit, const ui::Text &text)
+inline FieldFill textField(const QString &dialog, const QString &unit, const core::Text &text)
 {
     return {.control = {dialog, unit}, .kind = FieldFill::Text, .text = text};
 }
@@ -65,12 +65,12 @@ inline FieldFill listField(const QString &dialog, const QString &unit, const QSt
 }
 
 /// A text without one pair of double quotes around it, as the dialogs that quote texts write it.
-ui::Text unquoted(const ui::Text &text);
+core::Text unquoted(const core::Text &text);
 
 /// The one part of a rewrite: text[from, to) of the scanned text becomes the new text.
 struct Rewrite {
     qsizetype from = 0, to = 0;
-    ui::Text text;
+    core::Text text;
 };
 
 /// Merges what the dialog wrote (its output, joined) into the element: the attributes made from

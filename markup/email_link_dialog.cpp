@@ -49,10 +49,10 @@ ui::WindowDefinition emailLinkDialog()
 
 ElementForm readEmailLink(const Element &e)
 {
-    const ui::Text href = e.value(u"href");
+    const core::Text href = e.value(u"href");
     const qsizetype query = href.indexOf(u'?');
-    const ui::Text address = href.mid(7, query < 0 ? -1 : query - 7); // after "mailto:"
-    const ui::Text subject = query < 0 ? ui::Text() : href.mid(query + 9); // after "?subject="
+    const core::Text address = href.mid(7, query < 0 ? -1 : query - 7); // after "mailto:"
+    const core::Text subject = query < 0 ? core::Text() : href.mid(query + 9); // after "?subject="
     return {.definition = emailLinkDialog,
             .fields = {textField(Dialog, u"编辑框2"_s, address), textField(Dialog, u"编辑框1"_s, subject)},
             .owned = {{u"href"_s, {u"编辑框1"_s, u"编辑框2"_s}}}};

@@ -11,7 +11,7 @@ namespace {
 const QString Dialog = u"ImageDialog"_s;
 const QString Group = u"分组框1"_s;
 
-ui::Text field(ui::UiRuntime &rt, const QString &unit) { return fieldText(rt, Dialog, unit); }
+core::Text field(ui::UiRuntime &rt, const QString &unit) { return fieldText(rt, Dialog, unit); }
 
 void insertImage(ui::UiRuntime &rt)
 {
@@ -79,7 +79,7 @@ ui::WindowDefinition imageDialog()
 
 ElementForm readImage(const Element &e)
 {
-    ui::Text map = e.value(u"usemap");
+    core::Text map = e.value(u"usemap");
     if (map.startsWith(u'#'))
         map.remove(0, 1);
     return {.definition = imageDialog,

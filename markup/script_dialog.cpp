@@ -34,7 +34,7 @@ void ok(ui::UiRuntime &rt)
 {
     // Only a language of the table, exactly as listed, gives a block: a typed-over or empty
     // language inserts nothing, and the dialog closes either way.
-    const ui::Text language = fieldText(rt, Name, u"组合框1"_s);
+    const core::Text language = fieldText(rt, Name, u"组合框1"_s);
     for (const auto &[name, opening] : languages())
         if (language == name) {
             // The body keeps its own line breaks; one more puts "</script>" on a line of its own.
@@ -82,7 +82,7 @@ void openScriptDialog(ui::UiRuntime &rt) { openTagDialog(rt, scriptDialogDefinit
 
 ElementForm readScript(const Element &e)
 {
-    ui::Text language = e.value(u"language");
+    core::Text language = e.value(u"language");
     if (!e.has(u"language")) {
         language = e.value(u"type");
         if (language.startsWith(u"text/"_s, Qt::CaseInsensitive))
@@ -93,7 +93,7 @@ ElementForm readScript(const Element &e)
     for (const auto &[name, opening] : languages())
         if (language.compare(name, Qt::CaseInsensitive) == 0)
             language = name;
-    ui::Text body = e.content();
+    core::Text body = e.content();
     if (body.startsWith(u"\r\n"_s))
         body.remove(0, 2);
     if (body.endsWith(u"\r\n"_s))

@@ -11,7 +11,7 @@ ui::Handler opensTagDialog(ui::WindowDefinition (*definition)())
     return [definition](ui::UiRuntime &rt) { openTagDialog(rt, definition()); };
 }
 
-ui::Text fieldText(ui::UiRuntime &rt, const QString &dialog, const QString &unit)
+core::Text fieldText(ui::UiRuntime &rt, const QString &dialog, const QString &unit)
 {
     return rt.getFieldText({dialog, unit});
 }

@@ -16,7 +16,7 @@ void openTagDialog(ui::UiRuntime &rt, const ui::WindowDefinition &dialog);
 ui::Handler opensTagDialog(ui::WindowDefinition (*definition)());
 
 /// The text of a field (edit box or combo box) of the dialog.
-ui::Text fieldText(ui::UiRuntime &rt, const QString &dialog, const QString &unit);
+core::Text fieldText(ui::UiRuntime &rt, const QString &dialog, const QString &unit);
 
 /// OK: inserts each step with its own InsertAtCaret call, then closes the dialog.
 void insertAndClose(ui::UiRuntime &rt, const QString &dialog, const document::Pieces &steps);

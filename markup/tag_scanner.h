@@ -4,7 +4,7 @@
 // the place of its bytes so that a rewrite can keep what it does not own exactly as written.
 #pragma once
 
-#include "ui/texts.h"
+#include "core/texts.h"
 
 #include <QStringView>
 

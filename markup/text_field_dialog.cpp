@@ -17,7 +17,7 @@ const ui::ControlRef Lines{TextFieldDialogName, u"列表框1"_s};
 
 void okOneLine(ui::UiRuntime &rt)
 {
-    const ui::Text start = u"<input name=\""_s + fieldText(rt, Name, u"编辑框1"_s) + u"\" size=\"20\" value=\""_s +
+    const core::Text start = u"<input name=\""_s + fieldText(rt, Name, u"编辑框1"_s) + u"\" size=\"20\" value=\""_s +
                            fieldText(rt, Name, u"编辑框2"_s);
     // The radio buttons share one group, so at most one of them is chosen; with neither chosen
     // the dialog closes without inserting.
@@ -134,7 +134,7 @@ ElementForm readTextField(const Element &e)
 
 ElementForm readTextArea(const Element &e)
 {
-    ui::Text text = e.content();
+    core::Text text = e.content();
     if (text.startsWith(u"\r\n"_s))
         text.remove(0, 2);
     else if (text.startsWith(u'\n'))

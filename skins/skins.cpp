@@ -17,17 +17,17 @@ namespace {
 constexpr int HiddenAttribute = 2;
 }
 
-QString libraryPath() { return ui::runDirectory() + u'/' + LibraryName; }
+QString libraryPath() { return core::runDirectory() + u'/' + LibraryName; }
 
 void installSkinEngine(ui::UiRuntime &)
 {
     const QString path = libraryPath();
-    if (ui::fileExists(path))
+    if (core::fileExists(path))
         return;
     const ByteBuffer image = skinEngineImage();
-    ui::writeFileBytes(path, {QByteArray::fromRawData(reinterpret_cast<const char *>(image.bytes), qsizetype(image.count))});
+    core::writeFileBytes(path, {QByteArray::fromRawData(reinterpret_cast<const char *>(image.bytes), qsizetype(image.count))});
     // Done whether or not the write succeeded; it fails quietly when there is no file.
-    ui::setFileAttributeBits(path, HiddenAttribute);
+    core::setFileAttributeBits(path, HiddenAttribute);
 }
 
 void applySkin(ui::UiRuntime &rt, qint32 n)
@@ -41,7 +41,7 @@ void applySkin(ui::UiRuntime &rt, qint32 n)
     }
     // The engine's result is not looked at: a skin it cannot use leaves the plain look.
     rt.callLibraryEntry(LibraryName, EntryName,
-                        {static_cast<const void *>(buffer.get()), qint32(image.count), ui::Text(), qint32(0), qint32(0),
+                        {static_cast<const void *>(buffer.get()), qint32(image.count), core::Text(), qint32(0), qint32(0),
                          qint32(0)});
     buffer.reset();
 }

@@ -1,10 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "code_editor.h"
 
-#include "memory_release.h"
-
-#include "utf8_check.h"
-
+#include "core/memory_release.h"
+#include "core/utf8_check.h"
 #include "highlighter.h"
 
 #include <QAccessible>
@@ -82,7 +80,7 @@ public:
         if (to <= from)
             return {};
         const QByteArrayView b = editor()->buffer();
-        return editorBytesToText(b.data() + from, to - from);
+        return core::editorBytesToText(b.data() + from, to - from);
     }
     QString text(QAccessible::Text t) const override { return QAccessibleWidget::text(t); }
     int characterCount() const override { return editor()->characterCount(); }
@@ -156,7 +154,7 @@ public:
         CodeEditor *ed = editor();
         if (ed->isReadOnly())
             return;
-        const QByteArray bytes = textToEditorBytes(text);
+        const QByteArray bytes = core::textToEditorBytes(text);
         send(QsciScintillaBase::SCI_SETTARGETRANGE, position(start), position(end));
         ed->SendScintilla(QsciScintillaBase::SCI_REPLACETARGET, uintptr_t(bytes.size()), bytes.constData());
         ed->finishChange();
@@ -194,7 +192,7 @@ private:
             return;
         }
         const QByteArrayView b = ed->buffer();
-        const QString lineText = editorBytesToText(b.data() + lineStart, lineEnd - lineStart);
+        const QString lineText = core::editorBytesToText(b.data() + lineStart, lineEnd - lineStart);
         // Offsets count code points; the finder counts UTF-16 units.
         auto unitOf = [&](int codePoints) {
             int i = 0;
@@ -292,19 +290,19 @@ QByteArrayView CodeEditor::buffer() const
     return {data, qsizetype(length)};
 }
 
-Text CodeEditor::wholeText() const
+core::Text CodeEditor::wholeText() const
 {
     const QByteArrayView b = buffer();
-    return editorBytesToText(b.data(), b.size());
+    return core::editorBytesToText(b.data(), b.size());
 }
 
 QByteArray CodeEditor::wholeTextBytes() const
 {
     const QByteArrayView b = buffer();
-    return editorBytesToGb18030(b.data(), b.size());
+    return core::editorBytesToGb18030(b.data(), b.size());
 }
 
-void CodeEditor::replaceAll(const Text &text) { replaceAllWithEditorBytes(textToEditorBytes(text)); }
+void CodeEditor::replaceAll(const core::Text &text) { replaceAllWithEditorBytes(core::textToEditorBytes(text)); }
 
 void CodeEditor::replaceAllWithEditorBytes(QByteArray bytes, qint64 gb18030Length, bool validUtf8)
 {
@@ -320,7 +318,7 @@ void CodeEditor::replaceAllWithEditorBytes(QByteArray bytes, qint64 gb18030Lengt
     // copies the whole text, which on a large text would stall the first keystroke.
     SendScintilla(SCI_ALLOCATE, uintptr_t(bytes.size()) + uintptr_t(bytes.size()) / 8 + 4096);
     // In pieces, each given back once copied: the bytes and the text are not both held whole.
-    handOverInPieces(bytes, HandOverPiece, [this](const char *data, qsizetype length) {
+    core::handOverInPieces(bytes, HandOverPiece, [this](const char *data, qsizetype length) {
         SendScintilla(SCI_APPENDTEXT, uintptr_t(length), data);
     });
     countInsertion();
@@ -334,9 +332,9 @@ void CodeEditor::replaceAllWithEditorBytes(QByteArray bytes, qint64 gb18030Lengt
     finishChange();
 }
 
-void CodeEditor::insertAtCaret(const Text &text)
+void CodeEditor::insertAtCaret(const core::Text &text)
 {
-    const QByteArray bytes = textToEditorBytes(text);
+    const QByteArray bytes = core::textToEditorBytes(text);
     SendScintilla(SCI_BEGINUNDOACTION);
     SendScintilla(SCI_TARGETFROMSELECTION);
     SendScintilla(SCI_REPLACETARGET, uintptr_t(bytes.size()), bytes.constData());
@@ -449,10 +447,10 @@ void CodeEditor::onModified(int position, int type, const char *, int length)
     } else {
         const auto *bytes = reinterpret_cast<const char *>(SendScintilla(SCI_GETRANGEPOINTER, position, length));
         if (!replacingAll_ && byteLength_ >= 0)
-            byteLength_ -= gb18030LengthOfEditorBytes(bytes, length);
+            byteLength_ -= core::gb18030LengthOfEditorBytes(bytes, length);
         if (QAccessible::isActive())
             accessibleEvents_.push_back(std::make_unique<QAccessibleTextRemoveEvent>(
-                this, offsetFromPosition(position), editorBytesToText(bytes, length)));
+                this, offsetFromPosition(position), core::editorBytesToText(bytes, length)));
         auto shrink = [&](long x) { return x <= position ? x : std::max(long(position), x - length); };
         insertedFrom_ = insertedFrom_ < 0 ? -1 : shrink(insertedFrom_);
         insertedTo_ = insertedTo_ < 0 ? -1 : shrink(insertedTo_);
@@ -481,12 +479,12 @@ void CodeEditor::countInsertion() const
     auto *self = const_cast<CodeEditor *>(this);
     const auto *bytes = reinterpret_cast<const char *>(self->SendScintilla(SCI_GETRANGEPOINTER, insertionAt_, insertionLength_));
     if (!replacingAll_ && byteLength_ >= 0)
-        byteLength_ += gb18030LengthOfEditorBytes(bytes, insertionLength_);
-    if (!replacingAll_ && !mayHoldRawBytes_ && !checkUtf8(QByteArrayView(bytes, insertionLength_)).valid)
+        byteLength_ += core::gb18030LengthOfEditorBytes(bytes, insertionLength_);
+    if (!replacingAll_ && !mayHoldRawBytes_ && !core::checkUtf8(QByteArrayView(bytes, insertionLength_)).valid)
         mayHoldRawBytes_ = true;
     if (insertionOffset_ >= 0)
         accessibleEvents_.push_back(std::make_unique<QAccessibleTextInsertEvent>(
-            self, insertionOffset_, editorBytesToText(bytes, insertionLength_)));
+            self, insertionOffset_, core::editorBytesToText(bytes, insertionLength_)));
     insertionAt_ = -1;
 }
 
@@ -495,7 +493,7 @@ qint64 CodeEditor::byteLength() const
     countInsertion();
     if (byteLength_ < 0) {
         const QByteArrayView text = buffer();
-        byteLength_ = gb18030LengthOfEditorBytes(text.data(), text.size());
+        byteLength_ = core::gb18030LengthOfEditorBytes(text.data(), text.size());
     }
     return byteLength_;
 }

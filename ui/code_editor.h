@@ -2,7 +2,7 @@
 // The CodeEditor control: QScintilla in plain-text mode, CR LF line breaks, word wrap.
 #pragma once
 
-#include "texts.h"
+#include "core/texts.h"
 
 #include <Qsci/qsciscintilla.h>
 
@@ -21,15 +21,15 @@ public:
 
     /// The raw UTF-8 buffer, with escaped bytes stored as themselves.
     QByteArrayView buffer() const;
-    Text wholeText() const;
+    core::Text wholeText() const;
     /// The whole text as GB18030 bytes, converted straight from the buffer.
     QByteArray wholeTextBytes() const;
-    void replaceAll(const Text &text);
+    void replaceAll(const core::Text &text);
     /// Replaces the whole text with editor (UTF-8) bytes; the bytes are released on the way. The
     /// text's GB18030 length, when the caller knows it, saves counting it; otherwise it is
     /// counted when first asked for.
     void replaceAllWithEditorBytes(QByteArray bytes, qint64 gb18030Length = -1, bool validUtf8 = false);
-    void insertAtCaret(const Text &text);
+    void insertAtCaret(const core::Text &text);
     qint64 byteLength() const;
     /// False while the buffer is known to be valid UTF-8: no raw byte has come in since the text
     /// was last replaced with bytes known to be valid.

@@ -23,19 +23,19 @@ bool UiRuntime::isControlDisabled(const ControlRef &control) const
     return w && !w->isEnabled();
 }
 
-void UiRuntime::setControlTooltip(const ControlRef &control, const Text &tooltip)
+void UiRuntime::setControlTooltip(const ControlRef &control, const core::Text &tooltip)
 {
     if (auto *w = d->as<QWidget>(control))
         w->setToolTip(tooltip);
 }
 
-Text UiRuntime::getControlTooltip(const ControlRef &control) const
+core::Text UiRuntime::getControlTooltip(const ControlRef &control) const
 {
     auto *w = d->as<QWidget>(control);
-    return w ? w->toolTip() : Text();
+    return w ? w->toolTip() : core::Text();
 }
 
-void UiRuntime::setCaption(const ControlRef &control, const Text &caption)
+void UiRuntime::setCaption(const ControlRef &control, const core::Text &caption)
 {
     QObject *o = d->control(control);
     if (auto *l = qobject_cast<QLabel *>(o))
@@ -44,7 +44,7 @@ void UiRuntime::setCaption(const ControlRef &control, const Text &caption)
         b->setText(caption);
 }
 
-Text UiRuntime::getCaption(const ControlRef &control) const
+core::Text UiRuntime::getCaption(const ControlRef &control) const
 {
     QObject *o = d->control(control);
     if (auto *l = qobject_cast<QLabel *>(o))

@@ -3,10 +3,9 @@
 #include "runtime_impl.h"
 
 #include "code_editor.h"
+#include "core/utf8_check.h"
 #include "file_dialog.h"
 #include "font_dialog.h"
-#include "utf8_check.h"
-
 #include "highlighter.h"
 #include "widgets.h"
 
@@ -33,22 +32,22 @@ Colour fromQColor(const QColor &c) { return Colour(c.red()) | (Colour(c.green())
 
 // ---- the CodeEditor ------------------------------------------------------------------------
 
-Text UiRuntime::getEditorText(const ControlRef &editor) const
+core::Text UiRuntime::getEditorText(const ControlRef &editor) const
 {
     auto *ed = d->as<CodeEditor>(editor);
-    return ed ? ed->wholeText() : Text();
+    return ed ? ed->wholeText() : core::Text();
 }
 
-void UiRuntime::setEditorText(const ControlRef &editor, const Text &text)
+void UiRuntime::setEditorText(const ControlRef &editor, const core::Text &text)
 {
     if (auto *ed = d->as<CodeEditor>(editor))
         ed->replaceAll(text);
 }
 
-QByteArray UiRuntime::getEditorBytes(const ControlRef &editor, Encoding encoding) const
+QByteArray UiRuntime::getEditorBytes(const ControlRef &editor, core::Encoding encoding) const
 {
     auto *ed = d->as<CodeEditor>(editor);
-    return ed ? editorBytesToFileBytes(ed->buffer(), encoding) : QByteArray();
+    return ed ? core::editorBytesToFileBytes(ed->buffer(), encoding) : QByteArray();
 }
 
 QByteArrayView UiRuntime::getEditorBuffer(const ControlRef &editor) const
@@ -57,7 +56,7 @@ QByteArrayView UiRuntime::getEditorBuffer(const ControlRef &editor) const
     return ed ? ed->buffer() : QByteArrayView();
 }
 
-void UiRuntime::setEditorBytes(const ControlRef &editor, QByteArray bytes, Encoding encoding)
+void UiRuntime::setEditorBytes(const ControlRef &editor, QByteArray bytes, core::Encoding encoding)
 {
     auto *ed = d->as<CodeEditor>(editor);
     if (!ed)
@@ -65,19 +64,19 @@ void UiRuntime::setEditorBytes(const ControlRef &editor, QByteArray bytes, Encod
     // The buffer is written back as these very bytes, so their length is the text's. A large
     // file's bytes are not kept while the editor takes its text.
     qint64 length = 0;
-    QByteArray editorBytes = fileBytesToEditorBytes(std::move(bytes), encoding, &length);
+    QByteArray editorBytes = core::fileBytesToEditorBytes(std::move(bytes), encoding, &length);
     // A UTF-8 text's length is the buffer's own; its GB18030 length is counted only if asked.
-    const bool utf8 = encoding != Encoding::Gb18030; // valid UTF-8: that is how it was found to be UTF-8
+    const bool utf8 = encoding != core::Encoding::Gb18030; // valid UTF-8: that is how it was found to be UTF-8
     ed->replaceAllWithEditorBytes(std::move(editorBytes), utf8 ? -1 : length, utf8);
 }
 
 bool UiRuntime::editorHoldsRawBytes(const ControlRef &editor) const
 {
     auto *ed = d->as<CodeEditor>(editor);
-    return ed && ed->mayHoldRawBytes() && !checkUtf8(ed->buffer()).valid;
+    return ed && ed->mayHoldRawBytes() && !core::checkUtf8(ed->buffer()).valid;
 }
 
-void UiRuntime::insertAtCaret(const ControlRef &editor, const Text &text)
+void UiRuntime::insertAtCaret(const ControlRef &editor, const core::Text &text)
 {
     if (auto *ed = d->as<CodeEditor>(editor))
         ed->insertAtCaret(text);
@@ -132,15 +131,15 @@ int UiRuntime::getCaretColumn(const ControlRef &editor) const
     return ed ? ed->caretColumn() : 0;
 }
 
-qint64 UiRuntime::getEditorByteLength(const ControlRef &editor, Encoding encoding) const
+qint64 UiRuntime::getEditorByteLength(const ControlRef &editor, core::Encoding encoding) const
 {
     auto *ed = d->as<CodeEditor>(editor);
     if (!ed)
         return 0;
     switch (encoding) {
-    case Encoding::Gb18030: return ed->byteLength();
-    case Encoding::Utf8: return ed->SendScintilla(QsciScintillaBase::SCI_GETLENGTH);
-    case Encoding::Utf8WithBom: return ed->SendScintilla(QsciScintillaBase::SCI_GETLENGTH) + Utf8Bom.size();
+    case core::Encoding::Gb18030: return ed->byteLength();
+    case core::Encoding::Utf8: return ed->SendScintilla(QsciScintillaBase::SCI_GETLENGTH);
+    case core::Encoding::Utf8WithBom: return ed->SendScintilla(QsciScintillaBase::SCI_GETLENGTH) + core::Utf8Bom.size();
     }
     return 0;
 }
@@ -215,7 +214,7 @@ int UiRuntime::sendEditorCommand(const ControlRef &editor, EditorCommand command
 
 // ---- fields, lists, buttons, tabs, status bar ----------------------------------------------
 
-Text UiRuntime::getFieldText(const ControlRef &field) const
+core::Text UiRuntime::getFieldText(const ControlRef &field) const
 {
     QObject *o = d->control(field);
     if (auto *e = qobject_cast<QLineEdit *>(o))
@@ -227,7 +226,7 @@ Text UiRuntime::getFieldText(const ControlRef &field) const
     return {};
 }
 
-void UiRuntime::setFieldText(const ControlRef &field, const Text &text)
+void UiRuntime::setFieldText(const ControlRef &field, const core::Text &text)
 {
     QObject *o = d->control(field);
     if (auto *e = qobject_cast<QLineEdit *>(o))
@@ -281,7 +280,7 @@ int UiRuntime::getListCount(const ControlRef &list) const
     return l ? l->count() : 0;
 }
 
-Text UiRuntime::getListItem(const ControlRef &list, int index) const
+core::Text UiRuntime::getListItem(const ControlRef &list, int index) const
 {
     auto *l = d->as<QListWidget>(list);
     if (!l || index < 0 || index >= l->count())
@@ -289,7 +288,7 @@ Text UiRuntime::getListItem(const ControlRef &list, int index) const
     return l->item(index)->text();
 }
 
-int UiRuntime::addListItem(const ControlRef &list, const Text &text)
+int UiRuntime::addListItem(const ControlRef &list, const core::Text &text)
 {
     auto *l = d->as<QListWidget>(list);
     if (!l)
@@ -325,7 +324,7 @@ int UiRuntime::getCurrentPage(const ControlRef &tabs) const
     return t ? t->currentPage() : -1;
 }
 
-void UiRuntime::setPanelText(const ControlRef &statusBar, int index, const Text &text)
+void UiRuntime::setPanelText(const ControlRef &statusBar, int index, const core::Text &text)
 {
     auto *bar = d->as<QStatusBar>(statusBar);
     if (!bar)
@@ -336,27 +335,27 @@ void UiRuntime::setPanelText(const ControlRef &statusBar, int index, const Text 
     }
 }
 
-Text UiRuntime::getPanelText(const ControlRef &statusBar, int index) const
+core::Text UiRuntime::getPanelText(const ControlRef &statusBar, int index) const
 {
     auto *bar = d->as<QStatusBar>(statusBar);
     if (!bar)
         return {};
     auto *panel = bar->findChild<QLabel *>(QStringLiteral("panel%1").arg(index), Qt::FindDirectChildrenOnly);
-    return panel ? panel->text() : Text();
+    return panel ? panel->text() : core::Text();
 }
 
-void UiRuntime::setPanelToolTip(const ControlRef &statusBar, int index, const Text &text)
+void UiRuntime::setPanelToolTip(const ControlRef &statusBar, int index, const core::Text &text)
 {
     auto *bar = d->as<QStatusBar>(statusBar);
     if (auto *panel = bar ? bar->findChild<QLabel *>(QStringLiteral("panel%1").arg(index), Qt::FindDirectChildrenOnly) : nullptr)
         panel->setToolTip(text);
 }
 
-Text UiRuntime::getPanelToolTip(const ControlRef &statusBar, int index) const
+core::Text UiRuntime::getPanelToolTip(const ControlRef &statusBar, int index) const
 {
     auto *bar = d->as<QStatusBar>(statusBar);
     auto *panel = bar ? bar->findChild<QLabel *>(QStringLiteral("panel%1").arg(index), Qt::FindDirectChildrenOnly) : nullptr;
-    return panel ? panel->toolTip() : Text();
+    return panel ? panel->toolTip() : core::Text();
 }
 
 Colour UiRuntime::getPickedColour(const ControlRef &picker) const
@@ -379,28 +378,28 @@ int UiRuntime::getDialogMode(const ControlRef &dialog) const
     return cd ? cd->mode : 0;
 }
 
-void UiRuntime::setDialogFilter(const ControlRef &dialog, const Text &filter)
+void UiRuntime::setDialogFilter(const ControlRef &dialog, const core::Text &filter)
 {
     if (auto *cd = d->as<CommonDialog>(dialog))
         cd->filter = filter;
 }
 
-Text UiRuntime::getDialogFilter(const ControlRef &dialog) const
+core::Text UiRuntime::getDialogFilter(const ControlRef &dialog) const
 {
     auto *cd = d->as<CommonDialog>(dialog);
-    return cd ? cd->filter : Text();
+    return cd ? cd->filter : core::Text();
 }
 
-void UiRuntime::setDialogFileName(const ControlRef &dialog, const Text &path)
+void UiRuntime::setDialogFileName(const ControlRef &dialog, const core::Text &path)
 {
     if (auto *cd = d->as<CommonDialog>(dialog))
         cd->fileName = path;
 }
 
-Text UiRuntime::getDialogFileName(const ControlRef &dialog) const
+core::Text UiRuntime::getDialogFileName(const ControlRef &dialog) const
 {
     auto *cd = d->as<CommonDialog>(dialog);
-    return cd ? cd->fileName : Text();
+    return cd ? cd->fileName : core::Text();
 }
 
 FontFields UiRuntime::getDialogFont(const ControlRef &dialog) const
@@ -452,13 +451,13 @@ bool UiRuntime::showFileDialog(const ControlRef &dialog)
 
 // ---- clipboard -----------------------------------------------------------------------------
 
-Text UiRuntime::getClipboardText() const
+core::Text UiRuntime::getClipboardText() const
 {
     const QMimeData *m = QGuiApplication::clipboard()->mimeData();
-    return m && m->hasText() ? m->text() : Text();
+    return m && m->hasText() ? m->text() : core::Text();
 }
 
-bool UiRuntime::setClipboardText(const Text &text)
+bool UiRuntime::setClipboardText(const core::Text &text)
 {
     QGuiApplication::clipboard()->setText(text);
     return true;

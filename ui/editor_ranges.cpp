@@ -46,30 +46,30 @@ TextAround readAroundCaret(UiRuntime &rt, const ControlRef &editor, qint64 reach
     TextAround around;
     around.caretPosition = caret;
     const QByteArrayView before = bufferRange(ed, from, caret);
-    around.text = editorBytesToText(before.data(), before.size());
+    around.text = core::editorBytesToText(before.data(), before.size());
     around.caret = around.text.size();
     const QByteArrayView after = bufferRange(ed, caret, to);
-    around.text += editorBytesToText(after.data(), after.size());
+    around.text += core::editorBytesToText(after.data(), after.size());
     return around;
 }
 
 bool replaceAround(UiRuntime &rt, const ControlRef &editor, TextAround &around, qsizetype from, qsizetype to,
-                   const Text &text, qsizetype caret)
+                   const core::Text &text, qsizetype caret)
 {
     auto *ed = implOf(rt).as<CodeEditor>(editor);
     if (!ed || from < 0 || to < from || to > around.text.size())
         return false;
-    auto units = [](QStringView t) { return long(textToEditorBytes(t.toString()).size()); };
+    auto units = [](QStringView t) { return long(core::textToEditorBytes(t.toString()).size()); };
     const QStringView was = QStringView(around.text).mid(from, to - from);
     const long start = long(around.caretPosition) + (from <= around.caret
                                                          ? -units(QStringView(around.text).mid(from, around.caret - from))
                                                          : units(QStringView(around.text).mid(around.caret, from - around.caret)));
-    const QByteArray wasBytes = textToEditorBytes(was.toString());
+    const QByteArray wasBytes = core::textToEditorBytes(was.toString());
     const long end = start + long(wasBytes.size());
     if (start < 0 || end > ed->SendScintilla(QsciScintilla::SCI_GETLENGTH) ||
         bufferRange(ed, start, end) != QByteArrayView(wasBytes))
         return false;
-    const QByteArray bytes = textToEditorBytes(text);
+    const QByteArray bytes = core::textToEditorBytes(text);
     // The caret's new place, counted from the nearer end of the new text.
     caret = std::clamp(caret, qsizetype(0), around.text.size() - (to - from) + text.size());
     long caretAt = 0;
@@ -97,8 +97,8 @@ void setChecked(UiRuntime &rt, const ControlRef &button, bool checked)
         b->setChecked(checked);
 }
 
-void showPanelNote(UiRuntime &rt, const ControlRef &statusBar, int index, const Text &note, int milliseconds,
-                   const Text &standing)
+void showPanelNote(UiRuntime &rt, const ControlRef &statusBar, int index, const core::Text &note, int milliseconds,
+                   const core::Text &standing)
 {
     QLabel *label = panel(rt, statusBar, index);
     if (!label)

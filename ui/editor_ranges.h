@@ -11,7 +11,7 @@ namespace ui {
 /// A stretch of the CodeEditor's text around the caret. Positions are indices into text; where
 /// the stretch lies in the document is the runtime's business.
 struct TextAround {
-    Text text;
+    core::Text text;
     qsizetype caret = 0;
     qint64 caretPosition = 0; // where the caret is, in the editor's own units
 };
@@ -26,14 +26,14 @@ TextAround readAroundCaret(UiRuntime &rt, const ControlRef &editor, qint64 reach
 /// text[from, to) where it was read. Only the replaced part and the text between it and the caret
 /// are measured, so the cost does not grow with the stretch.
 bool replaceAround(UiRuntime &rt, const ControlRef &editor, TextAround &around, qsizetype from, qsizetype to,
-                   const Text &text, qsizetype caret);
+                   const core::Text &text, qsizetype caret);
 
 /// Ticks or clears a check box or radio button (a radio button clears the others of its group).
 void setChecked(UiRuntime &rt, const ControlRef &button, bool checked);
 
 /// Shows a note in a status-bar panel, and in full as a tooltip over it, and puts the panel's
 /// standing text back after the given time unless the note was replaced meanwhile.
-void showPanelNote(UiRuntime &rt, const ControlRef &statusBar, int index, const Text &note, int milliseconds,
-                   const Text &standing = {});
+void showPanelNote(UiRuntime &rt, const ControlRef &statusBar, int index, const core::Text &note, int milliseconds,
+                   const core::Text &standing = {});
 
 } // namespace ui

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "highlight_palette.h"
 
+#include "core/contrast.h"
+
 #include <Qsci/qscilexercss.h>
 #include <Qsci/qscilexerhtml.h>
 #include <Qsci/qsciscintillabase.h>
@@ -12,18 +14,20 @@ namespace ui {
 
 QColor readableOn(const QColor &colour, const QColor &background, double ratio)
 {
-    if (contrastRatio(colour, background) >= ratio)
+    const quint32 paper = background.rgb();
+    if (core::contrastRatio(colour.rgb(), paper) >= ratio)
         return colour;
     // Black or white, whichever contrasts more, reaches at least 4.58 against any background.
-    const QColor end = contrastRatio(Qt::black, background) >= contrastRatio(Qt::white, background) ? QColor(Qt::black)
-                                                                                                       : QColor(Qt::white);
+    const quint32 black = QColor(Qt::black).rgb(), white = QColor(Qt::white).rgb();
+    const bool towardsBlack = core::contrastRatio(black, paper) >= core::contrastRatio(white, paper);
+    const QColor end = towardsBlack ? QColor(Qt::black) : QColor(Qt::white);
     // Lighter or darker in the same hue and saturation, so that colours stay told apart.
     const QColor hsl = colour.toHsl();
     const double from = hsl.lightnessF(), to = end == Qt::white ? 1.0 : 0.0;
     for (int step = 1; step < 64; ++step) {
         const double l = from + (to - from) * step / 64.0;
         const QColor c = QColor::fromHslF(hsl.hslHueF(), hsl.hslSaturationF(), float(l)).toRgb();
-        if (contrastRatio(c, background) >= ratio)
+        if (core::contrastRatio(c.rgb(), paper) >= ratio)
             return c;
     }
     return end;

@@ -3,7 +3,6 @@
 // whatever background the editor has.
 #pragma once
 
-#include "contrast.h"
 #include "highlighting.h"
 
 #include <QColor>

@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "picture_contrast.h"
 
+#include "core/contrast.h"
+
 #include <cmath>
 
 namespace ui {
 namespace {
 
-double luminance(const QColor &c) { return relativeLuminance(c); }
+double luminance(const QColor &c) { return core::relativeLuminance(c.rgb()); }
 
 constexpr double Floor = 3.5; // 3:1 with room for the blending of antialiased edges
 

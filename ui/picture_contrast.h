@@ -4,8 +4,6 @@
 // the skin's button text until it does.
 #pragma once
 
-#include "contrast.h"
-
 #include <QColor>
 #include <QImage>
 

@@ -272,7 +272,7 @@ void UiRuntime::closeWindow(const QString &name)
 
 bool UiRuntime::isOpen(const QString &window) const { return d->window(window) != nullptr; }
 
-int UiRuntime::showMessage(const Text &text, int flags, const Text &caption)
+int UiRuntime::showMessage(const core::Text &text, int flags, const core::Text &caption)
 {
     QMessageBox box;
     box.setTextFormat(Qt::PlainText); // messages may quote markup
@@ -371,7 +371,7 @@ void UiRuntime::setBounds(const ControlRef &ref, Bound which, int value)
     }
 }
 
-Text UiRuntime::fatalErrorText(const Text &message, int code)
+core::Text UiRuntime::fatalErrorText(const core::Text &message, int code)
 {
     QString text = QStringLiteral("运行时出错!\r\n\r\n");
     if (code != 0)
@@ -381,7 +381,7 @@ Text UiRuntime::fatalErrorText(const Text &message, int code)
     return text;
 }
 
-void UiRuntime::fatalError(const Text &message, int code)
+void UiRuntime::fatalError(const core::Text &message, int code)
 {
     const QString text = fatalErrorText(message, code);
     const QString shown = QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
@@ -406,7 +406,7 @@ qint32 UiRuntime::callLibraryEntry(const QString &library, const QString &entry,
     // system's library search finds it.
     void *lib = nullptr;
     if (!library.contains(u'/'))
-        lib = ::dlopen(QFile::encodeName(runDirectory() + u'/' + library).constData(), RTLD_NOW | RTLD_LOCAL);
+        lib = ::dlopen(QFile::encodeName(core::runDirectory() + u'/' + library).constData(), RTLD_NOW | RTLD_LOCAL);
     if (!lib)
         lib = ::dlopen(QFile::encodeName(library).constData(), RTLD_NOW | RTLD_LOCAL);
     if (!lib)
@@ -425,7 +425,7 @@ qint32 UiRuntime::callLibraryEntry(const QString &library, const QString &entry,
         } else if (auto i = std::get_if<qint32>(&a)) {
             words.push_back(*i);
         } else {
-            texts.push_back(textToBytes(std::get<Text>(a)));
+            texts.push_back(core::textToBytes(std::get<core::Text>(a)));
             words.push_back(reinterpret_cast<intptr_t>(texts.back().constData()));
         }
     }

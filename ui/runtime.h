@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "encodings.h"
-#include "files.h"
+#include "core/encodings.h"
+#include "core/files.h"
+#include "core/texts.h"
 #include "highlighting.h"
-#include "texts.h"
 #include "window_definition.h"
 
 #include <QByteArray>
@@ -65,7 +65,7 @@ struct EditorEdit {
 };
 
 /// One argument of a library call: an address, a 32-bit integer or a text.
-using LibraryArg = std::variant<const void *, qint32, Text>;
+using LibraryArg = std::variant<const void *, qint32, core::Text>;
 
 /// The "name|pattern|name|pattern…" filter text of a common dialog as Qt name filters.
 QStringList fileDialogNameFilters(const QString &filter);
@@ -85,24 +85,24 @@ public:
     void openWindow(const WindowDefinition &def, bool modal);
     void closeWindow(const QString &window);
     bool isOpen(const QString &window) const;
-    int showMessage(const Text &text, int flags, const Text &caption = {});
+    int showMessage(const core::Text &text, int flags, const core::Text &caption = {});
     void popUpMenu(const QString &window, const QString &menu);
     void setMenuItemDisabled(const ControlRef &item, bool disabled);
     bool isMenuItemDisabled(const ControlRef &item) const;
     int getBounds(const ControlRef &ref, Bound which) const;
     void setBounds(const ControlRef &ref, Bound which, int value);
-    [[noreturn]] void fatalError(const Text &message, int code = 0);
-    static Text fatalErrorText(const Text &message, int code);
+    [[noreturn]] void fatalError(const core::Text &message, int code = 0);
+    static core::Text fatalErrorText(const core::Text &message, int code);
     qint32 callLibraryEntry(const QString &library, const QString &entry, const std::vector<LibraryArg> &args);
     /// Runs the event loop until the last window opened by openWindow at top level is gone.
     int run();
 
     // The CodeEditor.
-    Text getEditorText(const ControlRef &editor) const;
-    void setEditorText(const ControlRef &editor, const Text &text);
+    core::Text getEditorText(const ControlRef &editor) const;
+    void setEditorText(const ControlRef &editor, const core::Text &text);
     /// The text as bytes in the encoding (for GB18030 as textToBytes(getEditorText(editor)) gives
     /// them), without making a Text of the whole document on the way.
-    QByteArray getEditorBytes(const ControlRef &editor, Encoding encoding = Encoding::Gb18030) const;
+    QByteArray getEditorBytes(const ControlRef &editor, core::Encoding encoding = core::Encoding::Gb18030) const;
     /// The editor's own UTF-8 buffer (raw bytes carried as themselves), valid until the text
     /// changes: for writing a large text without a copy.
     QByteArrayView getEditorBuffer(const ControlRef &editor) const;
@@ -111,8 +111,8 @@ public:
     bool editorHoldsRawBytes(const ControlRef &editor) const;
     /// Replaces the text with the bytes read in the encoding (for GB18030 as
     /// setEditorText(editor, bytesToText(bytes))), the bytes released as soon as they are read.
-    void setEditorBytes(const ControlRef &editor, QByteArray bytes, Encoding encoding = Encoding::Gb18030);
-    void insertAtCaret(const ControlRef &editor, const Text &text);
+    void setEditorBytes(const ControlRef &editor, QByteArray bytes, core::Encoding encoding = core::Encoding::Gb18030);
+    void insertAtCaret(const ControlRef &editor, const core::Text &text);
     int getSelectionLength(const ControlRef &editor) const;
     void selectAllText(const ControlRef &editor);
     void setEditorBackground(const ControlRef &editor, Colour colour);
@@ -122,7 +122,7 @@ public:
     int getCaretColumn(const ControlRef &editor) const;
     /// Length of the whole text in the encoding's bytes, kept up to date with every change (no
     /// scan of the text): what getEditorBytes gives for the same encoding.
-    qint64 getEditorByteLength(const ControlRef &editor, Encoding encoding = Encoding::Gb18030) const;
+    qint64 getEditorByteLength(const ControlRef &editor, core::Encoding encoding = core::Encoding::Gb18030) const;
     CharFormat getSelectionFormat(const ControlRef &editor) const;
     void setSelectionFormat(const ControlRef &editor, const CharFormat &format);
     int sendEditorCommand(const ControlRef &editor, EditorCommand command);
@@ -149,11 +149,11 @@ public:
     // States of any control (see control_states.cpp).
     void setControlDisabled(const ControlRef &control, bool disabled);
     bool isControlDisabled(const ControlRef &control) const;
-    void setControlTooltip(const ControlRef &control, const Text &tooltip);
-    Text getControlTooltip(const ControlRef &control) const;
+    void setControlTooltip(const ControlRef &control, const core::Text &tooltip);
+    core::Text getControlTooltip(const ControlRef &control) const;
     /// A label's or button's caption.
-    void setCaption(const ControlRef &control, const Text &caption);
-    Text getCaption(const ControlRef &control) const;
+    void setCaption(const ControlRef &control, const core::Text &caption);
+    core::Text getCaption(const ControlRef &control) const;
     void setChecked(const ControlRef &button, bool checked);
     /// Gives the field the keyboard focus, its whole text selected.
     void focusField(const ControlRef &field);
@@ -162,38 +162,38 @@ public:
     bool isFieldInvalid(const ControlRef &field) const;
 
     // Other controls.
-    Text getFieldText(const ControlRef &field) const;
-    void setFieldText(const ControlRef &field, const Text &text);
+    core::Text getFieldText(const ControlRef &field) const;
+    void setFieldText(const ControlRef &field, const core::Text &text);
     void selectComboItem(const ControlRef &combo, int index);
     int getListIndex(const ControlRef &list) const;
     void setListIndex(const ControlRef &list, int index);
     int getListCount(const ControlRef &list) const;
-    Text getListItem(const ControlRef &list, int index) const;
-    int addListItem(const ControlRef &list, const Text &text);
+    core::Text getListItem(const ControlRef &list, int index) const;
+    int addListItem(const ControlRef &list, const core::Text &text);
     bool deleteListItem(const ControlRef &list, int index);
     bool isChecked(const ControlRef &button) const;
     void setCurrentPage(const ControlRef &tabs, int index);
     int getCurrentPage(const ControlRef &tabs) const;
-    void setPanelText(const ControlRef &statusBar, int index, const Text &text = {});
-    Text getPanelText(const ControlRef &statusBar, int index) const;
-    void setPanelToolTip(const ControlRef &statusBar, int index, const Text &text);
-    Text getPanelToolTip(const ControlRef &statusBar, int index) const;
+    void setPanelText(const ControlRef &statusBar, int index, const core::Text &text = {});
+    core::Text getPanelText(const ControlRef &statusBar, int index) const;
+    void setPanelToolTip(const ControlRef &statusBar, int index, const core::Text &text);
+    core::Text getPanelToolTip(const ControlRef &statusBar, int index) const;
     Colour getPickedColour(const ControlRef &picker) const;
 
     // Common dialogs.
     void setDialogMode(const ControlRef &dialog, int mode);
     int getDialogMode(const ControlRef &dialog) const;
-    void setDialogFilter(const ControlRef &dialog, const Text &filter);
-    Text getDialogFilter(const ControlRef &dialog) const;
-    void setDialogFileName(const ControlRef &dialog, const Text &path);
-    Text getDialogFileName(const ControlRef &dialog) const;
+    void setDialogFilter(const ControlRef &dialog, const core::Text &filter);
+    core::Text getDialogFilter(const ControlRef &dialog) const;
+    void setDialogFileName(const ControlRef &dialog, const core::Text &path);
+    core::Text getDialogFileName(const ControlRef &dialog) const;
     FontFields getDialogFont(const ControlRef &dialog) const;
     void setDialogFont(const ControlRef &dialog, const FontFields &font);
     bool showFileDialog(const ControlRef &dialog);
 
     // Clipboard.
-    Text getClipboardText() const;
-    bool setClipboardText(const Text &text);
+    core::Text getClipboardText() const;
+    bool setClipboardText(const core::Text &text);
     bool clipboardHasText() const;
 
     /// Called after a window has been shown, inside the loop that serves it (for tests and tools).

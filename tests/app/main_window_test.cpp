@@ -440,7 +440,7 @@ TEST_F(MainWindowTest, StartsWithThePageTemplateAndTheCaretAfterIt)
     QString expected;
     for (const auto &piece : document::newPageTemplate())
         expected += piece;
-    EXPECT_EQ(ui::textToBytes(rt.getEditorText(Editor)),
+    EXPECT_EQ(core::textToBytes(rt.getEditorText(Editor)),
               QByteArray("<html>\r\n<head>\r\n"
                          "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=gb2312\">\r\n"
                          "<meta name=\"GENERATOR\" content=\"orlen\">\r\n"
@@ -449,7 +449,7 @@ TEST_F(MainWindowTest, StartsWithThePageTemplateAndTheCaretAfterIt)
     EXPECT_EQ(rt.getEditorText(Editor), expected);
     EXPECT_EQ(document::newPageTemplate().size(), 12u);
     // Twelve pieces each ending a line: the caret stands on the empty line after them.
-    EXPECT_EQ(ui::textToBytes(rt.getEditorText(Editor)).count("\r\n"), 12);
+    EXPECT_EQ(core::textToBytes(rt.getEditorText(Editor)).count("\r\n"), 12);
     EXPECT_EQ(rt.getLineCount(Editor), 13);
     EXPECT_EQ(rt.getCaretLine(Editor), 12);
     EXPECT_EQ(rt.getSelectionLength(Editor), 0);

@@ -131,7 +131,7 @@ protected:
 
     const ui::ControlRef &editor() const { return document::codeEditor(); }
     QString text() const { return rt.getEditorText(editor()); }
-    QByteArray bytes() const { return ui::textToBytes(text()); }
+    QByteArray bytes() const { return core::textToBytes(text()); }
     QString panel(int i) const { return rt.getPanelText({Main, u"状态条1"_s}, i); }
     /// Types the text into the editor as key presses (any characters, not only ASCII).
     void type(const QString &typed)

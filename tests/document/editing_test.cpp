@@ -32,7 +32,7 @@ protected:
         const qsizetype size = bytes().size();
         ASSERT_EQ(rt.getEditorByteLength(editor()), size);
         EXPECT_EQ(panel(7), document::sizeInKilobytes(size));
-        EXPECT_EQ(panel(1), ui::toText(rt.getLineCount(editor())));
+        EXPECT_EQ(panel(1), core::toText(rt.getLineCount(editor())));
     }
 };
 

@@ -69,7 +69,7 @@ TEST_F(EncodingTest, ChineseTypedIntoAUtf8PageIsWrittenAsUtf8)
 
 TEST_F(EncodingTest, ChineseTypedIntoAGbPageIsWrittenAsGb)
 {
-    const QByteArray page = ui::textToBytes(u"<meta charset=\"gb2312\"><p>欢迎光临我们的网站</p>\r\n"_s);
+    const QByteArray page = core::textToBytes(u"<meta charset=\"gb2312\"><p>欢迎光临我们的网站</p>\r\n"_s);
     openWith(page);
     EXPECT_EQ(panel(8), QString());
     EXPECT_FALSE(toolTip().contains(u"gb2312"_s)) << toolTip().toStdString(); // no mismatch to explain
@@ -125,8 +125,8 @@ TEST_F(EncodingTest, ADeclarationThatDisagreesIsNamedOnOpenAndSaveOnly)
     EXPECT_EQ(panel(8), u"UTF-8"_s);
 
     // GB bytes that declare UTF-8.
-    openWith(ui::textToBytes(u"<meta charset=\"utf-8\"><p>欢迎光临</p>"_s), u"gb.html"_s);
-    EXPECT_EQ(document::documentEncoding(), ui::Encoding::Gb18030);
+    openWith(core::textToBytes(u"<meta charset=\"utf-8\"><p>欢迎光临</p>"_s), u"gb.html"_s);
+    EXPECT_EQ(document::documentEncoding(), core::Encoding::Gb18030);
     EXPECT_EQ(panel(8), u"≠utf-8"_s);
     EXPECT_TRUE(toolTip().contains(u"GB18030"_s));
     EXPECT_TRUE(toolTip().contains(u"utf-8"_s));
@@ -138,7 +138,7 @@ TEST_F(EncodingTest, NewDocumentsAreGbAgain)
     script.answers = {QMessageBox::No};
     click(u"文件/新建/新建html文件"_s);
     EXPECT_EQ(panel(8), QString());
-    EXPECT_EQ(document::documentEncoding(), ui::Encoding::Gb18030);
+    EXPECT_EQ(document::documentEncoding(), core::Encoding::Gb18030);
     rt.setEditorText(editor(), {});
     type(u"中"_s);
     const QString out = dir.filePath(u"new.html"_s);
@@ -153,7 +153,7 @@ TEST_F(EncodingTest, AFileThatCannotBeReadKeepsTheEncoding)
     script.answers = {QMessageBox::No};
     script.files = {{dir.filePath(u"vanished.html"_s), true}};
     click(u"文件/打开"_s);
-    EXPECT_EQ(document::documentEncoding(), ui::Encoding::Utf8);
+    EXPECT_EQ(document::documentEncoding(), core::Encoding::Utf8);
     EXPECT_EQ(panel(8), u"UTF-8"_s);
     EXPECT_EQ(text(), Utf8Page);
 }
@@ -177,7 +177,7 @@ TEST_F(EncodingTest, RawBytesPastedIntoAUtf8PageAreWrittenAsThemselvesAndNamed)
     EXPECT_EQ(panel(8), u"UTF-8"_s);
     // Opened again, the file no longer is UTF-8: it is read as GB18030, and loses nothing.
     open(out);
-    EXPECT_EQ(document::documentEncoding(), ui::Encoding::Gb18030);
+    EXPECT_EQ(document::documentEncoding(), core::Encoding::Gb18030);
     const QString again = dir.filePath(u"again.html"_s);
     save(again);
     EXPECT_EQ(readAll(again), readAll(out));

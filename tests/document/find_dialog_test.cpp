@@ -60,7 +60,7 @@ protected:
     {
         const auto [from, to] = rt.getEditorSelection(editor());
         const QByteArrayView b = rt.getEditorBuffer(editor());
-        return ui::editorBytesToText(b.data() + from, to - from);
+        return core::editorBytesToText(b.data() + from, to - from);
     }
     std::pair<qint64, qint64> selection() { return rt.getEditorSelection(editor()); }
     /// Searches for the pattern with the window open.
@@ -195,7 +195,7 @@ TEST_F(FindWindow, OptionsAndTheRegularExpressionsOwnErrorMessage)
 TEST_F(FindWindow, ChineseIsFoundInAGb18030File)
 {
     const QString path = dir.filePath(u"page.html"_s);
-    writeAll(path, ui::textToBytes(u"<title>你好</title>\r\n<p>大家好，你好！</p>"_s));
+    writeAll(path, core::textToBytes(u"<title>你好</title>\r\n<p>大家好，你好！</p>"_s));
     ASSERT_TRUE(document::openFile(rt, path));
     search(u"你好"_s);
     clickButton(u"按钮1"_s);

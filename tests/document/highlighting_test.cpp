@@ -4,6 +4,7 @@
 // status bar while a very large text is shown plain.
 #include "document_fixture.h"
 
+#include "core/contrast.h"
 #include "document/highlighting.h"
 #include "document/status_note.h"
 #include "document/lifecycle.h"
@@ -48,7 +49,7 @@ QByteArray joined(const document::Pieces &pieces)
     QString s;
     for (const auto &p : pieces)
         s += p;
-    return ui::textToBytes(s);
+    return core::textToBytes(s);
 }
 
 } // namespace
@@ -153,7 +154,7 @@ TEST_F(HighlightingDocumentTest, BackgroundSettingKeepsEveryStyleReadable)
         const QColor paper(int(bg & 0xFF), int((bg >> 8) & 0xFF), int((bg >> 16) & 0xFF));
         for (int s : textStyles()) {
             EXPECT_EQ(colour(QsciScintillaBase::SCI_STYLEGETBACK, s), paper) << s;
-            EXPECT_GE(ui::contrastRatio(colour(QsciScintillaBase::SCI_STYLEGETFORE, s), paper), 4.5) << s;
+            EXPECT_GE(core::contrastRatio(colour(QsciScintillaBase::SCI_STYLEGETFORE, s).rgb(), paper.rgb()), 4.5) << s;
         }
         EXPECT_EQ(rt.getEditorBackground(editor()), bg);
     }
@@ -165,7 +166,7 @@ TEST_F(HighlightingDocumentTest, VeryLargeFileIsShownPlainWithANote)
     // takes is over the limit once in the editor. Short lines: one long line would be slow to lay
     // out for reasons of its own.
     const QString lineText = u"<p>网页网页网页网页网页网页网页网页网页网页</p>\r\n"_s;
-    const QByteArray line = ui::textToBytes(lineText);
+    const QByteArray line = core::textToBytes(lineText);
     const qsizetype inEditor = lineText.toUtf8().size();
     QByteArray big;
     big.reserve(document::MaxOpenBytes);

@@ -15,7 +15,7 @@ namespace {
 class LargeFileTest : public MainWindowFixture {
 protected:
     /// Opens the bytes from a file and saves them unchanged to another; the saved bytes.
-    QByteArray roundTrip(const QByteArray &original, ui::Encoding expected)
+    QByteArray roundTrip(const QByteArray &original, core::Encoding expected)
     {
         const QString in = dir.filePath(u"big.html"_s), out = dir.filePath(u"saved.html"_s);
         writeAll(in, original);
@@ -45,7 +45,7 @@ TEST_F(LargeFileTest, Gb18030FourByteSequencesAndInvalidBytesComeBackAcrossTheCu
         for (int offset : {0, 1, 3}) {
             SCOPED_TRACE(offset);
             const QByteArray original = repeated(unit, offset);
-            EXPECT_TRUE(roundTrip(original, ui::Encoding::Gb18030) == original);
+            EXPECT_TRUE(roundTrip(original, core::Encoding::Gb18030) == original);
         }
 }
 
@@ -55,7 +55,7 @@ TEST_F(LargeFileTest, Utf8CharactersAndLineBreaksComeBackAcrossTheCuts)
     for (int offset : {0, 2}) {
         SCOPED_TRACE(offset);
         const QByteArray original = repeated(unit, offset);
-        EXPECT_TRUE(roundTrip(original, ui::Encoding::Utf8) == original);
-        EXPECT_TRUE(roundTrip(QByteArray("\xEF\xBB\xBF") + original, ui::Encoding::Utf8WithBom) == "\xEF\xBB\xBF" + original);
+        EXPECT_TRUE(roundTrip(original, core::Encoding::Utf8) == original);
+        EXPECT_TRUE(roundTrip(QByteArray("\xEF\xBB\xBF") + original, core::Encoding::Utf8WithBom) == "\xEF\xBB\xBF" + original);
     }
 }

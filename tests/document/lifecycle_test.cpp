@@ -84,7 +84,7 @@ TEST_F(LifecycleTest, YesThenSaveWritesAndProceeds)
     script.answers = {QMessageBox::Yes};
     script.files = {{path}};
     click(u"文件/新建/新建asp文件"_s);
-    EXPECT_EQ(readAll(path), ui::textToBytes(u"第一行\r\n第二行"_s));
+    EXPECT_EQ(readAll(path), core::textToBytes(u"第一行\r\n第二行"_s));
     EXPECT_EQ(text(), u"<%\r\n\r\n%>"_s);
     // The flag stays raised after a save: the next command asks again.
     EXPECT_TRUE(document::isModified());

@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Searching the editor's UTF-8 buffer without a window: options, character boundaries,
 // regular expressions and their replacements, counting.
+#include "core/texts.h"
+#include "core/utf8.h"
 #include "document/search.h"
-#include "ui/texts.h"
+#include "support/utf8_samples.h"
 
+#include <Qsci/qsciscintilla.h>
 #include <gtest/gtest.h>
 
 using namespace Qt::Literals::StringLiterals;
@@ -15,7 +18,7 @@ using document::Span;
 using document::TextSearch;
 
 /// The editor's buffer for a text.
-QByteArray buffer(const QString &text) { return ui::textToEditorBytes(text); }
+QByteArray buffer(const QString &text) { return core::textToEditorBytes(text); }
 
 /// The matched stretches as text, in order.
 QStringList found(const QString &text, const QString &pattern, SearchOptions o)
@@ -23,7 +26,7 @@ QStringList found(const QString &text, const QString &pattern, SearchOptions o)
     const QByteArray b = buffer(text);
     QStringList out;
     for (const Span &m : TextSearch(pattern, o).all(b, 0, b.size(), 1000))
-        out << ui::editorBytesToText(b.constData() + m.from, m.to - m.from);
+        out << core::editorBytesToText(b.constData() + m.from, m.to - m.from);
     return out;
 }
 
@@ -61,13 +64,13 @@ TEST(TextSearch, WholeWordsNeverCutThroughAWord)
 TEST(TextSearch, ChineseIsFoundAsTypedInGb18030Text)
 {
     // The buffer as the editor holds a GB18030 file: the bytes decoded, not the file's bytes.
-    const QByteArray file = ui::textToBytes(u"<p>你好，世界</p>\r\n<p>再说一次你好</p>"_s);
-    const QByteArray b = ui::gb18030ToEditorBytes(file);
+    const QByteArray file = core::textToBytes(u"<p>你好，世界</p>\r\n<p>再说一次你好</p>"_s);
+    const QByteArray b = core::gb18030ToEditorBytes(file);
     const TextSearch search(u"你好"_s, {});
     const std::vector<Span> all = search.all(b, 0, b.size(), 10);
     ASSERT_EQ(all.size(), 2u);
     for (const Span &m : all)
-        EXPECT_EQ(ui::editorBytesToText(b.constData() + m.from, m.to - m.from), u"你好"_s);
+        EXPECT_EQ(core::editorBytesToText(b.constData() + m.from, m.to - m.from), u"你好"_s);
     EXPECT_EQ(search.previous(b, 0, b.size(), b.size()), all[1]);
     EXPECT_EQ(search.next(b, all[0].from + 1, b.size()), all[1]);
 }
@@ -83,11 +86,56 @@ TEST(TextSearch, MatchesNeverSplitACharacter)
     const std::vector<Span> all = TextSearch(rawB8, {.matchCase = true}).all(b, 0, b.size(), 10);
     ASSERT_EQ(all.size(), 1u);
     EXPECT_EQ(all[0], (Span{3, 4}));
-    EXPECT_TRUE(document::isCharacterStart(b, 3));
-    EXPECT_FALSE(document::isCharacterStart(b, 1));
-    EXPECT_FALSE(document::isCharacterStart(b, 2));
+    EXPECT_TRUE(core::isCharacterStart(b, 3));
+    EXPECT_FALSE(core::isCharacterStart(b, 1));
+    EXPECT_FALSE(core::isCharacterStart(b, 2));
     // Nor does a match end inside one: the regular expression runs over characters.
     EXPECT_EQ(found(u"中文"_s, u"."_s, {.regex = true}), (QStringList{u"中"_s, u"文"_s}));
+}
+
+TEST(TextSearch, FindsRawBytesWhereTheCaretTakesThemAsCharacters)
+{
+    // The places the editor component itself lets the caret stand in a buffer.
+    QsciScintilla ed;
+    ed.setUtf8(true);
+    auto caretStops = [&ed](const QByteArray &b) {
+        ed.SendScintilla(QsciScintillaBase::SCI_CLEARALL);
+        ed.SendScintilla(QsciScintillaBase::SCI_APPENDTEXT, uintptr_t(b.size()), b.constData());
+        QList<qsizetype> stops{0};
+        while (stops.back() < b.size())
+            stops << qsizetype(ed.SendScintilla(QsciScintillaBase::SCI_POSITIONAFTER, long(stops.back())));
+        return stops;
+    };
+    // Every sequence of the table between ASCII letters.
+    QByteArray b("x"), wellFormed("x");
+    for (const testsupport::Utf8Sample &s : testsupport::Utf8Samples) {
+        b += s.bytes.toByteArray() + "x";
+        if (s.length > 0)
+            wellFormed += s.bytes.toByteArray() + "x";
+    }
+    const QList<qsizetype> stops = caretStops(b);
+    QList<qsizetype> starts;
+    for (qsizetype at = 0; at <= b.size(); ++at)
+        if (core::isCharacterStart(b, at))
+            starts << at;
+    EXPECT_EQ(starts, stops);
+
+    // A raw byte (its escape in the pattern) is found exactly where the caret steps over it alone.
+    for (int byte = 0x80; byte <= 0xFF; ++byte) {
+        std::vector<Span> alone;
+        for (qsizetype i = 0; i + 1 < stops.size(); ++i)
+            if (stops[i + 1] == stops[i] + 1 && uchar(b[stops[i]]) == byte)
+                alone.push_back({stops[i], stops[i] + 1});
+        const QString pattern(QChar(char16_t(0xDC80 + byte - 0x80)));
+        EXPECT_EQ(TextSearch(pattern, {.matchCase = true}).all(b, 0, b.size(), 1000), alone) << std::hex << byte;
+    }
+    // A regular expression's matches over well-formed text (non-characters too) begin and end
+    // where the caret can stand.
+    const QList<qsizetype> wellFormedStops = caretStops(wellFormed);
+    const std::vector<Span> each = TextSearch(u"."_s, {.regex = true}).all(wellFormed, 0, wellFormed.size(), 1000);
+    ASSERT_GT(each.size(), testsupport::Utf8Samples.size() / 2);
+    for (const Span &m : each)
+        EXPECT_TRUE(wellFormedStops.contains(m.from) && wellFormedStops.contains(m.to)) << m.from << ".." << m.to;
 }
 
 TEST(TextSearch, NextAndPreviousKeepToTheirStretch)

@@ -26,16 +26,16 @@ const ui::ControlRef Editor{u"Probe"_s, u"超级编辑框1"_s};
 /// and a lone surrogate standing for a raw byte (as a paste might bring).
 const QString Pieces[] = {u"a"_s, u"中"_s, u"\r\n"_s, u"😀"_s, u"é"_s, QString(QChar(char16_t(0xDCFF))), u"<p>网页</p>"_s, {}};
 
-void expectCountsMatch(ui::Encoding encoding)
+void expectCountsMatch(core::Encoding encoding)
 {
     FUZZ_CHECK(runtime->getEditorByteLength(Editor, encoding) == runtime->getEditorBytes(Editor, encoding).size());
-    FUZZ_CHECK(runtime->getEditorByteLength(Editor, ui::Encoding::Gb18030) ==
-               runtime->getEditorBytes(Editor, ui::Encoding::Gb18030).size());
+    FUZZ_CHECK(runtime->getEditorByteLength(Editor, core::Encoding::Gb18030) ==
+               runtime->getEditorBytes(Editor, core::Encoding::Gb18030).size());
 }
 
 void openAndEdit(const QByteArray &file, const std::uint8_t *edits, std::size_t count)
 {
-    const ui::Encoding encoding = ui::detectEncoding(file);
+    const core::Encoding encoding = core::detectEncoding(file);
     runtime->setEditorBytes(Editor, file, encoding);
     FUZZ_CHECK(runtime->getEditorBytes(Editor, encoding) == file);
     expectCountsMatch(encoding);

@@ -3,9 +3,9 @@
 // editor's buffer, every real text survives being written and read again, and every length the
 // status bar shows agrees with the bytes a save would write.
 #include "fuzz_check.h"
-#include "ui/encodings.h"
-#include "ui/texts.h"
-#include "ui/utf8_check.h"
+#include "core/encodings.h"
+#include "core/texts.h"
+#include "core/utf8_check.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -34,61 +34,61 @@ QString validText(const std::uint8_t *data, std::size_t size)
 
 void bytesComeBack(const QByteArray &bytes)
 {
-    const QString text = ui::bytesToText(bytes);
-    FUZZ_CHECK(ui::textToBytes(text) == bytes);
-    FUZZ_CHECK(ui::textLength(text) == bytes.size());
+    const QString text = core::bytesToText(bytes);
+    FUZZ_CHECK(core::textToBytes(text) == bytes);
+    FUZZ_CHECK(core::textLength(text) == bytes.size());
 
-    const QByteArray buffer = ui::gb18030ToEditorBytes(bytes);
-    FUZZ_CHECK(ui::editorBytesToGb18030(buffer.constData(), buffer.size()) == bytes);
-    FUZZ_CHECK(ui::gb18030LengthOfEditorBytes(buffer.constData(), buffer.size()) == bytes.size());
-    FUZZ_CHECK(ui::editorBytesToText(buffer.constData(), buffer.size()) == text);
+    const QByteArray buffer = core::gb18030ToEditorBytes(bytes);
+    FUZZ_CHECK(core::editorBytesToGb18030(buffer.constData(), buffer.size()) == bytes);
+    FUZZ_CHECK(core::gb18030LengthOfEditorBytes(buffer.constData(), buffer.size()) == bytes.size());
+    FUZZ_CHECK(core::editorBytesToText(buffer.constData(), buffer.size()) == text);
 }
 
 /// The same bytes taken as the editor's buffer (UTF-8 with raw bytes in between).
 void editorBufferComesBack(const QByteArray &buffer)
 {
-    const QString text = ui::editorBytesToText(buffer.constData(), buffer.size());
-    FUZZ_CHECK(ui::textToEditorBytes(text) == buffer);
-    const QByteArray file = ui::editorBytesToGb18030(buffer.constData(), buffer.size());
-    FUZZ_CHECK(file == ui::textToBytes(text));
-    FUZZ_CHECK(ui::gb18030LengthOfEditorBytes(buffer.constData(), buffer.size()) == file.size());
-    FUZZ_CHECK(ui::textLength(text) == file.size());
+    const QString text = core::editorBytesToText(buffer.constData(), buffer.size());
+    FUZZ_CHECK(core::textToEditorBytes(text) == buffer);
+    const QByteArray file = core::editorBytesToGb18030(buffer.constData(), buffer.size());
+    FUZZ_CHECK(file == core::textToBytes(text));
+    FUZZ_CHECK(core::gb18030LengthOfEditorBytes(buffer.constData(), buffer.size()) == file.size());
+    FUZZ_CHECK(core::textLength(text) == file.size());
 }
 
 /// Whichever encoding a file is found to be in, opening and saving it unchanged writes the same
 /// bytes, counted as many; both ways of checking UTF-8 agree.
 void fileComesBackInItsEncoding(const QByteArray &bytes)
 {
-    const ui::Utf8Check fast = ui::checkUtf8(bytes), scalar = ui::checkUtf8Scalar(bytes);
+    const core::Utf8Check fast = core::checkUtf8(bytes), scalar = core::checkUtf8Scalar(bytes);
     FUZZ_CHECK(fast == scalar);
-    const ui::Encoding encoding = ui::detectEncoding(bytes);
-    if (encoding == ui::Encoding::Utf8)
+    const core::Encoding encoding = core::detectEncoding(bytes);
+    if (encoding == core::Encoding::Utf8)
         FUZZ_CHECK(fast.valid);
     qint64 length = -1;
-    const QByteArray buffer = ui::fileBytesToEditorBytes(bytes, encoding, &length);
+    const QByteArray buffer = core::fileBytesToEditorBytes(bytes, encoding, &length);
     FUZZ_CHECK(length == bytes.size());
-    FUZZ_CHECK(ui::editorBytesToFileBytes(buffer, encoding) == bytes);
+    FUZZ_CHECK(core::editorBytesToFileBytes(buffer, encoding) == bytes);
     QByteArray joined;
-    for (const QByteArray &piece : ui::editorBytesToFilePieces(buffer, encoding))
+    for (const QByteArray &piece : core::editorBytesToFilePieces(buffer, encoding))
         joined += piece;
     FUZZ_CHECK(joined == bytes);
     // A UTF-8 document needs no conversion: its buffer is the file's bytes after any mark.
-    if (encoding != ui::Encoding::Gb18030)
-        FUZZ_CHECK(bytes.endsWith(buffer) && bytes.size() - buffer.size() <= ui::Utf8Bom.size());
-    (void)ui::declaredEncoding(bytes);
+    if (encoding != core::Encoding::Gb18030)
+        FUZZ_CHECK(bytes.endsWith(buffer) && bytes.size() - buffer.size() <= core::Utf8Bom.size());
+    (void)core::declaredEncoding(bytes);
 }
 
 void textComesBack(const QString &text)
 {
-    const QByteArray bytes = ui::textToBytes(text);
-    FUZZ_CHECK(ui::bytesToText(bytes) == text);
-    FUZZ_CHECK(ui::textLength(text) == bytes.size());
+    const QByteArray bytes = core::textToBytes(text);
+    FUZZ_CHECK(core::bytesToText(bytes) == text);
+    FUZZ_CHECK(core::textLength(text) == bytes.size());
 
-    const QByteArray buffer = ui::textToEditorBytes(text);
+    const QByteArray buffer = core::textToEditorBytes(text);
     FUZZ_CHECK(buffer == text.toUtf8());
-    FUZZ_CHECK(ui::editorBytesToText(buffer.constData(), buffer.size()) == text);
-    FUZZ_CHECK(ui::gb18030LengthOfEditorBytes(buffer.constData(), buffer.size()) == bytes.size());
-    FUZZ_CHECK(ui::editorBytesToGb18030(buffer.constData(), buffer.size()) == bytes);
+    FUZZ_CHECK(core::editorBytesToText(buffer.constData(), buffer.size()) == text);
+    FUZZ_CHECK(core::gb18030LengthOfEditorBytes(buffer.constData(), buffer.size()) == bytes.size());
+    FUZZ_CHECK(core::editorBytesToGb18030(buffer.constData(), buffer.size()) == bytes);
 }
 
 } // namespace

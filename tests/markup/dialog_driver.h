@@ -165,8 +165,8 @@ protected:
     }
 
     /// The document as the GB18030 bytes a save would write.
-    std::string documentBytes() { return ui::textToBytes(rt.getEditorText(Editor)).toStdString(); }
-    static std::string bytes(const QString &text) { return ui::textToBytes(text).toStdString(); }
+    std::string documentBytes() { return core::textToBytes(rt.getEditorText(Editor)).toStdString(); }
+    static std::string bytes(const QString &text) { return core::textToBytes(text).toStdString(); }
 
     ui::UiRuntime rt;
     std::map<QString, std::function<void()>> actions;

@@ -53,7 +53,7 @@ protected:
     {
         auto *editor = qobject_cast<QsciScintilla *>(ui::testing::widget(rt, Editor));
         ASSERT_NE(editor, nullptr);
-        editor->SendScintilla(QsciScintilla::SCI_GOTOPOS, (unsigned long)ui::textToEditorBytes(text().left(index)).size());
+        editor->SendScintilla(QsciScintilla::SCI_GOTOPOS, (unsigned long)core::textToEditorBytes(text().left(index)).size());
     }
     /// Puts the caret just after the first occurrence of the marker.
     void caretAfter(const QString &marker) { caretAt(text().indexOf(marker) + marker.size()); }

@@ -179,8 +179,8 @@ TEST_P(SnippetTest, InsertsItsExactTextAtTheCaret)
         trigger(s.unit);
         EXPECT_EQ(rt.getSelectionLength(Editor), 0);
         rt.insertAtCaret(Editor, u"|"_s); // marks where the caret stood
-        EXPECT_EQ(ui::textToBytes(rt.getEditorText(Editor)),
-                  ui::textToBytes(doc.left(p.from) + s.text + u'|' + doc.mid(p.to)));
+        EXPECT_EQ(core::textToBytes(rt.getEditorText(Editor)),
+                  core::textToBytes(doc.left(p.from) + s.text + u'|' + doc.mid(p.to)));
     }
     // An empty document takes the snippet at its start.
     setDocument({}, 0, 0);

@@ -128,7 +128,7 @@ TEST_F(PrefsWindowsTest, AboutDialogShowsItsTextsAndClosesOnOk)
         for (const auto &[unit, text] : labels) {
             auto *label = control<QLabel>(dlg, QString::fromUtf16(unit));
             ASSERT_NE(label, nullptr);
-            EXPECT_EQ(ui::textToBytes(label->text()), ui::textToBytes(QString::fromUtf16(text)));
+            EXPECT_EQ(core::textToBytes(label->text()), core::textToBytes(QString::fromUtf16(text)));
         }
         auto *group = control<QGroupBox>(dlg, u"分组框1"_s);
         EXPECT_EQ(group->title(), u"功能介绍："_s);
@@ -143,7 +143,7 @@ TEST_F(PrefsWindowsTest, AboutDialogShowsItsTextsAndClosesOnOk)
 TEST_F(PrefsWindowsTest, IntroductionShowsItsFiveLinesAgainAfterTyping)
 {
     const QString win = prefs::IntroductionWindowName;
-    const QByteArray expected = ui::textToBytes(
+    const QByteArray expected = core::textToBytes(
         u"还在为不会网页编写而发愁吗？\r\n我们将会帮助你，傻瓜版的编写一个网页代码\r\n只要你选择你要插入的项目，那么你就只用填写弹出来的设置框就"
         u"可以了，软件会自动在面板生成代码，傻瓜版，人人都会，一步上手！\r\n无需繁琐的代码，这些交给软件来完成，你只用插入，设置，然后生"
         u"成代码就可以了！做好以后就可以直接做成一个网页！\r\n不懂可以联系客服 \r\n"_s);
@@ -155,13 +155,13 @@ TEST_F(PrefsWindowsTest, IntroductionShowsItsFiveLinesAgainAfterTyping)
         EXPECT_EQ(ui::testing::widget(rt, {win, {}})->windowTitle(), u"简介"_s);
         EXPECT_EQ(rt.getBounds({win, {}}, ui::Bound::Width), 380);
         EXPECT_EQ(rt.getBounds({win, {}}, ui::Bound::Height), 250);
-        EXPECT_EQ(ui::textToBytes(rt.getFieldText({win, u"编辑框1"_s})), expected);
+        EXPECT_EQ(core::textToBytes(rt.getFieldText({win, u"编辑框1"_s})), expected);
         auto *box = control<QPlainTextEdit>(win, u"编辑框1"_s);
         ASSERT_NE(box, nullptr);
         EXPECT_EQ(box->font().pixelSize(), 20);
         EXPECT_TRUE(box->font().bold());
         QTest::keyClicks(box, u"typed"_s);
-        EXPECT_NE(ui::textToBytes(rt.getFieldText({win, u"编辑框1"_s})), expected);
+        EXPECT_NE(core::textToBytes(rt.getFieldText({win, u"编辑框1"_s})), expected);
         rt.closeWindow(win);
     };
     click({app::MainWindowName, u"按钮2"_s});

@@ -2,9 +2,10 @@
 // The bundled editor component's text and style buffers make room without filling it: room that
 // is made is not brought into memory, and the text and its styles stay exact through growth,
 // gap moves and deletions, below and above the size from which blocks get huge pages.
+#include "support/memory.h"
+
 #include <Qsci/qsciscintilla.h>
 
-#include <QFile>
 #include <gtest/gtest.h>
 
 #include <random>
@@ -31,17 +32,6 @@ public:
     }
 };
 
-long residentKiB()
-{
-    QFile f(QStringLiteral("/proc/self/status"));
-    if (!f.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : f.readAll().split('\n'))
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLong();
-    return -1;
-}
-
 std::string randomText(std::mt19937 &rng, size_t length)
 {
     static const std::string pieces[] = {"a", "<p>", "\r\n", "\xE4\xB8\xAD", "\xF0\x9F\x98\x80", " x=\"1\""};
@@ -55,12 +45,12 @@ std::string randomText(std::mt19937 &rng, size_t length)
 TEST(GapBuffer, RoomForALargeTextIsNotBroughtIntoMemory)
 {
     Buffer b;
-    const long before = residentKiB();
+    const long before = testsupport::residentKiB();
     ASSERT_GT(before, 0);
     // Text and styles: 2 × 256 MB of room. Filled, all of it would be resident at once; a
     // sanitizer's bookkeeping may touch an eighth of it.
     b.send(QsciScintillaBase::SCI_ALLOCATE, 256ul << 20);
-    const long after = residentKiB();
+    const long after = testsupport::residentKiB();
     EXPECT_LT(after - before, 128 * 1024) << "resident KiB before " << before << ", after " << after;
     // The room is usable: text put into it reads back.
     b.append("<html>\xE4\xB8\xAD</html>");

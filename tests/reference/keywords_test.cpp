@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The keyword lists of the reference pane, their double-click insertion and the tools menu.
 #include "app/main_window.h"
+#include "core/encodings.h"
+#include "core/texts.h"
+#include "document/templates.h"
+#include "reference/keywords.h"
 #include "ui/runtime.h"
 #include "support/show_catcher.h"
 #include "ui/testing.h"
@@ -192,4 +196,24 @@ TEST_F(KeywordListTest, ToolsMenuOnlyBringsAPageToTheFront)
         EXPECT_EQ(rt.getListIndex(list(u"列表框2"_s)), 5);
         EXPECT_EQ(rt.getListIndex(list(u"列表框3"_s)), -1);
     }
+}
+
+// Two-character stretches of the program's own Chinese, saved as GB18030, are never taken for UTF-8.
+TEST(DetectEncoding, TwoCharacterWordsOfTheKeywordListsAndTemplatesStayGb)
+{
+    QStringList texts;
+    for (const QStringList *list : {&reference::vbKeywords(), &reference::htmlKeywords(), &reference::ihtmlKeywords(),
+                                    &reference::aspKeywords()})
+        texts += *list;
+    for (const document::Pieces *t : {&document::newPageTemplate(), &document::aspTemplate(), &document::cssTemplate()})
+        for (const QString &piece : *t)
+            texts += piece;
+    int words = 0;
+    for (const QString &text : std::as_const(texts))
+        for (qsizetype i = 0; i + 2 <= text.size(); ++i) {
+            const QByteArray bytes = core::textToBytes(text.mid(i, 2));
+            ++words;
+            EXPECT_EQ(core::detectEncoding(bytes), core::Encoding::Gb18030) << text.mid(i, 2).toStdString();
+        }
+    EXPECT_GT(words, 1000);
 }

@@ -30,19 +30,19 @@ const char *const ChildDir = "QUILLMERE_FAULT_DIR";
 /// A document in one of the encodings: the page on disk and what the status bar notes of it.
 struct PageEncoding {
     const char *name;
-    ui::Encoding encoding;
+    core::Encoding encoding;
     QString line; // the page is this line a hundred times
     QString note; // panel 8 while the document is in this encoding
     QByteArray bytes() const
     {
         const QString page = line.repeated(100);
-        return encoding == ui::Encoding::Gb18030 ? ui::textToBytes(page) : page.toUtf8();
+        return encoding == core::Encoding::Gb18030 ? core::textToBytes(page) : page.toUtf8();
     }
 };
 
 const PageEncoding Encodings[] = {
-    {"Gb18030", ui::Encoding::Gb18030, u"<p>旧的网页</p>\r\n"_s, {}},
-    {"Utf8", ui::Encoding::Utf8, u"<meta charset=\"utf-8\"><p>网页开发系统</p>\r\n"_s, u"UTF-8"_s},
+    {"Gb18030", core::Encoding::Gb18030, u"<p>旧的网页</p>\r\n"_s, {}},
+    {"Utf8", core::Encoding::Utf8, u"<meta charset=\"utf-8\"><p>网页开发系统</p>\r\n"_s, u"UTF-8"_s},
 };
 
 /// The child's part: opens the page, types into it, fails to save it where the parent says.
@@ -87,7 +87,7 @@ protected:
         EXPECT_TRUE(document::isModified());
         EXPECT_EQ(document::documentEncoding(), e.encoding);
         EXPECT_EQ(panel(8), e.note);
-        const qint64 count = e.bytes().size() + (e.encoding == ui::Encoding::Gb18030 ? 40000 : 60000);
+        const qint64 count = e.bytes().size() + (e.encoding == core::Encoding::Gb18030 ? 40000 : 60000);
         EXPECT_EQ(rt.getEditorByteLength(editor(), e.encoding), count);
         EXPECT_EQ(panel(7), document::sizeInKilobytes(count));
     }

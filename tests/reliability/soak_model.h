@@ -3,7 +3,7 @@
 // it: the elements the modelled dialogs insert, the kinds of change, the mismatch found.
 #pragma once
 
-#include "ui/texts.h"
+#include "core/texts.h"
 
 #include <QByteArray>
 #include <QString>
@@ -124,9 +124,11 @@ inline QString mismatch(const EditorState &b, const QByteArray &after, const Exp
         return spliced && !middle.isEmpty() ? QString() : u"no text inserted over the selection"_s;
     case Change::Exact:
         if (!spliced || middle != x.inserted)
-            return u"expected exactly «%1» over the selection, got «%2»"_s.arg(
-                ui::editorBytesToText(x.inserted.constData(), x.inserted.size()).left(200),
-                ui::editorBytesToText(middle.constData(), middle.size()).left(200));
+            return u"expected exactly «%1» (%2) over the selection, got «%3» (%4)"_s.arg(
+                core::editorBytesToText(x.inserted.constData(), x.inserted.size()).left(200),
+                QString::fromLatin1(x.inserted.left(100).toHex(' ')),
+                core::editorBytesToText(middle.constData(), middle.size()).left(200),
+                QString::fromLatin1(middle.left(100).toHex(' ')));
         return {};
     case Change::Removal:
         return after == head + tail ? QString()

@@ -153,7 +153,7 @@ protected:
                 }
                 typed += k;
             }
-            return {Change::Exact, ui::textToEditorBytes(inserted), {}, u"typing "_s + typed};
+            return {Change::Exact, core::textToEditorBytes(inserted), {}, u"typing "_s + typed};
         }
         if (kind < 32) { // caret moves and selections, by keys or the mouse
             if (chance(30)) {
@@ -192,7 +192,7 @@ protected:
             // Through the window, so that press, release, press and double click all arrive.
             QWidget *window = list->window();
             QTest::mouseDClick(window->windowHandle(), Qt::LeftButton, {}, list->viewport()->mapTo(window, at));
-            return {Change::Exact, ui::textToEditorBytes(item->text()), {}, u"double click on "_s + item->text()};
+            return {Change::Exact, core::textToEditorBytes(item->text()), {}, u"double click on "_s + item->text()};
         }
         if (kind < 46) { // the editor's pop-up menu
             const QRect r = e->viewport()->rect();
@@ -261,6 +261,9 @@ protected:
             needle = text.mid(from, n);
             if (!needle.isEmpty() && needle.back().isHighSurrogate())
                 needle.chop(1);
+            // Raw bytes stand in the text for what no one can type (and what a paste through the
+            // clipboard, where enterText puts such a text, would not bring back).
+            needle.removeIf([](QChar c) { return c.unicode() >= 0xDC80 && c.unicode() <= 0xDCFF; });
         } else {
             needle = randomText().left(12);
         }
@@ -284,7 +287,7 @@ protected:
         const QString why = u"find «%1» → «%2», options %3%4%5%6%7, button %8"_s.arg(needle, replacement)
                                 .arg(ticked[1]).arg(ticked[2]).arg(ticked[3]).arg(ticked[4]).arg(ticked[5]).arg(button);
         if (button <= 2 && plain && after.end > after.start && (after.start != before.start || after.end != before.end)) {
-            EXPECT_EQ(after.buffer.mid(after.start, after.end - after.start), ui::textToEditorBytes(needle))
+            EXPECT_EQ(after.buffer.mid(after.start, after.end - after.start), core::textToEditorBytes(needle))
                 << why.toStdString() << ", seed " << seed_;
         }
         if (chance(50))
@@ -295,7 +298,7 @@ protected:
             return {Change::None, {}, {}, why};
         if (button == 4 && plain) {
             QByteArray all = before.buffer;
-            all.replace(ui::textToEditorBytes(needle), ui::textToEditorBytes(replacement));
+            all.replace(core::textToEditorBytes(needle), core::textToEditorBytes(replacement));
             EXPECT_EQ(after.buffer, all) << why.toStdString() << ", seed " << seed_;
             ++replacedAllChecked_;
         }
@@ -325,7 +328,7 @@ protected:
             page += randomText().left(40);
         QByteArray bytes;
         switch (pick(0, 3)) {
-        case 0: bytes = ui::textToBytes(page); break;
+        case 0: bytes = core::textToBytes(page); break;
         case 1: bytes = page.toUtf8(); break;
         case 2: bytes = "\xEF\xBB\xBF" + page.toUtf8(); break;
         default: bytes = page.toUtf8() + "\xFF"; break;
@@ -356,7 +359,7 @@ protected:
             const QString element = model->second(fields);
             if (element.isEmpty())
                 return {Change::None, {}, {}, why + u", OK in "_s + dialog + u" with fields it turns down"_s};
-            return {Change::Exact, ui::textToEditorBytes(element), {}, why + u", OK in "_s + dialog};
+            return {Change::Exact, core::textToEditorBytes(element), {}, why + u", OK in "_s + dialog};
         }
         if (!documentUnits_.contains(unit))
             return {Change::None, {}, {}, why}; // preferences, information, tools
@@ -367,7 +370,7 @@ protected:
             QString t;
             for (const auto &p : pieces)
                 t += p;
-            return {Change::OneOf, {}, {ui::textToEditorBytes(t)}, why};
+            return {Change::OneOf, {}, {core::textToEditorBytes(t)}, why};
         }
         if (unit == u"文件/打开"_s) {
             Expectation x{Change::OneOf, {}, {}, why};
@@ -375,8 +378,8 @@ protected:
                 QFile file(folder_.filePath(f));
                 if (file.open(QIODevice::ReadOnly)) {
                     QByteArray bytes = file.readAll();
-                    const ui::Encoding encoding = ui::detectEncoding(bytes);
-                    x.texts.push_back(ui::fileBytesToEditorBytes(std::move(bytes), encoding));
+                    const core::Encoding encoding = core::detectEncoding(bytes);
+                    x.texts.push_back(core::fileBytesToEditorBytes(std::move(bytes), encoding));
                 }
             }
             return x;
@@ -387,7 +390,7 @@ protected:
             return {Change::Removal, {}, {}, why};
         // A clipboard without text pastes nothing, and the selection stays.
         if (command == u"粘贴"_s)
-            return clipboardHadText_ ? Expectation{Change::Exact, ui::textToEditorBytes(clipboardBefore_), {}, why}
+            return clipboardHadText_ ? Expectation{Change::Exact, core::textToEditorBytes(clipboardBefore_), {}, why}
                                      : Expectation{Change::None, {}, {}, why};
         return {Change::None, {}, {}, why, command == u"保存"_s || command == u"另存为..."_s}; // copy, select all, save
     }
@@ -396,15 +399,15 @@ protected:
     void expectStatusMatchesText(const QString &context)
     {
         const QString text = rt.getEditorText(Editor);
-        const ui::Encoding encoding = document::documentEncoding();
+        const core::Encoding encoding = document::documentEncoding();
         const qint64 bytes = rt.getEditorBytes(Editor, encoding).size();
-        if (encoding == ui::Encoding::Gb18030) {
-            ASSERT_EQ(ui::textToBytes(text).size(), bytes) << context.toStdString();
-            ASSERT_EQ(ui::textLength(text), bytes) << context.toStdString();
+        if (encoding == core::Encoding::Gb18030) {
+            ASSERT_EQ(core::textToBytes(text).size(), bytes) << context.toStdString();
+            ASSERT_EQ(core::textLength(text), bytes) << context.toStdString();
         }
         ASSERT_EQ(rt.getEditorByteLength(Editor, encoding), bytes) << context.toStdString();
         ASSERT_EQ(rt.getPanelText({Main, u"状态条1"_s}, 7), document::sizeInKilobytes(bytes)) << context.toStdString();
-        ASSERT_EQ(rt.getPanelText({Main, u"状态条1"_s}, 1), ui::toText(rt.getLineCount(Editor))) << context.toStdString();
+        ASSERT_EQ(rt.getPanelText({Main, u"状态条1"_s}, 1), core::toText(rt.getLineCount(Editor))) << context.toStdString();
     }
 
 };
@@ -451,7 +454,7 @@ TEST_F(SoakTest, RandomSessionKeepsTheTextAndTheStatusRight)
         if (x.saves && !savedTo_.isEmpty() && !saveFailed_ && QFileInfo(savedTo_).isFile()) {
             QFile f(savedTo_);
             ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-            ASSERT_EQ(f.readAll(), ui::editorBytesToFileBytes(before.buffer, document::documentEncoding()))
+            ASSERT_EQ(f.readAll(), core::editorBytesToFileBytes(before.buffer, document::documentEncoding()))
                 << context.toStdString();
         }
         // Every window the step opened has closed again.

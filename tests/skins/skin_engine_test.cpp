@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The SkinCatalogue and the skin engine, loaded into this process from the build.
+#include "core/contrast.h"
 #include "skins/catalogue.h"
 #include "skins/engine/skin_image.h"
 
@@ -43,18 +44,6 @@ QColor colourOf(const skinimage::Skin &skin, Role role)
     return QColor(c.r, c.g, c.b);
 }
 
-double relativeLuminance(const QColor &c)
-{
-    auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
-    return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
-}
-
-double contrast(const QColor &a, const QColor &b)
-{
-    const double la = relativeLuminance(a), lb = relativeLuminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
-
 /// Rewrites the checksum so that a changed image gets past it to the record checks.
 void sealChecksum(std::vector<unsigned char> &image)
 {
@@ -85,12 +74,15 @@ TEST(SkinCatalogue, ThirtyThreeDistinctReadableLooks)
         names.insert(QString::fromStdString(skin->name));
         const QColor window = colourOf(*skin, Role::Window), text = colourOf(*skin, Role::WindowText);
         windows.insert(window.name());
-        (relativeLuminance(window) < 0.2 ? dark : light)++;
+        (core::relativeLuminance(window.rgb()) < 0.2 ? dark : light)++;
         // Every look keeps its captions readable, and selected text too.
-        EXPECT_GE(contrast(window, text), 7.0) << window.name().toStdString() << " / " << text.name().toStdString();
-        EXPECT_GE(contrast(colourOf(*skin, Role::Base), colourOf(*skin, Role::Text)), 7.0);
-        EXPECT_GE(contrast(colourOf(*skin, Role::Highlight), colourOf(*skin, Role::HighlightedText)), 3.0);
-        if (contrast(window, text) >= 19.0)
+        EXPECT_GE(core::contrastRatio(window.rgb(), text.rgb()), 7.0)
+            << window.name().toStdString() << " / " << text.name().toStdString();
+        EXPECT_GE(core::contrastRatio(colourOf(*skin, Role::Base).rgb(), colourOf(*skin, Role::Text).rgb()), 7.0);
+        EXPECT_GE(core::contrastRatio(colourOf(*skin, Role::Highlight).rgb(),
+                                      colourOf(*skin, Role::HighlightedText).rgb()),
+                  3.0);
+        if (core::contrastRatio(window.rgb(), text.rgb()) >= 19.0)
             ++highContrast;
     }
     EXPECT_EQ(names.size(), 33u);
@@ -101,9 +93,9 @@ TEST(SkinCatalogue, ThirtyThreeDistinctReadableLooks)
 
     // The start look is light, calm and plain to read.
     const auto start = decoded(skins::StartSkin);
-    EXPECT_GT(relativeLuminance(colourOf(start, Role::Window)), 0.8);
+    EXPECT_GT(core::relativeLuminance(colourOf(start, Role::Window).rgb()), 0.8);
     EXPECT_EQ(colourOf(start, Role::Base), QColor(Qt::white));
-    EXPECT_GE(contrast(colourOf(start, Role::Base), colourOf(start, Role::Text)), 12.0);
+    EXPECT_GE(core::contrastRatio(colourOf(start, Role::Base).rgb(), colourOf(start, Role::Text).rgb()), 12.0);
 }
 
 TEST(SkinEngine, EverySkinLoadsAndDressesOpenAndNewWindows)

@@ -4,7 +4,9 @@
 // caret column, the strikeout over new text, wrapping by size, the piecewise conversions of
 // whole documents, and what assistive technology reads and edits.
 #include "ui/code_editor.h"
-#include "ui/texts.h"
+#include "core/encodings.h"
+#include "core/texts.h"
+#include "support/mixed_text.h"
 
 #include <QAccessible>
 #include <QSignalSpy>
@@ -35,7 +37,7 @@ protected:
 /// characters, repeated to the given size.
 QByteArray mixedGb18030(qsizetype size)
 {
-    const QByteArray unit = ui::textToBytes(u"<p>网页𠀀é</p>"_s) + QByteArray("\x81\xff\x80", 3) + "ab";
+    const QByteArray unit = core::textToBytes(u"<p>网页𠀀é</p>"_s) + QByteArray("\x81\xff\x80", 3) + "ab";
     QByteArray out;
     while (out.size() < size)
         out += unit;
@@ -74,7 +76,7 @@ TEST_F(CodeEditorTest, EachOperationReportsOneChangeOnceItIsDone)
 TEST_F(CodeEditorTest, ByteLengthStaysExactThroughEditsOfEveryKindOfCharacter)
 {
     const QByteArray file = mixedGb18030(4000);
-    ed.replaceAllWithEditorBytes(ui::gb18030ToEditorBytes(file));
+    ed.replaceAllWithEditorBytes(core::gb18030ToEditorBytes(file));
     EXPECT_EQ(ed.byteLength(), file.size());
     EXPECT_EQ(ed.wholeTextBytes(), file);
     // Deleting a Chinese and a four-byte character, inserting one with an escaped byte, replacing
@@ -94,7 +96,7 @@ TEST_F(CodeEditorTest, ByteLengthStaysExactThroughEditsOfEveryKindOfCharacter)
     // A whole new text counts only itself, whether its length is given or counted.
     ed.replaceAll(u"ab网"_s);
     EXPECT_EQ(ed.byteLength(), 4);
-    ed.replaceAllWithEditorBytes(ui::gb18030ToEditorBytes(file), file.size());
+    ed.replaceAllWithEditorBytes(core::gb18030ToEditorBytes(file), file.size());
     EXPECT_EQ(ed.byteLength(), file.size());
     ed.insertAtCaret(u"中"_s);
     EXPECT_EQ(ed.byteLength(), file.size() + 2);
@@ -105,13 +107,13 @@ TEST(WholeDocumentConversions, LargeDocumentsGiveTheSameBytesAsTheirText)
     // Over a megabyte, with each byte of the repeated stretch in turn at the megabyte mark.
     for (int shift = 0; shift < 24; ++shift) {
         const QByteArray file = QByteArray(shift, 'a') + mixedGb18030((1 << 20) + 64);
-        const QByteArray editorBytes = ui::gb18030ToEditorBytes(file);
-        ASSERT_EQ(editorBytes, ui::textToEditorBytes(ui::bytesToText(file))) << shift;
-        ASSERT_EQ(ui::editorBytesToGb18030(editorBytes.constData(), editorBytes.size()), file) << shift;
+        const QByteArray editorBytes = core::gb18030ToEditorBytes(file);
+        ASSERT_EQ(editorBytes, core::textToEditorBytes(core::bytesToText(file))) << shift;
+        ASSERT_EQ(core::editorBytesToGb18030(editorBytes.constData(), editorBytes.size()), file) << shift;
     }
     // A long stretch of Chinese only.
     const QString chinese(3 << 20, QChar(u'网'));
-    EXPECT_EQ(ui::gb18030ToEditorBytes(ui::textToBytes(chinese)), chinese.toUtf8());
+    EXPECT_EQ(core::gb18030ToEditorBytes(core::textToBytes(chinese)), chinese.toUtf8());
 }
 
 TEST_F(CodeEditorTest, CaretColumnFollowsMovesAndEditsBeforeTheCaret)
@@ -197,4 +199,19 @@ TEST_F(CodeEditorTest, AssistiveTechnologyReadsAndEditsByCharacter)
     EXPECT_EQ(ed.wholeText(), u"中<p>标题</p>\r\n第二行 two words\r\n"_s);
     EXPECT_EQ(text->characterCount(), 27);
     EXPECT_EQ(ed.byteLength(), fileLength());
+}
+
+TEST(HandOverInPieces, ALargeTextReplacedInTheEditorArrivesExact)
+{
+    ui::CodeEditor ed;
+    // Past one piece, with a byte-order mark's worth of offset so piece ends fall anywhere.
+    const QByteArray text = "xyz" + testsupport::mixedText(ui::CodeEditor::HandOverPiece * 2 + 12345, 9);
+    const qsizetype lines = text.count('\n') + 1;
+    ed.replaceAllWithEditorBytes(text, -1, true);
+    EXPECT_TRUE(ed.buffer() == QByteArrayView(text));
+    EXPECT_EQ(ed.SendScintilla(QsciScintillaBase::SCI_GETLINECOUNT), lines);
+    EXPECT_FALSE(ed.mayHoldRawBytes());
+    // Counted in GB18030, and saved as UTF-8 unchanged.
+    EXPECT_EQ(ed.byteLength(), core::editorBytesToGb18030(text.constData(), text.size()).size());
+    EXPECT_TRUE(core::editorBytesToFileBytes(ed.buffer(), core::Encoding::Utf8) == text);
 }

@@ -2,6 +2,7 @@
 // The CodeEditor's colouring: what the lexers make of a mixed ASP page with the program's own word
 // lists, style blocks in CSS, readable colours on any background, the chosen font on every style,
 // tag and bracket matching, and what assistive technology reads of it all.
+#include "core/contrast.h"
 #include "reference/highlight_words.h"
 #include "support/drawn_colour.h"
 #include "ui/code_editor.h"
@@ -206,7 +207,8 @@ TEST_F(HighlightingTest, EveryStyleIsReadableOnTheBackground)
             hl()->setLanguage(language);
             for (int s : textStyles()) {
                 EXPECT_EQ(back(s), bg) << s;
-                EXPECT_GE(ui::contrastRatio(fore(s), bg), 4.5) << "style " << s << " on " << bg.name().toStdString();
+                EXPECT_GE(core::contrastRatio(fore(s).rgb(), bg.rgb()), 4.5)
+                    << "style " << s << " on " << bg.name().toStdString();
             }
         }
     }

@@ -2,7 +2,7 @@
 // A minified page is one line of hundreds of kilobytes: edited at random, with undo and redo and
 // typing, its bytes, byte count, caret column, copied text and editability stay exact.
 #include "ui/code_editor.h"
-#include "ui/texts.h"
+#include "core/texts.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -23,10 +23,10 @@ QByteArray longLineFile(std::mt19937 &rng, qsizetype size)
     static const QString pieces[] = {u"<div class=\"item\">"_s, u"网页"_s, u"<a href=\"a.html\">链接</a>"_s, u"𠀀"_s,
                                      u"é "_s, u"{color:red}"_s, u"\t"_s, u"</div>"_s};
     QString text;
-    while (ui::textToBytes(text).size() < size)
+    while (core::textToBytes(text).size() < size)
         for (int i = 0; i < 64; ++i)
             text += pieces[std::uniform_int_distribution<int>(0, int(std::size(pieces)) - 1)(rng)];
-    return ui::textToBytes(text);
+    return core::textToBytes(text);
 }
 
 /// A character boundary of the editor's UTF-8 text near the byte.
@@ -46,12 +46,12 @@ TEST(LongLineEditing, BytesCountsAndColumnStayExactThroughRandomEdits)
     ed.show();
     std::mt19937 rng(23);
     const QByteArray file = longLineFile(rng, 300 * 1024);
-    ed.replaceAllWithEditorBytes(ui::gb18030ToEditorBytes(file));
+    ed.replaceAllWithEditorBytes(core::gb18030ToEditorBytes(file));
     ASSERT_EQ(ed.wholeTextBytes(), file);
     ASSERT_EQ(ed.byteLength(), file.size());
 
     // The expected text in the editor's encoding (UTF-8 here: the pieces are all valid).
-    QByteArray text = ui::gb18030ToEditorBytes(file);
+    QByteArray text = core::gb18030ToEditorBytes(file);
     std::vector<QByteArray> undo, redo;
     for (int step = 0; step < 60; ++step) {
         const int kind = std::uniform_int_distribution<int>(0, 6)(rng);
@@ -88,7 +88,7 @@ TEST(LongLineEditing, BytesCountsAndColumnStayExactThroughRandomEdits)
             }
         }
         QCoreApplication::processEvents();
-        const QByteArray expected = ui::textToBytes(QString::fromUtf8(text));
+        const QByteArray expected = core::textToBytes(QString::fromUtf8(text));
         ASSERT_EQ(ed.wholeTextBytes(), expected) << "step " << step;
         ASSERT_EQ(ed.byteLength(), expected.size()) << "step " << step;
         ASSERT_EQ(ed.caretLine(), 0);

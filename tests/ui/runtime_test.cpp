@@ -510,7 +510,7 @@ TEST(CallLibraryEntry, CallsTheEntryWithItsArguments)
 {
     ui::UiRuntime rt;
     EXPECT_EQ(rt.callLibraryEntry(u"libc.so.6"_s, u"abs"_s, {qint32(-42)}), 42);
-    EXPECT_EQ(rt.callLibraryEntry(u"libc.so.6"_s, u"strlen"_s, {ui::Text(u"网页"_s)}), 4); // GB18030 bytes
+    EXPECT_EQ(rt.callLibraryEntry(u"libc.so.6"_s, u"strlen"_s, {core::Text(u"网页"_s)}), 4); // GB18030 bytes
     const char bytes[] = "abc";
     EXPECT_EQ(rt.callLibraryEntry(u"libc.so.6"_s, u"strlen"_s, {static_cast<const void *>(bytes)}), 3);
 }

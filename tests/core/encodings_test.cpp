@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "reference/keywords.h"
-#include "document/templates.h"
-#include "ui/encodings.h"
-#include "ui/texts.h"
-#include "ui/utf8_check.h"
+#include "core/encodings.h"
+#include "core/texts.h"
+#include "core/utf8_check.h"
 
 #include <QStringDecoder>
 
@@ -11,7 +9,7 @@
 
 #include <random>
 
-using namespace ui;
+using namespace core;
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
@@ -138,25 +136,6 @@ TEST(DetectEncoding, Gb2312SentencesAreNotTakenForUtf8)
         EXPECT_EQ(detectEncoding(bytes), Encoding::Gb18030) << s.toStdString();
         EXPECT_EQ(textToBytes(bytesToText(bytes)), bytes);
     }
-}
-
-TEST(DetectEncoding, TwoCharacterWordsOfTheKeywordListsAndTemplatesStayGb)
-{
-    QStringList texts;
-    for (const QStringList *list : {&reference::vbKeywords(), &reference::htmlKeywords(), &reference::ihtmlKeywords(),
-                                    &reference::aspKeywords()})
-        texts += *list;
-    for (const document::Pieces *t : {&document::newPageTemplate(), &document::aspTemplate(), &document::cssTemplate()})
-        for (const QString &piece : *t)
-            texts += piece;
-    int words = 0;
-    for (const QString &text : std::as_const(texts))
-        for (qsizetype i = 0; i + 2 <= text.size(); ++i) {
-            const QByteArray bytes = gb(text.mid(i, 2));
-            ++words;
-            EXPECT_EQ(detectEncoding(bytes), Encoding::Gb18030) << text.mid(i, 2).toStdString();
-        }
-    EXPECT_GT(words, 1000);
 }
 
 TEST(DetectEncoding, GbBytesThatAreAlsoUtf8OpenAsUtf8AndStillComeBack)

@@ -13,7 +13,7 @@
 // lone low surrogates U+DC80..U+DCFF, one per byte, so that any byte sequence survives
 // BytesToText followed by TextToBytes unchanged. No character a user can type is a lone
 // surrogate, so the escapes never collide with real text.
-namespace ui {
+namespace core {
 
 using Text = QString;
 
@@ -51,4 +51,4 @@ QByteArray gb18030ToEditorBytes(const QByteArray &bytes);
 /// GB18030 length of a stretch of the editor's buffer.
 qsizetype gb18030LengthOfEditorBytes(const char *data, qsizetype size);
 
-} // namespace ui
+} // namespace core

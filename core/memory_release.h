@@ -7,7 +7,7 @@
 
 #include <functional>
 
-namespace ui {
+namespace core {
 
 /// Passes the bytes to `take` in pieces of at most pieceSize, front to back; a piece ends after
 /// its last line feed, or when it holds none, not inside a UTF-8 sequence: no character and no
@@ -18,4 +18,4 @@ namespace ui {
 /// passed on, their pages kept.
 void handOverInPieces(QByteArray &bytes, qsizetype pieceSize, const std::function<void(const char *, qsizetype)> &take);
 
-} // namespace ui
+} // namespace core

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "texts.h"
 
+#include "utf8.h"
+
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -11,7 +13,7 @@
 #include <cstdlib>
 #include <memory>
 
-namespace ui {
+namespace core {
 namespace {
 
 constexpr char16_t EscapeFirst = 0xDC80; // U+DC80 + (byte - 0x80)
@@ -177,41 +179,6 @@ char *putUtf8(char *out, char32_t cp)
 
 void appendEscape(QString &out, uchar b) { out.append(QChar(char16_t(EscapeFirst + (b - 0x80)))); }
 
-/// Length of the valid UTF-8 sequence at p (2 to 4 bytes, with its code point in *cp), or 0 when
-/// the byte there does not start one; p[0] is not ASCII. Overlong forms, surrogates and code
-/// points beyond U+10FFFF are not valid. Each length is spelt out: whole documents pass through
-/// here, three bytes at a time for Chinese.
-int utf8SequenceAt(const uchar *p, qsizetype left, char32_t *cp)
-{
-    auto follows = [p](int k) { return (p[k] & 0xC0) == 0x80; };
-    const uchar b = p[0];
-    if (b >= 0xE0 && b <= 0xEF) {
-        if (left < 3 || !follows(1) || !follows(2))
-            return 0;
-        const char32_t c = char32_t(b & 0x0F) << 12 | char32_t(p[1] & 0x3F) << 6 | (p[2] & 0x3F);
-        if (c < 0x800 || (c >= 0xD800 && c <= 0xDFFF))
-            return 0;
-        *cp = c;
-        return 3;
-    }
-    if (b >= 0xC2 && b <= 0xDF) {
-        if (left < 2 || !follows(1))
-            return 0;
-        *cp = char32_t(b & 0x1F) << 6 | (p[1] & 0x3F);
-        return 2;
-    }
-    if (b >= 0xF0 && b <= 0xF4) {
-        if (left < 4 || !follows(1) || !follows(2) || !follows(3))
-            return 0;
-        const char32_t c = char32_t(b & 0x07) << 18 | char32_t(p[1] & 0x3F) << 12 | char32_t(p[2] & 0x3F) << 6 | (p[3] & 0x3F);
-        if (c < 0x10000 || c > 0x10FFFF)
-            return 0;
-        *cp = c;
-        return 4;
-    }
-    return 0;
-}
-
 /// Decodes UTF-8 with every byte that is not part of a valid sequence escaped.
 QString decodeUtf8Escaping(const char *data, qsizetype size)
 {
@@ -226,20 +193,19 @@ QString decodeUtf8Escaping(const char *data, qsizetype size)
             ++i;
             continue;
         }
-        char32_t cp = 0;
-        const int n = utf8SequenceAt(p + i, size - i, &cp);
-        if (n == 0) {
+        const Utf8Sequence s = readUtf8(p + i, size - i);
+        if (s.length == 0) {
             appendEscape(out, b);
             ++i;
             continue;
         }
-        if (cp >= 0x10000) {
-            out.append(QChar::highSurrogate(cp));
-            out.append(QChar::lowSurrogate(cp));
+        if (s.codePoint >= 0x10000) {
+            out.append(QChar::highSurrogate(s.codePoint));
+            out.append(QChar::lowSurrogate(s.codePoint));
         } else {
-            out.append(QChar(char16_t(cp)));
+            out.append(QChar(char16_t(s.codePoint)));
         }
-        i += n;
+        i += s.length;
     }
     return out;
 }
@@ -471,16 +437,15 @@ QByteArray editorBytesToGb18030(const char *data, qsizetype size)
             *end++ = data[i++]; // ASCII is the same byte in both
             continue;
         }
-        char32_t cp = 0;
-        const int len = utf8SequenceAt(p + i, size - i, &cp);
-        if (len == 0) {
+        const Utf8Sequence s = readUtf8(p + i, size - i);
+        if (s.length == 0) {
             *end++ = data[i++]; // an escaped byte goes out as itself
             continue;
         }
         if (!table)
             table = &encodingTable();
-        end = putGb18030(end, cp, *table);
-        i += len;
+        end = putGb18030(end, s.codePoint, *table);
+        i += s.length;
     }
     out.truncate(end - out.constData());
     return out;
@@ -525,17 +490,16 @@ qsizetype gb18030LengthOfEditorBytes(const char *data, qsizetype size)
             ++i;
             continue;
         }
-        char32_t cp = 0;
-        const int len = utf8SequenceAt(p + i, size - i, &cp);
-        if (len == 0) {
+        const Utf8Sequence s = readUtf8(p + i, size - i);
+        if (s.length == 0) {
             ++n; // a raw byte stands for itself
             ++i;
         } else {
-            n += gb18030Length(cp);
-            i += len;
+            n += gb18030Length(s.codePoint);
+            i += s.length;
         }
     }
     return n;
 }
 
-} // namespace ui
+} // namespace core

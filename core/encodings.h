@@ -9,7 +9,7 @@
 #include <QList>
 #include <QString>
 
-namespace ui {
+namespace core {
 
 enum class Encoding {
     Gb18030,     // GB2312/GBK/GB18030; bytes that form no character are carried unchanged
@@ -50,4 +50,4 @@ Declaration declaredEncoding(QByteArrayView bytes);
 /// Whether a browser, reading the page as declared, reads bytes written in the encoding wrongly.
 bool declarationDisagrees(const Declaration &declaration, Encoding encoding);
 
-} // namespace ui
+} // namespace core

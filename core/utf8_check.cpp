@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "utf8_check.h"
 
+#include "utf8.h"
+
 #include <cstdint>
 #include <cstring>
 
@@ -9,33 +11,8 @@
 #define QUILLMERE_UTF8_AVX2 1
 #endif
 
-namespace ui {
+namespace core {
 namespace {
-
-bool follows(uchar c) { return (c & 0xC0) == 0x80; }
-
-/// Length of the strictly valid sequence at p (p[0] above ASCII), or 0.
-int validSequence(const uchar *p, qsizetype left)
-{
-    const uchar b = p[0];
-    if (b >= 0xC2 && b <= 0xDF)
-        return left >= 2 && follows(p[1]) ? 2 : 0;
-    if (b >= 0xE0 && b <= 0xEF) {
-        if (left < 3 || !follows(p[1]) || !follows(p[2]))
-            return 0;
-        if ((b == 0xE0 && p[1] < 0xA0) || (b == 0xED && p[1] > 0x9F))
-            return 0; // overlong, or a surrogate
-        return 3;
-    }
-    if (b >= 0xF0 && b <= 0xF4) {
-        if (left < 4 || !follows(p[1]) || !follows(p[2]) || !follows(p[3]))
-            return 0;
-        if ((b == 0xF0 && p[1] < 0x90) || (b == 0xF4 && p[1] > 0x8F))
-            return 0; // overlong, or past U+10FFFF
-        return 4;
-    }
-    return 0;
-}
 
 Utf8Check scalarFrom(const uchar *p, qsizetype size, qsizetype i, bool multibyte)
 {
@@ -56,7 +33,7 @@ Utf8Check scalarFrom(const uchar *p, qsizetype size, qsizetype i, bool multibyte
             continue;
         }
         multibyte = true;
-        const int n = validSequence(p + i, size - i);
+        const int n = readUtf8(p + i, size - i).length;
         if (n == 0)
             return {false, true};
         i += n;
@@ -185,4 +162,4 @@ Utf8Check checkUtf8(QByteArrayView bytes)
     return checkUtf8Scalar(bytes);
 }
 
-} // namespace ui
+} // namespace core

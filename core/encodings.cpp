@@ -11,7 +11,7 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-namespace ui {
+namespace core {
 
 Encoding detectEncoding(QByteArrayView bytes)
 {
@@ -188,4 +188,4 @@ bool declarationDisagrees(const Declaration &declaration, Encoding encoding)
     return false;
 }
 
-} // namespace ui
+} // namespace core

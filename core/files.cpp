@@ -14,7 +14,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace ui {
+namespace core {
 namespace {
 
 QString reasonFor(int err)
@@ -344,4 +344,4 @@ bool setFileAttributeBits(const QString &path, int bits)
     return mode == (st.st_mode & 07777) || ::chmod(local.constData(), mode) == 0;
 }
 
-} // namespace ui
+} // namespace core

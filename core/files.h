@@ -6,7 +6,7 @@
 #include <QString>
 
 // Files. Failures come back through results; `why`, when given, receives a sentence for the user.
-namespace ui {
+namespace core {
 
 /// Directory of the running executable, without a trailing separator.
 QString runDirectory();
@@ -32,4 +32,4 @@ ReadResult readFileBytes(const QString &path, qint64 maxBytes = qint64(1) << 31)
 /// system and archive have none and are accepted without effect.
 bool setFileAttributeBits(const QString &path, int bits);
 
-} // namespace ui
+} // namespace core

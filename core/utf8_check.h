@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Strict UTF-8 validation, fast enough to run over every file that is opened.
+// Strict UTF-8 validation of whole files, fast enough to run over every file that is opened: the
+// bytes are valid when readUtf8 (utf8.h) reads no raw byte in them.
 #pragma once
 
 #include <QByteArrayView>
 
-namespace ui {
+namespace core {
 
 struct Utf8Check {
     bool valid = true;      // strictly valid: no overlong forms, surrogates or code points past U+10FFFF
@@ -17,4 +18,4 @@ Utf8Check checkUtf8(QByteArrayView bytes);
 /// The same answer, byte by byte with an ASCII fast path of 8 bytes at a time.
 Utf8Check checkUtf8Scalar(QByteArrayView bytes);
 
-} // namespace ui
+} // namespace core

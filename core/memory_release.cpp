@@ -10,7 +10,7 @@
 #include <unistd.h>
 #endif
 
-namespace ui {
+namespace core {
 
 namespace {
 
@@ -58,4 +58,4 @@ void handOverInPieces(QByteArray &bytes, qsizetype pieceSize, const std::functio
     bytes = QByteArray();
 }
 
-} // namespace ui
+} // namespace core

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/texts.h"
+#include "core/texts.h"
 
 #include <QStringEncoder>
 
@@ -8,7 +8,7 @@
 #include <limits>
 #include <random>
 
-using namespace ui;
+using namespace core;
 
 namespace {
 
