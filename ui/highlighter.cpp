@@ -350,7 +350,7 @@ bool Highlighter::markupStartsAt(core::TagSpan::Kind kind, long position) const
     case core::TagSpan::ServerBlock:
         return s == H::ASPStart || s == H::ASPAtStart;
     default:
-        return s == H::SGMLDefault || s == H::SGMLCommand || s == H::XMLStart;
+        return s == H::SGMLDefault || s == H::SGMLCommand || s == H::XMLStart || s == H::CDATA;
     }
 }
 
