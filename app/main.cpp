@@ -13,9 +13,14 @@ int main(int argc, char *argv[])
     const app::CommandLine line = app::parseCommandLine(argc, argv);
     if (line.action != app::CommandLine::Action::Run)
         return app::answerCommandLine(line);
-    auto application = app::createApplication(argc, argv);
-    app::MainWindow mainWindow(line.files); // outlives the runtime, whose windows' handlers use it
-    ui::UiRuntime rt;
-    rt.openWindow(mainWindow.definition(), false);
-    return rt.run();
+    int result = 0;
+    {
+        auto application = app::createApplication(argc, argv);
+        app::MainWindow mainWindow(line.files); // outlives the runtime, whose windows' handlers use it
+        ui::UiRuntime rt;
+        rt.openWindow(mainWindow.definition(), false);
+        result = rt.run();
+    }
+    app::awaitPooledThreads();
+    return result;
 }
