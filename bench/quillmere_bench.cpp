@@ -324,7 +324,7 @@ void TagDialogOpenClose(benchmark::State &state)
         rt.closeWindow(name);
     };
     for (auto _ : state)
-        markup::openTagDialog(rt, markup::hyperlinkDialog());
+        markup::openTagDialog(rt, markup::hyperlinkDialog(session()));
     rt.onWindowShown = nullptr;
 }
 
