@@ -1,24 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Building a window from its definition: one small builder per control kind, the menus, the
-// status bar, and the delivery of each control's events to the bound handlers.
+// status bar, and the wiring of each control's signals to the bound handlers (its mouse, key and
+// focus input goes through input_relay.cpp).
 #include "runtime_impl.h"
 
 #include "code_editor.h"
 #include "colour_picker.h"
-#include "picture_contrast.h"
+#include "input_relay.h"
+#include "picture_icon.h"
 #include "widgets.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QContextMenuEvent>
 #include <QFontDatabase>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QFile>
-#include <QIconEngine>
-#include <QImageReader>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
@@ -28,7 +25,6 @@
 #include <QResizeEvent>
 #include <QStatusBar>
 #include <QToolButton>
-#include <QXmlStreamReader>
 
 namespace ui {
 
@@ -124,216 +120,6 @@ void TabControl::resizeEvent(QResizeEvent *)
         panel_->setGeometry(0, h - 1, width(), height() - h + 1);
     }
 }
-
-// ---- events --------------------------------------------------------------------------------
-
-namespace {
-
-/// Delivers a control's mouse, key and focus events to its handlers; a handler's false
-/// swallows the input so that the control does not act on it.
-class InputRelay : public QObject {
-public:
-    InputRelay(UiRuntime::Impl &impl, QString window, QString unit, QObject *parent)
-        : QObject(parent), impl_(impl), window_(std::move(window)), unit_(std::move(unit))
-    {
-    }
-
-protected:
-    bool eventFilter(QObject *, QEvent *e) override
-    {
-        EventInfo info;
-        Event kind;
-        switch (e->type()) {
-        case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonRelease:
-        case QEvent::MouseButtonDblClick:
-        case QEvent::MouseMove: {
-            auto *m = static_cast<QMouseEvent *>(e);
-            const QPoint p = m->position().toPoint();
-            info.x = p.x();
-            info.y = p.y();
-            info.keys = keyState(m->modifiers());
-            const bool right = m->button() == Qt::RightButton;
-            if (e->type() == QEvent::MouseMove)
-                kind = Event::MouseMoved;
-            else if (e->type() == QEvent::MouseButtonDblClick)
-                kind = Event::DoubleClick;
-            else if (m->button() != Qt::LeftButton && !right)
-                return false;
-            else if (e->type() == QEvent::MouseButtonPress)
-                kind = right ? Event::RightButtonDown : Event::LeftButtonDown;
-            else
-                kind = right ? Event::RightButtonUp : Event::LeftButtonUp;
-            break;
-        }
-        case QEvent::ContextMenu:
-            // The control's own context menu belongs to the right button: a handler of the
-            // right-button release takes its place.
-            return impl_.hasBinding(window_, unit_, Event::RightButtonUp);
-        case QEvent::FocusIn: kind = Event::FocusGained; break;
-        case QEvent::FocusOut: kind = Event::FocusLost; break;
-        case QEvent::KeyPress:
-        case QEvent::KeyRelease: {
-            auto *k = static_cast<QKeyEvent *>(e);
-            info.key = k->key();
-            info.keys = keyState(k->modifiers());
-            if (e->type() == QEvent::KeyPress && !k->text().isEmpty() && impl_.hasBinding(window_, unit_, Event::CharacterTyped)) {
-                EventInfo typed = info;
-                typed.key = k->text().at(0).unicode();
-                if (!impl_.deliver(window_, unit_, Event::CharacterTyped, typed))
-                    return true;
-            }
-            kind = e->type() == QEvent::KeyPress ? Event::KeyDown : Event::KeyUp;
-            break;
-        }
-        case QEvent::Wheel: {
-            auto *w = static_cast<QWheelEvent *>(e);
-            info.wheelNotches = w->angleDelta().y() / 120;
-            info.keys = keyState(w->modifiers());
-            kind = Event::WheelTurned;
-            break;
-        }
-        default:
-            return false;
-        }
-        if (!impl_.hasBinding(window_, unit_, kind))
-            return false;
-        return !impl_.deliver(window_, unit_, kind, info);
-    }
-
-private:
-    static int keyState(Qt::KeyboardModifiers m)
-    {
-        return (m & Qt::ControlModifier ? CtrlKey : 0) | (m & Qt::ShiftModifier ? ShiftKey : 0) |
-               (m & Qt::AltModifier ? AltKey : 0);
-    }
-    UiRuntime::Impl &impl_;
-    QString window_, unit_;
-};
-
-bool bindsInput(const ControlDef &c)
-{
-    for (const auto &b : c.bindings)
-        switch (b.event) {
-        case Event::LeftButtonDown:
-        case Event::LeftButtonUp:
-        case Event::DoubleClick:
-        case Event::RightButtonDown:
-        case Event::RightButtonUp:
-        case Event::MouseMoved:
-        case Event::FocusGained:
-        case Event::FocusLost:
-        case Event::KeyDown:
-        case Event::KeyUp:
-        case Event::CharacterTyped:
-        case Event::WheelTurned: return true;
-        default: break;
-        }
-    return false;
-}
-
-/// Delivers the control's mouse, key and focus input to its handlers, if it has any.
-void relayInput(UiRuntime::Impl &impl, const QString &window, const ControlDef &c, QWidget *widget)
-{
-    if (!bindsInput(c))
-        return;
-    auto *relay = new InputRelay(impl, window, c.unit, widget);
-    QWidget *target = widget;
-    if (auto *sci = qobject_cast<QsciScintillaBase *>(widget))
-        target = sci->viewport();
-    else if (auto *area = qobject_cast<QAbstractScrollArea *>(widget))
-        target = area->viewport();
-    target->installEventFilter(relay);
-    if (target != widget)
-        widget->installEventFilter(relay);
-}
-
-/// The natural size of a picture, read without drawing it: for a drawing, from the size its
-/// root element states; for an image, from its header.
-QSize pictureSize(const QString &path)
-{
-    if (path.endsWith(u".svg", Qt::CaseInsensitive)) {
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly))
-            return {};
-        QXmlStreamReader xml(&file);
-        while (!xml.atEnd() && xml.readNext() != QXmlStreamReader::StartElement) {
-        }
-        auto pixels = [&](const QString &name) {
-            QStringView v = xml.attributes().value(name);
-            if (v.endsWith(u"px"))
-                v.chop(2);
-            return v.toInt();
-        };
-        const QSize stated(pixels(QStringLiteral("width")), pixels(QStringLiteral("height")));
-        if (xml.name() == u"svg" && !stated.isEmpty())
-            return stated;
-        // Sizes in other units, or none: the drawing's own reading of them.
-    }
-    QImageReader reader(path);
-    return reader.canRead() ? reader.size() : QSize();
-}
-
-/// A picture read and drawn from its file when it is first shown: the pictures on pages the user
-/// never opens are never read, and each is drawn at the size and density it is shown at.
-class PictureIconEngine : public QIconEngine {
-public:
-    explicit PictureIconEngine(QString path) : path_(std::move(path)) {}
-    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
-    {
-        icon().paint(painter, rect, Qt::AlignCenter, mode, state);
-    }
-    QSize actualSize(const QSize &size, QIcon::Mode mode, QIcon::State state) override
-    {
-        return icon().actualSize(size, mode, state);
-    }
-    // Both are asked for in device pixels: the drawing is made at exactly that size, and made
-    // legible on the skin's button colour (picture_contrast.h); the last one is kept.
-    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
-    {
-        const QPalette palette = QApplication::palette();
-        const QColor surface = palette.color(QPalette::Button), lift = palette.color(QPalette::ButtonText);
-        const auto key = std::tuple(size.width(), size.height(), int(mode), int(state), surface.rgb(), lift.rgb());
-        if (!last_.isNull() && key == lastKey_)
-            return last_;
-        last_ = QPixmap::fromImage(legibleOn(icon().pixmap(size, 1.0, mode, state).toImage(), surface, lift));
-        lastKey_ = key;
-        return last_;
-    }
-    QPixmap scaledPixmap(const QSize &size, QIcon::Mode mode, QIcon::State state, qreal) override
-    {
-        return pixmap(size, mode, state);
-    }
-    QIconEngine *clone() const override { return new PictureIconEngine(path_); }
-    QString key() const override { return QStringLiteral("quillmere-picture"); }
-    bool isNull() override { return false; }
-
-private:
-    QIcon &icon()
-    {
-        if (!loaded_) {
-            icon_ = QIcon(path_);
-            loaded_ = true;
-        }
-        return icon_;
-    }
-    QString path_;
-    QIcon icon_;
-    bool loaded_ = false;
-    QPixmap last_;
-    std::tuple<int, int, int, int, QRgb, QRgb> lastKey_;
-};
-
-QIcon pictureIcon(const QString &path, QSize *size)
-{
-    const QSize natural = pictureSize(path);
-    if (natural.isEmpty())
-        return {};
-    *size = natural;
-    return QIcon(new PictureIconEngine(path));
-}
-
-} // namespace
 
 // ---- one builder per kind ------------------------------------------------------------------
 
