@@ -2,7 +2,7 @@
 // The command line: reading it, the files opened at start-up (the same as "打开" opens them,
 // reports included), and the program's answers to --help, --version and an unknown option.
 #include "app/command_line.h"
-#include "document/document_fixture.h"
+#include "support/main_window_fixture.h"
 #include "document/templates.h"
 #include "support/drawn_colour.h"
 
@@ -11,7 +11,7 @@
 #include <QWindow>
 #include <Qsci/qsciscintilla.h>
 
-using namespace doctest;
+using namespace testsupport;
 using app::CommandLine;
 
 namespace {

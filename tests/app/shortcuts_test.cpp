@@ -3,7 +3,7 @@
 // control has the focus, none reaches into a dialog, the menus show the keys, and the editor's
 // own keys keep working.
 #include "app/shortcuts.h"
-#include "document/document_fixture.h"
+#include "support/main_window_fixture.h"
 #include "document/templates.h"
 #include "markup/hyperlink_dialog.h"
 #include "markup/tag_dialog.h"
@@ -22,21 +22,11 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-using doctest::Main;
+using testsupport::Main;
 
 QKeySequence keysOf(const QString &portable) { return QKeySequence::fromString(portable, QKeySequence::PortableText); }
 
-/// Presses the keys with the focus on the widget, in its active window.
-void press(QWidget *focus, const QString &keys)
-{
-    QWidget *window = focus->window();
-    window->activateWindow();
-    // Not isActiveWindow(): a modeless dialog counts as active while its owner is.
-    QTRY_VERIFY_WITH_TIMEOUT(QApplication::activeWindow() == window, 5000);
-    ASSERT_EQ(QApplication::activeWindow(), window);
-    focus->setFocus();
-    QTest::keySequence(focus, keysOf(keys));
-}
+using testsupport::press;
 
 /// The MainWindow's definition with every shortcut's command replaced by a recorder: a menu
 /// item's Clicked handler records the item, a handler of its own records its keys.
@@ -60,7 +50,7 @@ protected:
     void SetUp() override { rt.openWindow(recordingDefinition(main, ran), false); }
     void TearDown() override
     {
-        doctest::DialogScript answersNo;
+        testsupport::DialogScript answersNo;
         rt.closeWindow(Main);
         QTRY_VERIFY(!rt.isOpen(Main));
     }
@@ -70,7 +60,7 @@ protected:
     ui::UiRuntime rt;
 };
 
-using Shortcuts = doctest::MainWindowFixture;
+using Shortcuts = testsupport::MainWindowFixture;
 
 } // namespace
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "document_fixture.h"
+#include "support/main_window_fixture.h"
 
 #include "document/editing.h"
 
@@ -13,7 +13,7 @@
 
 #include <random>
 
-using namespace doctest;
+using namespace testsupport;
 
 namespace {
 

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Documents in their encodings through the file menu: a UTF-8 page stays UTF-8 whatever is typed
 // into it, a GB page stays GB, and the status bar counts and names what a save writes.
-#include "document_fixture.h"
+#include "support/main_window_fixture.h"
 
 #include "document/editing.h"
 #include "document/lifecycle.h"
 #include "document/session.h"
 
-using namespace doctest;
+using namespace testsupport;
 
 namespace {
 
@@ -29,7 +29,7 @@ protected:
     QString openWith(const QByteArray &bytes, const QString &name = u"in.html"_s)
     {
         const QString path = dir.filePath(name);
-        writeAll(path, bytes);
+        putContent(path, bytes);
         open(path);
         return path;
     }
@@ -61,7 +61,7 @@ TEST_F(EncodingTest, ChineseTypedIntoAUtf8PageIsWrittenAsUtf8)
     typeAtEnd(u"中文é"_s);
     const QString out = dir.filePath(u"out.html"_s);
     save(out);
-    EXPECT_EQ(readAll(out), page + u"中文é"_s.toUtf8()); // nothing else changed
+    EXPECT_EQ(contentOf(out), page + u"中文é"_s.toUtf8()); // nothing else changed
     expectCountMatches(out);
     EXPECT_EQ(panel(8), u"UTF-8"_s);
     EXPECT_FALSE(rt.editorHoldsRawBytes(editor()));
@@ -76,7 +76,7 @@ TEST_F(EncodingTest, ChineseTypedIntoAGbPageIsWrittenAsGb)
     typeAtEnd(u"中文"_s);
     const QString out = dir.filePath(u"out.html"_s);
     save(out);
-    EXPECT_EQ(readAll(out), page + QByteArray("\xD6\xD0\xCE\xC4"));
+    EXPECT_EQ(contentOf(out), page + QByteArray("\xD6\xD0\xCE\xC4"));
     expectCountMatches(out);
 }
 
@@ -87,7 +87,7 @@ TEST_F(EncodingTest, AnAsciiPageDeclaringUtf8TakesChineseAsUtf8)
     typeAtEnd(u"中"_s);
     const QString out = dir.filePath(u"out.html"_s);
     save(out);
-    EXPECT_TRUE(readAll(out).endsWith("\r\n\xE4\xB8\xAD"));
+    EXPECT_TRUE(contentOf(out).endsWith("\r\n\xE4\xB8\xAD"));
     expectCountMatches(out);
 }
 
@@ -100,13 +100,13 @@ TEST_F(EncodingTest, SaveAsKeepsTheEncodingAndTheByteOrderMark)
     EXPECT_EQ(panel(7), document::sizeInKilobytes(page.size()));
     const QString copy = dir.filePath(u"copy.html"_s);
     save(copy, u"文件/另存为..."_s);
-    EXPECT_EQ(readAll(copy), page);
+    EXPECT_EQ(contentOf(copy), page);
     expectCountMatches(copy);
     // Even with the whole text replaced by typing, the mark stays.
     rt.selectAllText(editor());
     type(u"新"_s);
     save(copy, u"文件/另存为..."_s);
-    EXPECT_EQ(readAll(copy), QByteArray("\xEF\xBB\xBF\xE6\x96\xB0"));
+    EXPECT_EQ(contentOf(copy), QByteArray("\xEF\xBB\xBF\xE6\x96\xB0"));
     expectCountMatches(copy);
 }
 
@@ -143,7 +143,7 @@ TEST_F(EncodingTest, NewDocumentsAreGbAgain)
     type(u"中"_s);
     const QString out = dir.filePath(u"new.html"_s);
     save(out);
-    EXPECT_EQ(readAll(out), QByteArray("\xD6\xD0"));
+    EXPECT_EQ(contentOf(out), QByteArray("\xD6\xD0"));
     expectCountMatches(out);
 }
 
@@ -165,7 +165,7 @@ TEST_F(EncodingTest, RawBytesPastedIntoAUtf8PageAreWrittenAsThemselvesAndNamed)
     rt.insertAtCaret(editor(), u"x"_s + QChar(char16_t(0xDC80 + 0x7F)) + u"y"_s);
     const QString out = dir.filePath(u"raw.html"_s);
     save(out);
-    EXPECT_EQ(readAll(out), QByteArray("x\xFFy") + Utf8Page.toUtf8());
+    EXPECT_EQ(contentOf(out), QByteArray("x\xFFy") + Utf8Page.toUtf8());
     expectCountMatches(out);
     EXPECT_TRUE(panel(8).startsWith(u"UTF-8"_s));
     EXPECT_NE(panel(8), u"UTF-8"_s);
@@ -173,14 +173,14 @@ TEST_F(EncodingTest, RawBytesPastedIntoAUtf8PageAreWrittenAsThemselvesAndNamed)
     // Undone, the raw byte is gone again, and so is the note at the next save.
     rt.sendEditorCommand(editor(), ui::EditorCommand::Undo);
     save(dir.filePath(u"undone.html"_s));
-    EXPECT_EQ(readAll(dir.filePath(u"undone.html"_s)), Utf8Page.toUtf8());
+    EXPECT_EQ(contentOf(dir.filePath(u"undone.html"_s)), Utf8Page.toUtf8());
     EXPECT_EQ(panel(8), u"UTF-8"_s);
     // Opened again, the file no longer is UTF-8: it is read as GB18030, and loses nothing.
     open(out);
     EXPECT_EQ(session().encoding(), core::Encoding::Gb18030);
     const QString again = dir.filePath(u"again.html"_s);
     save(again);
-    EXPECT_EQ(readAll(again), readAll(out));
+    EXPECT_EQ(contentOf(again), contentOf(out));
 }
 
 TEST_F(EncodingTest, TheExitChecksSaveWritesUtf8)
@@ -192,6 +192,6 @@ TEST_F(EncodingTest, TheExitChecksSaveWritesUtf8)
     script.files = {{out}};
     rt.closeWindow(Main);
     QTRY_VERIFY(!rt.isOpen(Main));
-    EXPECT_EQ(readAll(out), (Utf8Page + u"再见"_s).toUtf8());
+    EXPECT_EQ(contentOf(out), (Utf8Page + u"再见"_s).toUtf8());
 }
 

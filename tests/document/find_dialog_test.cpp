@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The "查找和替换" and "转到行" windows driven as a user would: keys, fields, check boxes and
 // buttons, with the document and the status texts checked after each step.
-#include "document/document_fixture.h"
+#include "support/main_window_fixture.h"
 #include "document/find_dialog.h"
 #include "document/go_to_line_dialog.h"
 #include "document/lifecycle.h"
@@ -17,22 +17,14 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-using doctest::Main;
+using testsupport::Main;
 const QString Find = u"FindDialog"_s;
 const QString GoTo = u"GoToLineDialog"_s;
 
-void press(QWidget *focus, const QString &keys)
-{
-    QWidget *window = focus->window();
-    window->activateWindow();
-    // Not isActiveWindow(): a modeless dialog counts as active while its owner is.
-    QTRY_VERIFY_WITH_TIMEOUT(QApplication::activeWindow() == window, 5000);
-    ASSERT_EQ(QApplication::activeWindow(), window);
-    focus->setFocus();
-    QTest::keySequence(focus, QKeySequence::fromString(keys, QKeySequence::PortableText));
-}
+using testsupport::press;
+using testsupport::putContent;
 
-class FindWindow : public doctest::MainWindowFixture {
+class FindWindow : public testsupport::MainWindowFixture {
 protected:
     void SetUp() override
     {
@@ -196,7 +188,7 @@ TEST_F(FindWindow, OptionsAndTheRegularExpressionsOwnErrorMessage)
 TEST_F(FindWindow, ChineseIsFoundInAGb18030File)
 {
     const QString path = dir.filePath(u"page.html"_s);
-    writeAll(path, core::textToBytes(u"<title>你好</title>\r\n<p>大家好，你好！</p>"_s));
+    putContent(path, core::textToBytes(u"<title>你好</title>\r\n<p>大家好，你好！</p>"_s));
     ASSERT_TRUE(document::openFile(rt, session(), path));
     search(u"你好"_s);
     clickButton(u"按钮1"_s);
@@ -330,7 +322,7 @@ TEST_F(FindWindow, F3WithTheWindowClosedUsesItsLastSettings)
 
 namespace {
 
-class GoToLine : public doctest::MainWindowFixture {
+class GoToLine : public testsupport::MainWindowFixture {
 protected:
     /// Opens the window with Ctrl+G and runs the steps while it is up; closes it if they did not.
     void withWindow(const std::function<void()> &steps)

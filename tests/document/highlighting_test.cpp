@@ -2,7 +2,7 @@
 // The colouring a document gets from the way it was made: templates, opened files by extension,
 // saving under another extension; the chosen font and background on every style; the note in the
 // status bar while a very large text is shown plain.
-#include "document_fixture.h"
+#include "support/main_window_fixture.h"
 
 #include "core/contrast.h"
 #include "document/highlighting.h"
@@ -14,7 +14,7 @@
 
 #include <Qsci/qscilexerhtml.h>
 
-using namespace doctest;
+using namespace testsupport;
 
 namespace {
 
@@ -39,7 +39,7 @@ protected:
     QString file(const QString &name, const QByteArray &bytes = "body { color: red }")
     {
         const QString path = dir.filePath(name);
-        writeAll(path, bytes);
+        putContent(path, bytes);
         return path;
     }
 };
@@ -103,7 +103,7 @@ TEST_F(HighlightingDocumentTest, SavingUnderAnotherExtensionSwitches)
     script.files.push_back({dir.filePath(u"sheet.css"_s)});
     click(u"文件/另存为..."_s);
     EXPECT_EQ(language(), ui::Language::Css);
-    EXPECT_EQ(readAll(dir.filePath(u"sheet.css"_s)), joined(document::newPageTemplate()));
+    EXPECT_EQ(contentOf(dir.filePath(u"sheet.css"_s)), joined(document::newPageTemplate()));
     script.files.push_back({dir.filePath(u"page.asp"_s)});
     click(u"文件/另存为..."_s);
     EXPECT_EQ(language(), ui::Language::Html);

@@ -2,13 +2,13 @@
 // Files larger than one piece of what goes into the editor at a time (CodeEditor::HandOverPiece):
 // whatever falls on the cuts, GB18030 four-byte sequences, UTF-8 characters, CR LF pairs or
 // bytes that form no character, they open and save byte for byte in their own encoding.
-#include "document_fixture.h"
+#include "support/main_window_fixture.h"
 
 #include "document/lifecycle.h"
 #include "document/session.h"
 #include "ui/code_editor.h"
 
-using namespace doctest;
+using namespace testsupport;
 
 namespace {
 
@@ -18,12 +18,12 @@ protected:
     QByteArray roundTrip(const QByteArray &original, core::Encoding expected)
     {
         const QString in = dir.filePath(u"big.html"_s), out = dir.filePath(u"saved.html"_s);
-        writeAll(in, original);
+        putContent(in, original);
         EXPECT_TRUE(document::openFile(rt, session(), in));
         EXPECT_EQ(session().encoding(), expected);
         EXPECT_EQ(rt.getEditorByteLength(editor(), expected), original.size());
         EXPECT_TRUE(document::saveFile(rt, session(), out));
-        return readAll(out);
+        return contentOf(out);
     }
     /// The unit repeated past two pieces, after an offset that moves where the cuts fall.
     static QByteArray repeated(const QByteArray &unit, int offset)

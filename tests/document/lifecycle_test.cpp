@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "document_fixture.h"
+#include "support/main_window_fixture.h"
 
 #include "document/editing.h"
 #include "document/lifecycle.h"
@@ -14,7 +14,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-using namespace doctest;
+using namespace testsupport;
 
 namespace {
 
@@ -74,7 +74,7 @@ TEST_F(LifecycleTest, YesThenCancelledSaveDialogCancelsTheCommand)
     ASSERT_EQ(script.fileDialogs.size(), 2u); // the save dialogs; no open dialog followed
     EXPECT_EQ(script.fileDialogs[0].mode, QFileDialog::AcceptSave);
     EXPECT_EQ(script.fileDialogs[1].mode, QFileDialog::AcceptSave);
-    EXPECT_TRUE(entries(dir.path()).isEmpty());
+    EXPECT_TRUE(namesIn(dir.path()).isEmpty());
 }
 
 TEST_F(LifecycleTest, YesThenSaveWritesAndProceeds)
@@ -84,7 +84,7 @@ TEST_F(LifecycleTest, YesThenSaveWritesAndProceeds)
     script.answers = {QMessageBox::Yes};
     script.files = {{path}};
     click(u"文件/新建/新建asp文件"_s);
-    EXPECT_EQ(readAll(path), core::textToBytes(u"第一行\r\n第二行"_s));
+    EXPECT_EQ(contentOf(path), core::textToBytes(u"第一行\r\n第二行"_s));
     EXPECT_EQ(text(), u"<%\r\n\r\n%>"_s);
     // The flag stays raised after a save: the next command asks again.
     EXPECT_TRUE(session().isModified());
@@ -96,7 +96,7 @@ TEST_F(LifecycleTest, YesThenSaveWritesAndProceeds)
 TEST_F(LifecycleTest, SaveDialogSettingsAndTheNameFromTheOpenDialog)
 {
     const QString opened = dir.filePath(u"page.asp"_s);
-    writeAll(opened, "<% x %>");
+    putContent(opened, "<% x %>");
     script.answers = {QMessageBox::No};
     script.files = {{opened}, {}, {}};
     click(u"文件/打开"_s);
@@ -122,7 +122,7 @@ TEST_F(LifecycleTest, SaveDialogSettingsAndTheNameFromTheOpenDialog)
     ASSERT_EQ(script.fileDialogs.size(), 5u);
     EXPECT_EQ(script.fileDialogs[3].typedName, u"page.asp"_s);
     EXPECT_EQ(script.fileDialogs[4].typedName, QString());
-    EXPECT_EQ(readAll(dir.filePath(u"copy.asp"_s)), QByteArray("<% x %>"));
+    EXPECT_EQ(contentOf(dir.filePath(u"copy.asp"_s)), QByteArray("<% x %>"));
     EXPECT_EQ(rt.getDialogFileName(session().fileDialog()), QString());
 }
 
@@ -130,7 +130,7 @@ TEST_F(LifecycleTest, ANameWithoutExtensionGetsTheSelectedPairsExtension)
 {
     script.files = {{dir.filePath(u"plain"_s)}};
     click(u"文件/保存"_s);
-    EXPECT_EQ(entries(dir.path()), QStringList{u"plain.asp"_s});
+    EXPECT_EQ(namesIn(dir.path()), QStringList{u"plain.asp"_s});
 }
 
 TEST_F(LifecycleTest, FilesComeBackByteForByte)
@@ -151,14 +151,14 @@ TEST_F(LifecycleTest, FilesComeBackByteForByte)
         const QString in = dir.filePath(u"in%1.html"_s.arg(n));
         const QString out = dir.filePath(u"out%1.html"_s.arg(n));
         ++n;
-        writeAll(in, original);
+        putContent(in, original);
         script.answers = {QMessageBox::No};
         script.files = {{in}, {out}};
         click(u"文件/打开"_s);
         EXPECT_EQ(rt.getEditorByteLength(editor(), session().encoding()), original.size());
         EXPECT_EQ(panel(7), document::sizeInKilobytes(original.size()));
         click(u"文件/保存"_s);
-        EXPECT_EQ(readAll(out), original);
+        EXPECT_EQ(contentOf(out), original);
     }
     // Typed line breaks are CR LF.
     rt.setEditorText(editor(), {});
@@ -167,18 +167,18 @@ TEST_F(LifecycleTest, FilesComeBackByteForByte)
     type(u"c"_s);
     script.files = {{dir.filePath(u"typed.html"_s)}};
     click(u"文件/保存"_s);
-    EXPECT_EQ(readAll(dir.filePath(u"typed.html"_s)), QByteArray("ab\r\nc"));
+    EXPECT_EQ(contentOf(dir.filePath(u"typed.html"_s)), QByteArray("ab\r\nc"));
 }
 
 TEST_F(LifecycleTest, SavingAnEmptyEditorWritesAZeroLengthFile)
 {
     const QString path = dir.filePath(u"old.html"_s);
-    writeAll(path, "old content");
+    putContent(path, "old content");
     rt.setEditorText(editor(), {});
     script.files = {{path}};
     click(u"文件/保存"_s);
     EXPECT_EQ(QFileInfo(path).size(), 0);
-    EXPECT_EQ(entries(dir.path()), QStringList{u"old.html"_s});
+    EXPECT_EQ(namesIn(dir.path()), QStringList{u"old.html"_s});
 }
 
 TEST_F(LifecycleTest, SaveKeepsLinksAndPermissions)
@@ -186,7 +186,7 @@ TEST_F(LifecycleTest, SaveKeepsLinksAndPermissions)
     const QString target = dir.filePath(u"target.html"_s);
     const QString link = dir.filePath(u"link.html"_s);
     const QString second = dir.filePath(u"second-name.html"_s);
-    writeAll(target, "old");
+    putContent(target, "old");
     ASSERT_EQ(::chmod(QFile::encodeName(target).constData(), 0640), 0);
     ASSERT_TRUE(QFile::link(target, link));
     ASSERT_EQ(::link(QFile::encodeName(target).constData(), QFile::encodeName(second).constData()), 0);
@@ -195,21 +195,21 @@ TEST_F(LifecycleTest, SaveKeepsLinksAndPermissions)
     script.files = {{link}};
     click(u"文件/保存"_s);
     EXPECT_TRUE(QFileInfo(link).isSymLink());
-    EXPECT_EQ(readAll(target), QByteArray("new text"));
-    EXPECT_EQ(readAll(second), QByteArray("new text")); // still one file with two names
+    EXPECT_EQ(contentOf(target), QByteArray("new text"));
+    EXPECT_EQ(contentOf(second), QByteArray("new text")); // still one file with two names
     struct stat a, b;
     ASSERT_EQ(::stat(QFile::encodeName(target).constData(), &a), 0);
     ASSERT_EQ(::stat(QFile::encodeName(second).constData(), &b), 0);
     EXPECT_EQ(a.st_ino, b.st_ino);
     EXPECT_EQ(a.st_mode & 07777, 0640u);
-    EXPECT_EQ(entries(dir.path()), (QStringList{u"link.html"_s, u"second-name.html"_s, u"target.html"_s}));
+    EXPECT_EQ(namesIn(dir.path()), (QStringList{u"link.html"_s, u"second-name.html"_s, u"target.html"_s}));
 }
 
 TEST_F(LifecycleTest, AFailedSaveIsReportedAndChangesNothing)
 {
     const QString path = dir.filePath(u"precious.html"_s);
     const QByteArray old(3000, 'o');
-    writeAll(path, old);
+    putContent(path, old);
     const QString newText = QString(5000, u'n');
     rt.setEditorText(editor(), newText);
 
@@ -229,8 +229,8 @@ TEST_F(LifecycleTest, AFailedSaveIsReportedAndChangesNothing)
     EXPECT_EQ(script.boxes[0].title, u"保存失败"_s);
     EXPECT_TRUE(script.boxes[0].text.contains(path));
     EXPECT_TRUE(script.boxes[0].text.contains(u"文件超出了允许的大小"_s));
-    EXPECT_EQ(readAll(path), old);
-    EXPECT_EQ(entries(dir.path()), QStringList{u"precious.html"_s});
+    EXPECT_EQ(contentOf(path), old);
+    EXPECT_EQ(namesIn(dir.path()), QStringList{u"precious.html"_s});
     EXPECT_EQ(text(), newText);
     EXPECT_TRUE(session().isModified());
 
@@ -241,7 +241,7 @@ TEST_F(LifecycleTest, AFailedSaveIsReportedAndChangesNothing)
     ASSERT_EQ(script.boxes.size(), 2u);
     EXPECT_TRUE(script.boxes[1].text.contains(tooLong));
     EXPECT_TRUE(script.boxes[1].text.contains(u"路径太长"_s));
-    EXPECT_EQ(entries(dir.path()), QStringList{u"precious.html"_s});
+    EXPECT_EQ(namesIn(dir.path()), QStringList{u"precious.html"_s});
 }
 
 TEST_F(LifecycleTest, FilesThatCannotBeOpenedAreReportedAndTheTextKept)
@@ -329,7 +329,7 @@ TEST_F(ExitCheckTest, YesSavesAndCloses)
     script.files = {{path}};
     closeAndWait();
     EXPECT_EQ(script.fileDialogs.size(), 1u);
-    EXPECT_EQ(readAll(path), QByteArray("last words"));
+    EXPECT_EQ(contentOf(path), QByteArray("last words"));
 }
 
 TEST_F(ExitCheckTest, AFailedSaveIsOfferedAgainUntilItWorks)
@@ -341,7 +341,7 @@ TEST_F(ExitCheckTest, AFailedSaveIsOfferedAgainUntilItWorks)
     closeAndWait();
     EXPECT_EQ(script.fileDialogs.size(), 3u);
     EXPECT_EQ(script.boxTitles(), (QStringList{u"询问"_s, u"保存失败"_s, u"保存失败"_s}));
-    EXPECT_EQ(readAll(good), QByteArray("last words"));
+    EXPECT_EQ(contentOf(good), QByteArray("last words"));
 }
 
 // Rights are checked by the kernel only for an unprivileged user: the checks run in a child

@@ -2,7 +2,7 @@
 // Two documents side by side in one runtime, each in a window of its own with its own session:
 // whatever is done to the second leaves the first's text, modified flag, encoding, path, find
 // settings, selection and status notes as they were.
-#include "document_fixture.h"
+#include "support/main_window_fixture.h"
 
 #include "document/commands.h"
 #include "document/find_dialog.h"
@@ -13,7 +13,7 @@
 
 #include <QAbstractButton>
 
-using namespace doctest;
+using namespace testsupport;
 
 namespace {
 

@@ -8,6 +8,7 @@
 #include "support/show_catcher.h"
 #include "ui/runtime.h"
 #include "ui/testing.h"
+#include "support/text_printing.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -23,9 +24,6 @@
 
 #include <functional>
 #include <map>
-
-/// Failures show texts as texts.
-inline void PrintTo(const QString &text, std::ostream *out) { *out << '"' << text.toStdString() << '"'; }
 
 namespace testsupport {
 

@@ -4,6 +4,7 @@
 #include "ui/runtime.h"
 #include "support/show_catcher.h"
 #include "ui/testing.h"
+#include "support/text_printing.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -19,10 +20,6 @@
 #include <set>
 
 using namespace Qt::Literals::StringLiterals;
-
-QT_BEGIN_NAMESPACE
-inline void PrintTo(const QString &s, std::ostream *out) { *out << '"' << s.toStdString() << '"'; }
-QT_END_NAMESPACE
 
 namespace {
 

@@ -8,6 +8,7 @@
 #include "ui/runtime.h"
 #include "support/show_catcher.h"
 #include "ui/testing.h"
+#include "support/text_printing.h"
 
 #include <QAction>
 #include <QListWidget>
@@ -18,10 +19,6 @@
 #include <gtest/gtest.h>
 
 using namespace Qt::Literals::StringLiterals;
-
-QT_BEGIN_NAMESPACE
-inline void PrintTo(const QString &s, std::ostream *out) { *out << '"' << s.toStdString() << '"'; }
-QT_END_NAMESPACE
 
 namespace {
 

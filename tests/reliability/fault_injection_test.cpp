@@ -4,7 +4,7 @@
 // program keeps running, says what happened and where, leaves the old file's bytes as they were
 // with no temporary file beside it, and keeps the text in the editor. The faults that need another
 // process are in save_faults_test.cpp.
-#include "document/document_fixture.h"
+#include "support/main_window_fixture.h"
 #include "document/editing.h"
 #include "document/lifecycle.h"
 
@@ -13,7 +13,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-using namespace doctest;
+using namespace testsupport;
 
 namespace {
 
@@ -63,7 +63,7 @@ TEST_F(FaultTest, SaveTargetsThatAreNoFiles)
     const QString folder = dir.filePath(u"folder.html"_s);
     ASSERT_TRUE(QDir().mkdir(folder));
     const QString old = dir.filePath(u"old.html"_s);
-    writeAll(old, OldBytes);
+    putContent(old, OldBytes);
     // A device, named through a link (a name without an extension would get one added).
     const QString zeroLink = dir.filePath(u"zero.html"_s);
     ASSERT_TRUE(QFile::link(u"/dev/zero"_s, zeroLink));
@@ -84,9 +84,9 @@ TEST_F(FaultTest, SaveTargetsThatAreNoFiles)
         saveAs(c.path);
         expectReport(u"保存失败"_s, c.path, c.reason);
     }
-    EXPECT_EQ(readAll(old), OldBytes);
-    EXPECT_EQ(entries(dir.path()), (QStringList{u"folder.html"_s, u"old.html"_s, u"pipe.html"_s, u"zero.html"_s}));
-    EXPECT_TRUE(entries(folder).isEmpty());
+    EXPECT_EQ(contentOf(old), OldBytes);
+    EXPECT_EQ(namesIn(dir.path()), (QStringList{u"folder.html"_s, u"old.html"_s, u"pipe.html"_s, u"zero.html"_s}));
+    EXPECT_TRUE(namesIn(folder).isEmpty());
     EXPECT_EQ(text(), u"<p>new</p>"_s);
 }
 
@@ -121,14 +121,14 @@ TEST_F(FaultTest, OpenFilesThatCannotBeRead)
         expectReport(u"打开失败"_s, c.path, c.reason);
         EXPECT_EQ(text(), u"keep me"_s);
     }
-    EXPECT_EQ(entries(dir.path()), (QStringList{u"huge.html"_s, u"pipe.html"_s}));
+    EXPECT_EQ(namesIn(dir.path()), (QStringList{u"huge.html"_s, u"pipe.html"_s}));
 }
 
 // The file is there when the dialog shows it and gone when the program reads it.
 TEST_F(FaultTest, OpenAFileRemovedAfterItWasChosen)
 {
     const QString path = dir.filePath(u"fleeting.html"_s);
-    writeAll(path, OldBytes);
+    putContent(path, OldBytes);
     rt.setEditorText(editor(), u"keep me"_s);
     // Installed after the fixture's script, so it acts on the dialog first.
     testsupport::ShowCatcher<QFileDialog> remover([&](QFileDialog *) { QFile::remove(path); });
@@ -148,13 +148,13 @@ TEST_F(FaultTest, BinaryAndEmptyFilesComeBackByteForByte)
             binary.append(char((b * 167 + round * 59) & 0xFF));
     binary.append(QByteArray("\0\0\r\n\r\r\n\x81\x30\x81", 10)); // NULs, lone CRs, a cut-off sequence
     const QString empty = dir.filePath(u"empty.html"_s);
-    writeAll(empty, {});
+    putContent(empty, {});
     const QString bin = dir.filePath(u"binary.dat"_s);
-    writeAll(bin, binary);
+    putContent(bin, binary);
     // GB18030's byte order mark in front: text like any other, kept.
     const QByteArray marked = QByteArray("\x84\x31\x95\x33<p>\xc4\xe3</p>");
     const QString bom = dir.filePath(u"marked.html"_s);
-    writeAll(bom, marked);
+    putContent(bom, marked);
 
     for (const auto &[source, expected] :
          std::vector<std::pair<QString, QByteArray>>{{bin, binary}, {empty, {}}, {bom, marked}}) {
@@ -166,10 +166,10 @@ TEST_F(FaultTest, BinaryAndEmptyFilesComeBackByteForByte)
         const QString copy = source + u".copy"_s;
         saveAs(copy);
         EXPECT_TRUE(script.boxes.empty());
-        EXPECT_EQ(readAll(copy), expected);
-        EXPECT_EQ(readAll(source), expected);
+        EXPECT_EQ(contentOf(copy), expected);
+        EXPECT_EQ(contentOf(source), expected);
     }
-    EXPECT_EQ(entries(dir.path()),
+    EXPECT_EQ(namesIn(dir.path()),
               (QStringList{u"binary.dat"_s, u"binary.dat.copy"_s, u"empty.html"_s, u"empty.html.copy"_s,
                            u"marked.html"_s, u"marked.html.copy"_s}));
 }

@@ -7,7 +7,7 @@
 //
 // Each fault runs one test of this program as a child, in the set-up the fault needs; where the
 // machine refuses that set-up (a container, a chroot, an ordinary user) the test skips with why.
-#include "document/document_fixture.h"
+#include "support/main_window_fixture.h"
 #include "document/editing.h"
 #include "document/session.h"
 #include "support/privileges.h"
@@ -21,7 +21,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-using namespace doctest;
+using namespace testsupport;
 
 namespace {
 
@@ -171,12 +171,12 @@ TEST_P(InChild, SaveToAFullFileSystem)
 {
     const QString small = folder() + u"/small"_s;
     ASSERT_EQ(::mount("tmpfs", QFile::encodeName(small).constData(), "tmpfs", 0, "size=64k"), 0) << std::strerror(errno);
-    writeAll(small + u"/page.html"_s, GetParam().bytes());
-    writeAll(small + u"/filler"_s, QByteArray(40 * 1024, 'f'));
+    putContent(small + u"/page.html"_s, GetParam().bytes());
+    putContent(small + u"/filler"_s, QByteArray(40 * 1024, 'f'));
     openAndType(small + u"/page.html"_s);
     expectSaveFails(small + u"/page.html"_s, u"磁盘已满"_s);
-    EXPECT_EQ(readAll(small + u"/page.html"_s), GetParam().bytes());
-    EXPECT_EQ(entries(small), (QStringList{u"filler"_s, u"page.html"_s}));
+    EXPECT_EQ(contentOf(small + u"/page.html"_s), GetParam().bytes());
+    EXPECT_EQ(namesIn(small), (QStringList{u"filler"_s, u"page.html"_s}));
     ::umount(QFile::encodeName(small).constData());
 }
 

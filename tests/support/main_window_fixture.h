@@ -4,13 +4,14 @@
 #pragma once
 
 #include "app/main_window.h"
+#include "support/files.h"
 #include "support/show_catcher.h"
 #include "ui/runtime.h"
 #include "ui/testing.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -21,7 +22,7 @@
 
 #include <deque>
 
-namespace doctest {
+namespace testsupport {
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -115,6 +116,18 @@ private:
 
 inline const QString Main = u"MainWindow"_s;
 
+/// Presses the keys (in portable text, "Ctrl+F") with the focus on the widget, in its active window.
+inline void press(QWidget *focus, const QString &keys)
+{
+    QWidget *window = focus->window();
+    window->activateWindow();
+    // Not isActiveWindow(): a modeless dialog counts as active while its owner is.
+    QTRY_VERIFY_WITH_TIMEOUT(QApplication::activeWindow() == window, 5000);
+    ASSERT_EQ(QApplication::activeWindow(), window);
+    focus->setFocus();
+    QTest::keySequence(focus, QKeySequence::fromString(keys, QKeySequence::PortableText));
+}
+
 /// Opens the MainWindow for each test and closes it afterwards, answering the exit check No.
 class MainWindowFixture : public ::testing::Test {
 protected:
@@ -142,27 +155,10 @@ protected:
     }
     void click(const QString &item) { ui::testing::menuAction(rt, {Main, item})->trigger(); }
 
-    static QByteArray readAll(const QString &path)
-    {
-        QFile f(path);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
-    }
-    static void writeAll(const QString &path, const QByteArray &bytes)
-    {
-        QFile f(path);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        ASSERT_EQ(f.write(bytes), bytes.size());
-    }
-    /// The names in a folder, hidden ones (such as half-written temporaries) included.
-    static QStringList entries(const QString &dir)
-    {
-        return QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
-    }
-
     app::MainWindow main; // outlives the runtime, whose windows' handlers use it
     ui::UiRuntime rt;
     DialogScript script;
     QTemporaryDir dir;
 };
 
-} // namespace doctest
+} // namespace testsupport
