@@ -3,6 +3,7 @@
 // machine, and the program ends with one table of figures, baselines, ratios and verdicts.
 #include "documents.h"
 #include "fresh_memory.h"
+#include "dialog_bench.h"
 #include "element_edit_bench.h"
 
 #include "find_bench.h"
@@ -23,8 +24,6 @@
 #include "document/editing.h"
 #include "document/session.h"
 #include "document/lifecycle.h"
-#include "markup/hyperlink_dialog.h"
-#include "markup/tag_dialog.h"
 #include "ui/runtime.h"
 #include "ui/testing.h"
 
@@ -32,20 +31,13 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QDialog>
 #include <QElapsedTimer>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QProcess>
-#include <QComboBox>
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <QTemporaryDir>
-#include <QTimer>
-#include <QToolButton>
 #include <QTest>
 
 #include <benchmark/benchmark.h>
@@ -306,56 +298,6 @@ int probeMinimalStartUp(int argc, char **argv)
     std::_Exit(0);
 }
 
-// ---- 8. a TagDialog ------------------------------------------------------------------------
-
-/// Waits until the window has been exposed, which paints it. A repaint asked for before then
-/// paints nothing: a dialog closed at once would be measured without its painting.
-void paintedOnScreen(QWidget *window)
-{
-    if (!QTest::qWaitForWindowExposed(window))
-        std::abort();
-}
-
-void TagDialogOpenClose(benchmark::State &state)
-{
-    auto &rt = runtime();
-    rt.onWindowShown = [&rt](const QString &name) {
-        paintedOnScreen(ui::testing::widget(rt, {name, {}}));
-        rt.closeWindow(name);
-    };
-    for (auto _ : state)
-        markup::openTagDialog(rt, markup::hyperlinkDialog(session()));
-    rt.onWindowShown = nullptr;
-}
-
-void BareDialog(benchmark::State &state)
-{
-    // The widgets the hyperlink dialog is built from, of the same classes: two group boxes,
-    // three labels, two edit boxes, one editable combo box and seven picture (tool) buttons.
-    for (auto _ : state) {
-        QDialog d;
-        d.resize(364, 211);
-        auto *g1 = new QGroupBox(&d), *g2 = new QGroupBox(&d);
-        new QLabel(u"URL："_s, g1);
-        new QLabel(u"标题："_s, g2);
-        new QLabel(u"目标："_s, g2);
-        new QLineEdit(g1);
-        new QLineEdit(g2);
-        auto *c = new QComboBox(g2);
-        c->setEditable(true);
-        c->addItems({u"_top"_s, u"_self"_s, u"_blank"_s, u"_parent"_s});
-        for (int i = 0; i < 7; ++i) {
-            auto *b = new QToolButton(i < 5 ? g1 : static_cast<QWidget *>(&d));
-            b->setText(u"b"_s);
-        }
-        QTimer::singleShot(0, &d, [&d] {
-            paintedOnScreen(&d);
-            d.accept();
-        });
-        d.exec();
-    }
-}
-
 // ---- peak memory of an open ----------------------------------------------------------------
 
 /// A figure (KiB) from /proc/self/status, e.g. "VmRSS" or "VmHWM".
@@ -454,8 +396,9 @@ int main(int argc, char **argv)
     reg("TypeAtLineEnd", TypeAtLineEnd)->Args({4096, -1})->Iterations(20);
     reg("StartUp", StartUp)->Iterations(3);
     reg("MinimalStartUp", MinimalStartUp)->Iterations(3);
-    reg("TagDialogOpenClose", TagDialogOpenClose)->Iterations(20);
-    reg("BareDialog", BareDialog)->Iterations(20);
+    reg("TagDialogOpenClose", [](benchmark::State &st) { bench::tagDialogOpenClose(st, runtime(), session()); })
+        ->Iterations(20);
+    reg("BareDialog", bench::bareDialog)->Iterations(20);
     reg("ElementEditInMiddle", [](benchmark::State &s) {
         bench::ElementEditInMiddle(s, runtime(), session(), [](qint64 bytes) { loadDocument(bytes); });
     })->Arg(10 * 1024)->Arg(big)->Iterations(20);
