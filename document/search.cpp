@@ -186,15 +186,7 @@ Span TextSearch::previous(QByteArrayView text, qsizetype floor, qsizetype before
         return {};
     if (!useRegex_)
         return previousInBytes(text, floor, before, limit);
-    // Which matches come before depends on where the ones before them ended, from the floor on.
-    Span last;
-    regex_.scan(text, floor, before - 1, [&](const WindowedRegex::Match &m) {
-        if (m.span().from >= before || m.span().to > limit)
-            return false;
-        last = m.span();
-        return true;
-    });
-    return last;
+    return regex_.last(text, floor, before, limit);
 }
 
 std::vector<Span> TextSearch::all(QByteArrayView text, qsizetype from, qsizetype to, qsizetype cap) const

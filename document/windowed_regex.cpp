@@ -168,7 +168,7 @@ WindowedRegex::WindowedRegex(const QString &expression, bool wholeWord, bool mat
     regex_ = QRegularExpression(p, o);
 }
 
-void WindowedRegex::scan(QByteArrayView text, qsizetype from, qsizetype last, const Take &take) const
+void WindowedRegex::scan(QByteArrayView text, qsizetype from, qsizetype last, const Take &take, After after) const
 {
     if (!isValid() || from < 0 || from > text.size())
         return;
@@ -193,9 +193,29 @@ void WindowedRegex::scan(QByteArrayView text, qsizetype from, qsizetype last, co
         // rather than give a match that more text could change, or one that starts later.
         bool open = false;
         qsizetype openFrom = 0; // at or before where the open match starts
-        {
-            auto it = regex_.globalMatch(window.units(), window.unitOf(origin),
-                                         whole ? QRegularExpression::NormalMatch : QRegularExpression::PartialPreferFirstMatch);
+        const auto type = whole ? QRegularExpression::NormalMatch : QRegularExpression::PartialPreferFirstMatch;
+        if (after == After::Start) {
+            // Each search afresh from the character after the last match's start.
+            for (qsizetype at = origin; at <= end;) {
+                const QRegularExpressionMatch m = regex_.match(window.units(), window.unitOf(at), type);
+                if (m.hasPartialMatch()) {
+                    open = true;
+                    openFrom = window.byteOf(std::max<qsizetype>(0, m.capturedStart()));
+                    break;
+                }
+                if (!m.hasMatch() && slides_)
+                    break; // nothing starts before the window's end
+                if (!m.hasMatch()) {
+                    at = afterSequence(text, at); // \G or a verb: each start is a search of its own
+                    continue;
+                }
+                const Span span{window.byteOf(m.capturedStart()), window.byteOf(m.capturedEnd())};
+                if (!take(Match(m, window, span)))
+                    return;
+                at = origin = afterSequence(text, span.from);
+            }
+        } else {
+            auto it = regex_.globalMatch(window.units(), window.unitOf(origin), type);
             qsizetype dropped = 0;
             while (it.hasNext()) {
                 const QRegularExpressionMatch m = it.next();
@@ -233,6 +253,30 @@ void WindowedRegex::scan(QByteArrayView text, qsizetype from, qsizetype last, co
         }
         reach = std::min(saturatedDouble(reach), std::max<qsizetype>(1, windows_.largest));
     }
+}
+
+Span WindowedRegex::last(QByteArrayView text, qsizetype floor, qsizetype before, qsizetype limit) const
+{
+    // A match may be empty at the text's end, and \G or a verb makes a search depend on its start:
+    // then one window from the floor.
+    qsizetype end = std::min(before, text.size() + 1);
+    qsizetype size = slides_ ? std::max<qsizetype>(1, windows_.first) : RegexWindows::All;
+    while (end > floor) {
+        const qsizetype start = size >= end - floor ? floor : std::max(floor, core::sequenceStart(text, end - size));
+        Span found;
+        scan(text, start, end - 1, [&](const Match &m) {
+            if (m.span().from >= end)
+                return false;
+            if (m.span().to <= limit)
+                found = m.span();
+            return true;
+        }, After::Start);
+        if (found.found())
+            return found;
+        end = start;
+        size = std::min(saturatedDouble(size), std::max<qsizetype>(1, windows_.largest));
+    }
+    return {};
 }
 
 } // namespace document

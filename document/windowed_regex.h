@@ -59,10 +59,16 @@ public:
     };
     using Take = std::function<bool(const Match &)>;
 
-    /// Hands `take` each match that a search of the whole text from `from` meets, in order (as
-    /// QRegularExpression::globalMatch goes on after each), until `take` returns false or no
-    /// further match can start at or before `last`.
-    void scan(QByteArrayView text, qsizetype from, qsizetype last, const Take &take) const;
+    /// How a scan goes on after a match: from its end, as QRegularExpression::globalMatch does, or
+    /// from the character after its start (every start at which the expression matches).
+    enum class After { End, Start };
+
+    /// Hands `take` each match that a search of the whole text from `from` meets, in order, until
+    /// `take` returns false or no further match can start at or before `last`.
+    void scan(QByteArrayView text, qsizetype from, qsizetype last, const Take &take, After after = After::End) const;
+    /// The match that starts last in [floor, before) and ends at or before `limit`, looked for in
+    /// windows that step back from `before`.
+    Span last(QByteArrayView text, qsizetype floor, qsizetype before, qsizetype limit) const;
 
 private:
     QRegularExpression regex_;

@@ -225,7 +225,7 @@ const WindowCase WindowCases[] = {
     {"empty matches everywhere", Lines, u"o*"_s, {.regex = true}},
     {"line breaks of three kinds", Lines, u"\\R|.$"_s, {.regex = true}},
     {"word edges", Lines, u"\\b\\w"_s, {.regex = true}},
-    {"whole words", repeated("form formal <form> re_form form1 form ", 3), u"form"_s, {.wholeWord = true}},
+    {"whole words", repeated("form formal <form> re_form form1 form ", 3), u"f.rm"_s, {.wholeWord = true, .regex = true}},
     {"lookbehind", Page, u"(?<=<p>)\\S+"_s, {.regex = true}},
     {"lookahead past the edge", Page, u"\\w+(?=</p>)"_s, {.regex = true}},
     {"a match longer than the window", Page, u"<!--[\\s\\S]*?-->"_s, {.regex = true}},
@@ -247,6 +247,17 @@ TEST_P(WindowedSearch, FindsWhatTheWholeTextSearchFinds)
     ASSERT_TRUE(whole.valid()) << qPrintable(whole.error());
     const std::vector<Span> every = whole.all(b, 0, n, 1000);
     ASSERT_FALSE(every.empty());
+    // Searching back finds the match that starts last: where a search forward from there starts.
+    std::vector<Span> firstFrom;
+    for (qsizetype at = 0; at <= n; ++at)
+        firstFrom.push_back(whole.next(b, at, n));
+    for (qsizetype at = 0; at <= n + 1; ++at) {
+        Span expected;
+        for (qsizetype q = std::min(at, n + 1) - 1; q >= 0 && !expected.found(); --q)
+            if (firstFrom[q].from == q)
+                expected = firstFrom[q];
+        ASSERT_EQ(whole.previous(b, 0, at, n), expected) << "previous before " << at;
+    }
     const QString with = u"[$0]"_s;
     for (const document::RegexWindows w : {document::RegexWindows{1, 2}, document::RegexWindows{2, 8},
                                            document::RegexWindows{5, 5}, document::RegexWindows{13, 64}}) {
