@@ -5,6 +5,7 @@
 #include "core/utf8.h"
 
 #include <algorithm>
+#include <cstring>
 #include <vector>
 
 using namespace Qt::Literals::StringLiterals;
@@ -179,14 +180,22 @@ void WindowedRegex::scan(QByteArrayView text, qsizetype from, qsizetype last, co
     qsizetype reach = std::max<qsizetype>(1, windows_.first);
     DecodedWindow window(text);
     for (;;) {
-        // Some text before the start for lookbehind, ^ and \b; the end neither inside a
-        // character nor between CR and LF (where the engine's step over an empty match differs).
+        // Some text before the start for lookbehind, ^ and \b; the end at the end of a line when
+        // one ends within as much again (an expression that reads to a line's end then needs no
+        // second window), else neither inside a character nor between CR and LF (where the
+        // engine's step over an empty match differs).
         const qsizetype start = core::sequenceStart(text, origin > contextBytes_ ? origin - contextBytes_ : 0);
         qsizetype end = core::sequenceStart(text, reach >= text.size() - origin ? text.size() : origin + reach);
         if (end <= origin && origin < text.size())
             end = afterSequence(text, origin);
-        if (end < text.size() && text[end - 1] == '\r' && text[end] == '\n')
-            ++end;
+        if (end < text.size()) {
+            const auto *lineEnd = static_cast<const char *>(
+                std::memchr(text.data() + end, '\n', size_t(std::min(reach, text.size() - end))));
+            if (lineEnd)
+                end = lineEnd - text.data() + 1;
+            else if (text[end - 1] == '\r' && text[end] == '\n')
+                ++end;
+        }
         const bool whole = end == text.size();
         window.decode(start, end);
         // At the window's end a match may run on: the engine then says so (a partial match)
@@ -194,10 +203,12 @@ void WindowedRegex::scan(QByteArrayView text, qsizetype from, qsizetype last, co
         bool open = false;
         qsizetype openFrom = 0; // at or before where the open match starts
         const auto type = whole ? QRegularExpression::NormalMatch : QRegularExpression::PartialPreferFirstMatch;
+        // The window is well-formed UTF-16 by its making: no check of it before every search.
+        const auto matchOptions = QRegularExpression::DontCheckSubjectStringMatchOption;
         if (after == After::Start) {
             // Each search afresh from the character after the last match's start.
             for (qsizetype at = origin; at <= end;) {
-                const QRegularExpressionMatch m = regex_.match(window.units(), window.unitOf(at), type);
+                const QRegularExpressionMatch m = regex_.match(window.units(), window.unitOf(at), type, matchOptions);
                 if (m.hasPartialMatch()) {
                     open = true;
                     openFrom = window.byteOf(std::max<qsizetype>(0, m.capturedStart()));
@@ -215,7 +226,7 @@ void WindowedRegex::scan(QByteArrayView text, qsizetype from, qsizetype last, co
                 at = origin = afterSequence(text, span.from);
             }
         } else {
-            auto it = regex_.globalMatch(window.units(), window.unitOf(origin), type);
+            auto it = regex_.globalMatch(window.units(), window.unitOf(origin), type, matchOptions);
             qsizetype dropped = 0;
             while (it.hasNext()) {
                 const QRegularExpressionMatch m = it.next();

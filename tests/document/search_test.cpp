@@ -233,6 +233,8 @@ const WindowCase WindowCases[] = {
     {"the start offset", repeated("ab", 20), u"\\Gab"_s, {.regex = true}},
     {"a verb that ends the search", "x ab " + repeated("aac ", 8) + "ab", u"a+(*COMMIT)b"_s, {.regex = true}},
     {"a word in any case beyond ASCII", repeated("Ärger ärger ÄRGER x ", 4), u"ärger"_s, {}},
+    {"letters beyond ASCII alone", repeated("äö ÄÖ Äö xÄÖx ", 5), u"ÄÖ"_s, {.wholeWord = true}},
+    {"Greek with its two small sigmas", repeated("Σίσυφος ΣΊΣΥΦΟΣ σίσυφοσ x ", 4), u"σίσυφος"_s, {}},
     {"raw bytes", repeated("a\xB8" "b \xE4\xB8 中", 5), u"a.b|.\\s|\\W"_s, {.regex = true}},
 };
 
