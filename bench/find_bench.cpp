@@ -82,8 +82,8 @@ const QByteArray &bufferWithWords(qint64 bytes)
     return buffer;
 }
 
-/// The matches a search from the middle finds next must be the next words.
-bool nearMiddle(QByteArrayView text, document::Span m) { return m.found() && m.from - text.size() / 2 < 2 * WordEvery; }
+/// Whether the match is one of the next words after the position, as a search from there must find.
+bool nextWordAfter(qsizetype position, document::Span m) { return m.found() && m.from - position < 2 * WordEvery; }
 
 std::string bytesOf(qint64 bytes)
 {
@@ -102,7 +102,7 @@ void findNextFromMiddle(benchmark::State &state, const QString &pattern, documen
         m = search.next(text, text.size() / 2, text.size());
         benchmark::DoNotOptimize(m);
     }
-    if (!nearMiddle(text, m))
+    if (!nextWordAfter(text.size() / 2, m))
         state.SkipWithError("the next match was not found");
 }
 
@@ -121,7 +121,7 @@ void replaceOneInMiddle(benchmark::State &state)
         after = search.next(text, selected.to, text.size());
         benchmark::DoNotOptimize(after);
     }
-    if (!nearMiddle(text, selected) || with != "findME" || !nearMiddle(text, after))
+    if (!nextWordAfter(text.size() / 2, selected) || with != "findME" || !nextWordAfter(selected.to, after))
         state.SkipWithError("the match was not replaced");
 }
 
