@@ -101,25 +101,8 @@ public:
     const QString &units() const { return units_; }
 
     /// The code unit at which the byte's sequence starts, or the next one when it is inside one.
-    qsizetype unitOf(qsizetype byte) const
-    {
-        const auto mark = std::prev(std::upper_bound(marks_.begin(), marks_.end(), byte,
-                                                     [](qsizetype b, const Mark &m) { return b < m.byte; }));
-        qsizetype u = mark->unit, b = mark->byte;
-        while (b < byte && b < end_)
-            step(u, b);
-        return u;
-    }
-
-    qsizetype byteOf(qsizetype unit) const
-    {
-        const auto mark = std::prev(std::upper_bound(marks_.begin(), marks_.end(), unit,
-                                                     [](qsizetype u, const Mark &m) { return u < m.unit; }));
-        qsizetype u = mark->unit, b = mark->byte;
-        while (u < unit && b < end_)
-            step(u, b);
-        return b;
-    }
+    qsizetype unitOf(qsizetype byte) const { return walkTo(byte, &Mark::byte).unit; }
+    qsizetype byteOf(qsizetype unit) const { return walkTo(unit, &Mark::unit).byte; }
 
     QByteArrayView text() const { return text_; }
 
@@ -128,6 +111,16 @@ private:
     struct Mark {
         qsizetype unit, byte;
     };
+
+    /// From the last mark at or before the position (a unit or a byte, as `key` says) on to it.
+    Mark walkTo(qsizetype position, qsizetype Mark::*key) const
+    {
+        Mark at = *std::prev(std::upper_bound(marks_.begin(), marks_.end(), position,
+                                              [key](qsizetype p, const Mark &m) { return p < m.*key; }));
+        while (at.*key < position && at.byte < end_)
+            step(at.unit, at.byte);
+        return at;
+    }
 
     /// Over one sequence: a raw byte is two units (its placeholder), a character beyond the BMP too.
     void step(qsizetype &unit, qsizetype &byte) const
