@@ -8,6 +8,7 @@
 
 #include "document/find_dialog.h"
 #include "document/go_to_line_dialog.h"
+#include "document/preview_window.h"
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -33,6 +34,7 @@ std::vector<ui::Shortcut> mainWindowShortcuts()
         {u"F3"_s, {}, document::findNext},
         {u"Shift+F3"_s, {}, document::findPrevious},
         {u"Ctrl+G"_s, {}, document::openGoToLine},
+        {u"F12"_s, {}, document::togglePreview},
     };
 }
 

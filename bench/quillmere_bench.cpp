@@ -14,6 +14,8 @@
 
 #include "long_line_lexing_bench.h"
 
+#include "preview_bench.h"
+
 #include "app/main_window.h"
 #include "app/startup.h"
 #include "document/editing.h"
@@ -413,6 +415,8 @@ int main(int argc, char **argv)
         return probeOpenMemory(argc, argv, QString::fromLocal8Bit(argv[2]));
     if (argc >= 2 && std::string(argv[1]) == "--probe-startup-exposed")
         return bench::probeStartUpExposed(argc, argv);
+    if (argc >= 4 && std::string(argv[1]) == "--probe-preview")
+        return bench::probePreview(argc, argv);
     for (int i = 1; i < argc; ++i)
         if (std::string(argv[i]) == "--quick")
             quick = true;
@@ -589,7 +593,30 @@ int main(int argc, char **argv)
                     (long long)saved, "", "equal", counted == saved ? "yes" : "NO");
         utf8Holds = holds && counted == saved;
     }
-    return allHold && memHolds && utf8Holds ? 0 : 1;
+    // The preview, in processes of its own: the first F12 against a limit, an update against
+    // starting over, typing with it open against a keystroke in 1 KB.
+    bool previewHolds = true;
+    {
+        const bench::PreviewFigures p = bench::measurePreview(self, ten, 3);
+        if (!p.unavailable.isEmpty()) {
+            std::printf("%-38s %s\n", "10 preview", qPrintable(u"unavailable: "_s + p.unavailable));
+        } else {
+            struct PreviewRow {
+                const char *what;
+                double figure, baseline, target;
+            };
+            for (const PreviewRow &r : {PreviewRow{"10a first F12, 100 KB, vs 1 s", p.firstF12, 1000, 1.5},
+                                        PreviewRow{"10b update after a key, 1 MB, vs F12", p.update, p.firstWarm, 1.0},
+                                        PreviewRow{"10c keystroke, preview open, vs 1 KB", p.typing, p.typingBare, 1.5}}) {
+                const double ratio = r.figure > 0 && r.baseline > 0 ? r.figure / r.baseline : -1;
+                const bool holds = ratio > 0 && ratio <= r.target;
+                previewHolds = previewHolds && holds;
+                std::printf("%-38s %12.3f %12.3f %8.2f %8.2f  %s\n", r.what, r.figure, r.baseline, ratio, r.target,
+                            holds ? "yes" : "NO");
+            }
+        }
+    }
+    return allHold && memHolds && utf8Holds && previewHolds ? 0 : 1;
 
     // For the colouring's size limit: how fast the HTML lexer styles the generated page.
     {

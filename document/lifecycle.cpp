@@ -3,6 +3,7 @@
 
 #include "encoding_status.h"
 #include "highlighting.h"
+#include "preview_window.h"
 #include "state.h"
 
 using namespace Qt::Literals::StringLiterals;
@@ -57,6 +58,8 @@ bool saveFile(ui::UiRuntime &rt, const core::Text &path)
         // in the buffer as in the file.
         const bool rawBytes = encoding != core::Encoding::Gb18030 && rt.editorHoldsRawBytes(codeEditor());
         showEncodingNote(rt, buffer.first(std::min(buffer.size(), core::DeclarationWindow)), rawBytes);
+        setDocumentPath(path);
+        refreshPreview(rt); // relative references now resolve against the file's folder
         return true;
     }
     rt.showMessage(u"文件没有保存：\n%1\n\n原因：%2"_s.arg(path, why), WarningOk, u"保存失败"_s);
@@ -68,6 +71,7 @@ void newDocument(ui::UiRuntime &rt, const Pieces &pieces, ui::Language language)
     if (askToSave(rt) == Answer::Cancel)
         return;
     setDocumentEncoding(core::Encoding::Gb18030);
+    setDocumentPath({});
     rt.setEditorText(codeEditor(), {});
     useLanguage(rt, language);
     insertPieces(rt, pieces);
@@ -98,6 +102,7 @@ bool openFile(ui::UiRuntime &rt, const core::Text &path)
     // document's before the text arrives: the status bar counts the new text's bytes in it.
     const core::Encoding encoding = core::detectEncoding(file.bytes);
     setDocumentEncoding(encoding);
+    setDocumentPath(path);
     const QByteArray start = file.bytes.first(std::min(file.bytes.size(), core::DeclarationWindow));
     rt.setEditorBytes(codeEditor(), std::move(file.bytes), encoding);
     showEncodingNote(rt, start);

@@ -16,4 +16,9 @@ void raiseModified();
 core::Encoding documentEncoding();
 void setDocumentEncoding(core::Encoding encoding);
 
+/// The file the text was last read from or written to (absolute); empty for a new document. Only
+/// the preview asks: saving still asks for a name every time.
+QString documentPath();
+void setDocumentPath(const QString &path);
+
 } // namespace document
