@@ -2,6 +2,7 @@
 #include "encoding_bench.h"
 
 #include "documents.h"
+#include "fresh_memory.h"
 
 #include "document/editor.h"
 #include "document/lifecycle.h"
@@ -51,6 +52,7 @@ void openUtf8File(benchmark::State &state, ui::UiRuntime &rt, QWidget *window, v
 {
     const QString path = utf8FileOfSize(state.range(0));
     for (auto _ : state) {
+        startWithFreshMemory(state);
         document::openFile(rt, path);
         window->repaint();
         settle();
@@ -65,9 +67,12 @@ void openUtf8File(benchmark::State &state, ui::UiRuntime &rt, QWidget *window, v
 
 void readUtf8Bytes(benchmark::State &state)
 {
+    // As opening reads: by the program's reader, into a fresh buffer offered for huge pages.
     const QString path = utf8FileOfSize(state.range(0));
-    for (auto _ : state)
-        benchmark::DoNotOptimize(readAll(path).size());
+    for (auto _ : state) {
+        startWithFreshMemory(state);
+        benchmark::DoNotOptimize(core::readFileBytes(path).bytes.size());
+    }
 }
 
 void saveUtf8File(benchmark::State &state, ui::UiRuntime &rt, void (*settle)())
@@ -76,8 +81,10 @@ void saveUtf8File(benchmark::State &state, ui::UiRuntime &rt, void (*settle)())
     settle();
     QTemporaryDir dir;
     const QString path = dir.filePath(u"out.html"_s);
-    for (auto _ : state)
+    for (auto _ : state) {
+        startWithFreshMemory(state);
         document::saveFile(rt, path);
+    }
     if (readAll(path) != readAll(utf8FileOfSize(state.range(0))))
         state.SkipWithError("the saved file differs from the opened one");
     rt.setEditorText(document::codeEditor(), {});
@@ -91,6 +98,7 @@ void writeUtf8Bytes(benchmark::State &state)
     QTemporaryDir dir;
     const QString path = dir.filePath(u"out.html"_s);
     for (auto _ : state) {
+        startWithFreshMemory(state);
         QFile f(path);
         f.open(QIODevice::WriteOnly);
         f.write(bytes);
@@ -101,14 +109,18 @@ void writeUtf8Bytes(benchmark::State &state)
 
 void detectUtf8(benchmark::State &state)
 {
-    // The bytes as opening has them when it asks: read by the program's own reader. Bytes read
-    // by QFile land in 4 KB pages that the kernel filled; the first look at each page from the
-    // program then costs a page fault of its own (dear on a virtual machine), which would be
-    // measured here as detection.
-    const QByteArray bytes = core::readFileBytes(utf8FileOfSize(state.range(0))).bytes;
-    for (auto _ : state)
+    // The bytes as opening has them when it asks: just read by the program's own reader, each
+    // round afresh (the reading is not timed), so that no round looks at bytes an earlier
+    // round has already brought into the caches.
+    const QString path = utf8FileOfSize(state.range(0));
+    QByteArray bytes;
+    for (auto _ : state) {
+        state.PauseTiming();
+        bytes = core::readFileBytes(path).bytes;
+        state.ResumeTiming();
         if (core::detectEncoding(bytes) != core::Encoding::Utf8)
             state.SkipWithError("the file was not taken for UTF-8");
+    }
 }
 
 } // namespace bench
