@@ -12,8 +12,10 @@ TEST_F(PreviewAbsent, F12SaysThePreviewIsNotInstalled)
 {
     ASSERT_FALSE(QFileInfo::exists(QCoreApplication::applicationDirPath() + u"/quillmere-preview.so"_s));
     QWidget *editor = ui::testing::widget(rt, document::codeEditor());
+    editor->window()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == editor->window(); }, 5000));
     editor->setFocus();
     QTest::keyClick(editor, Qt::Key_F12);
     EXPECT_FALSE(rt.isOpen(document::PreviewWindowName));
-    EXPECT_EQ(panel(8), u"预览未安装（软件包 quillmere-preview）"_s);
+    EXPECT_EQ(panel(8).toStdString(), "预览未安装（软件包 quillmere-preview）");
 }
