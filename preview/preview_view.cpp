@@ -65,6 +65,9 @@ PreviewView::PreviewView(QWidget *parent)
     // Pages show as saved files do in a browser: local references work, nothing else is implied.
     QWebEngineSettings *s = page_->settings();
     s->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, true);
+    // Remote requests reach the gate, which counts and blocks them until the window allows them;
+    // without this the engine drops them from a file: page before anyone sees them.
+    s->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, true);
     s->setAttribute(QWebEngineSettings::DnsPrefetchEnabled, false);
     s->setAttribute(QWebEngineSettings::JavascriptCanOpenWindows, false);
     view_->setPage(page_);
