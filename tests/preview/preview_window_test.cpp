@@ -218,10 +218,19 @@ TEST_F(Preview, DoubleClickPutsTheCaretAtTheElementsSource)
 
 TEST_F(Preview, AnEndlessScriptNeitherHoldsTheEditorNorTheNextPage)
 {
-    ASSERT_NO_FATAL_FAILURE(open(u"<title>Busy</title><p>Stuck</p><script>setTimeout(function () { while (true) {} }, 0)</script>"_s, u"Busy"_s));
-    // The renderer is busy for good; the editor is not, and the next text is shown.
+    // The script starts once the page has loaded, and never ends: the renderer is busy for good
+    // (and builds no tree for a reader any more). The editor is not, and the next text is shown.
+    rt.setEditorText(editor(), u"<title>Busy</title><body onload=\"setTimeout(function () { while (true) {} }, 0)\"><p>Stuck</p>"_s);
+    pressF12(editor());
+    ASSERT_TRUE(rt.isOpen(PreviewWindowName)) << "panel 8: " << qPrintable(panel(8));
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+        const QString status = rt.getCaption(Status);
+        return !status.isEmpty() && !status.contains(u"正在更新"_s);
+    }, Patience)) << qPrintable(rt.getCaption(Status));
+    QAccessible::setActive(true);
     rt.setEditorText(editor(), u"<title>Free</title><h1>Free again</h1>"_s);
     EXPECT_TRUE(shows(QAccessible::Heading, u"Free again"_s)) << qPrintable(rt.getCaption(Status));
+    EXPECT_TRUE(rt.getCaption(Status).contains(u"页面的脚本没有响应"_s)) << qPrintable(rt.getCaption(Status));
     pressF12(editor());
     EXPECT_TRUE(QTest::qWaitFor([&] { return !rt.isOpen(PreviewWindowName); }, 5000));
 }
