@@ -17,6 +17,7 @@ problem() { echo "PROBLEM: $*"; problems=$((problems + 1)); }
 cpack --config "$build/CPackConfig.cmake" -B "$work/out" >"$work/cpack.log" 2>&1 || { cat "$work/cpack.log"; exit 1; }
 arch=$(dpkg --print-architecture)
 deb=$work/out/quillmere_${version}_${arch}.deb
+preview=$work/out/quillmere-preview_${version}_${arch}.deb
 [ -f "$deb" ] || { ls "$work/out"; echo "PROBLEM: no $(basename "$deb")"; exit 1; }
 
 # Contents: exactly these files, all under /usr, none writable by others.
@@ -67,7 +68,6 @@ fi
 ldd "$build/app/quillmere" | grep -i webengine && problem "the executable links Qt WebEngine"
 
 # The preview module, a package of its own that the program's recommends, where it is built.
-preview=$work/out/quillmere-preview_${version}_${arch}.deb
 if [ -f "$build/app/quillmere-preview.so" ]; then
   [ "$(field Recommends)" = quillmere-preview ] || problem "Recommends: $(field Recommends)"
   if [ -f "$preview" ]; then
