@@ -118,7 +118,7 @@ void detectUtf8(benchmark::State &state)
         state.PauseTiming();
         bytes = core::readFileBytes(path).bytes;
         state.ResumeTiming();
-        if (core::detectEncoding(bytes) != core::Encoding::Utf8)
+        if (core::detectEncoding(bytes).encoding != core::Encoding::Utf8)
             state.SkipWithError("the file was not taken for UTF-8");
     }
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "texts.h"
 
+#include "raw_bytes.h"
 #include "utf8.h"
 
 #include <QStringDecoder>
@@ -158,23 +159,6 @@ char32_t decodeGb18030(const uchar *p, int n, const DecodingTable &table)
     // Beyond the BMP the four-byte codes run in order from 0x90308130.
     const quint32 i = fourByteIndex(p) - (0x90 - 0x81) * 12600;
     return i <= 0x10FFFF - 0x10000 ? char32_t(0x10000 + i) : 0;
-}
-
-/// Writes the UTF-8 bytes of a code point above ASCII; returns the end of what was written.
-char *putUtf8(char *out, char32_t cp)
-{
-    if (cp < 0x800) {
-        *out++ = char(0xC0 | (cp >> 6));
-    } else if (cp < 0x10000) {
-        *out++ = char(0xE0 | (cp >> 12));
-        *out++ = char(0x80 | ((cp >> 6) & 0x3F));
-    } else {
-        *out++ = char(0xF0 | (cp >> 18));
-        *out++ = char(0x80 | ((cp >> 12) & 0x3F));
-        *out++ = char(0x80 | ((cp >> 6) & 0x3F));
-    }
-    *out++ = char(0x80 | (cp & 0x3F));
-    return out;
 }
 
 void appendEscape(QString &out, uchar b) { out.append(QChar(char16_t(EscapeFirst + (b - 0x80)))); }
@@ -439,7 +423,9 @@ QByteArray editorBytesToGb18030(const char *data, qsizetype size)
         }
         const Utf8Sequence s = readUtf8(p + i, size - i);
         if (s.length == 0) {
-            *end++ = data[i++]; // an escaped byte goes out as itself
+            const RawByte raw = readRawByte(p + i, size - i); // a raw byte goes out as itself
+            *end++ = char(raw.byte);
+            i += raw.length;
             continue;
         }
         if (!table)
@@ -453,30 +439,49 @@ QByteArray editorBytesToGb18030(const char *data, qsizetype size)
 
 QByteArray gb18030ToEditorBytes(const QByteArray &bytes)
 {
-    // At most three UTF-8 bytes for each two GB18030 bytes; escaped bytes are stored as themselves.
+    // At most three UTF-8 bytes for each two GB18030 bytes.
     const qsizetype size = bytes.size();
-    QByteArray out(size + size / 2 + 1, Qt::Uninitialized);
-    char *end = out.data();
+    EditorBytesWriter out(size, 1.5);
     const auto *p = reinterpret_cast<const uchar *>(bytes.constData());
     const DecodingTable *table = nullptr; // read on the first character that needs it
     qsizetype i = 0;
     while (i < size) {
         if (p[i] < 0x80) {
-            *end++ = char(p[i++]); // ASCII is the same byte in both
+            out.ascii(char(p[i++])); // ASCII is the same byte in both
             continue;
         }
         const int n = sequenceLength(p + i, size - i);
         if (n > 1 && !table)
             table = &decodingTable();
         if (const char32_t cp = n > 1 ? decodeGb18030(p + i, n, *table) : 0) {
-            end = putUtf8(end, cp);
+            out.character(cp);
             i += n;
         } else {
-            *end++ = char(p[i++]); // a byte that starts no character stands for itself
+            out.raw(p[i++]); // a byte that starts no character
         }
     }
-    out.truncate(end - out.constData());
-    return out;
+    return out.take();
+}
+
+bool isGb18030(QByteArrayView bytes)
+{
+    const auto *p = reinterpret_cast<const uchar *>(bytes.data());
+    const qsizetype size = bytes.size();
+    const DecodingTable *table = nullptr;
+    qsizetype i = 0;
+    while (i < size) {
+        if (p[i] < 0x80) {
+            ++i;
+            continue;
+        }
+        const int n = sequenceLength(p + i, size - i);
+        if (n > 1 && !table)
+            table = &decodingTable();
+        if (n < 2 || !decodeGb18030(p + i, n, *table))
+            return false;
+        i += n;
+    }
+    return true;
 }
 
 qsizetype gb18030LengthOfEditorBytes(const char *data, qsizetype size)
@@ -492,8 +497,8 @@ qsizetype gb18030LengthOfEditorBytes(const char *data, qsizetype size)
         }
         const Utf8Sequence s = readUtf8(p + i, size - i);
         if (s.length == 0) {
-            ++n; // a raw byte stands for itself
-            ++i;
+            ++n; // a raw byte stands for one byte
+            i += readRawByte(p + i, size - i).length;
         } else {
             n += gb18030Length(s.codePoint);
             i += s.length;

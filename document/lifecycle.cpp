@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "lifecycle.h"
 
+#include "encoding_choice.h"
 #include "encoding_status.h"
 #include "highlighting.h"
 #include "state.h"
@@ -52,7 +53,10 @@ bool saveFile(ui::UiRuntime &rt, const core::Text &path)
     const core::Encoding encoding = documentEncoding();
     // Nothing changes the text while it is written: a UTF-8 text goes out from the editor's buffer.
     const QByteArrayView buffer = rt.getEditorBuffer(codeEditor());
-    if (core::writeFileBytes(path, core::editorBytesToFilePieces(buffer, encoding), &why)) {
+    const core::FilePieces file = core::editorBytesToFilePieces(buffer, encoding);
+    if (file.refused()) // nothing is written
+        why = unencodableReason(file, encoding);
+    else if (core::writeFileBytes(path, file.pieces, &why)) {
         // The declaration may have been edited since the file was opened; it is ASCII, the same
         // in the buffer as in the file.
         const bool rawBytes = encoding != core::Encoding::Gb18030 && rt.editorHoldsRawBytes(codeEditor());
@@ -96,7 +100,7 @@ bool openFile(ui::UiRuntime &rt, const core::Text &path)
     rt.setEditorLanguage(codeEditor(), languageForPath(path));
     // Taken exactly as stored, so that saving it again writes the same bytes. The encoding is the
     // document's before the text arrives: the status bar counts the new text's bytes in it.
-    const core::Encoding encoding = core::detectEncoding(file.bytes);
+    const core::Encoding encoding = core::detectEncoding(file.bytes).encoding;
     setDocumentEncoding(encoding);
     const QByteArray start = file.bytes.first(std::min(file.bytes.size(), core::DeclarationWindow));
     rt.setEditorBytes(codeEditor(), std::move(file.bytes), encoding);
