@@ -172,6 +172,33 @@ TEST(Declarations, NamesAsWrittenAndCodePagesByName)
     EXPECT_FALSE(declarationDisagrees(none, Encoding::Gb18030));
 }
 
+TEST(Declarations, WhereEachStandsAndWhatEachEncodingWrites)
+{
+    const QByteArray page = "<%@ CodePage = 936 %><meta http-equiv=\"Content-Type\" content=\"text/html; charset=GB2312\">"
+                            "<style>@charset 'big5';</style>";
+    const QList<Declaration> all = declarations(page);
+    ASSERT_EQ(all.size(), 3);
+    const char *written[] = {"936", "GB2312", "big5"};
+    const Encoding meant[] = {Encoding::Gb18030, Encoding::Gb18030, Encoding::Big5};
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(page.sliced(all[i].at, all[i].length), written[i]);
+        EXPECT_EQ(all[i].encoding(), meant[i]);
+        EXPECT_EQ(all[i].codePage, i == 0);
+    }
+    // Every encoding's own declaration, as a name and as a code page, names it again.
+    for (Encoding e : AllEncodings) {
+        const Encoding same = e == Encoding::Utf8WithBom ? Encoding::Utf8 : e;
+        EXPECT_EQ(declaredEncoding("<meta charset=\"" + declarationText(e, false) + "\">").encoding(), same);
+        EXPECT_EQ(declaredEncoding("<%@ CodePage=" + declarationText(e, true) + " %>").encoding(), same);
+    }
+    EXPECT_EQ(declaredEncoding("<meta charset=\"Shift_JIS\">").encoding(), Encoding::ShiftJis);
+    EXPECT_EQ(declaredEncoding("<meta charset=\"ks_c_5601-1987\">").encoding(), Encoding::EucKr);
+    EXPECT_EQ(declaredEncoding("<meta charset=\"iso-8859-2\">").encoding(), std::nullopt);
+    EXPECT_FALSE(declarationDisagrees(declaredEncoding("<meta charset=\"big5\">"), Encoding::Big5));
+    EXPECT_TRUE(declarationDisagrees(declaredEncoding("<meta charset=\"big5\">"), Encoding::Gb18030));
+    EXPECT_FALSE(declarationDisagrees(declaredEncoding("<meta charset=\"gb2312\">"), Encoding::Utf16Le));
+}
+
 // ---- reading and writing ------------------------------------------------------------------
 
 TEST(EncodingBytes, UnchangedTextsComeBackInTheirEncoding)
