@@ -11,6 +11,8 @@
 #include "utf8.h"
 #include "utf8_check.h"
 
+#include <cstring>
+
 namespace core {
 namespace {
 
@@ -118,18 +120,20 @@ QByteArray utf8ToEditorBytes(QByteArray bytes, bool *rawBytes)
     if (valid)
         return bytes; // the editor's buffer is UTF-8 already
     EditorBytesWriter out(bytes.size(), 1);
+    char *end = out.begin();
     const auto *p = reinterpret_cast<const uchar *>(bytes.constData());
     const qsizetype size = bytes.size();
     for (qsizetype i = 0; i < size;) {
-        const Utf8Sequence s = readUtf8(p + i, size - i);
-        if (s.length > 0) {
-            out.character(s.codePoint);
-            i += s.length;
+        const int n = readUtf8(p + i, size - i).length;
+        if (n > 0) {
+            std::memcpy(end, p + i, size_t(n));
+            end += n;
+            i += n;
         } else {
-            out.raw(p[i++]);
+            end = out.raw(end, p[i++]);
         }
     }
-    return out.take();
+    return out.take(end);
 }
 
 char16_t unitAt(const uchar *p, bool bigEndian) { return bigEndian ? char16_t(p[0] << 8 | p[1]) : char16_t(p[1] << 8 | p[0]); }
@@ -138,50 +142,54 @@ QByteArray utf16ToEditorBytes(QByteArrayView bytes, bool bigEndian)
 {
     // At most three UTF-8 bytes for each two of UTF-16.
     EditorBytesWriter out(bytes.size(), 1.5);
+    char *end = out.begin();
     const auto *p = reinterpret_cast<const uchar *>(bytes.data());
     const qsizetype size = bytes.size();
     qsizetype i = 0;
     for (; i + 1 < size; i += 2) {
         const char16_t u = unitAt(p + i, bigEndian);
-        if (!QChar::isSurrogate(u)) {
-            out.character(u);
+        if (u < 0x80) {
+            *end++ = char(u);
+        } else if (!QChar::isSurrogate(u)) {
+            end = putUtf8(end, u);
         } else if (QChar::isHighSurrogate(u) && i + 3 < size && QChar::isLowSurrogate(unitAt(p + i + 2, bigEndian))) {
-            out.character(QChar::surrogateToUcs4(u, unitAt(p + i + 2, bigEndian)));
+            end = putUtf8(end, QChar::surrogateToUcs4(u, unitAt(p + i + 2, bigEndian)));
             i += 2;
         } else { // a surrogate out of its pair: its two bytes
-            out.raw(p[i]);
-            out.raw(p[i + 1]);
+            end = out.raw(end, p[i]);
+            end = out.raw(end, p[i + 1]);
         }
     }
     if (i < size)
-        out.raw(p[i]); // half a unit at the end
-    return out.take();
+        end = out.raw(end, p[i]); // half a unit at the end
+    return out.take(end);
 }
 
 QByteArray codePageToEditorBytes(QByteArrayView bytes, const CodePage &page)
 {
     // At most three UTF-8 bytes for each byte.
     EditorBytesWriter out(bytes.size(), 3);
+    char *end = out.begin();
     const auto *p = reinterpret_cast<const uchar *>(bytes.data());
     const qsizetype size = bytes.size();
     qsizetype i = 0;
     while (i < size) {
         const uchar b = p[i];
         if (b < 0x80) {
-            out.ascii(char(b));
+            *end++ = char(b);
             ++i;
         } else if (const char16_t one = page.single(b)) {
-            out.character(one);
+            end = putUtf8(end, one);
             ++i;
         } else if (const char16_t two = i + 1 < size ? page.pair(p + i) : 0) {
-            out.character(two);
+            end = putUtf8(end, two);
             i += 2;
         } else {
-            out.raw(b);
+            end = out.raw(end, b);
             ++i;
         }
     }
-    return out.take();
+    return out.take(end);
 }
 
 QByteArray editorBytesToUtf8(QByteArrayView buffer)

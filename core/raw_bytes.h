@@ -16,8 +16,6 @@
 
 #include <QByteArray>
 
-#include <algorithm>
-#include <cstring>
 
 namespace core {
 
@@ -51,90 +49,36 @@ inline char *putUtf8(char *out, char32_t cp)
     return out;
 }
 
-/// Builds the editor's buffer for a file from its characters and raw bytes, in order.
+/// Builds the editor's buffer for a file from its characters and raw bytes, in order. The caller
+/// writes ASCII and characters (putUtf8) through a pointer of its own, from begin(); raw bytes go
+/// through raw(). Whether the bytes before a raw byte are raw or a character can be told from the
+/// buffer itself: a character is complete, so no byte after it makes it longer.
 class EditorBytesWriter {
 public:
-    /// Room for the characters of a file of `size` bytes at up to `perByte` (at least 1) buffer
-    /// bytes a file byte; each escape makes the room for its two further bytes. Pages never written
-    /// cost no memory.
+    /// Room for a file of `size` bytes at up to `perByte` (at least 1) buffer bytes a file byte;
+    /// each escape makes room for its two further bytes. Pages never written cost no memory.
     EditorBytesWriter(qsizetype size, double perByte)
-        : room_(qsizetype(double(size) * perByte) + 16), out_(room_, Qt::Uninitialized), end_(out_.data()),
-          runStart_(end_)
+        : room_(qsizetype(double(size) * perByte) + 16), out_(room_, Qt::Uninitialized)
     {
     }
 
-    void ascii(char c)
-    {
-        *end_++ = c;
-        runStart_ = end_;
-    }
-    void character(char32_t cp)
-    {
-        end_ = cp < 0x80 ? (*end_ = char(cp), end_ + 1) : putUtf8(end_, cp);
-        runStart_ = end_;
-    }
-    /// A file byte that forms no character.
-    void raw(uchar b)
-    {
-        if (b < 0x80) {
-            makeRoomForEscape();
-            end_ = putEscape(end_, b);
-            runStart_ = end_;
-            return;
-        }
-        *end_++ = char(b);
-        if (b > 0xBF)
-            return;
-        // A continuation byte may complete a sequence begun by the nearest lead of this run of raw bytes.
-        for (int k = 1; k <= 3 && end_ - 1 - k >= runStart_; ++k) {
-            char *lead = end_ - 1 - k;
-            const uchar l = uchar(*lead);
-            if (l < 0xC0)
-                continue;
-            const auto *p = reinterpret_cast<const uchar *>(lead);
-            const bool joins = readUtf8(p, k + 1).length == k + 1;
-            const bool looksEscaped = k == 2 && readRawByte(p, 3).length == 3;
-            if (joins || looksEscaped) {
-                makeRoomForEscape();
-                lead = end_ - 1 - k;
-                std::memmove(lead + 3, lead + 1, size_t(k));
-                putEscape(lead, l);
-                end_ += 2;
-                runStart_ = end_; // what follows can join nothing before it
-            }
-            break;
-        }
-    }
+    char *begin() { return out_.data(); }
 
-    QByteArray take()
+    /// Writes a file byte that forms no character at `end`; returns the new end (the buffer may
+    /// have moved).
+    char *raw(char *end, uchar b);
+
+    QByteArray take(const char *end)
     {
-        out_.truncate(end_ - out_.constData());
+        out_.truncate(end - out_.constData());
         return std::move(out_);
     }
 
 private:
-    static char *putEscape(char *out, uchar b)
-    {
-        *out++ = char(0xED);
-        *out++ = char(0xB0 | (b >> 6));
-        *out++ = char(0x80 | (b & 0x3F));
-        return out;
-    }
-    void makeRoomForEscape()
-    {
-        room_ += 2;
-        if (out_.size() >= room_)
-            return;
-        const qsizetype at = end_ - out_.constData(), run = runStart_ - out_.constData();
-        out_.resize(std::max(out_.size() + out_.size() / 2, room_));
-        end_ = out_.data() + at;
-        runStart_ = out_.data() + run;
-    }
+    char *makeRoomForEscape(char *end);
 
     qsizetype room_; // what the file's bytes may need, escapes included
     QByteArray out_;
-    char *end_;
-    char *runStart_; // where the raw bytes written since the last character begin
 };
 
 } // namespace core

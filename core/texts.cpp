@@ -12,6 +12,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 
 namespace core {
@@ -36,7 +37,7 @@ QStringDecoder gbDecoder() { return QStringDecoder("GB18030", ConverterFlags); }
 
 /// Length of the structurally well-formed GB18030 sequence starting at p (1, 2 or 4), or 0
 /// when the byte there cannot start one.
-int sequenceLength(const uchar *p, qsizetype left)
+inline int sequenceLength(const uchar *p, qsizetype left)
 {
     const uchar b = p[0];
     if (b < 0x80)
@@ -146,7 +147,7 @@ const DecodingTable &decodingTable()
 }
 
 /// The character of the well-formed sequence of n (2 or 4) bytes at p, or 0 when it has none.
-char32_t decodeGb18030(const uchar *p, int n, const DecodingTable &table)
+inline char32_t decodeGb18030(const uchar *p, int n, const DecodingTable &table)
 {
     if (n == 2)
         return table.two[(p[0] - 0x81) * 191 + (p[1] - 0x40)];
@@ -442,25 +443,26 @@ QByteArray gb18030ToEditorBytes(const QByteArray &bytes)
     // At most three UTF-8 bytes for each two GB18030 bytes.
     const qsizetype size = bytes.size();
     EditorBytesWriter out(size, 1.5);
+    char *end = out.begin();
     const auto *p = reinterpret_cast<const uchar *>(bytes.constData());
     const DecodingTable *table = nullptr; // read on the first character that needs it
     qsizetype i = 0;
     while (i < size) {
         if (p[i] < 0x80) {
-            out.ascii(char(p[i++])); // ASCII is the same byte in both
+            *end++ = char(p[i++]); // ASCII is the same byte in both
             continue;
         }
         const int n = sequenceLength(p + i, size - i);
         if (n > 1 && !table)
             table = &decodingTable();
         if (const char32_t cp = n > 1 ? decodeGb18030(p + i, n, *table) : 0) {
-            out.character(cp);
+            end = putUtf8(end, cp);
             i += n;
         } else {
-            out.raw(p[i++]); // a byte that starts no character
+            end = out.raw(end, p[i++]); // a byte that starts no character
         }
     }
-    return out.take();
+    return out.take(end);
 }
 
 bool isGb18030(QByteArrayView bytes)
@@ -470,14 +472,26 @@ bool isGb18030(QByteArrayView bytes)
     const DecodingTable *table = nullptr;
     qsizetype i = 0;
     while (i < size) {
+        // Markup is mostly ASCII: eight bytes at a time until one is not.
+        while (i + 8 <= size) {
+            quint64 word;
+            std::memcpy(&word, p + i, 8);
+            if (word & 0x8080808080808080ULL)
+                break;
+            i += 8;
+        }
+        if (i >= size)
+            break;
         if (p[i] < 0x80) {
             ++i;
             continue;
         }
         const int n = sequenceLength(p + i, size - i);
-        if (n > 1 && !table)
+        if (n < 2)
+            return false;
+        if (!table)
             table = &decodingTable();
-        if (n < 2 || !decodeGb18030(p + i, n, *table))
+        if (!decodeGb18030(p + i, n, *table))
             return false;
         i += n;
     }
