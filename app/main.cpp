@@ -13,8 +13,13 @@ int main(int argc, char *argv[])
     const app::CommandLine line = app::parseCommandLine(argc, argv);
     if (line.action != app::CommandLine::Action::Run)
         return app::answerCommandLine(line);
-    auto application = app::createApplication(argc, argv);
-    ui::UiRuntime rt;
-    rt.openWindow(app::mainWindowDefinition(line.files), false);
-    return rt.run();
+    int result = 0;
+    {
+        auto application = app::createApplication(argc, argv);
+        ui::UiRuntime rt;
+        rt.openWindow(app::mainWindowDefinition(line.files), false);
+        result = rt.run();
+    }
+    app::awaitPooledThreads();
+    return result;
 }

@@ -2,6 +2,10 @@
 #include "startup.h"
 
 #include <QApplication>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QThread>
 #include <QFont>
 #include <QFontDatabase>
 #include <QIcon>
@@ -33,6 +37,23 @@ std::unique_ptr<QApplication> createApplication(int &argc, char **argv)
         QApplication::setFont(f);
     }
     return application;
+}
+
+void awaitPooledThreads()
+{
+    // Qt names its pool threads; the system keeps the first 15 bytes of a thread's name.
+    const QByteArray pooled = "Thread (pooled)";
+    const QDeadlineTimer deadline(5000);
+    for (;;) {
+        bool running = false;
+        for (const QString &task : QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+            QFile comm(QStringLiteral("/proc/self/task/%1/comm").arg(task));
+            running = running || (comm.open(QIODevice::ReadOnly) && comm.readAll().trimmed() == pooled);
+        }
+        if (!running || deadline.hasExpired())
+            return;
+        QThread::msleep(1);
+    }
 }
 
 } // namespace app

@@ -2,10 +2,12 @@
 # Defines QScintilla::QScintilla from the patched copy in third_party/qscintilla
 # (QUILLMERE_QSCINTILLA=bundled) or from the system's package (=system).
 #
-# The bundled library is configured and built here, while this project is configured, into one
-# directory per checkout (QUILLMERE_QSCINTILLA_DIR) that every build tree shares: the plain,
-# sanitizer, fuzz and benchmark trees all link the same optimised, uninstrumented library, built
-# once. Changing a patch configures this project again, which builds the library again.
+# The bundled library is configured and built here, while this project is configured, into a
+# folder of this build tree (QUILLMERE_QSCINTILLA_DIR), with this tree's compiler and
+# instrumentation: the plain and benchmark trees link it optimised and uninstrumented, the
+# sanitizer tree with the address and undefined-behaviour checks, the fuzz tree with those and
+# libFuzzer's coverage feedback. Changing the series or a patch configures this project again,
+# which builds the library again (only the files the change touches).
 set(QUILLMERE_QSCINTILLA bundled CACHE STRING "QScintilla to use: bundled (patched, third_party/) or system")
 set_property(CACHE QUILLMERE_QSCINTILLA PROPERTY STRINGS bundled system)
 
@@ -21,22 +23,35 @@ elseif(NOT QUILLMERE_QSCINTILLA STREQUAL "bundled")
   message(FATAL_ERROR "QUILLMERE_QSCINTILLA must be bundled or system, not ${QUILLMERE_QSCINTILLA}")
 endif()
 
-set(QUILLMERE_QSCINTILLA_DIR "${CMAKE_SOURCE_DIR}/build-qscintilla" CACHE PATH
-  "Where the bundled QScintilla is built; shared by the build trees of this checkout")
+set(QUILLMERE_QSCINTILLA_DIR "${CMAKE_BINARY_DIR}/qscintilla" CACHE PATH "Where the bundled QScintilla is built")
 set(qsci_source "${CMAKE_SOURCE_DIR}/third_party/qscintilla")
-file(GLOB qsci_inputs CONFIGURE_DEPENDS "${qsci_source}/patches/*.patch")
-set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${qsci_inputs} "${qsci_source}/CMakeLists.txt")
+file(STRINGS "${qsci_source}/patches/series" qsci_series REGEX "^[^#]")
+list(TRANSFORM qsci_series STRIP)
+list(TRANSFORM qsci_series PREPEND "${qsci_source}/patches/")
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
+  "${qsci_source}/patches/series" ${qsci_series} "${qsci_source}/CMakeLists.txt")
 
+# The instrumentation of this tree (see the root CMakeLists.txt), optimised all the same: the
+# component's long-line code is what the sanitizer tree's tests spend their time in.
+set(qsci_flags "")
+if(QUILLMERE_SANITIZERS)
+  string(APPEND qsci_flags " -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer -g1"
+                           " -D_GLIBCXX_ASSERTIONS")
+endif()
+if(QUILLMERE_BUILD_FUZZERS)
+  string(APPEND qsci_flags " -fsanitize=fuzzer-no-link")
+endif()
 cmake_host_system_information(RESULT qsci_jobs QUERY NUMBER_OF_LOGICAL_CORES)
 if(DEFINED ENV{CMAKE_BUILD_PARALLEL_LEVEL})
   set(qsci_jobs $ENV{CMAKE_BUILD_PARALLEL_LEVEL})
 endif()
-# Two trees configured at once must not build it twice over each other.
+# A tree configured twice at once must not build it twice over itself.
 file(MAKE_DIRECTORY "${QUILLMERE_QSCINTILLA_DIR}")
 file(LOCK "${QUILLMERE_QSCINTILLA_DIR}" DIRECTORY GUARD FILE TIMEOUT 3600)
 message(STATUS "Building the bundled QScintilla in ${QUILLMERE_QSCINTILLA_DIR}")
 execute_process(
   COMMAND "${CMAKE_COMMAND}" -S "${qsci_source}" -B "${QUILLMERE_QSCINTILLA_DIR}" -G Ninja -DCMAKE_BUILD_TYPE=Release
+          "-DCMAKE_CXX_COMPILER=${CMAKE_CXX_COMPILER}" "-DCMAKE_CXX_FLAGS=${qsci_flags}"
   RESULT_VARIABLE rc)
 if(rc EQUAL 0)
   execute_process(COMMAND "${CMAKE_COMMAND}" --build "${QUILLMERE_QSCINTILLA_DIR}" --parallel ${qsci_jobs} RESULT_VARIABLE rc)

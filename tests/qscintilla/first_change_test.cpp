@@ -3,7 +3,7 @@
 // after the change that it moves, and from then on they are kept. Wherever the first change
 // falls, and whatever follows (changes further left, a line that outgrows its layout), every
 // character stands where a fresh editor puts it.
-#include "line_editor.h"
+#include "support/line_editor.h"
 
 #include <gtest/gtest.h>
 

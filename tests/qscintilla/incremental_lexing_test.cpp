@@ -3,7 +3,7 @@
 // where it meets its earlier results: after random edits, undo and redo, the style bytes of the
 // whole text equal those of a fresh editor lexing the same text from its start, and the lexer
 // went over only part of the line to get there.
-#include "html_editor.h"
+#include "support/html_editor.h"
 
 #include <Qsci/qscilexerhtml.h>
 
@@ -15,18 +15,9 @@
 namespace {
 
 using qscitest::Figures;
+using qscitest::firstDifference;
 using qscitest::freshStyles;
 using Editor = qscitest::HtmlEditor;
-
-/// Where two style strings first differ, for the failure message.
-long firstDifference(const QByteArray &a, const QByteArray &b)
-{
-    const long n = std::min(a.size(), b.size());
-    for (long i = 0; i < n; ++i)
-        if (a[qsizetype(i)] != b[qsizetype(i)])
-            return i;
-    return n;
-}
 
 /// Pieces of a minified ASP page: tags, attributes, values, comments, entities, ASP blocks,
 /// scripts in both languages and style blocks.

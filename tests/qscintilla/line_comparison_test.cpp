@@ -2,7 +2,7 @@
 // A changed long line is compared with its last layout in pieces, from both ends: changes that
 // keep the line's length, changes to the styles alone, and changes next to the pieces' edges
 // must all be seen, and the characters after them stand where a fresh editor puts them.
-#include "line_editor.h"
+#include "support/line_editor.h"
 
 #include <gtest/gtest.h>
 

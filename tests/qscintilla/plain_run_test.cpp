@@ -5,7 +5,7 @@
 // every character one by one (each start byte gets a representation no character can have), and
 // every character must stand where it puts it, through styles, representations, invalid bytes
 // and edits.
-#include "line_editor.h"
+#include "support/line_editor.h"
 
 #include <QImage>
 #include <gtest/gtest.h>

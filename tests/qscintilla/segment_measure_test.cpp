@@ -4,7 +4,7 @@
 // by layout as a whole. Each piece of text is given a style run of its own (the styles look
 // alike), so that it is one segment, and every position is checked against a QTextLayout of
 // that piece alone, added to where the piece starts as the component adds them.
-#include "line_editor.h"
+#include "support/line_editor.h"
 
 #include <QFont>
 #include <QTextLayout>

@@ -3,7 +3,7 @@
 // shown: a line of megabytes is not lexed whole by the first paint, what comes into view is
 // styled then, and the styles end up those of lexing the whole text at once. Short lines are
 // styled to the start of the line after the view, as always.
-#include "html_editor.h"
+#include "support/html_editor.h"
 
 
 #include <QApplication>

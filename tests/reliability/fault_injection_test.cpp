@@ -2,36 +2,20 @@
 // Faults met while saving and opening, met as a user meets them: through the file menu of the
 // real MainWindow, with the message boxes and file dialogs answered. Whatever goes wrong, the
 // program keeps running, says what happened and where, leaves the old file's bytes as they were
-// with no temporary file beside it, and keeps the text in the editor.
-//
-// Faults that need another process (a file size limit, a small full file system, another user's
-// rights) run one test of this program as a child, in the set-up the fault needs.
+// with no temporary file beside it, and keeps the text in the editor. The faults that need another
+// process are in save_faults_test.cpp.
 #include "document/document_fixture.h"
 #include "document/editing.h"
 #include "document/lifecycle.h"
-#include "document/state.h"
-#include "support/files.h"
-#include "support/privileges.h"
 
 #include <QElapsedTimer>
-#include <QProcess>
 
-#include <cerrno>
-#include <cstring>
-#include <sys/mount.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 using namespace doctest;
-using testsupport::contentOf;
-using testsupport::namesIn;
-using testsupport::OpenFolder;
-using testsupport::putContent;
 
 namespace {
-
-const char *const ChildDir = "QUILLMERE_FAULT_DIR";
 
 class FaultTest : public MainWindowFixture {
 protected:
@@ -67,140 +51,9 @@ protected:
     }
 };
 
-/// Runs one test of this program in a child process, with the folder in the environment and
-/// `wrapper` (a program and its arguments) in front, and expects it to have run and passed.
-void expectChildPasses(const QString &test, const QString &folder, const QStringList &wrapper = {})
-{
-    QTemporaryDir home; // where Qt keeps the file dialog's settings, kept out of the folder
-    ::chmod(QFile::encodeName(home.path()).constData(), 0777);
-    QProcess child;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QString::fromLatin1(ChildDir), folder);
-    env.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
-    env.insert(u"HOME"_s, home.path());
-    child.setProcessEnvironment(env);
-    child.setProcessChannelMode(QProcess::MergedChannels);
-    QStringList args = wrapper;
-    args << QCoreApplication::applicationFilePath() << u"--gtest_filter="_s + test;
-    child.start(args.takeFirst(), args);
-    ASSERT_TRUE(child.waitForFinished(120000)) << "the child hangs";
-    const QByteArray output = child.readAll();
-    EXPECT_EQ(child.exitStatus(), QProcess::NormalExit) << "the child was ended by a signal:\n" << output.toStdString();
-    EXPECT_EQ(child.exitCode(), 0) << output.toStdString();
-    EXPECT_TRUE(output.contains("[  PASSED  ] 1 test")) << output.toStdString();
-}
-
-/// The part of a fault test that runs in the child; skipped in an ordinary run.
-class InChild : public FaultTest {
-protected:
-    void SetUp() override
-    {
-        if (qEnvironmentVariableIsEmpty(ChildDir))
-            GTEST_SKIP() << "runs only as the child of its Faults test";
-        FaultTest::SetUp();
-    }
-    QString folder() const { return qEnvironmentVariable(ChildDir); }
-};
-
 const QByteArray OldBytes = QByteArray("<p>old page</p>\r\n").repeated(200); // 3400 bytes
 
 } // namespace
-
-// A file size limit, as `ulimit -f` sets it: the write that passes it fails (rather than ending
-// the program with SIGXFSZ) and is reported; the limit is set in the child, which nothing else
-// has prepared for it.
-TEST_F(InChild, SaveUnderAFileSizeLimit)
-{
-    const QString path = folder() + u"/page.html"_s;
-    const QString newText = QString(6000, u'n');
-    rt.setEditorText(editor(), newText);
-    const rlimit limit{4096, RLIM_INFINITY};
-    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limit), 0);
-    saveAs(path);
-    expectReport(u"保存失败"_s, path, u"文件超出了允许的大小"_s);
-    EXPECT_EQ(text(), newText);
-    EXPECT_TRUE(document::isModified());
-}
-
-TEST(Faults, SaveUnderAFileSizeLimit)
-{
-    OpenFolder folder;
-    putContent(folder.path(u"page.html"_s), OldBytes);
-    expectChildPasses(u"InChild.SaveUnderAFileSizeLimit"_s, folder.path());
-    EXPECT_EQ(contentOf(folder.path(u"page.html"_s)), OldBytes);
-    EXPECT_EQ(namesIn(folder.path()), QStringList{u"page.html"_s});
-}
-
-// A file system that fills up during the write: a 64 KiB tmpfs mounted in the child's own mount
-// namespace, holding the old file and a filler that leaves too little room for the new text.
-TEST_F(InChild, SaveToAFullFileSystem)
-{
-    const QString small = folder() + u"/small"_s;
-    ASSERT_EQ(::mount("tmpfs", QFile::encodeName(small).constData(), "tmpfs", 0, "size=64k"), 0) << std::strerror(errno);
-    const QString path = small + u"/page.html"_s;
-    writeAll(path, OldBytes);
-    writeAll(small + u"/filler"_s, QByteArray(40 * 1024, 'f'));
-    const QString newText = QString(30000, u'中'); // 60000 bytes
-    rt.setEditorText(editor(), newText);
-    saveAs(path);
-    expectReport(u"保存失败"_s, path, u"磁盘已满"_s);
-    EXPECT_EQ(readAll(path), OldBytes);
-    EXPECT_EQ(entries(small), (QStringList{u"filler"_s, u"page.html"_s}));
-    EXPECT_EQ(text(), newText);
-    ::umount(QFile::encodeName(small).constData());
-}
-
-TEST(Faults, SaveToAFullFileSystem)
-{
-    if (const QString &why = testsupport::mountNamespaceRefusal(); !why.isEmpty())
-        GTEST_SKIP() << "no mount namespace with a file system of its own here: " << why.toStdString();
-    OpenFolder folder;
-    ASSERT_TRUE(QDir().mkdir(folder.path(u"small"_s)));
-    expectChildPasses(u"InChild.SaveToAFullFileSystem"_s, folder.path(),
-                      {u"unshare"_s, u"--mount"_s, u"--propagation"_s, u"private"_s});
-    EXPECT_TRUE(namesIn(folder.path(u"small"_s)).isEmpty()) << "the mount leaked out of the child";
-}
-
-// Rights hold only for an unprivileged user: the child runs as "nobody".
-TEST_F(InChild, SaveWithoutRights)
-{
-    const QString locked = folder() + u"/locked"_s;
-    rt.setEditorText(editor(), u"new text"_s);
-    // A new file in a folder that takes none.
-    saveAs(locked + u"/new.html"_s);
-    expectReport(u"保存失败"_s, locked + u"/new.html"_s, u"没有访问权限"_s);
-    // An existing file that may not be written, in that folder.
-    saveAs(locked + u"/page.html"_s);
-    expectReport(u"保存失败"_s, locked + u"/page.html"_s, u"没有访问权限"_s);
-    // An existing file that may not be written, in a folder that takes new files.
-    saveAs(folder() + u"/open/page.html"_s);
-    expectReport(u"保存失败"_s, folder() + u"/open/page.html"_s, u"没有访问权限"_s);
-    // A file that may not be read.
-    open(folder() + u"/open/secret.html"_s);
-    expectReport(u"打开失败"_s, folder() + u"/open/secret.html"_s, u"没有访问权限"_s);
-    EXPECT_EQ(text(), u"new text"_s);
-}
-
-TEST(Faults, SaveWithoutRights)
-{
-    if (const QString &why = testsupport::otherUserRefusal(); !why.isEmpty())
-        GTEST_SKIP() << "no child as another user here: " << why.toStdString();
-    OpenFolder folder;
-    const QString locked = folder.path(u"locked"_s), open = folder.path(u"open"_s);
-    ASSERT_TRUE(QDir().mkdir(locked));
-    ASSERT_TRUE(QDir().mkdir(open));
-    ASSERT_EQ(::chmod(QFile::encodeName(locked).constData(), 0755), 0);
-    ASSERT_EQ(::chmod(QFile::encodeName(open).constData(), 0777), 0);
-    for (const QString &file : {locked + u"/page.html"_s, open + u"/page.html"_s, open + u"/secret.html"_s})
-        putContent(file, OldBytes);
-    ASSERT_EQ(::chmod(QFile::encodeName(open + u"/secret.html"_s).constData(), 0600), 0);
-
-    expectChildPasses(u"InChild.SaveWithoutRights"_s, folder.path(), testsupport::asNobody());
-    for (const QString &file : {locked + u"/page.html"_s, open + u"/page.html"_s, open + u"/secret.html"_s})
-        EXPECT_EQ(contentOf(file), OldBytes) << file.toStdString();
-    EXPECT_EQ(namesIn(locked), QStringList{u"page.html"_s});
-    EXPECT_EQ(namesIn(open), (QStringList{u"page.html"_s, u"secret.html"_s}));
-}
 
 // Targets that are no files to save into: each is refused with its reason and nothing is written.
 TEST_F(FaultTest, SaveTargetsThatAreNoFiles)

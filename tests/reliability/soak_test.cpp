@@ -26,6 +26,8 @@
 #include "reference/commands.h"
 #include "ui/runtime.h"
 #include "ui/testing.h"
+#include "soak_model.h"
+#include "soak_session.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -60,82 +62,8 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-const QString Main = u"MainWindow"_s;
-const ui::ControlRef Editor{Main, u"超级编辑框1"_s};
+using namespace soak;
 
-/// The editor's buffer (UTF-8, with bytes that are not GB18030 stored raw) and its selection.
-struct EditorState {
-    QByteArray buffer;
-    qsizetype start = 0, end = 0;
-};
-
-/// The element each modelled dialog's OK inserts, from its fields as they stand at the click
-/// (nothing, for fields the dialog turns down).
-using Fields = std::map<QString, QString>;
-const std::map<QString, std::function<QString(const Fields &)>> &elementModels()
-{
-    static const std::map<QString, std::function<QString(const Fields &)>> models = {
-        {u"HyperlinkDialog"_s,
-         [](const Fields &f) {
-             return u"<a href=\""_s + f.at(u"编辑框1"_s) + u"\" title=\""_s + f.at(u"编辑框2"_s) + u"\" target=\""_s +
-                    f.at(u"组合框1"_s) + u"\"></a> "_s;
-         }},
-        {u"EmailLinkDialog"_s,
-         [](const Fields &f) {
-             return u"<a href=\"mailto:"_s + f.at(u"编辑框2"_s) + u"?subject="_s + f.at(u"编辑框1"_s) + u"\"></a>"_s;
-         }},
-        {u"AnchorDialog"_s, [](const Fields &f) { return u"<a name=\""_s + f.at(u"编辑框1"_s) + u"\"></a>"_s; }},
-        {u"MediaDialog"_s,
-         [](const Fields &f) {
-             return u"<embed src=\""_s + f.at(u"编辑框1"_s) + u"\" width="_s + f.at(u"编辑框3"_s) + u" height="_s +
-                    f.at(u"编辑框2"_s) + u"></embed>"_s;
-         }},
-        {u"BackgroundSoundDialog"_s,
-         [](const Fields &f) {
-             return u"<bgsound src=\""_s + f.at(u"编辑框1"_s) + u"\" loop="_s + f.at(u"编辑框2"_s) + u">"_s;
-         }},
-        {u"StyleSheetDialog"_s,
-         [](const Fields &f) {
-             return u"<link rel=\"stylesheet\" href=\""_s + f.at(u"编辑框1"_s) + u"\" type=\"text/css\" />"_s;
-         }},
-        {u"CaptionDialog"_s, [](const Fields &f) { return u"<caption>\""_s + f.at(u"编辑框1"_s) + u"\"</caption>"_s; }},
-        // Only a language as listed gives a block; any other inserts nothing.
-        {u"ScriptDialog"_s,
-         [](const Fields &f) {
-             const QString language = f.at(u"组合框1"_s);
-             if (language != u"JavaScript"_s && language != u"JavaScript1.1"_s && language != u"JavaScript1.2"_s &&
-                 language != u"VBScript"_s)
-                 return QString();
-             return u"<script language=\""_s + language + u"\" type=\"text/"_s + language + u"\">\r\n"_s +
-                    f.at(u"编辑框1"_s) + u"\r\n</script>"_s;
-         }},
-        // One line: an input only when one of the two choices is taken. Several lines: a textarea
-        // with a line per list entry.
-        {u"TextFieldDialog"_s,
-         [](const Fields &f) {
-             if (f.at(u"@ok"_s) == u"超级按钮1"_s) {
-                 const QString start = u"<input name=\""_s + f.at(u"编辑框1"_s) + u"\" size=\"20\" value=\""_s +
-                                       f.at(u"编辑框2"_s);
-                 if (!f.at(u"单选框1"_s).isEmpty())
-                     return start + u"\" type=\"password\">"_s;
-                 if (!f.at(u"单选框2"_s).isEmpty())
-                     return start + u"\">"_s;
-                 return QString();
-             }
-             QString area = u"<textarea rows=\""_s + f.at(u"编辑框5"_s) + u"\" name=\""_s + f.at(u"编辑框3"_s) +
-                            u"\" cols=\""_s + f.at(u"编辑框4"_s) + u"\">\r\n"_s;
-             for (int i = 0; f.count(u"列表框1/"_s + QString::number(i)); ++i)
-                 area += f.at(u"列表框1/"_s + QString::number(i)) + u"\r\n"_s;
-             return area + u"</textarea>"_s;
-         }},
-        {u"ButtonDialog"_s,
-         [](const Fields &f) {
-             return u"<input type=\""_s + f.at(u"组合框1"_s) + u"\" name=\""_s + f.at(u"编辑框1"_s) + u"\" value=\""_s +
-                    f.at(u"编辑框2"_s) + u"\">"_s;
-         }},
-    };
-    return models;
-}
 
 QSet<QString> unitsOf(const std::vector<ui::UnitBinding> &bindings)
 {
@@ -145,27 +73,7 @@ QSet<QString> unitsOf(const std::vector<ui::UnitBinding> &bindings)
     return units;
 }
 
-/// What a step may do to the text.
-enum class Change {
-    None,         // the text stays as it was
-    Insertion,    // some text over the selection (a snippet, an element, a keyword)
-    Exact,        // exactly `inserted` over the selection
-    Removal,      // the selection goes
-    CharBefore,   // Backspace: the selection, or one character before the caret
-    CharAfter,    // Delete: the selection, or one character after the caret
-    OneOf,        // one of `texts`, or as it was
-    Any,          // undo: whatever the history held
-};
-
-struct Expectation {
-    Change change = Change::None;
-    QByteArray inserted;
-    std::vector<QByteArray> texts;
-    QString why; // for the failure message
-    bool saves = false; // a save command: a file chosen and not reported as failed holds the text
-};
-
-class SoakTest : public ::testing::Test, public QObject {
+class SoakTest : public ::testing::Test, public Session {
 protected:
     void SetUp() override
     {
@@ -216,267 +124,6 @@ protected:
         std::printf("soak: %d steps (%d dialogs answered OK, %d cancelled or closed, %d message boxes, %d file "
                     "dialogs), seed %llu\n",
                     steps_, dialogsOk_, dialogsCancelled_, boxes_, fileDialogs_, (unsigned long long)seed_);
-    }
-
-    int pick(int from, int to) { return std::uniform_int_distribution<int>(from, to)(rng_); }
-    bool chance(int percent) { return pick(0, 99) < percent; }
-    template <class T>
-    const T &oneOf(const QList<T> &list) { return list.at(pick(0, int(list.size()) - 1)); }
-
-    QsciScintilla *editor() { return qobject_cast<QsciScintilla *>(ui::testing::widget(rt, Editor)); }
-
-    EditorState capture()
-    {
-        QsciScintilla *e = editor();
-        const auto length = e->SendScintilla(QsciScintilla::SCI_GETLENGTH);
-        const auto *data = reinterpret_cast<const char *>(e->SendScintilla(QsciScintilla::SCI_GETCHARACTERPOINTER));
-        return {QByteArray(data, qsizetype(length)), qsizetype(e->SendScintilla(QsciScintilla::SCI_GETSELECTIONSTART)),
-                qsizetype(e->SendScintilla(QsciScintilla::SCI_GETSELECTIONEND))};
-    }
-
-    /// Field texts: quotes, angle brackets, Chinese, characters outside the BMP, numbers, nothing
-    /// at all, or a very long text.
-    QString randomText()
-    {
-        static const QStringList pieces = {u"\""_s, u"'"_s, u"<"_s, u">"_s, u"&amp;"_s, u"<b>"_s, u"</a>"_s,
-                                           u"中文"_s, u"网页设计"_s, u"测试"_s, u" "_s, u"a"_s, u"Z"_s, u"7"_s,
-                                           u"="_s, u"\\"_s, u"/"_s, u"http://例子.cn/?a=1&b=\"2\""_s, u"😀"_s,
-                                           u"€"_s, u"©"_s, u"％"_s, u"_blank"_s, u"12"_s, u"-3.5"_s};
-        switch (pick(0, 9)) {
-        case 0: return {};
-        case 1: {
-            QString s;
-            const int n = pick(1000, 5000);
-            while (s.size() < n)
-                s += oneOf(pieces);
-            return s;
-        }
-        default: {
-            QString s;
-            for (int i = pick(1, 6); i > 0; --i)
-                s += oneOf(pieces);
-            return s;
-        }
-        }
-    }
-
-    /// Replaces a field's text as a user does: select all, then type it, or paste it when it is
-    /// long or holds characters that take two UTF-16 units.
-    void enterText(QWidget *field, const QString &text)
-    {
-        field->setFocus();
-        QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
-        if (text.isEmpty()) {
-            QTest::keyClick(field, Qt::Key_Delete);
-        } else if (text.size() > 30 || std::any_of(text.begin(), text.end(), [](QChar c) { return c.isSurrogate(); })) {
-            QApplication::clipboard()->setText(text);
-            QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
-        } else {
-            for (const QChar c : text) // any character, as an input method hands it over
-                QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString(c), Qt::NoModifier);
-        }
-    }
-
-    // Answering whatever appears.
-
-    bool eventFilter(QObject *o, QEvent *e) override
-    {
-        if (e->type() != QEvent::Show)
-            return false;
-        auto *w = qobject_cast<QWidget *>(o);
-        if (!w || !w->isWindow() || w->objectName() == Main)
-            return false;
-        if (qobject_cast<QMessageBox *>(w) || qobject_cast<QFileDialog *>(w) || qobject_cast<QMenu *>(w) ||
-            qobject_cast<QDialog *>(w) || qobject_cast<QMainWindow *>(w))
-            QTimer::singleShot(0, w, [this, w] { answer(w); });
-        return false;
-    }
-
-    void answer(QWidget *w)
-    {
-        if (!w->isVisible())
-            return;
-        if (auto *box = qobject_cast<QMessageBox *>(w))
-            answerBox(box);
-        else if (auto *fd = qobject_cast<QFileDialog *>(w))
-            answerFileDialog(fd);
-        else if (auto *menu = qobject_cast<QMenu *>(w))
-            answerMenu(menu);
-        else if (auto *host = qobject_cast<QMainWindow *>(w); host && rt.isOpen(host->objectName())) {
-            if (firstWindow_.isEmpty())
-                firstWindow_ = host->objectName();
-            answerWindow(host, host->objectName());
-        }
-        else if (auto *dialog = qobject_cast<QDialog *>(w))
-            chance(50) ? dialog->accept() : dialog->reject();
-    }
-
-    void answerBox(QMessageBox *box)
-    {
-        ++boxes_;
-        if (qobject_cast<QFileDialog *>(box->parentWidget())) { // the file dialog's "replace it?"
-            box->button(QMessageBox::Yes)->click();
-            return;
-        }
-        if (box->windowTitle() == u"保存失败"_s)
-            saveFailed_ = true;
-        const QList<QAbstractButton *> buttons = box->buttons();
-        buttons.at(pick(0, int(buttons.size()) - 1))->click();
-    }
-
-    /// Cancelled, or a file in the temporary folder: an existing one, a new one, or now and then
-    /// a name that cannot be used there (handed over as a platform dialog would).
-    void answerFileDialog(QFileDialog *fd)
-    {
-        ++fileDialogs_;
-        if (chance(25)) {
-            fd->reject();
-            return;
-        }
-        const bool saving = fd->acceptMode() == QFileDialog::AcceptSave;
-        const QStringList existing = QDir(folder_.path()).entryList(QDir::Files, QDir::Name);
-        QString path;
-        bool force = false;
-        if (chance(10)) {
-            path = folder_.filePath(chance(50) ? u"no-such-folder/页面.html"_s : QString(300, u'长') + u".html"_s);
-            force = true;
-        } else if (saving || existing.isEmpty()) {
-            static const QStringList names = {u"a.html"_s, u"b.asp"_s, u"c.css"_s, u"网页.html"_s, u"d"_s};
-            path = folder_.filePath(oneOf(names));
-            force = !saving;
-        } else {
-            path = folder_.filePath(oneOf(existing));
-        }
-        if (saving)
-            savedTo_ = path;
-        fd->selectFile(path);
-        if (auto *name = fd->findChild<QLineEdit *>(u"fileNameEdit"_s))
-            name->setText(path);
-        if (force)
-            QMetaObject::invokeMethod(fd, "done", Q_ARG(int, QDialog::Accepted));
-        else
-            QMetaObject::invokeMethod(fd, "accept");
-    }
-
-    /// The editor's pop-up menu: an item clicked, or the menu dismissed.
-    void answerMenu(QMenu *menu)
-    {
-        QList<QAction *> items;
-        for (QAction *a : menu->actions())
-            if (a->isEnabled() && a->isVisible() && !a->isSeparator() && !a->menu())
-                items << a;
-        if (items.isEmpty() || chance(15)) {
-            QTest::keyClick(menu, Qt::Key_Escape);
-            return;
-        }
-        QAction *a = oneOf(items);
-        contextBefore_ = capture();
-        contextItem_ = a->objectName();
-        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(a).center());
-    }
-
-    /// The controls of a window, without those of the companion windows it owns.
-    template <class W>
-    static QList<W *> ownControls(QWidget *host)
-    {
-        QList<W *> own;
-        for (W *w : host->findChildren<W *>())
-            if (w->window() == host)
-                own << w;
-        return own;
-    }
-
-    /// A window of the program: a few fields filled in and controls used, then OK, Cancel or
-    /// the title bar's close button.
-    void answerWindow(QMainWindow *host, const QString &name)
-    {
-        ++shown_[name];
-        for (int moves = pick(0, 5); moves > 0 && rt.isOpen(name); --moves) {
-            useSomeControl(host);
-            QCoreApplication::processEvents();
-        }
-        if (!rt.isOpen(name) || !host->isVisible())
-            return;
-        QAbstractButton *ok = nullptr, *cancel = nullptr;
-        for (auto *b : ownControls<QAbstractButton>(host)) {
-            if (!b->isVisible()) // on a page that is not in front
-                continue;
-            if (b->text() == u"确定"_s)
-                ok = b;
-            if (b->text() == u"取消"_s)
-                cancel = b;
-        }
-        const int r = pick(0, 99);
-        if (ok && r < 55) {
-            // The fields as the OK handler will read them; choices as "1" or empty, list lines
-            // as "列表框N/0", "列表框N/1" …, and which OK it was as "@ok".
-            Fields fields{{u"@ok"_s, ok->objectName()}};
-            for (QWidget *w : ownControls<QWidget>(host)) {
-                const QString unit = w->objectName();
-                if (unit.startsWith(u"编辑框"_s) || unit.startsWith(u"组合框"_s))
-                    fields[unit] = rt.getFieldText({name, unit});
-                else if (unit.startsWith(u"单选框"_s) || unit.startsWith(u"选择框"_s))
-                    fields[unit] = rt.isChecked({name, unit}) ? u"1"_s : QString();
-                else if (unit.startsWith(u"列表框"_s))
-                    for (int i = 0, n = rt.getListCount({name, unit}); i < n; ++i)
-                        fields[unit + u"/"_s + QString::number(i)] = rt.getListItem({name, unit}, i);
-            }
-            okDialogs_[name] = fields;
-            ++answeredOk_[name];
-            ++dialogsOk_;
-            ok->click();
-        } else {
-            ++dialogsCancelled_;
-            if (cancel && r < 85)
-                cancel->click();
-            else
-                host->close();
-        }
-        QCoreApplication::processEvents();
-        if (rt.isOpen(name)) // kept open by its own choice (a refused OK): closed by the program's rule
-            rt.closeWindow(name);
-    }
-
-    void useSomeControl(QMainWindow *host)
-    {
-        QList<QWidget *> controls;
-        for (QWidget *w : ownControls<QWidget>(host)) {
-            if (!w->isVisible() || !w->isEnabled())
-                continue;
-            if (qobject_cast<QLineEdit *>(w) && !qobject_cast<QComboBox *>(w->parentWidget()))
-                controls << w;
-            else if (qobject_cast<QPlainTextEdit *>(w) || qobject_cast<QComboBox *>(w) || qobject_cast<QListWidget *>(w) ||
-                     qobject_cast<QTabBar *>(w))
-                controls << w;
-            else if (auto *b = qobject_cast<QAbstractButton *>(w); b && b->text() != u"确定"_s && b->text() != u"取消"_s)
-                controls << w;
-        }
-        if (controls.isEmpty())
-            return;
-        QWidget *w = oneOf(controls);
-        if (auto *line = qobject_cast<QLineEdit *>(w)) {
-            if (!line->isReadOnly())
-                enterText(line, randomText());
-        } else if (auto *text = qobject_cast<QPlainTextEdit *>(w)) {
-            if (!text->isReadOnly())
-                enterText(text, randomText());
-        } else if (auto *combo = qobject_cast<QComboBox *>(w)) {
-            if (combo->isEditable() && chance(50))
-                enterText(combo->lineEdit(), randomText());
-            else if (combo->count() > 0)
-                combo->setCurrentIndex(pick(0, combo->count() - 1));
-        } else if (auto *list = qobject_cast<QListWidget *>(w)) {
-            if (list->count() > 0) {
-                QListWidgetItem *item = list->item(pick(0, list->count() - 1));
-                list->scrollToItem(item);
-                QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
-            }
-        } else if (auto *tabs = qobject_cast<QTabBar *>(w)) {
-            if (tabs->count() > 0)
-                QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(pick(0, tabs->count() - 1)).center());
-        } else if (auto *button = qobject_cast<QAbstractButton *>(w)) {
-            button->click(); // browse, schemes, companions, add and remove, choices
-        }
     }
 
     // The steps.
@@ -556,7 +203,19 @@ protected:
                 return {Change::None, {}, {}, u"pop-up menu dismissed"_s};
             return {}; // judged from the item and the state when it was clicked, below
         }
-        const bool menu = kind < 75;
+        // The features reached by keyboard shortcuts and the encodings. Typing help and the page
+        // check join here as steps of their own when they land.
+        if (kind < 50)
+            return findStep();
+        if (kind < 52)
+            return goToLineStep();
+        if (kind < 54) { // Ctrl+E: the element at the caret in its dialog, answered at random
+            pressShortcut(Qt::Key_E);
+            return {okDialogs_.empty() ? Change::None : Change::Any, {}, {}, u"Ctrl+E"_s};
+        }
+        if (kind < 56)
+            return openPageStep();
+        const bool menu = kind < 78;
         const QString unit = menu ? oneOf(menuItems_) : oneOf(buttons_);
         if (menu) {
             QAction *action = ui::testing::menuAction(rt, {Main, unit});
@@ -567,6 +226,119 @@ protected:
         else if (auto *b = qobject_cast<QAbstractButton *>(ui::testing::widget(rt, {Main, unit})))
             b->click(); // also on a toolbar page that is not in front
         return expectationFor(unit);
+    }
+
+    /// Ctrl+F or Ctrl+H, a text to find (most often one that is in the text) and a replacement,
+    /// options ticked at random, one of the search buttons, then the window closed. A plain,
+    /// case-sensitive search selects exactly its text; such a replace-all over the whole text
+    /// replaces every occurrence from the start, and nothing else.
+    /// Presses keys in a window, which its shortcuts take while it is the active window.
+    static void press(QWidget *focus, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::ControlModifier)
+    {
+        QWidget *window = focus->window();
+        window->activateWindow();
+        (void)QTest::qWaitFor([window] { return QApplication::activeWindow() == window; }, 5000);
+        focus->setFocus();
+        QTest::keyClick(focus, key, modifiers);
+    }
+    void pressShortcut(Qt::Key key) { press(editor(), key); }
+
+    Expectation findStep()
+    {
+        pressShortcut(chance(50) ? Qt::Key_F : Qt::Key_H);
+        QWidget *field = rt.isOpen(FindWindow) ? ui::testing::widget(rt, {FindWindow, u"编辑框1"_s}) : nullptr;
+        QWidget *host = field ? field->window() : nullptr;
+        if (!host) {
+            ADD_FAILURE() << "Ctrl+F or Ctrl+H opened no find window";
+            return {};
+        }
+        const QString text = rt.getEditorText(Editor);
+        QString needle;
+        if (!text.isEmpty() && chance(70)) {
+            qsizetype from = pick(0, int(text.size()) - 1), n = pick(1, 8);
+            while (from > 0 && text.at(from).isLowSurrogate())
+                --from;
+            needle = text.mid(from, n);
+            if (!needle.isEmpty() && needle.back().isHighSurrogate())
+                needle.chop(1);
+            // Raw bytes stand in the text for what no one can type (and what a paste through the
+            // clipboard, where enterText puts such a text, would not bring back).
+            needle.removeIf([](QChar c) { return c.unicode() >= 0xDC80 && c.unicode() <= 0xDCFF; });
+        } else {
+            needle = randomText().left(12);
+        }
+        enterText(field, needle);
+        enterText(ui::testing::widget(rt, {FindWindow, u"编辑框2"_s}), randomText().left(12));
+        // As the fields hold them (a line break typed into one is not taken).
+        needle = rt.getFieldText({FindWindow, u"编辑框1"_s});
+        const QString replacement = rt.getFieldText({FindWindow, u"编辑框2"_s});
+        std::map<int, bool> ticked;
+        for (int box = 1; box <= 5; ++box) {
+            if (chance(20))
+                qobject_cast<QAbstractButton *>(ui::testing::widget(rt, {FindWindow, u"选择框%1"_s.arg(box)}))->click();
+            ticked[box] = rt.isChecked({FindWindow, u"选择框%1"_s.arg(box)});
+        }
+        const bool plain = ticked[1] && !ticked[2] && !ticked[3] && !ticked[5] && !needle.isEmpty();
+        const int button = pick(1, 4);
+        const EditorState before = capture();
+        if (auto *b = qobject_cast<QAbstractButton *>(ui::testing::widget(rt, {FindWindow, u"按钮%1"_s.arg(button)})))
+            b->click();
+        const EditorState after = capture();
+        const QString why = u"find «%1» → «%2», options %3%4%5%6%7, button %8"_s.arg(needle, replacement)
+                                .arg(ticked[1]).arg(ticked[2]).arg(ticked[3]).arg(ticked[4]).arg(ticked[5]).arg(button);
+        if (button <= 2 && plain && after.end > after.start && (after.start != before.start || after.end != before.end)) {
+            EXPECT_EQ(after.buffer.mid(after.start, after.end - after.start), core::textToEditorBytes(needle))
+                << why.toStdString() << ", seed " << seed_;
+        }
+        if (chance(50))
+            press(field, Qt::Key_Escape, Qt::NoModifier);
+        if (rt.isOpen(FindWindow))
+            qobject_cast<QAbstractButton *>(ui::testing::widget(rt, {FindWindow, u"按钮5"_s}))->click();
+        if (button <= 2)
+            return {Change::None, {}, {}, why};
+        if (button == 4 && plain) {
+            QByteArray all = before.buffer;
+            all.replace(core::textToEditorBytes(needle), core::textToEditorBytes(replacement));
+            EXPECT_EQ(after.buffer, all) << why.toStdString() << ", seed " << seed_;
+            ++replacedAllChecked_;
+        }
+        return {Change::Any, {}, {}, why};
+    }
+
+    /// Ctrl+G, answered at random; an accepted line in range puts the caret on it.
+    Expectation goToLineStep()
+    {
+        const int lines = rt.getLineCount(Editor);
+        const int target = pick(0, lines + 1);
+        goToLine_ = target;
+        pressShortcut(Qt::Key_G);
+        if (okDialogs_.count(u"GoToLineDialog"_s) && okDialogs_[u"GoToLineDialog"_s][u"编辑框1"_s] == QString::number(target) &&
+            target < lines) {
+            EXPECT_EQ(rt.getCaretLine(Editor), target) << "go to line " << target << ", seed " << seed_;
+        }
+        return {Change::None, {}, {}, u"go to line"_s};
+    }
+
+    /// A page written into the folder in one of the encodings (GB18030, UTF-8 with and without
+    /// the byte order mark, declared or not, now and then with a raw byte), then 文件/打开.
+    Expectation openPageStep()
+    {
+        QString page = u"<meta charset=\"%1\"><p>"_s.arg(chance(50) ? u"utf-8"_s : u"gb2312"_s);
+        for (int i = pick(1, 20); i > 0; --i)
+            page += randomText().left(40);
+        QByteArray bytes;
+        switch (pick(0, 3)) {
+        case 0: bytes = core::textToBytes(page); break;
+        case 1: bytes = page.toUtf8(); break;
+        case 2: bytes = "\xEF\xBB\xBF" + page.toUtf8(); break;
+        default: bytes = page.toUtf8() + "\xFF"; break;
+        }
+        QFile f(folder_.filePath(u"编码%1.html"_s.arg(pick(0, 3))));
+        if (f.open(QIODevice::WriteOnly))
+            f.write(bytes);
+        f.close();
+        ui::testing::menuAction(rt, {Main, u"文件/打开"_s})->trigger();
+        return expectationFor(u"文件/打开"_s);
     }
 
     Expectation expectationFor(const QString &unit)
@@ -623,50 +395,6 @@ protected:
         return {Change::None, {}, {}, why, command == u"保存"_s || command == u"另存为..."_s}; // copy, select all, save
     }
 
-    /// Checks the text against the expectation; returns a description of the mismatch.
-    static QString mismatch(const EditorState &b, const QByteArray &after, const Expectation &x)
-    {
-        const QByteArray head = b.buffer.left(b.start), tail = b.buffer.mid(b.end);
-        const bool spliced = after.startsWith(head) && after.endsWith(tail) && after.size() >= head.size() + tail.size();
-        const QByteArray middle = spliced ? after.mid(head.size(), after.size() - head.size() - tail.size()) : QByteArray();
-        switch (x.change) {
-        case Change::None:
-            return after == b.buffer ? QString() : u"the text changed"_s;
-        case Change::Insertion:
-            return spliced && !middle.isEmpty() ? QString() : u"no text inserted over the selection"_s;
-        case Change::Exact:
-            if (!spliced || middle != x.inserted)
-                return u"expected exactly «%1» over the selection, got «%2»"_s.arg(
-                    core::editorBytesToText(x.inserted.constData(), x.inserted.size()).left(200),
-                    core::editorBytesToText(middle.constData(), middle.size()).left(200));
-            return {};
-        case Change::Removal:
-            return after == head + tail ? QString()
-                                        : u"the selection %1-%2 of %3 bytes was not removed exactly: %4 bytes left"_s.arg(b.start).arg(b.end).arg(b.buffer.size()).arg(after.size());
-        case Change::CharBefore:
-            if (b.start != b.end)
-                return after == head + tail ? QString() : u"the selection was not removed exactly"_s;
-            return (after.endsWith(tail) && b.buffer.startsWith(after.left(after.size() - tail.size())) &&
-                    (after.size() < b.buffer.size() || b.start == 0))
-                       ? QString()
-                       : u"Backspace did not remove what was before the caret"_s;
-        case Change::CharAfter:
-            if (b.start != b.end)
-                return after == head + tail ? QString() : u"the selection was not removed exactly"_s;
-            return (after.startsWith(head) && b.buffer.endsWith(after.mid(head.size())) &&
-                    (after.size() < b.buffer.size() || b.end == b.buffer.size()))
-                       ? QString()
-                       : u"Delete did not remove what was after the caret"_s;
-        case Change::OneOf:
-            return after == b.buffer || std::find(x.texts.begin(), x.texts.end(), after) != x.texts.end()
-                       ? QString()
-                       : u"the text is neither the old one nor one it could have been replaced by"_s;
-        case Change::Any:
-            return {};
-        }
-        return {};
-    }
-
     /// The status bar and the editor agree with the bytes a save would write.
     void expectStatusMatchesText(const QString &context)
     {
@@ -682,20 +410,6 @@ protected:
         ASSERT_EQ(rt.getPanelText({Main, u"状态条1"_s}, 1), core::toText(rt.getLineCount(Editor))) << context.toStdString();
     }
 
-    ui::UiRuntime rt;
-    QTemporaryDir folder_;
-    std::mt19937_64 rng_;
-    quint64 seed_ = 0;
-    QStringList menuItems_, buttons_, lists_;
-    QSet<QString> snippets_, dialogOpeners_, documentUnits_;
-    std::map<QString, Fields> okDialogs_; // the windows answered OK in this step, with their fields
-    QString firstWindow_;                 // the first window this step opened
-    QString savedTo_, contextItem_, clipboardBefore_;
-    bool clipboardHadText_ = false;
-    EditorState contextBefore_;
-    bool saveFailed_ = false;
-    std::map<QString, int> shown_, answeredOk_; // windows, over the whole run
-    int steps_ = 0, dialogsOk_ = 0, dialogsCancelled_ = 0, boxes_ = 0, fileDialogs_ = 0;
 };
 
 } // namespace
@@ -757,7 +471,8 @@ TEST_F(SoakTest, RandomSessionKeepsTheTextAndTheStatusRight)
     QString tally;
     for (const auto &[window, count] : shown_)
         tally += u" %1×%2/%3"_s.arg(window).arg(count).arg(answeredOk_[window]);
-    std::printf("soak: windows shown/answered OK:%s\n", qPrintable(tally));
+    std::printf("soak: windows shown/answered OK:%s; plain replace-alls checked: %d\n", qPrintable(tally),
+                replacedAllChecked_);
     // No temporary file was left in the folder every save went to.
     for (const QString &f : QDir(folder_.path()).entryList(QDir::Files | QDir::Hidden))
         EXPECT_FALSE(f.startsWith(u'.')) << "a temporary file was left: " << f.toStdString();

@@ -11,5 +11,8 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     ::testing::InitGoogleTest(&argc, argv);
     auto application = app::createApplication(argc, argv);
-    return RUN_ALL_TESTS();
+    const int result = RUN_ALL_TESTS();
+    application.reset();
+    app::awaitPooledThreads();
+    return result;
 }
