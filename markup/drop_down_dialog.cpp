@@ -86,9 +86,9 @@ ElementForm readDropDown(const Element &e)
     const QStringView content = e.text.mid(e.tag.to, e.end ? e.end->first - e.tag.to : 0);
     for (qsizetype i = content.indexOf(u'<'); i >= 0; i = content.indexOf(u'<', i + 1)) {
         const std::optional<Tag> tag = scanTag(content, i);
-        if (!tag || tag->closing || !tag->named(u"option"))
+        if (!tag || tag->kind != Tag::StartTag || !tag->named(content, u"option"))
             continue;
-        const TagAttribute *value = tag->attribute(u"value");
+        const TagAttribute *value = tag->attribute(content, u"value");
         values << (value ? attributeValue(content, *value).toString() : QString());
         // The text runs up to the next tag: its end tag, the next option or the select's end.
         const qsizetype next = content.indexOf(u'<', tag->to);

@@ -39,8 +39,7 @@ bool oneOf(QStringView value, std::initializer_list<QStringView> choices)
 /// The reader of the dialog that writes this element, or a note why no dialog does.
 std::optional<ElementForm> formOf(const Element &e, core::Text &note)
 {
-    const Tag &t = e.tag;
-    if (t.named(u"a")) {
+    if (e.named(u"a")) {
         const core::Text href = e.value(u"href");
         if (href.startsWith(u"mailto:"_s, Qt::CaseInsensitive)) {
             // The e-mail dialog writes a subject and nothing else after the address.
@@ -52,19 +51,19 @@ std::optional<ElementForm> formOf(const Element &e, core::Text &note)
             return readAnchor(e);
         return readHyperlink(e);
     }
-    if (t.named(u"img"))
+    if (e.named(u"img"))
         return readImage(e);
-    if (t.named(u"bgsound"))
+    if (e.named(u"bgsound"))
         return readBackgroundSound(e);
-    if (t.named(u"link")) {
+    if (e.named(u"link")) {
         if (e.value(u"rel").contains(u"stylesheet"_s, Qt::CaseInsensitive))
             return readStyleSheet(e);
         note = u"只有引用样式表的 <link> 可以用对话框编辑"_s;
         return std::nullopt;
     }
-    if (t.named(u"form"))
+    if (e.named(u"form"))
         return readForm(e);
-    if (t.named(u"input")) {
+    if (e.named(u"input")) {
         const core::Text type = e.value(u"type");
         if (!e.has(u"type") || oneOf(type, {u"text", u"password"}))
             return readTextField(e);
@@ -73,29 +72,29 @@ std::optional<ElementForm> formOf(const Element &e, core::Text &note)
         note = u"没有编辑 type=%1 的 <input> 的对话框"_s.arg(type);
         return std::nullopt;
     }
-    if (t.named(u"textarea"))
+    if (e.named(u"textarea"))
         return readTextArea(e);
-    if (t.named(u"select"))
+    if (e.named(u"select"))
         return readDropDown(e);
-    if (t.named(u"script"))
+    if (e.named(u"script"))
         return readScript(e);
-    if (t.named(u"label"))
+    if (e.named(u"label"))
         return readLabel(e);
-    if (t.named(u"caption"))
+    if (e.named(u"caption"))
         return readCaption(e);
-    if (t.named(u"embed")) {
+    if (e.named(u"embed")) {
         const bool flash = e.has(u"quality") || e.has(u"flashvars") ||
                            e.value(u"src").endsWith(u".swf"_s, Qt::CaseInsensitive) ||
                            e.value(u"type").contains(u"shockwave"_s, Qt::CaseInsensitive);
         if (!flash)
             return readMedia(e);
     }
-    if (t.named(u"embed") || t.named(u"object") || t.named(u"param"))
+    if (e.named(u"embed") || e.named(u"object") || e.named(u"param"))
         note = u"Flash 等对象块不能用对话框编辑"_s;
-    else if (t.named(u"map") || t.named(u"area"))
+    else if (e.named(u"map") || e.named(u"area"))
         note = u"图片地图不能用对话框编辑"_s;
     else
-        note = u"<%1> 没有可以编辑它的对话框"_s.arg(t.name);
+        note = u"<%1> 没有可以编辑它的对话框"_s.arg(e.tag.name(e.text));
     return std::nullopt;
 }
 
@@ -180,7 +179,7 @@ void rewrite(ui::UiRuntime &rt, Session &s, const document::Pieces &pieces)
     // A dialog that stays open (the textarea page) edits the rewritten element next time.
     if (std::optional<Tag> tag = scanTag(s.around.text, r->from)) {
         s.element.tag = *tag;
-        s.element.end = ownsContent(tag->name) ? findEndTag(s.around.text, tag->to, tag->name) : std::nullopt;
+        s.element.end = ownsContent(tag->name(s.around.text)) ? findEndTag(s.around.text, *tag) : std::nullopt;
     }
     s.element.text = s.around.text;
 }
@@ -195,7 +194,7 @@ FoundElement findElement(QStringView text, qsizetype caret)
     if (place.kind == CaretPlace::InServerBlock)
         return {.note = u"光标在 ASP 代码中，没有可编辑的元素"_s};
     std::vector<Tag> candidates;
-    if (place.kind == CaretPlace::InTag && !place.tag.closing)
+    if (place.kind == CaretPlace::InTag && place.tag.kind == Tag::StartTag)
         candidates.push_back(place.tag);
     if (place.container)
         candidates.push_back(*place.container);
@@ -203,10 +202,10 @@ FoundElement findElement(QStringView text, qsizetype caret)
     for (const Tag &tag : candidates) {
         Element e{text, tag, std::nullopt};
         core::Text why;
-        if (ownsContent(tag.name)) {
-            e.end = findEndTag(text, tag.to, tag.name);
+        if (ownsContent(tag.name(text))) {
+            e.end = findEndTag(text, tag);
             if (!e.end)
-                why = u"找不到 <%1> 的结束标记"_s.arg(tag.name);
+                why = u"找不到 <%1> 的结束标记"_s.arg(tag.name(text));
         }
         if (why.isEmpty())
             if (std::optional<ElementForm> form = formOf(e, why))

@@ -7,7 +7,7 @@ namespace markup {
 
 core::Text Element::value(QStringView attribute) const
 {
-    const TagAttribute *a = tag.attribute(attribute);
+    const TagAttribute *a = tag.attribute(text, attribute);
     return a ? attributeValue(text, *a).toString() : core::Text();
 }
 
@@ -28,11 +28,11 @@ std::optional<Rewrite> rewriteElement(const Element &element, const std::vector<
 {
     const qsizetype lt = output.indexOf(u'<');
     const std::optional<Tag> out = lt < 0 ? std::nullopt : scanTag(output, lt);
-    if (!out || out->closing)
+    if (!out || out->kind != Tag::StartTag)
         return std::nullopt;
     const Tag &tag = element.tag;
     const QStringView doc = element.text;
-    const bool kindChanged = !out->named(tag.name);
+    const bool kindChanged = !out->named(output, tag.name(doc));
     auto part = [&](QStringView attribute) -> const OwnedPart * {
         for (const OwnedPart &p : owned)
             if (!p.attribute.isEmpty() && p.attribute.compare(attribute, Qt::CaseInsensitive) == 0)
@@ -58,7 +58,7 @@ std::optional<Rewrite> rewriteElement(const Element &element, const std::vector<
     if (!kindChanged && changedUnits.isEmpty())
         return std::nullopt;
     auto isOwned = [&](QStringView attribute) {
-        if (out->attribute(attribute))
+        if (out->attribute(output, attribute))
             return true;
         return part(attribute) != nullptr;
     };
@@ -67,8 +67,9 @@ std::optional<Rewrite> rewriteElement(const Element &element, const std::vector<
     // The tag's name as written, unless the dialog wrote another element.
     core::Text start = kindChanged ? span(output, out->from, out->nameTo) : span(doc, tag.from, tag.nameTo);
     for (const TagAttribute &a : out->attributes) {
-        const TagAttribute *was = kindChanged ? nullptr : tag.attribute(a.name);
-        if (!kindChanged && !madeFromChanged(a.name)) {
+        const QStringView name = attributeName(output, a);
+        const TagAttribute *was = kindChanged ? nullptr : tag.attribute(doc, name);
+        if (!kindChanged && !madeFromChanged(name)) {
             if (was) // unchanged: as written; absent stays absent
                 start += span(doc, was->space, was->to);
             continue;
@@ -77,11 +78,12 @@ std::optional<Rewrite> rewriteElement(const Element &element, const std::vector<
     }
     for (const TagAttribute &a : tag.attributes) {
         // Owned attributes the output leaves out: kept unless the fields they come from changed.
-        if (isOwned(a.name) && !out->attribute(a.name) && !kindChanged && !madeFromChanged(a.name))
+        const QStringView name = attributeName(doc, a);
+        if (isOwned(name) && !out->attribute(output, name) && !kindChanged && !madeFromChanged(name))
             start += span(doc, a.space, a.to);
     }
     for (const TagAttribute &a : tag.attributes)
-        if (!isOwned(a.name))
+        if (!isOwned(attributeName(doc, a)))
             start += span(doc, a.space, a.to);
     start += kindChanged ? span(output, out->tail, out->to) : span(doc, tag.tail, tag.to);
     if (!attributeChanged) // only the content changed: the start tag stays as it is

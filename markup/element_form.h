@@ -4,7 +4,7 @@
 // dialog that can describe an element has a reader, next to its writer, that gives this form.
 #pragma once
 
-#include "tag_scanner.h"
+#include "element_place.h"
 #include "ui/runtime.h"
 
 #include <optional>
@@ -18,7 +18,8 @@ struct Element {
     Tag tag;
     std::optional<std::pair<qsizetype, qsizetype>> end;
 
-    bool has(QStringView attribute) const { return tag.attribute(attribute) != nullptr; }
+    bool named(QStringView name) const { return tag.named(text, name); }
+    bool has(QStringView attribute) const { return tag.attribute(text, attribute) != nullptr; }
     /// The attribute's value as written; empty when absent or without a value.
     core::Text value(QStringView attribute) const;
     /// Between the start tag and the end tag (empty without an end tag).

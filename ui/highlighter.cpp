@@ -8,7 +8,6 @@
 #include <Qsci/qscilexerhtml.h>
 
 #include <algorithm>
-#include <cctype>
 #include <cstring>
 #include <cmath>
 
@@ -328,6 +327,38 @@ QByteArray Highlighter::cssStyles(const QByteArray &css)
     return styles;
 }
 
+QByteArray Highlighter::textRange(long from, long to) const
+{
+    QByteArray text(to - from + 1, '\0');
+    ed_->SendScintilla(QsciScintillaBase::SCI_GETTEXTRANGE, from, to, text.data());
+    text.chop(1);
+    return text;
+}
+
+bool Highlighter::markupStartsAt(core::TagSpan::Kind kind, long position) const
+{
+    // The lexer has read the text before any window the reader is given: a '<' it took for part
+    // of a script, a value or a comment starts nothing.
+    using H = QsciLexerHTML;
+    const int s = int(send(QsciScintillaBase::SCI_GETSTYLEAT, position) & 0xFF);
+    switch (kind) {
+    case core::TagSpan::StartTag:
+    case core::TagSpan::EndTag:
+        return s == H::Tag || s == H::UnknownTag;
+    case core::TagSpan::Comment:
+        return s == H::HTMLComment;
+    case core::TagSpan::ServerBlock:
+        return s == H::ASPStart || s == H::ASPAtStart;
+    default:
+        return s == H::SGMLDefault || s == H::SGMLCommand || s == H::XMLStart || s == H::CDATA;
+    }
+}
+
+core::TagReading Highlighter::readingFrom(long start) const
+{
+    return {.startsAt = [this, start](core::TagSpan::Kind kind, qsizetype at) { return markupStartsAt(kind, start + at); }};
+}
+
 void Highlighter::restyleStyleBlocks(long from, long to)
 {
     using B = QsciScintillaBase;
@@ -342,42 +373,16 @@ void Highlighter::restyleStyleBlocks(long from, long to)
     // style sheet's lexer, given half a word, would colour it differently.
     to = std::min(endStyled, shownTo + StyleBlockLookBack);
     const long start = std::max(0L, from - StyleBlockLookBack);
-    QByteArray text(to - start + 1, '\0');
-    ed_->SendScintilla(B::SCI_GETTEXTRANGE, start, to, text.data());
-    text.chop(1);
-    const QByteArray lower = text.toLower();
-    auto isTag = [this, start](qsizetype i) {
-        const int s = int(send(QsciScintillaBase::SCI_GETSTYLEAT, start + i) & 0xFF);
-        return s == QsciLexerHTML::Tag || s == QsciLexerHTML::UnknownTag;
-    };
-    auto nameEndsAt = [&lower](qsizetype i) {
-        return i >= lower.size() || !(std::isalnum(uchar(lower[i])) || lower[i] == '-' || lower[i] == ':');
-    };
-    // The style blocks in the window: from the '>' of "<style …>" to the '<' of "</style".
+    const QByteArray text = textRange(start, to);
+    // The style blocks in the window: the content of style elements, up to the '<' of "</style".
     struct Block {
         qsizetype from, to;
     };
     std::vector<Block> blocks;
-    qsizetype open = -1;
-    for (qsizetype i = lower.indexOf("<"); i >= 0; i = lower.indexOf('<', i + 1)) {
-        const bool closing = lower.mid(i, 7) == "</style";
-        const bool opening = !closing && lower.mid(i, 6) == "<style";
-        if (!(opening && nameEndsAt(i + 6)) && !(closing && nameEndsAt(i + 7)))
-            continue;
-        if (!isTag(i))
-            continue;
-        if (opening && open < 0) {
-            const qsizetype gt = lower.indexOf('>', i);
-            if (gt < 0)
-                break;
-            open = gt + 1;
-        } else if (closing && open >= 0) {
-            blocks.push_back({open, i});
-            open = -1;
-        }
-    }
-    if (open >= 0)
-        blocks.push_back({open, text.size()});
+    core::TagReader<QByteArrayView> reader(text, readingFrom(start));
+    while (const std::optional<core::TagSpan> span = reader.next())
+        if (span->kind == core::TagSpan::Content && span->named(text, "style"))
+            blocks.push_back({span->from, span->to});
 
     restyling_ = true;
     for (const Block &b : blocks) {
@@ -438,84 +443,57 @@ void Highlighter::markTags(long a, long aEnd, long b, long bEnd)
 void Highlighter::matchTag(long caret)
 {
     using B = QsciScintillaBase;
-    if (!active_ || language_ != Language::Html) {
-        markTags(-1, -1, -1, -1);
-        return;
-    }
+    using core::TagSpan;
+    if (!active_ || language_ != Language::Html)
+        return markTags(-1, -1, -1, -1);
     const long length = send(B::SCI_GETLENGTH);
-    auto at = [this, length](long p) { return p >= 0 && p < length ? char(send(QsciScintillaBase::SCI_GETCHARAT, p)) : '\0'; };
-    auto nameChar = [](char c) { return std::isalnum(uchar(c)) || c == '-' || c == ':' || c == '_'; };
-    // The caret stands in a tag's name, or right after it.
-    long nameStart = caret;
-    while (nameStart > 0 && caret - nameStart < 256 && nameChar(at(nameStart - 1)))
-        --nameStart;
-    long nameEnd = caret;
-    while (nameEnd < length && nameEnd - caret < 256 && nameChar(at(nameEnd)))
-        ++nameEnd;
-    const bool closing = at(nameStart - 1) == '/' && at(nameStart - 2) == '<';
-    const long lt = closing ? nameStart - 2 : nameStart - 1;
-    if (nameEnd == nameStart || at(lt) != '<') {
-        markTags(-1, -1, -1, -1);
-        return;
-    }
+    // The caret stands in a tag's name, or right after it: the tag is read from the last '<'
+    // before the caret, within a name's reach.
+    const long nearFrom = std::max(0L, caret - 258);
+    const QByteArray near = textRange(nearFrom, std::min(length, caret + 256));
+    const qsizetype lastLt = caret > nearFrom ? near.lastIndexOf('<', caret - nearFrom - 1) : -1;
+    const std::optional<TagSpan> own = core::readTag(near, lastLt, core::TagParts::Ends);
+    if (!own || caret - nearFrom < own->nameFrom || caret - nearFrom > own->nameTo)
+        return markTags(-1, -1, -1, -1);
+    const bool closing = own->kind == TagSpan::EndTag;
+    const long lt = nearFrom + lastLt, nameEnd = nearFrom + own->nameTo;
     styleRange(lt, nameEnd);
-    auto isTag = [this](long p) {
-        const int s = int(send(QsciScintillaBase::SCI_GETSTYLEAT, p) & 0xFF);
-        return s == QsciLexerHTML::Tag || s == QsciLexerHTML::UnknownTag;
-    };
-    if (!isTag(lt)) {
-        markTags(-1, -1, -1, -1);
-        return;
-    }
-    const long from = closing ? std::max(0L, lt - TagMatchReach) : nameEnd;
-    const long to = closing ? lt : std::min(length, nameEnd + TagMatchReach);
+    if (!markupStartsAt(own->kind, lt))
+        return markTags(-1, -1, -1, -1);
+    // The tags of that name around it, in order, as the lexer sees them: the caret's own among
+    // them. An element closed in its own tag (<br/>) neither opens nor closes anything.
+    const long from = closing ? std::max(0L, lt - TagMatchReach) : lt;
+    const long to = std::min(length, nameEnd + (closing ? 4096 : TagMatchReach));
     styleRange(from, to);
-    QByteArray window(to - from + 1, '\0');
-    ed_->SendScintilla(B::SCI_GETTEXTRANGE, from, to, window.data());
-    window.chop(1);
-    const QByteArray lower = window.toLower();
-    QByteArray name(nameEnd - nameStart + 1, '\0');
-    ed_->SendScintilla(B::SCI_GETTEXTRANGE, nameStart, nameEnd, name.data());
-    name.chop(1);
-    name = name.toLower();
-    // The tags of that name in the window, in order: position, length, closing or not.
+    const QByteArray window = textRange(from, to);
+    const QByteArrayView name = own->name(QByteArrayView(near));
     struct Found {
         long at, end;
         bool closing;
     };
     std::vector<Found> found;
-    for (qsizetype i = lower.indexOf('<'); i >= 0; i = lower.indexOf('<', i + 1)) {
-        const bool close = i + 1 < lower.size() && lower[i + 1] == '/';
-        const qsizetype n = i + (close ? 2 : 1);
-        if (lower.mid(n, name.size()) != name || (n + name.size() < lower.size() && nameChar(lower[n + name.size()])))
+    qsizetype mine = -1;
+    core::TagReader<QByteArrayView> reader(window, readingFrom(from));
+    while (const std::optional<TagSpan> span = reader.next()) {
+        if (!span->isTag() || span->selfClosed || !span->named(window, name))
             continue;
-        if (!isTag(from + i))
-            continue;
-        const qsizetype gt = lower.indexOf('>', n);
-        // An element closed in its own tag (<br/>) neither opens nor closes anything.
-        if (!close && gt > 0 && lower[gt - 1] == '/')
-            continue;
-        found.push_back({from + long(i), gt < 0 ? from + long(n + name.size()) : from + long(gt) + 1, close});
+        if (from + span->from == lt)
+            mine = qsizetype(found.size());
+        found.push_back({from + long(span->from), from + long(span->complete ? span->to : span->nameTo),
+                         span->kind == TagSpan::EndTag});
     }
-    const long tagEnd = [&] {
-        long p = nameEnd;
-        while (p < length && p - nameEnd < 4096 && at(p) != '>')
-            ++p;
-        return at(p) == '>' ? p + 1 : nameEnd;
-    }();
-    if (!closing && at(tagEnd - 2) == '/') {
-        markTags(-1, -1, -1, -1);
-        return;
-    }
-    int depth = 1;
+    if (mine < 0)
+        return markTags(-1, -1, -1, -1);
+    const Found self = found[mine];
+    int depth = 0;
     if (!closing) {
-        for (const Found &f : found)
-            if ((depth += f.closing ? -1 : 1) == 0)
-                return markTags(lt, tagEnd, f.at, f.end);
+        for (auto it = found.begin() + mine; it != found.end(); ++it)
+            if ((depth += it->closing ? -1 : 1) == 0)
+                return markTags(self.at, self.end, it->at, it->end);
     } else {
-        for (auto it = found.rbegin(); it != found.rend(); ++it)
+        for (auto it = found.rbegin() + (qsizetype(found.size()) - 1 - mine); it != found.rend(); ++it)
             if ((depth += it->closing ? 1 : -1) == 0)
-                return markTags(it->at, it->end, lt, tagEnd);
+                return markTags(it->at, it->end, self.at, self.end);
     }
     markTags(-1, -1, -1, -1);
 }

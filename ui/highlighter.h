@@ -4,6 +4,7 @@
 // readable on the chosen background, the chosen font on every style, and tag and bracket matching.
 #pragma once
 
+#include "core/tag_reader.h"
 #include "highlight_palette.h"
 
 #include <QByteArray>
@@ -71,6 +72,11 @@ private:
     void skipAheadTo(long position);
     void applyLexer();
     void applyStyles();
+    QByteArray textRange(long from, long to) const;
+    /// Whether the lexer, too, has markup of that kind start at the '<' there.
+    bool markupStartsAt(core::TagSpan::Kind kind, long position) const;
+    /// The tag reader over a window of the text from start on, where the lexer agrees.
+    core::TagReading readingFrom(long start) const;
     void restyleStyleBlocks(long from, long to);
     QByteArray cssStyles(const QByteArray &css);
     std::vector<std::pair<long, long>> shownRanges() const;

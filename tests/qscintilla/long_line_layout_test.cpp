@@ -40,7 +40,8 @@ public:
     QByteArray bytes()
     {
         QByteArray out(send(SCI_GETLENGTH), Qt::Uninitialized);
-        SendScintilla(SCI_GETTEXT, out.size() + 1, out.data());
+        if (!out.isEmpty()) // an empty array's data is Qt's shared, read-only one
+            SendScintilla(SCI_GETTEXT, out.size() + 1, out.data());
         return out;
     }
     /// The x of a position, from the line's start. Scrolled to the line's start first: points

@@ -431,3 +431,16 @@ TEST_F(HighlightingTest, StyleBlocksAreDrawnInTheirColoursTheFirstTimeTheyAreSho
         EXPECT_NE(testsupport::styleColourAt(&ed, at("color:")), testsupport::styleColourAt(&ed, at("<p>", 3)));
     }
 }
+
+TEST_F(HighlightingTest, MarkupIsReadWhereTheLexerFoundItNotWhereAWindowBeginsWithIt)
+{
+    // A script longer than the 64 KB read before a shown style block or an end tag, with "<!--"
+    // in a string near its end: read from inside the script, it would start a comment running to
+    // the last "-->" and hide the block and the start tag.
+    ed.replaceAll(u"<script>\r\n"_s + u"var a = 1;\r\n"_s.repeated(7000) +
+                  u"var s = \"<!--\";\r\n</script>\r\n<b><style>p { color: red }</style></b>\r\n<!-- end -->\r\n"_s);
+    hl()->styleRange(at("color"), at("color", 5));
+    EXPECT_GE(styleOf("color"), Highlighter::StyleBlockBase);
+    caretAt(at("</b>", 3));
+    EXPECT_TRUE(tagMarked(at("<b>")));
+}

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The tag scanner and the search for the element under the caret, on texts alone.
+// The element under the caret, where it ends, and its rewrite, on texts alone.
 #include "markup/element_edit.h"
-#include "markup/tag_scanner.h"
+#include "markup/element_place.h"
 
 #include <gtest/gtest.h>
 
@@ -9,12 +9,6 @@ using namespace Qt::Literals::StringLiterals;
 using namespace markup;
 
 namespace {
-
-QString valueOf(const QString &text, const Tag &tag, QStringView name)
-{
-    const TagAttribute *a = tag.attribute(name);
-    return a ? attributeValue(text, *a).toString() : u"<absent>"_s;
-}
 
 /// The element found with the caret where '‸' stands.
 FoundElement findAt(QString text)
@@ -26,51 +20,28 @@ FoundElement findAt(QString text)
     return findElement(kept, caret);
 }
 
-QString tagName(const FoundElement &f) { return f.element ? f.element->tag.name : u"(none: "_s + f.note + u")"_s; }
+QString tagName(const FoundElement &f)
+{
+    return f.element ? f.element->tag.name(f.element->text).toString() : u"(none: "_s + f.note + u")"_s;
+}
 
 } // namespace
 
-TEST(TagScanner, ReadsValuesAsBrowsersDo)
+TEST(ElementEnd, TheMatchingEndTagOrNothing)
 {
-    const QString text = u"<A HREF='a\"b.html' Title=\"x>y\"\r\n  target=_top checked data-x = \"1\" onclick=f() />rest"_s;
-    const std::optional<Tag> tag = scanTag(text, 0);
-    ASSERT_TRUE(tag);
-    EXPECT_EQ(tag->name, u"A"_s);
-    EXPECT_TRUE(tag->named(u"a"));
-    EXPECT_EQ(valueOf(text, *tag, u"href"), u"a\"b.html"_s);
-    EXPECT_EQ(valueOf(text, *tag, u"TITLE"), u"x>y"_s) << "a '>' inside quotes does not end the tag";
-    EXPECT_EQ(valueOf(text, *tag, u"target"), u"_top"_s);
-    EXPECT_EQ(valueOf(text, *tag, u"checked"), QString()) << "present without a value";
-    EXPECT_EQ(valueOf(text, *tag, u"data-x"), u"1"_s);
-    EXPECT_EQ(valueOf(text, *tag, u"onclick"), u"f()"_s);
-    EXPECT_EQ(text.mid(tag->to), u"rest"_s);
-    EXPECT_EQ(text.mid(tag->tail, tag->to - tag->tail), u" />"_s);
-    // Each attribute's bytes, with the blanks in front, are where they were written.
-    const TagAttribute &target = tag->attributes[2];
-    EXPECT_EQ(text.mid(target.space, target.to - target.space), u"\r\n  target=_top"_s);
-    const TagAttribute &data = tag->attributes[4];
-    EXPECT_EQ(text.mid(data.from, data.to - data.from), u"data-x = \"1\""_s);
-}
-
-TEST(TagScanner, RejectsWhatIsNotATag)
-{
-    EXPECT_FALSE(scanTag(u"< a>"_s, 0));
-    EXPECT_FALSE(scanTag(u"<a href=\"open"_s, 0)) << "an unclosed quote runs past the text";
-    EXPECT_FALSE(scanTag(u"<a href=x"_s, 0)) << "no '>' within the text";
-    EXPECT_FALSE(scanTag(u"1 <2"_s, 2));
-}
-
-TEST(TagScanner, FindsTheMatchingEndTag)
-{
-    const QString text = u"<select><!-- </select> --><option>a</option></SELECT>after"_s;
-    const auto end = findEndTag(text, 8, u"select");
-    ASSERT_TRUE(end);
-    EXPECT_EQ(text.mid(end->first, end->second - end->first), u"</SELECT>"_s);
-    const QString script = u"<script>if (a</b) x = '</scripts>';</script >"_s;
-    const auto scriptEnd = findEndTag(script, 8, u"script");
-    ASSERT_TRUE(scriptEnd);
-    EXPECT_EQ(script.mid(scriptEnd->first), u"</script >"_s);
-    EXPECT_FALSE(findEndTag(u"<textarea>never closed"_s, 10, u"textarea"));
+    struct {
+        QString text, end;
+    } cases[] = {
+        {u"<select><!-- </select> --><option>a</option><select></select></SELECT>after"_s, u"</SELECT>"_s},
+        {u"<script>if (a</b) x = '</scripts>';</script >"_s, u"</script >"_s},
+        {u"<textarea>never closed"_s, QString()},
+        {u"<select><option title=\"never closed></select>"_s, QString()},
+        {u"<label>a</label"_s, QString()},
+    };
+    for (const auto &c : cases) {
+        const auto end = findEndTag(c.text, *scanTag(c.text, 0));
+        EXPECT_EQ(end ? c.text.mid(end->first, end->second - end->first) : QString(), c.end) << c.text.toStdString();
+    }
 }
 
 TEST(ElementUnderCaret, EdgesOfTheStartTag)
