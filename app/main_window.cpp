@@ -7,6 +7,7 @@
 #include "document/commands.h"
 #include "document/start_files.h"
 #include "document/state.h"
+#include "document/status_note.h"
 #include "document/editor.h"
 #include "document/templates.h"
 #include "markup/commands.h"
@@ -229,10 +230,10 @@ void startUp(ui::UiRuntime &rt, const QStringList &files)
 {
     rt.setEditorWords(document::codeEditor(), reference::highlightWords());
     skins::applySkin(rt, skins::StartSkin);
-    document::setDocumentEncoding(core::Encoding::Gb18030); // the template is GB18030, as every new document
+    document::setDocumentEncoding(core::Encoding::Gb18030, core::EncodingSource::NewDocument); // the template is GB18030, as every new document
     if (!document::openStartFiles(rt, files))
         document::insertPieces(rt, document::newPageTemplate());
-    markup::showElementEditingHint(rt);
+    document::setStatusHint(rt, keyedWindowsHint());
 }
 
 void closeMainWindow(ui::UiRuntime &rt) { rt.closeWindow(MainWindowName); }

@@ -88,7 +88,7 @@ void saveUtf8File(benchmark::State &state, ui::UiRuntime &rt, void (*settle)())
     if (readAll(path) != readAll(utf8FileOfSize(state.range(0))))
         state.SkipWithError("the saved file differs from the opened one");
     rt.setEditorText(document::codeEditor(), {});
-    document::setDocumentEncoding(core::Encoding::Gb18030);
+    document::setDocumentEncoding(core::Encoding::Gb18030, core::EncodingSource::NewDocument);
     settle();
 }
 
