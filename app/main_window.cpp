@@ -9,6 +9,7 @@
 #include "document/state.h"
 #include "document/status_note.h"
 #include "document/editor.h"
+#include "document/encoding_status.h"
 #include "document/templates.h"
 #include "markup/commands.h"
 #include "markup/element_edit.h"
@@ -231,8 +232,11 @@ void startUp(ui::UiRuntime &rt, const QStringList &files)
     rt.setEditorWords(document::codeEditor(), reference::highlightWords());
     skins::applySkin(rt, skins::StartSkin);
     document::setDocumentEncoding(core::Encoding::Gb18030, core::EncodingSource::NewDocument); // the template is GB18030, as every new document
-    if (!document::openStartFiles(rt, files))
+    document::setDocumentFile({});
+    if (!document::openStartFiles(rt, files)) {
         document::insertPieces(rt, document::newPageTemplate());
+        document::showEncodingNote(rt, rt.getEditorBytes(document::codeEditor(), core::Encoding::Gb18030));
+    }
     document::setStatusHint(rt, keyedWindowsHint());
 }
 
