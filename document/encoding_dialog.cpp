@@ -116,7 +116,8 @@ void saveIn(ui::UiRuntime &rt, core::Encoding encoding)
     if (!edits.empty() &&
         rt.showMessage(u"是否同时修改网页中的编码声明？"_s, YesNoQuestion, u"文字编码"_s) == ui::IdYes)
         rt.replaceEditorRanges(codeEditor(), edits);
-    // The size panel counts in the new encoding; the note names it.
+    // The size panel counts in the new encoding, the note names it, and the document counts as
+    // changed: its file no longer holds what a save writes.
     updateEditorStatus(rt);
     const QByteArrayView now = rt.getEditorBuffer(codeEditor());
     showEncodingNote(rt, now.first(std::min(now.size(), core::DeclarationWindow)));

@@ -2,6 +2,8 @@
 // The bundled editor component's layout of long lines: after random edits, undo and redo, every
 // character stands where a fresh measurement puts it, whether its width was reused from earlier
 // layouts or measured again, and whichever way the segment was measured.
+#include "support/line_editor.h"
+
 #include <Qsci/qsciscintilla.h>
 
 #include <QCoreApplication>
@@ -19,39 +21,8 @@ namespace {
 constexpr const char *Face = "Noto Sans CJK SC";
 constexpr int PointSize = 10;
 
-/// An editor showing one style in a known font, unwrapped, without margins.
-class Editor : public QsciScintilla {
-public:
-    explicit Editor(WrapMode wrap = WrapNone)
-    {
-        setUtf8(true);
-        setWrapMode(wrap);
-        for (int m = 0; m < 5; ++m)
-            setMarginWidth(m, 0);
-        SendScintilla(SCI_STYLESETFONT, STYLE_DEFAULT, Face);
-        SendScintilla(SCI_STYLESETSIZE, STYLE_DEFAULT, PointSize);
-        SendScintilla(SCI_STYLECLEARALL);
-        resize(500, 200);
-        show();
-        QCoreApplication::processEvents();
-    }
-    long send(unsigned msg, unsigned long w = 0, long l = 0) { return SendScintilla(msg, w, l); }
-    void sendText(unsigned msg, unsigned long w, const QByteArray &bytes) { SendScintilla(msg, w, bytes.constData()); }
-    QByteArray bytes()
-    {
-        QByteArray out(send(SCI_GETLENGTH), Qt::Uninitialized);
-        if (!out.isEmpty()) // an empty array's data is Qt's shared, read-only one
-            SendScintilla(SCI_GETTEXT, out.size() + 1, out.data());
-        return out;
-    }
-    /// The x of a position, from the line's start. Scrolled to the line's start first: points
-    /// left of the view are negative, and truncating them would round the other way.
-    int x(long position)
-    {
-        send(SCI_SETXOFFSET, 0);
-        return int(send(SCI_POINTXFROMPOSITION, 0, position) - send(SCI_POINTXFROMPOSITION, 0, 0));
-    }
-};
+/// Single-line documents, so a position's x from the line's start is its x from the text's start.
+using Editor = qscitest::LineEditor;
 
 /// The font the component makes from the style, which draws without kerning.
 QFont styleFont()
@@ -108,14 +79,6 @@ QByteArray line(std::mt19937 &rng, int bytes, QByteArray (*piece)(std::mt19937 &
     return out;
 }
 
-/// A character boundary in UTF-8 text near the given byte.
-long boundary(const QByteArray &text, long at)
-{
-    while (at > 0 && at < text.size() && (uchar(text.at(at)) & 0xc0) == 0x80)
-        --at;
-    return at;
-}
-
 /// Random insertions and deletions, some undone and redone, checking after each that the text is
 /// the expected one and calling check(text) on it.
 template <typename Check>
@@ -138,13 +101,13 @@ void editRandomly(Editor &ed, std::mt19937 &rng, QByteArray (*piece)(std::mt1993
         } else {
             undo.push_back(text);
             redo.clear();
-            const long at = boundary(text, std::uniform_int_distribution<long>(0, text.size())(rng));
+            const long at = qscitest::boundaryBefore(text, std::uniform_int_distribution<long>(0, text.size())(rng));
             if (kind < 2 || text.size() < 100) {
                 const QByteArray insert = kind == 0 ? piece(rng) : line(rng, 200, piece);
                 ed.sendText(QsciScintillaBase::SCI_INSERTTEXT, at, insert);
                 text.insert(at, insert);
             } else {
-                const long end = boundary(text, std::min<long>(text.size(), at + std::uniform_int_distribution<long>(1, 300)(rng)));
+                const long end = qscitest::boundaryBefore(text, std::min<long>(text.size(), at + std::uniform_int_distribution<long>(1, 300)(rng)));
                 ed.send(QsciScintillaBase::SCI_DELETERANGE, at, end - at);
                 text.remove(at, end - at);
             }
@@ -162,7 +125,7 @@ std::vector<long> boundaries(const QByteArray &text, long step = 1)
 {
     std::vector<long> out;
     for (long at = 0; at < text.size(); at += step) {
-        const long b = boundary(text, at);
+        const long b = qscitest::boundaryBefore(text, at);
         if (out.empty() || out.back() != b)
             out.push_back(b);
     }

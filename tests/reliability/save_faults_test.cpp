@@ -16,6 +16,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <ostream>
 #include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -39,6 +40,9 @@ struct PageEncoding {
         return encoding == core::Encoding::Gb18030 ? core::textToBytes(page) : page.toUtf8();
     }
 };
+
+// Printed by name, so that test names and reports do not carry the object's bytes.
+void PrintTo(const PageEncoding &e, std::ostream *out) { *out << e.name; }
 
 const PageEncoding Encodings[] = {
     {"Gb18030", core::Encoding::Gb18030, u"<p>旧的网页</p>\r\n"_s, {}},
