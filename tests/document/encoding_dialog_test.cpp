@@ -4,7 +4,9 @@
 // is written when the encoding cannot hold the text.
 #include "document/document_fixture.h"
 
+#include "document/encoding_dialog.h"
 #include "document/state.h"
+#include "ui/definition_lint.h"
 
 #include <QAbstractButton>
 
@@ -65,6 +67,7 @@ protected:
 
 TEST_F(EncodingWindow, ReopenReadsTheFileAgainInTheChosenEncoding)
 {
+    EXPECT_EQ(ui::lintDefinition(document::encodingWindow()), QStringList());
     EXPECT_TRUE(toolTip().contains(u"新文档"_s)) << toolTip().toStdString();
     EXPECT_TRUE(toolTip().contains(u"Ctrl+Shift+E"_s));
     // A new document has no file to read again.
