@@ -461,6 +461,12 @@ int main(int argc, char **argv)
     reg("FindLastInMemory", bench::findLastInMemory)->Arg(big)->Iterations(5);
     reg("ReplaceAll", [](benchmark::State &s) { bench::replaceAllMatches(s, runtime()); })->Arg(big)->Iterations(1)->Repetitions(3);
     reg("ReplaceAllInMemory", bench::replaceAllInMemory)->Arg(big)->Iterations(3)->Repetitions(3);
+    // Searches that decode the text, a window at a time: the same in 10 KB and in the big document.
+    reg("RegexFindNext", [](benchmark::State &s) { bench::findNextFromMiddle(s, u"f\\w*me\\b"_s, {.regex = true}); })
+        ->Arg(10 * 1024)->Arg(big)->Iterations(200);
+    reg("FoldedFindNext", [](benchmark::State &s) { bench::findNextFromMiddle(s, u"ärger"_s, {}); })
+        ->Arg(10 * 1024)->Arg(big)->Iterations(200);
+    reg("RegexReplaceOne", bench::replaceOneInMiddle)->Arg(10 * 1024)->Arg(big)->Iterations(200);
 
     auto *mainWindow = ui::testing::widget(runtime(), {app::MainWindowName, {}});
     reg("OpenUtf8File", [mainWindow](benchmark::State &s) { bench::openUtf8File(s, runtime(), mainWindow, settle); })
@@ -469,6 +475,9 @@ int main(int argc, char **argv)
     reg("WriteUtf8Bytes", bench::writeUtf8Bytes)->Arg(big)->Iterations(1);
     reg("SaveUtf8File", [](benchmark::State &s) { bench::saveUtf8File(s, runtime(), settle); })->Arg(big)->Iterations(1);
     reg("DetectUtf8", bench::detectUtf8)->Arg(big)->Iterations(1);
+    reg("OpenBig5File", [mainWindow](benchmark::State &s) { bench::openBig5File(s, runtime(), mainWindow, settle); })
+        ->Arg(ten)->Iterations(1)->Repetitions(3);
+    reg("ReadAndDecodeBig5", bench::readAndDecodeBig5)->Arg(ten)->Iterations(1)->Repetitions(3);
 
     reg("StartUpOnDisplay", [&display](benchmark::State &st) { bench::StartUpOnDisplay(st, display.name(), self); })
         ->Iterations(3)->UseManualTime();
@@ -526,10 +535,14 @@ int main(int argc, char **argv)
 
         {"9 find last of 1e5 matches vs find", at("FindLast/" + B), at("FindLastInMemory/" + B), 2.0},
         {"9 replace all 1e5 matches vs build", at("ReplaceAll/" + B), at("ReplaceAllInMemory/" + B), 3.0},
+        {"9 regex find next in middle, big vs 10 KB", at("RegexFindNext/" + B), at("RegexFindNext/10240"), 2.0},
+        {"9 any-case word beyond ASCII, big vs 10 KB", at("FoldedFindNext/" + B), at("FoldedFindNext/10240"), 2.0},
+        {"9 regex replace one, big vs 10 KB", at("RegexReplaceOne/" + B), at("RegexReplaceOne/10240"), 2.0},
 
         {"9 open big UTF-8 file vs read bytes", at("OpenUtf8File/" + B), at("ReadUtf8Bytes/" + B), 2.0},
         {"9 save big UTF-8 vs write+fsync", at("SaveUtf8File/" + B), at("WriteUtf8Bytes/" + B), 1.5},
         {"9 detect UTF-8, big vs read bytes", at("DetectUtf8/" + B), at("ReadUtf8Bytes/" + B), 0.5},
+        {"9 open 10 MB Big5 vs read+decode", at("OpenBig5File/" + T), at("ReadAndDecodeBig5/" + T), 3.0, true},
 
         {"7 start-up vs Geany, same display", at("StartUpOnDisplay"), at("GeanyStartUp"), 0.75, false, true},
 

@@ -101,7 +101,7 @@ void reflow(ui::UiRuntime &rt)
 
 void showDocument(ui::UiRuntime &rt)
 {
-    ui::showWebPage(rt, View, {rt.getEditorBuffer(codeEditor()).toByteArray(), documentPath()});
+    ui::showWebPage(rt, View, {rt.getEditorBuffer(codeEditor()).toByteArray(), documentFile()});
 }
 
 void created(ui::UiRuntime &rt)

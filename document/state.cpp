@@ -8,7 +8,8 @@ namespace {
 
 bool modified = false;
 core::Encoding encoding = core::Encoding::Gb18030;
-QString path;
+core::EncodingSource source = core::EncodingSource::NewDocument;
+core::Text file;
 
 } // namespace
 
@@ -18,10 +19,16 @@ void raiseModified() { modified = true; }
 
 core::Encoding documentEncoding() { return encoding; }
 
-void setDocumentEncoding(core::Encoding e) { encoding = e; }
+core::EncodingSource encodingSource() { return source; }
 
-QString documentPath() { return path; }
+void setDocumentEncoding(core::Encoding e, core::EncodingSource how)
+{
+    encoding = e;
+    source = how;
+}
 
-void setDocumentPath(const QString &p) { path = p.isEmpty() ? QString() : QFileInfo(p).absoluteFilePath(); }
+core::Text documentFile() { return file; }
+
+void setDocumentFile(const core::Text &path) { file = path.isEmpty() ? core::Text() : QFileInfo(path).absoluteFilePath(); }
 
 } // namespace document
