@@ -473,7 +473,7 @@ private:
         if (!file.ok)
             return refuse(file.why);
         included_ += file.bytes.size();
-        const core::Encoding encoding = core::detectEncoding(file.bytes);
+        const core::Encoding encoding = core::detectEncoding(file.bytes).encoding;
         const QByteArray utf8 = core::fileBytesToEditorBytes(std::move(file.bytes), encoding);
         walk({utf8, QFileInfo(path).absolutePath(), s.depth + 1, s.offsetOf(at)});
     }
