@@ -11,6 +11,7 @@
 #include "document/templates.h"
 #include "markup/commands.h"
 #include "markup/element_edit.h"
+#include "markup/typing_help.h"
 #include "prefs/commands.h"
 #include "reference/commands.h"
 #include "reference/highlight_words.h"
@@ -233,6 +234,7 @@ void startUp(ui::UiRuntime &rt, const QStringList &files)
     if (!document::openStartFiles(rt, files))
         document::insertPieces(rt, document::newPageTemplate());
     markup::showElementEditingHint(rt);
+    markup::startTypingHelp(rt);
 }
 
 void closeMainWindow(ui::UiRuntime &rt) { rt.closeWindow(MainWindowName); }

@@ -1,0 +1,30 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What HTML itself says about elements and entities, as the typing help needs it: one table of
+// our own, its facts those of the HTML 4.01 and HTML5 references.
+#pragma once
+
+#include <QByteArrayView>
+#include <QStringList>
+
+#include <span>
+
+namespace reference {
+
+/// Whether the element has no end tag in HTML (br, img, input …), in any case of its name.
+bool isVoidElement(QByteArrayView name);
+/// Whether HTML 4.01 or HTML5 has an element of that name, in any case.
+bool isElement(QByteArrayView name);
+
+/// The element names offered after '<': those the html keyword list inserts first, in its
+/// order, then the other elements of HTML 4.01 and HTML5.
+QStringList offeredElementNames();
+
+/// A character entity: its name (without '&' and ';') and the character it stands for.
+struct Entity {
+    const char *name;
+    char32_t character;
+};
+/// HTML's character entities, the ones used most first.
+std::span<const Entity> entities();
+
+} // namespace reference

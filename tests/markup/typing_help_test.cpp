@@ -1,0 +1,143 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Typing help: what the context reader answers for texts with a caret mark, and what a user who
+// types into the MainWindow's editor gets: end tags, their undo steps, input methods, pasting.
+#include "dialog_driver.h"
+
+#include "markup/typing_context.h"
+
+#include <QInputMethodEvent>
+#include <Qsci/qsciscintilla.h>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+// ---- the context reader ----------------------------------------------------------------------
+
+struct Typed {
+    const char *text; // UTF-8, the caret where '|' stands (just after the typed character)
+    const char *inserted;
+};
+void PrintTo(const Typed &t, std::ostream *out) { *out << t.text; }
+
+QByteArray answerFor(const char *marked)
+{
+    QByteArray text(marked);
+    const qsizetype caret = text.indexOf('|');
+    text.remove(caret, 1);
+    const markup::TypingStretch s{.text = text, .caret = caret};
+    return text[caret - 1] == '>' ? markup::endTagForTypedGt(s) : markup::completionForTypedSlash(s);
+}
+
+class TypingContext : public ::testing::TestWithParam<Typed> {};
+
+TEST_P(TypingContext, AnswersWhatTheTypedCharacterAsks)
+{
+    EXPECT_EQ(answerFor(GetParam().text), QByteArray(GetParam().inserted));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EndTags, TypingContext,
+    ::testing::Values(
+        Typed{"<table>|", "</table>"}, Typed{"<TABLE border=1>|", "</TABLE>"}, Typed{"<p>|", "</p>"},
+        Typed{"<li>|", "</li>"}, Typed{"<a\r\n  href=\"x.htm\"\r\n>|", "</a>"}, Typed{"<span>中文<em>|", "</em>"},
+        Typed{"<script>|", "</script>"}, Typed{"<b>|</i>", "</b>"}, Typed{"<a href=x>|", "</a>"},
+        Typed{"<td title='<% =x %>'>|", "</td>"},
+        // Void elements, "/>", tags closed already, and '>' that ends no start tag.
+        Typed{"<br>|", ""}, Typed{"<IMG src=a.gif>|", ""}, Typed{"<input type=text>|", ""}, Typed{"<div/>|", ""},
+        Typed{"<b>|</b>", ""}, Typed{"<b>| \r\n\t</B>", ""}, Typed{"<b>x</b>|", ""}, Typed{"a >|", ""},
+        Typed{"<!DOCTYPE html>|", ""},
+        // Comments, values, server blocks, script and style content.
+        Typed{"<!-- <b>|", ""}, Typed{"<a title=\"x>|", ""}, Typed{"<% if a <b>|", ""}, Typed{"<%= x %>|", ""},
+        Typed{"<script>var s = '<b>|", ""}, Typed{"<style><b>|", ""}));
+
+INSTANTIATE_TEST_SUITE_P(
+    Completions, TypingContext,
+    ::testing::Values(
+        Typed{"<table><tr><td>x</|", "td>"}, Typed{"<ul><li>a</li></|", "ul>"}, Typed{"<DIV></|", "DIV>"},
+        Typed{"<div><br><img src=x><p/></|", "div>"}, Typed{"<b><!-- <i> --></|", "b>"}, Typed{"<b><% <i> %></|", "b>"},
+        Typed{"<b></x></|", "b>"}, Typed{"<script>if (a</|", "script>"},
+        // An end tag ends the elements left open inside it; nothing open, nothing completed.
+        Typed{"<b><i></b></|", ""}, Typed{"</|", ""}, Typed{"<!-- <b></|", ""}, Typed{"<a href=\"</|", ""},
+        Typed{"<% x = \"</|", ""}));
+
+TEST(TypingContextBadInput, DeepAndStrayNestingIsReadInBoundedTime)
+{
+    // 10,000 nested elements, then as many end tags that match none of them.
+    QByteArray text = "<div>" + QByteArray("<b>").repeated(10000) + QByteArray("</i>").repeated(10000) + "</";
+    EXPECT_EQ(markup::completionForTypedSlash({.text = text, .caret = text.size()}), "b>");
+    // A 5 MB line with a '<' in its text and an unclosed quote.
+    text = "<p title=\"" + QByteArray(5 << 20, 'x') + "<b>";
+    EXPECT_EQ(markup::endTagForTypedGt({.text = text, .caret = text.size()}), "");
+}
+
+// ---- typing into the editor ----------------------------------------------------------------------
+
+class TypingHelp : public testsupport::DialogDriver {
+protected:
+    QsciScintilla *editor() { return qobject_cast<QsciScintilla *>(ui::testing::widget(rt, Editor)); }
+    void type(const QString &keys) { QTest::keyClicks(editor(), keys); }
+    QString text() { return rt.getEditorText(Editor); }
+    /// The text with '|' at the caret.
+    QString marked()
+    {
+        QString t = text();
+        const auto caret = editor()->SendScintilla(QsciScintilla::SCI_GETCURRENTPOS);
+        return t.insert(QString::fromUtf8(rt.getEditorBuffer(Editor).first(caret)).size(), u'|');
+    }
+    void undo() { rt.sendEditorCommand(Editor, ui::EditorCommand::Undo); }
+};
+
+TEST_F(TypingHelp, TypedStartTagIsClosedAndTypedSlashCompleted)
+{
+    type(u"<table><tr>"_s);
+    EXPECT_EQ(marked(), u"<table><tr>|</tr></table>"_s);
+    type(u"<td>1</td><td>2"_s);
+    EXPECT_EQ(marked(), u"<table><tr><td>1</td><td>2|</td></tr></table>"_s);
+    rt.setEditorText(Editor, u"<ul><li>一"_s);
+    editor()->SendScintilla(QsciScintilla::SCI_DOCUMENTEND);
+    type(u"</"_s);
+    EXPECT_EQ(marked(), u"<ul><li>一</li>|"_s);
+}
+
+TEST_F(TypingHelp, OneUndoRemovesOnlyWhatWasInsertedForTheUser)
+{
+    type(u"<b>"_s);
+    ASSERT_EQ(text(), u"<b></b>"_s);
+    undo();
+    EXPECT_EQ(marked(), u"<b>|"_s);
+    type(u"</"_s);
+    ASSERT_EQ(text(), u"<b></b>"_s);
+    undo();
+    EXPECT_EQ(marked(), u"<b></|"_s);
+}
+
+TEST_F(TypingHelp, InputMethodPastedAndInsertedTextGetsNoHelp)
+{
+    type(u"<b"_s);
+    {
+        QInputMethodEvent composing(u">"_s, {});
+        QApplication::sendEvent(editor(), &composing);
+        QInputMethodEvent committed;
+        committed.setCommitString(u">"_s);
+        QApplication::sendEvent(editor(), &committed);
+    }
+    EXPECT_EQ(text(), u"<b>"_s);
+    ASSERT_TRUE(rt.setClipboardText(u"<i>"_s));
+    rt.sendEditorCommand(Editor, ui::EditorCommand::Paste);
+    rt.insertAtCaret(Editor, u"<u></"_s);
+    EXPECT_EQ(text(), u"<b><i><u></"_s);
+    // Typing after the input method is done is helped again.
+    type(u"<s>"_s);
+    EXPECT_EQ(marked(), u"<b><i><u></<s>|</s>"_s);
+}
+
+TEST_F(TypingHelp, OpenElementFurtherBackThanTheReachIsNotLookedFor)
+{
+    rt.setEditorText(Editor, u"<div>"_s + QString(markup::TypingReachBefore, u'x'));
+    editor()->SendScintilla(QsciScintilla::SCI_DOCUMENTEND);
+    type(u"</"_s);
+    EXPECT_TRUE(text().endsWith(u"x</"_s));
+}
+
+} // namespace
