@@ -17,6 +17,10 @@ bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' ||
 /// tag among them is taken as a stray one, and reading stays linear on deeply nested text.
 constexpr size_t MatchDepth = 256;
 
+/// Whether a tag's name is a name: one with a server block inside ("<a<%=n%>>") is written by the
+/// server, and no end tag can be written for it here.
+bool plainName(QByteArrayView name) { return !name.contains('<'); }
+
 /// The last span the reader finds in the window that starts before its end.
 std::optional<TagSpan> lastSpan(QByteArrayView window, const core::TagReading &reading)
 {
@@ -58,7 +62,7 @@ QByteArray endTagForTypedGt(const TypingStretch &s)
     if (!last || last->kind != TagSpan::StartTag || !last->complete || last->to != s.caret || last->selfClosed)
         return {};
     const QByteArrayView name = last->name(before);
-    if (reference::isVoidElement(name))
+    if (!plainName(name) || reference::isVoidElement(name))
         return {};
     qsizetype next = s.caret;
     while (next < s.text.size() && isBlank(s.text[next]))
@@ -82,7 +86,8 @@ QByteArray completionForTypedSlash(const TypingStretch &s)
     while (const std::optional<TagSpan> span = reader.next()) {
         if (!span->complete && span->kind != TagSpan::Content)
             return {}; // the "</" is inside this comment, tag or server block
-        if (span->kind == TagSpan::StartTag && !span->selfClosed && !reference::isVoidElement(span->name(before))) {
+        if (span->kind == TagSpan::StartTag && !span->selfClosed && plainName(span->name(before)) &&
+            !reference::isVoidElement(span->name(before))) {
             open.push_back({span->nameFrom, span->nameTo});
         } else if (span->kind == TagSpan::EndTag) {
             const QByteArrayView name = span->name(before);

@@ -4,8 +4,10 @@
 #include "dialog_driver.h"
 
 #include "markup/typing_context.h"
+#include "ui/typing_ops.h"
 
 #include <QInputMethodEvent>
+#include <QListWidget>
 #include <Qsci/qsciscintilla.h>
 
 using namespace Qt::Literals::StringLiterals;
@@ -15,8 +17,8 @@ namespace {
 // ---- the context reader ----------------------------------------------------------------------
 
 struct Typed {
-    const char *text; // UTF-8, the caret where '|' stands (just after the typed character)
-    const char *inserted;
+    const char *text;     // UTF-8, the caret where '|' stands (just after the typed character)
+    const char *inserted; // after '<' and '&': the list offered ("elements", "entities" or "")
 };
 void PrintTo(const Typed &t, std::ostream *out) { *out << t.text; }
 
@@ -26,7 +28,13 @@ QByteArray answerFor(const char *marked)
     const qsizetype caret = text.indexOf('|');
     text.remove(caret, 1);
     const markup::TypingStretch s{.text = text, .caret = caret};
-    return text[caret - 1] == '>' ? markup::endTagForTypedGt(s) : markup::completionForTypedSlash(s);
+    switch (text[caret - 1]) {
+    case '>': return markup::endTagForTypedGt(s);
+    case '/': return markup::completionForTypedSlash(s);
+    default: break;
+    }
+    const markup::Offer offer = markup::offerForTyped(s);
+    return offer == markup::Offer::ElementNames ? "elements" : offer == markup::Offer::EntityNames ? "entities" : "";
 }
 
 class TypingContext : public ::testing::TestWithParam<Typed> {};
@@ -46,7 +54,7 @@ INSTANTIATE_TEST_SUITE_P(
         // Void elements, "/>", tags closed already, and '>' that ends no start tag.
         Typed{"<br>|", ""}, Typed{"<IMG src=a.gif>|", ""}, Typed{"<input type=text>|", ""}, Typed{"<div/>|", ""},
         Typed{"<b>|</b>", ""}, Typed{"<b>| \r\n\t</B>", ""}, Typed{"<b>x</b>|", ""}, Typed{"a >|", ""},
-        Typed{"<!DOCTYPE html>|", ""},
+        Typed{"<!DOCTYPE html>|", ""}, Typed{"<a<%=n%>>|", ""},
         // Comments, values, server blocks, script and style content.
         Typed{"<!-- <b>|", ""}, Typed{"<a title=\"x>|", ""}, Typed{"<% if a <b>|", ""}, Typed{"<%= x %>|", ""},
         Typed{"<script>var s = '<b>|", ""}, Typed{"<style><b>|", ""}));
@@ -60,6 +68,16 @@ INSTANTIATE_TEST_SUITE_P(
         // An end tag ends the elements left open inside it; nothing open, nothing completed.
         Typed{"<b><i></b></|", ""}, Typed{"</|", ""}, Typed{"<!-- <b></|", ""}, Typed{"<a href=\"</|", ""},
         Typed{"<% x = \"</|", ""}));
+
+INSTANTIATE_TEST_SUITE_P(
+    Lists, TypingContext,
+    ::testing::Values(
+        Typed{"<|", "elements"}, Typed{"<p>a <|", "elements"}, Typed{"a < b <|", "elements"},
+        Typed{"<b>x</b>\r\n<|", "elements"}, Typed{"&|", "entities"}, Typed{"<p>Tom &|", "entities"},
+        Typed{"<a title=\"x &|", "entities"}, Typed{"<a title='&|", "entities"}, Typed{"<a href=?a=1&|", "entities"},
+        // Not inside a tag's names, comments, server blocks, script or style.
+        Typed{"<a <|", ""}, Typed{"<a &|", ""}, Typed{"<!-- <|", ""}, Typed{"<!-- &|", ""}, Typed{"<% if a <|", ""},
+        Typed{"<% x = \"&|", ""}, Typed{"<script>if (a <|", ""}, Typed{"<style>a &|", ""}));
 
 TEST(TypingContextBadInput, DeepAndStrayNestingIsReadInBoundedTime)
 {
@@ -138,6 +156,40 @@ TEST_F(TypingHelp, OpenElementFurtherBackThanTheReachIsNotLookedFor)
     editor()->SendScintilla(QsciScintilla::SCI_DOCUMENTEND);
     type(u"</"_s);
     EXPECT_TRUE(text().endsWith(u"x</"_s));
+}
+
+TEST_F(TypingHelp, ListInsertsOnlyWhatIsTakenAndNothingByItself)
+{
+    type(u"<"_s);
+    EXPECT_TRUE(ui::isEditorListShown(rt, Editor));
+    // One item left is shown, not taken; Enter takes it without a line break.
+    type(u"tbod"_s);
+    EXPECT_TRUE(ui::isEditorListShown(rt, Editor));
+    EXPECT_EQ(marked(), u"<tbod|"_s);
+    QTest::keyClick(editor(), Qt::Key_Return);
+    EXPECT_EQ(marked(), u"<tbody|"_s);
+    EXPECT_FALSE(ui::isEditorListShown(rt, Editor));
+    type(u"> &cop"_s);
+    QTest::keyClick(editor(), Qt::Key_Tab);
+    EXPECT_EQ(marked(), u"<tbody> &copy;|</tbody>"_s);
+    // Esc closes the list; a name nothing starts with closes it; so does typing on past the name.
+    type(u"<"_s);
+    QTest::keyClick(editor(), Qt::Key_Escape);
+    EXPECT_FALSE(ui::isEditorListShown(rt, Editor));
+    type(u" &zz"_s);
+    EXPECT_FALSE(ui::isEditorListShown(rt, Editor));
+    EXPECT_EQ(marked(), u"<tbody> &copy;< &zz|</tbody>"_s);
+}
+
+TEST_F(TypingHelp, ClickTakesAnItem)
+{
+    type(u"&"_s);
+    auto *box = editor()->findChild<QListWidget *>();
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->item(0)->text(), u"nbsp \u00A0"_s);
+    EXPECT_EQ(box->item(5)->text(), u"copy ©"_s);
+    QTest::mouseClick(box->viewport(), Qt::LeftButton, {}, box->visualItemRect(box->item(5)).center());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return text() == u"&copy;"_s; })) << text().toStdString();
 }
 
 } // namespace
