@@ -37,20 +37,64 @@ std::optional<TagSpan> lastSpan(QByteArrayView window, const core::TagReading &r
 Offer offerForTyped(const TypingStretch &s)
 {
     if (s.caret < 1 || s.caret > s.text.size())
-        return Offer::Nothing;
+        return {};
     const char typed = s.text[s.caret - 1];
-    if (typed != '<' && typed != '&')
-        return Offer::Nothing;
-    const QByteArrayView before = s.text.first(s.caret - 1);
+    if (typed != '<' && typed != '&' && typed != ' ' && typed != '=' && typed != '"' && typed != '\'')
+        return {};
+    // What stands before the typed character, and for a blank, '=' or a quote the character too:
+    // in a start tag they are read as the start of an attribute or of its value.
+    const QByteArrayView before = s.text.first(typed == '<' || typed == '&' ? s.caret - 1 : s.caret);
     core::TagReading reading = s.reading;
     reading.parts = core::TagParts::Attributes;
     const std::optional<TagSpan> last = lastSpan(before, reading);
     const bool inText = !last || last->complete;
-    if (typed == '<')
-        return inText ? Offer::ElementNames : Offer::Nothing;
-    const bool inValue = last && last->kind == TagSpan::StartTag && !last->complete && !last->attributes.empty() &&
-                         last->attributes.back().valueFrom >= 0 && last->attributes.back().valueTo == before.size();
-    return inText || inValue ? Offer::EntityNames : Offer::Nothing;
+    const bool inStartTag = last && last->kind == TagSpan::StartTag && !last->complete && plainName(last->name(before));
+    const core::TagAttribute *attribute = inStartTag && !last->attributes.empty() ? &last->attributes.back() : nullptr;
+    // The value the caret is in, when the tag is cut there.
+    const bool inValue = attribute && attribute->valueFrom >= 0 && attribute->valueTo == before.size();
+    Offer o;
+    switch (typed) {
+    case '<': o.kind = inText ? Offer::ElementNames : Offer::Nothing; return o;
+    case '&': o.kind = inText || inValue ? Offer::EntityNames : Offer::Nothing; return o;
+    case ' ':
+        if (!inStartTag || (attribute && attribute->to == before.size()))
+            return o;
+        o.kind = Offer::AttributeNames;
+        for (const core::TagAttribute &a : last->attributes)
+            o.written << before.sliced(a.from, a.nameTo - a.from).toByteArray().toLower();
+        break;
+    default: // '=' or a quote: the value just started, nothing of it written yet
+        if (!inValue || attribute->valueFrom != before.size() || (typed != '=' && attribute->quote == 0))
+            return o;
+        o.kind = Offer::AttributeValues;
+        o.attribute = before.sliced(attribute->from, attribute->nameTo - attribute->from).toByteArray();
+        break;
+    }
+    o.element = last->name(before).toByteArray();
+    return o;
+}
+
+QStringList offeredItems(const Offer &o)
+{
+    QStringList items;
+    switch (o.kind) {
+    case Offer::Nothing: break;
+    case Offer::ElementNames: items = reference::offeredElementNames(); break;
+    case Offer::EntityNames:
+        for (const reference::Entity &e : reference::entities())
+            items << QString::fromLatin1(e.name) + u' ' + QString::fromUcs4(&e.character, 1);
+        break;
+    case Offer::AttributeNames:
+        for (const QByteArray &a : reference::attributesOf(o.element))
+            if (!o.written.contains(a))
+                items << QString::fromLatin1(a);
+        break;
+    case Offer::AttributeValues:
+        for (const QByteArray &v : reference::valuesOf(o.element, o.attribute))
+            items << QString::fromUtf8(v);
+        break;
+    }
+    return items;
 }
 
 QByteArray endTagForTypedGt(const TypingStretch &s)

@@ -8,6 +8,8 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QList>
+#include <QStringList>
 
 namespace markup {
 
@@ -35,9 +37,19 @@ QByteArray endTagForTypedGt(const TypingStretch &s);
 QByteArray completionForTypedSlash(const TypingStretch &s);
 
 /// What a list offers where the character just typed before the caret stands.
-enum class Offer { Nothing, ElementNames, EntityNames };
+struct Offer {
+    enum Kind { Nothing, ElementNames, EntityNames, AttributeNames, AttributeValues } kind = Nothing;
+    QByteArray element;         // attribute names and values: the tag's element, as written
+    QByteArray attribute;       // attribute values: the attribute, as written
+    QList<QByteArray> written;  // attribute names: those the tag has already, in lower case
+};
 /// Element names after a '<' typed in text; entity names after a '&' typed in text or in an
-/// attribute's value; nothing in comments, server blocks, script or style content.
+/// attribute's value; attribute names after a blank typed in a start tag (not in a value);
+/// values after the '=' or the opening quote of an attribute's value. Nothing in comments, server
+/// blocks, script or style content.
 Offer offerForTyped(const TypingStretch &s);
+/// The list's items for the offer, in the order shown; empty when there is nothing to offer (an
+/// attribute that takes any text).
+QStringList offeredItems(const Offer &o);
 
 } // namespace markup

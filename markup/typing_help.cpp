@@ -2,54 +2,73 @@
 #include "typing_help.h"
 
 #include "document/editor.h"
-#include "reference/schema.h"
 #include "typing_context.h"
 #include "ui/typing_ops.h"
 
 namespace markup {
 namespace {
 
-/// The editor's lists, numbered as Offer names them.
-constexpr int ElementList = int(Offer::ElementNames);
-constexpr int EntityList = int(Offer::EntityNames);
+TypingStretch stretchOf(const ui::EditorStretch &s) { return {.text = s.text, .caret = s.caret, .reading = s.reading}; }
 
-QStringList entityItems()
+/// Opens the list that fits where the character before the caret stands, if any.
+void offerAtCaret(ui::UiRuntime &rt)
 {
-    QStringList items;
-    for (const reference::Entity &e : reference::entities())
-        items << QString::fromLatin1(e.name) + u' ' + QString::fromUcs4(&e.character, 1);
-    return items;
+    const ui::EditorStretch s = ui::readEditorStretch(rt, document::codeEditor(), TypingReachBefore, TypingReachAfter);
+    const Offer offer = offerForTyped(stretchOf(s));
+    if (const QStringList items = offeredItems(offer); !items.isEmpty())
+        ui::showEditorList(rt, document::codeEditor(), offer.kind, items);
 }
 
 void helpAfterTyped(ui::UiRuntime &rt, char32_t c)
 {
-    if (c != '>' && c != '/' && c != '<' && c != '&')
-        return;
     const ui::ControlRef &editor = document::codeEditor();
+    if (c != '>' && c != '/') {
+        offerAtCaret(rt);
+        return;
+    }
     const ui::EditorStretch s = ui::readEditorStretch(rt, editor, TypingReachBefore, TypingReachAfter);
-    const TypingStretch stretch{.text = s.text, .caret = s.caret, .reading = s.reading};
     const qint64 caret = s.start + s.caret;
     if (c == '>') {
         // The caret stays between the start tag and its end tag.
-        if (const QByteArray end = endTagForTypedGt(stretch); !end.isEmpty())
+        if (const QByteArray end = endTagForTypedGt(stretchOf(s)); !end.isEmpty())
             ui::replaceForUser(rt, editor, caret, caret, end, caret);
-    } else if (c == '/') {
-        if (const QByteArray rest = completionForTypedSlash(stretch); !rest.isEmpty())
-            ui::replaceForUser(rt, editor, caret, caret, rest, caret + rest.size());
-    } else if (const Offer offer = offerForTyped(stretch); offer == Offer::ElementNames) {
-        ui::showEditorList(rt, editor, ElementList, reference::offeredElementNames());
-    } else if (offer == Offer::EntityNames) {
-        ui::showEditorList(rt, editor, EntityList, entityItems());
+    } else if (const QByteArray rest = completionForTypedSlash(stretchOf(s)); !rest.isEmpty()) {
+        ui::replaceForUser(rt, editor, caret, caret, rest, caret + rest.size());
     }
 }
 
 void insertChosen(ui::UiRuntime &rt, int list, const QString &item, qint64 wordStart)
 {
     const ui::ControlRef &editor = document::codeEditor();
-    const qint64 caret = rt.getEditorSelection(editor).second;
-    // An entity's item shows its character after the name; "&name;" is what goes in.
-    const QByteArray text = list == EntityList ? item.section(u' ', 0, 0).toUtf8() + ';' : item.toUtf8();
-    ui::replaceForUser(rt, editor, wordStart, caret, text, wordStart + text.size());
+    const ui::EditorStretch s = ui::readEditorStretch(rt, editor, TypingReachBefore, 1);
+    const qint64 caret = s.start + s.caret;
+    const qsizetype start = qsizetype(wordStart - s.start);
+    if (start < 0 || start > s.caret)
+        return;
+    QByteArray text = item.toUtf8();
+    qint64 after = -1; // where the caret goes, counted in text; its end when not set
+    switch (list) {
+    case Offer::EntityNames: text = text.left(text.indexOf(' ')) + ';'; break; // the item shows its character
+    case Offer::AttributeNames:
+        text += "=\"\"";
+        after = text.size() - 1;
+        break;
+    case Offer::AttributeValues: {
+        const char before = start > 0 ? s.text[start - 1] : 0;
+        const char next = s.caret < s.text.size() ? s.text[s.caret] : 0;
+        if (before == '=')
+            text = '"' + text + '"';
+        else if (next != before)
+            text += before;
+        else
+            after = text.size() + 1; // the closing quote is there already: the caret goes past it
+        break;
+    }
+    default: break;
+    }
+    ui::replaceForUser(rt, editor, wordStart, caret, text, wordStart + (after < 0 ? text.size() : after));
+    if (list == Offer::AttributeNames)
+        offerAtCaret(rt); // the new attribute's values, when it has a fixed set
 }
 
 } // namespace

@@ -83,6 +83,33 @@ constexpr Entity Entities[] = {
     {"spades", 0x2660}, {"clubs", 0x2663}, {"hearts", 0x2665}, {"diams", 0x2666},
 };
 
+struct AttributeRow {
+    const char *elements, *attributes;
+};
+constexpr AttributeRow Attributes[] = {
+#include "schema_attributes.inc"
+};
+
+/// Calls back with each attribute token ("name" or "name=a|b") the element takes, its own first.
+template <typename F>
+void forEachAttribute(QByteArrayView element, F f)
+{
+    for (const bool own : {true, false})
+        for (const AttributeRow &row : Attributes) {
+            const QByteArrayView elements(row.elements);
+            bool match = !own && elements == "*";
+            for (qsizetype from = 0; own && !match && from < elements.size();) {
+                qsizetype to = elements.indexOf(' ', from);
+                to = to < 0 ? elements.size() : to;
+                match = elements.sliced(from, to - from).compare(element, Qt::CaseInsensitive) == 0;
+                from = to + 1;
+            }
+            if (match)
+                for (const QByteArray &token : QByteArray(row.attributes).split(' '))
+                    f(token);
+        }
+}
+
 bool among(QByteArrayView name, std::span<const char *const> names)
 {
     for (const char *n : names)
@@ -109,6 +136,28 @@ QStringList offeredElementNames()
         if (!names.contains(QLatin1StringView(e)))
             names << QString::fromLatin1(e);
     return names;
+}
+
+QList<QByteArray> attributesOf(QByteArrayView element)
+{
+    QList<QByteArray> names;
+    forEachAttribute(element, [&](const QByteArray &token) {
+        const QByteArray name = token.left(token.indexOf('=') < 0 ? token.size() : token.indexOf('='));
+        if (!names.contains(name))
+            names << name;
+    });
+    return names;
+}
+
+QList<QByteArray> valuesOf(QByteArrayView element, QByteArrayView attribute)
+{
+    QList<QByteArray> values;
+    forEachAttribute(element, [&](const QByteArray &token) {
+        const qsizetype eq = token.indexOf('=');
+        if (values.isEmpty() && eq > 0 && QByteArrayView(token).first(eq).compare(attribute, Qt::CaseInsensitive) == 0)
+            values = token.mid(eq + 1).split('|');
+    });
+    return values;
 }
 
 std::span<const Entity> entities() { return Entities; }

@@ -3,7 +3,9 @@
 // our own, its facts those of the HTML 4.01 and HTML5 references.
 #pragma once
 
+#include <QByteArray>
 #include <QByteArrayView>
+#include <QList>
 #include <QStringList>
 
 #include <span>
@@ -18,6 +20,11 @@ bool isElement(QByteArrayView name);
 /// The element names offered after '<': those the html keyword list inserts first, in its
 /// order, then the other elements of HTML 4.01 and HTML5.
 QStringList offeredElementNames();
+
+/// The attributes the element takes: its own, then those every element takes.
+QList<QByteArray> attributesOf(QByteArrayView element);
+/// The values of the element's attribute where HTML fixes them; empty where it takes any text.
+QList<QByteArray> valuesOf(QByteArrayView element, QByteArrayView attribute);
 
 /// A character entity: its name (without '&' and ';') and the character it stands for.
 struct Entity {

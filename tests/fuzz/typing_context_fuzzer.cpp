@@ -47,7 +47,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         FUZZ_CHECK(text.first(caret - 2).contains("<" + rest.chopped(1)));
     }
     const markup::Offer offer = markup::offerForTyped(s);
-    if (offer != markup::Offer::Nothing)
-        FUZZ_CHECK(text[caret - 1] == (offer == markup::Offer::ElementNames ? '<' : '&'));
+    static constexpr char TypedFor[] = {0, '<', '&', ' ', 0};
+    if (offer.kind != markup::Offer::Nothing && offer.kind != markup::Offer::AttributeValues)
+        FUZZ_CHECK(text[caret - 1] == TypedFor[offer.kind]);
+    if (offer.kind == markup::Offer::AttributeValues)
+        FUZZ_CHECK(QByteArrayView("=\"'").contains(text[caret - 1]));
+    if (offer.kind == markup::Offer::AttributeNames || offer.kind == markup::Offer::AttributeValues)
+        FUZZ_CHECK(isName(offer.element) && text.first(caret).contains("<" + offer.element));
+    (void)markup::offeredItems(offer);
     return 0;
 }

@@ -18,7 +18,7 @@ namespace {
 
 struct Typed {
     const char *text;     // UTF-8, the caret where '|' stands (just after the typed character)
-    const char *inserted; // after '<' and '&': the list offered ("elements", "entities" or "")
+    const char *inserted; // or, where a list opens, its first item
 };
 void PrintTo(const Typed &t, std::ostream *out) { *out << t.text; }
 
@@ -33,8 +33,7 @@ QByteArray answerFor(const char *marked)
     case '/': return markup::completionForTypedSlash(s);
     default: break;
     }
-    const markup::Offer offer = markup::offerForTyped(s);
-    return offer == markup::Offer::ElementNames ? "elements" : offer == markup::Offer::EntityNames ? "entities" : "";
+    return markup::offeredItems(markup::offerForTyped(s)).value(0).toUtf8();
 }
 
 class TypingContext : public ::testing::TestWithParam<Typed> {};
@@ -72,12 +71,19 @@ INSTANTIATE_TEST_SUITE_P(
 INSTANTIATE_TEST_SUITE_P(
     Lists, TypingContext,
     ::testing::Values(
-        Typed{"<|", "elements"}, Typed{"<p>a <|", "elements"}, Typed{"a < b <|", "elements"},
-        Typed{"<b>x</b>\r\n<|", "elements"}, Typed{"&|", "entities"}, Typed{"<p>Tom &|", "entities"},
-        Typed{"<a title=\"x &|", "entities"}, Typed{"<a title='&|", "entities"}, Typed{"<a href=?a=1&|", "entities"},
-        // Not inside a tag's names, comments, server blocks, script or style.
+        Typed{"<|", "a"}, Typed{"<p>a <|", "a"}, Typed{"a < b <|", "a"}, Typed{"<b>x</b>\r\n<|", "a"},
+        Typed{"&|", "nbsp \u00A0"}, Typed{"<p>Tom &|", "nbsp \u00A0"}, Typed{"<a title=\"x &|", "nbsp \u00A0"},
+        Typed{"<a href=?a=1&|", "nbsp \u00A0"},
+        // Attributes: the element's own first, those written left out; values where HTML fixes them.
+        Typed{"<td |", "colspan"}, Typed{"<TD colspan=2 |", "rowspan"}, Typed{"<td colspan=2 rowspan=\"3\" |", "width"},
+        Typed{"<span |", "id"}, Typed{"<a\r\n  href='x' |", "target"}, Typed{"<input type=|", "text"},
+        Typed{"<input type=\"|", "text"}, Typed{"<form method='|", "get"}, Typed{"<a TARGET=\"|", "_blank"},
+        Typed{"<script language=\"|", "JavaScript"}, Typed{"<p dir=|", "ltr"}, Typed{"<div align=\"|", "left"},
+        // Nothing: inside tag names, values, comments, server blocks, script or style; values of free text.
         Typed{"<a <|", ""}, Typed{"<a &|", ""}, Typed{"<!-- <|", ""}, Typed{"<!-- &|", ""}, Typed{"<% if a <|", ""},
-        Typed{"<% x = \"&|", ""}, Typed{"<script>if (a <|", ""}, Typed{"<style>a &|", ""}));
+        Typed{"<% x = \"&|", ""}, Typed{"<script>if (a <|", ""}, Typed{"<style>a &|", ""}, Typed{"a |", ""},
+        Typed{"<a title=\"x |", ""}, Typed{"<a href=|", ""}, Typed{"<a title=\"x=|", ""}, Typed{"<a target=\"_top\"|", ""},
+        Typed{"<!-- <a |", ""}, Typed{"<b>x</b> |", ""}));
 
 TEST(TypingContextBadInput, DeepAndStrayNestingIsReadInBoundedTime)
 {
@@ -179,6 +185,23 @@ TEST_F(TypingHelp, ListInsertsOnlyWhatIsTakenAndNothingByItself)
     type(u" &zz"_s);
     EXPECT_FALSE(ui::isEditorListShown(rt, Editor));
     EXPECT_EQ(marked(), u"<tbody> &copy;< &zz|</tbody>"_s);
+}
+
+TEST_F(TypingHelp, AttributeIsTakenWithItsQuotesThenItsValue)
+{
+    type(u"<a tar"_s);
+    QTest::keyClick(editor(), Qt::Key_Tab);
+    EXPECT_EQ(marked(), u"<a target=\"|\""_s);
+    ASSERT_TRUE(ui::isEditorListShown(rt, Editor));
+    QTest::keyClick(editor(), Qt::Key_Down);
+    QTest::keyClick(editor(), Qt::Key_Return);
+    EXPECT_EQ(marked(), u"<a target=\"_self\"|"_s);
+    type(u" rel="_s);
+    QTest::keyClick(editor(), Qt::Key_Return);
+    EXPECT_EQ(marked(), u"<a target=\"_self\" rel=\"alternate\"|"_s);
+    // One undo takes back the value taken, the next the '=' typed before it.
+    undo();
+    EXPECT_EQ(marked(), u"<a target=\"_self\" rel=|"_s);
 }
 
 TEST_F(TypingHelp, ClickTakesAnItem)
