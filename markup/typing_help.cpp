@@ -5,6 +5,8 @@
 #include "typing_context.h"
 #include "ui/typing_ops.h"
 
+#include <QTimer>
+
 namespace markup {
 namespace {
 
@@ -67,8 +69,10 @@ void insertChosen(ui::UiRuntime &rt, int list, const QString &item, qint64 wordS
     default: break;
     }
     ui::replaceForUser(rt, editor, wordStart, caret, text, wordStart + (after < 0 ? text.size() : after));
+    // The new attribute's values, when it has a fixed set, once the component has closed the list
+    // this item came from.
     if (list == Offer::AttributeNames)
-        offerAtCaret(rt); // the new attribute's values, when it has a fixed set
+        QTimer::singleShot(0, [&rt] { offerAtCaret(rt); });
 }
 
 } // namespace

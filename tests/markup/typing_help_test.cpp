@@ -116,7 +116,7 @@ TEST_F(TypingHelp, TypedStartTagIsClosedAndTypedSlashCompleted)
 {
     type(u"<table><tr>"_s);
     EXPECT_EQ(marked(), u"<table><tr>|</tr></table>"_s);
-    type(u"<td>1</td><td>2"_s);
+    type(u"<td>1</<td>2"_s);
     EXPECT_EQ(marked(), u"<table><tr><td>1</td><td>2|</td></tr></table>"_s);
     rt.setEditorText(Editor, u"<ul><li>一"_s);
     editor()->SendScintilla(QsciScintilla::SCI_DOCUMENTEND);
@@ -192,7 +192,7 @@ TEST_F(TypingHelp, AttributeIsTakenWithItsQuotesThenItsValue)
     type(u"<a tar"_s);
     QTest::keyClick(editor(), Qt::Key_Tab);
     EXPECT_EQ(marked(), u"<a target=\"|\""_s);
-    ASSERT_TRUE(ui::isEditorListShown(rt, Editor));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return ui::isEditorListShown(rt, Editor); }));
     QTest::keyClick(editor(), Qt::Key_Down);
     QTest::keyClick(editor(), Qt::Key_Return);
     EXPECT_EQ(marked(), u"<a target=\"_self\"|"_s);
