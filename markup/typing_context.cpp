@@ -32,6 +32,55 @@ std::optional<TagSpan> lastSpan(QByteArrayView window, const core::TagReading &r
     return last;
 }
 
+bool isWordChar(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' || c == '_'; }
+
+/// The word that ends at `end` in the text, and where it starts.
+QByteArrayView wordBefore(QByteArrayView text, qsizetype end, qsizetype *start)
+{
+    qsizetype k = end;
+    while (k > 0 && isWordChar(text[k - 1]))
+        --k;
+    *start = k;
+    return text.sliced(k, end - k);
+}
+
+/// After ':' in a style sheet or style content, after '.' in a server block.
+Offer codeOffer(const TypingStretch &s)
+{
+    const QByteArrayView before = s.text.first(s.caret - 1);
+    qsizetype textFrom = 0; // where the style sheet or the server's code starts
+    if (!s.css) {
+        const std::optional<TagSpan> last = lastSpan(before, s.reading);
+        if (!last || last->complete)
+            return {};
+        const bool code = s.text[s.caret - 1] == ':' ? last->kind == TagSpan::Content && last->named(before, "style")
+                                                     : last->kind == TagSpan::ServerBlock;
+        if (!code)
+            return {};
+        textFrom = last->from;
+    } else if (s.text[s.caret - 1] != ':') {
+        return {};
+    }
+    Offer o;
+    qsizetype wordStart = 0;
+    if (s.text[s.caret - 1] == '.') {
+        o.attribute = wordBefore(before, before.size(), &wordStart).toByteArray();
+        o.kind = Offer::AspMembers;
+        return o;
+    }
+    // A property starts a declaration: after '{' or ';' (a selector's "a:hover" follows neither).
+    qsizetype end = before.size();
+    while (end > textFrom && isBlank(before[end - 1]))
+        --end;
+    o.attribute = wordBefore(before, end, &wordStart).toByteArray();
+    while (wordStart > textFrom && isBlank(before[wordStart - 1]))
+        --wordStart;
+    if (o.attribute.isEmpty() || wordStart <= textFrom || (before[wordStart - 1] != '{' && before[wordStart - 1] != ';'))
+        return {};
+    o.kind = Offer::CssValues;
+    return o;
+}
+
 } // namespace
 
 Offer offerForTyped(const TypingStretch &s)
@@ -39,7 +88,9 @@ Offer offerForTyped(const TypingStretch &s)
     if (s.caret < 1 || s.caret > s.text.size())
         return {};
     const char typed = s.text[s.caret - 1];
-    if (typed != '<' && typed != '&' && typed != ' ' && typed != '=' && typed != '"' && typed != '\'')
+    if (typed == ':' || typed == '.')
+        return codeOffer(s);
+    if (s.css || (typed != '<' && typed != '&' && typed != ' ' && typed != '=' && typed != '"' && typed != '\''))
         return {};
     // What stands before the typed character, and for a blank, '=' or a quote the character too:
     // in a start tag they are read as the start of an attribute or of its value.
@@ -92,6 +143,14 @@ QStringList offeredItems(const Offer &o)
     case Offer::AttributeValues:
         for (const QByteArray &v : reference::valuesOf(o.element, o.attribute))
             items << QString::fromUtf8(v);
+        break;
+    case Offer::CssValues:
+        for (const QByteArray &v : reference::cssKeywordsOf(o.attribute))
+            items << QString::fromLatin1(v);
+        break;
+    case Offer::AspMembers:
+        for (const QByteArray &v : reference::aspMembersOf(o.attribute))
+            items << QString::fromLatin1(v);
         break;
     }
     return items;

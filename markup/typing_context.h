@@ -23,6 +23,7 @@ struct TypingStretch {
     QByteArrayView text;
     qsizetype caret = 0;
     core::TagReading reading;
+    bool css = false; // the whole text is a style sheet
 };
 
 /// The end tag to put after the caret now that the '>' before it has been typed: "</name>" when
@@ -38,15 +39,16 @@ QByteArray completionForTypedSlash(const TypingStretch &s);
 
 /// What a list offers where the character just typed before the caret stands.
 struct Offer {
-    enum Kind { Nothing, ElementNames, EntityNames, AttributeNames, AttributeValues } kind = Nothing;
+    enum Kind { Nothing, ElementNames, EntityNames, AttributeNames, AttributeValues, CssValues, AspMembers } kind = Nothing;
     QByteArray element;         // attribute names and values: the tag's element, as written
-    QByteArray attribute;       // attribute values: the attribute, as written
+    QByteArray attribute;       // values: the attribute or CSS property; ASP members: the object
     QList<QByteArray> written;  // attribute names: those the tag has already, in lower case
 };
 /// Element names after a '<' typed in text; entity names after a '&' typed in text or in an
 /// attribute's value; attribute names after a blank typed in a start tag (not in a value);
-/// values after the '=' or the opening quote of an attribute's value. Nothing in comments, server
-/// blocks, script or style content.
+/// values after the '=' or the opening quote of an attribute's value; a CSS property's keywords
+/// after the ':' that starts its value (in style content or a style sheet); an ASP object's
+/// members after the '.' that follows its name in a server block. Nothing in comments or scripts.
 Offer offerForTyped(const TypingStretch &s);
 /// The list's items for the offer, in the order shown; empty when there is nothing to offer (an
 /// attribute that takes any text).

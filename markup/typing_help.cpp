@@ -10,7 +10,10 @@
 namespace markup {
 namespace {
 
-TypingStretch stretchOf(const ui::EditorStretch &s) { return {.text = s.text, .caret = s.caret, .reading = s.reading}; }
+TypingStretch stretchOf(const ui::EditorStretch &s)
+{
+    return {.text = s.text, .caret = s.caret, .reading = s.reading, .css = s.css};
+}
 
 /// Opens the list that fits where the character before the caret stands, if any.
 void offerAtCaret(ui::UiRuntime &rt)

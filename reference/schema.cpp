@@ -110,6 +110,21 @@ void forEachAttribute(QByteArrayView element, F f)
         }
 }
 
+/// Names ("a b c") and the keywords they take ("x y z").
+struct KeywordRow {
+    const char *names, *keywords;
+};
+#include "schema_css_asp.inc"
+
+QList<QByteArray> keywordsOf(std::span<const KeywordRow> rows, QByteArrayView name)
+{
+    for (const KeywordRow &row : rows)
+        for (const QByteArray &n : QByteArray(row.names).split(' '))
+            if (QByteArrayView(n).compare(name, Qt::CaseInsensitive) == 0)
+                return QByteArray(row.keywords).split(' ');
+    return {};
+}
+
 bool among(QByteArrayView name, std::span<const char *const> names)
 {
     for (const char *n : names)
@@ -161,5 +176,8 @@ QList<QByteArray> valuesOf(QByteArrayView element, QByteArrayView attribute)
 }
 
 std::span<const Entity> entities() { return Entities; }
+
+QList<QByteArray> cssKeywordsOf(QByteArrayView property) { return keywordsOf(CssRows, property); }
+QList<QByteArray> aspMembersOf(QByteArrayView object) { return keywordsOf(AspRows, object); }
 
 } // namespace reference

@@ -34,4 +34,9 @@ struct Entity {
 /// HTML's character entities, the ones used most first.
 std::span<const Entity> entities();
 
+/// The keywords a CSS 2.1 property takes (colour names for colours); empty for one that takes none.
+QList<QByteArray> cssKeywordsOf(QByteArrayView property);
+/// The members of an ASP object (Request, Response, Server, Session, Application), in any case.
+QList<QByteArray> aspMembersOf(QByteArrayView object);
+
 } // namespace reference

@@ -58,6 +58,7 @@ EditorStretch readEditorStretch(UiRuntime &rt, const ControlRef &editor, qint64 
     // The range is read where it lies; the buffer's gap moves at most across it.
     s.text = QByteArray(reinterpret_cast<const char *>(ed->SendScintilla(B::SCI_GETRANGEPOINTER, from, to - from)), to - from);
     Highlighter *h = Highlighter::of(ed);
+    s.css = h && h->language() == Language::Css;
     if (h && h->active() && h->language() == Language::Html) {
         h->styleRange(from, caret);
         s.reading = h->readingFrom(from);

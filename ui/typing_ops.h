@@ -19,6 +19,7 @@ struct EditorStretch {
     qint64 start = 0;     // where text starts in the buffer
     qsizetype caret = 0;  // the caret's index in text
     core::TagReading reading;
+    bool css = false; // the editor colours the text as a style sheet
 };
 EditorStretch readEditorStretch(UiRuntime &rt, const ControlRef &editor, qint64 before, qint64 after);
 

@@ -83,7 +83,22 @@ INSTANTIATE_TEST_SUITE_P(
         Typed{"<a <|", ""}, Typed{"<a &|", ""}, Typed{"<!-- <|", ""}, Typed{"<!-- &|", ""}, Typed{"<% if a <|", ""},
         Typed{"<% x = \"&|", ""}, Typed{"<script>if (a <|", ""}, Typed{"<style>a &|", ""}, Typed{"a |", ""},
         Typed{"<a title=\"x |", ""}, Typed{"<a href=|", ""}, Typed{"<a title=\"x=|", ""}, Typed{"<a target=\"_top\"|", ""},
-        Typed{"<!-- <a |", ""}, Typed{"<b>x</b> |", ""}));
+        Typed{"<!-- <a |", ""}, Typed{"<b>x</b> |", ""},
+        // CSS keywords where a declaration's value starts; ASP objects' members.
+        Typed{"<style>p { color:|", "aqua"}, Typed{"<style>\r\np {\r\n  display :|", "inline"},
+        Typed{"<style>p { width: 1px; float:|", "left"}, Typed{"<% Response.|", "Write"}, Typed{"<% x = request.|", "Form"},
+        Typed{"<style>a:|", ""}, Typed{"<style>p { width:|", "auto"}, Typed{"<style>p { content:|", ""}, Typed{"<p>a:|", ""},
+        Typed{"<% foo.|", ""}, Typed{"Response.|", ""}, Typed{"<script>Response.|", ""}, Typed{"<style>p{}</style>p{color:|", ""}));
+
+TEST(TypingContextStyleSheet, OffersKeywordsWhereADeclarationsValueStarts)
+{
+    auto head = [](QByteArray text) {
+        return markup::offeredItems(markup::offerForTyped({.text = text, .caret = text.size(), .css = true})).value(0);
+    };
+    EXPECT_EQ(head("body {\r\n  text-align:"), u"left"_s);
+    EXPECT_EQ(head("a:"), u""_s);
+    EXPECT_EQ(head("p { color: red; }\r\n<"), u""_s);
+}
 
 TEST(TypingContextBadInput, DeepAndStrayNestingIsReadInBoundedTime)
 {
