@@ -239,7 +239,7 @@ protected:
     {
         QsciScintilla *e = editor();
         static const QStringList keys = {u"<"_s, u">"_s, u"/"_s, u"&"_s, u"t"_s, u"d"_s, u"a"_s, u"b"_s, u"c"_s,
-                                         u"o"_s, u" "_s, u"\""_s, u"="_s, u"!"_s, u"-"_s, u"%"_s, u"中"_s};
+                                         u"o"_s, u" "_s, u"\""_s, u"="_s, u"!"_s, u"-"_s, u"%"_s, u":"_s, u"."_s, u"中"_s};
         QString typed;
         for (int i = pick(1, 16); i > 0; --i) {
             const int k = typed.isEmpty() ? pick(0, int(keys.size()) - 1) : pick(0, int(keys.size()) + 2);
