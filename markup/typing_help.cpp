@@ -7,6 +7,8 @@
 
 #include <QTimer>
 
+#include <string_view>
+
 namespace markup {
 namespace {
 
@@ -26,6 +28,9 @@ void offerAtCaret(ui::UiRuntime &rt)
 
 void helpAfterTyped(ui::UiRuntime &rt, char32_t c)
 {
+    // Other characters are answered by nothing: the text around them is not read.
+    if (std::u32string_view(U"<>/&= \"':.").find(c) == std::u32string_view::npos)
+        return;
     const ui::ControlRef &editor = document::codeEditor();
     if (c != '>' && c != '/') {
         offerAtCaret(rt);
