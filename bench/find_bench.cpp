@@ -62,6 +62,29 @@ void offerHugePages(char *data, size_t size)
         (void)::madvise(reinterpret_cast<void *>(from), to - from, MADV_HUGEPAGE);
 }
 
+/// A document of about the given size as the editor's buffer, with a plain word and a word with
+/// capitals beyond ASCII every WordEvery bytes or so: the same density at every size.
+constexpr qsizetype WordEvery = 1000;
+const QByteArray &bufferWithWords(qint64 bytes)
+{
+    static std::map<qint64, QByteArray> cache;
+    QByteArray &buffer = cache[bytes];
+    if (buffer.isEmpty()) {
+        const QString base = makeDocument(bytes, 17);
+        QString text;
+        constexpr qsizetype Characters = WordEvery * 5 / 6; // one in five is Chinese, of three bytes
+        for (qsizetype at = 0; at < base.size(); at += Characters) {
+            text += QStringView(base).mid(at, Characters);
+            text += u" findme ÄRGER "_s;
+        }
+        buffer = core::textToEditorBytes(text);
+    }
+    return buffer;
+}
+
+/// Whether the match is one of the next words after the position, as a search from there must find.
+bool nextWordAfter(qsizetype position, document::Span m) { return m.found() && m.from - position < 2 * WordEvery; }
+
 std::string bytesOf(qint64 bytes)
 {
     const QByteArray b = core::textToEditorBytes(documentWithMatches(bytes));
@@ -69,6 +92,38 @@ std::string bytesOf(qint64 bytes)
 }
 
 } // namespace
+
+void findNextFromMiddle(benchmark::State &state, const QString &pattern, document::SearchOptions options)
+{
+    const QByteArray &text = bufferWithWords(state.range(0));
+    const document::TextSearch search(pattern, options);
+    document::Span m;
+    for (auto _ : state) {
+        m = search.next(text, text.size() / 2, text.size());
+        benchmark::DoNotOptimize(m);
+    }
+    if (!nextWordAfter(text.size() / 2, m))
+        state.SkipWithError("the next match was not found");
+}
+
+void replaceOneInMiddle(benchmark::State &state)
+{
+    const QByteArray &text = bufferWithWords(state.range(0));
+    const document::TextSearch search(u"(f\\w*)me\\b"_s, {.regex = true});
+    const document::Span selected = search.next(text, text.size() / 2, text.size());
+    QByteArray with;
+    document::Span after;
+    for (auto _ : state) {
+        // What "替换" asks of the search: is the selection a match, what replaces it, and the next one.
+        if (search.next(text, selected.from, text.size()) != selected)
+            break;
+        with = search.replacement(text, selected, u"$1ME"_s);
+        after = search.next(text, selected.to, text.size());
+        benchmark::DoNotOptimize(after);
+    }
+    if (!nextWordAfter(text.size() / 2, selected) || with != "findME" || !nextWordAfter(selected.to, after))
+        state.SkipWithError("the match was not replaced");
+}
 
 void findLast(benchmark::State &state, ui::UiRuntime &rt)
 {

@@ -2,11 +2,19 @@
 // Benchmarks of finding and replacing in a large document, each with its in-memory baseline.
 #pragma once
 
+#include "document/search.h"
 #include "ui/runtime.h"
 
 #include <benchmark/benchmark.h>
 
 namespace bench {
+
+/// One "查找下一个" from the middle of a document with a match every kilobyte or so: the search
+/// alone, as row 9b measures it.
+void findNextFromMiddle(benchmark::State &state, const QString &pattern, document::SearchOptions options);
+/// What a single "替换" with a regular expression asks of the search there: the selection checked,
+/// its replacement built, the next match found.
+void replaceOneInMiddle(benchmark::State &state);
 
 /// The program's search, from the start of the document through all its matches to the last.
 void findLast(benchmark::State &state, ui::UiRuntime &rt);

@@ -457,6 +457,12 @@ int main(int argc, char **argv)
     reg("FindLastInMemory", bench::findLastInMemory)->Arg(big)->Iterations(5);
     reg("ReplaceAll", [](benchmark::State &s) { bench::replaceAllMatches(s, runtime()); })->Arg(big)->Iterations(1)->Repetitions(3);
     reg("ReplaceAllInMemory", bench::replaceAllInMemory)->Arg(big)->Iterations(3)->Repetitions(3);
+    // Searches that decode the text, a window at a time: the same in 10 KB and in the big document.
+    reg("RegexFindNext", [](benchmark::State &s) { bench::findNextFromMiddle(s, u"f\\w*me\\b"_s, {.regex = true}); })
+        ->Arg(10 * 1024)->Arg(big)->Iterations(200);
+    reg("FoldedFindNext", [](benchmark::State &s) { bench::findNextFromMiddle(s, u"ärger"_s, {}); })
+        ->Arg(10 * 1024)->Arg(big)->Iterations(200);
+    reg("RegexReplaceOne", bench::replaceOneInMiddle)->Arg(10 * 1024)->Arg(big)->Iterations(200);
 
     auto *mainWindow = ui::testing::widget(runtime(), {app::MainWindowName, {}});
     reg("OpenUtf8File", [mainWindow](benchmark::State &s) { bench::openUtf8File(s, runtime(), mainWindow, settle); })
@@ -522,6 +528,9 @@ int main(int argc, char **argv)
 
         {"9 find last of 1e5 matches vs find", at("FindLast/" + B), at("FindLastInMemory/" + B), 2.0},
         {"9 replace all 1e5 matches vs build", at("ReplaceAll/" + B), at("ReplaceAllInMemory/" + B), 3.0},
+        {"9 regex find next in middle, big vs 10 KB", at("RegexFindNext/" + B), at("RegexFindNext/10240"), 2.0},
+        {"9 any-case word beyond ASCII, big vs 10 KB", at("FoldedFindNext/" + B), at("FoldedFindNext/10240"), 2.0},
+        {"9 regex replace one, big vs 10 KB", at("RegexReplaceOne/" + B), at("RegexReplaceOne/10240"), 2.0},
 
         {"9 open big UTF-8 file vs read bytes", at("OpenUtf8File/" + B), at("ReadUtf8Bytes/" + B), 2.0},
         {"9 save big UTF-8 vs write+fsync", at("SaveUtf8File/" + B), at("WriteUtf8Bytes/" + B), 1.5},

@@ -57,23 +57,34 @@ inline Utf8Sequence readUtf8(const uchar *p, qsizetype left)
     return {};
 }
 
-/// Whether the caret can stand at the position of the text: not inside a sequence it steps over
-/// as one character. Both ends of the text are positions.
-inline bool isCharacterStart(QByteArrayView text, qsizetype position)
+/// Where the well-formed sequence that covers the position starts: the position itself when it is
+/// at a sequence's start, at a raw byte or at either end of the text.
+inline qsizetype sequenceStart(QByteArrayView text, qsizetype position)
 {
     if (position <= 0 || position >= text.size())
-        return true;
+        return position;
     const auto *p = reinterpret_cast<const uchar *>(text.data());
     if ((p[position] & 0xC0) != 0x80)
-        return true;
+        return position;
     // Back to the byte before the continuation bytes: a sequence that covers the position starts there.
     for (qsizetype k = 1; k <= 3 && position - k >= 0; ++k) {
         if ((p[position - k] & 0xC0) == 0x80)
             continue;
         const Utf8Sequence s = readUtf8(p + position - k, text.size() - (position - k));
-        return !(s.caretCharacter() && s.length > k);
+        return s.length > k ? position - k : position;
     }
-    return true;
+    return position;
+}
+
+/// Whether the caret can stand at the position of the text: not inside a sequence it steps over
+/// as one character. Both ends of the text are positions.
+inline bool isCharacterStart(QByteArrayView text, qsizetype position)
+{
+    const qsizetype start = sequenceStart(text, position);
+    if (start == position)
+        return true;
+    const auto *p = reinterpret_cast<const uchar *>(text.data());
+    return !readUtf8(p + start, text.size() - start).caretCharacter();
 }
 
 /// The character the caret steps over at the position, U+FFFD for a raw byte or a non-character.

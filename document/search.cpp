@@ -7,8 +7,6 @@
 #include <cstring>
 #include <string_view>
 
-using namespace Qt::Literals::StringLiterals;
-
 namespace document {
 namespace {
 
@@ -35,44 +33,7 @@ bool foldsInBytes(const QString &s)
 
 uchar lowerAscii(uchar c) { return c >= 'A' && c <= 'Z' ? uchar(c + 32) : c; }
 
-/// Walks a decoded text and its UTF-8 bytes side by side, forwards only: the byte position of
-/// a UTF-16 index and back. Escaped raw bytes are one unit and one byte.
-class Walker {
-public:
-    explicit Walker(const QString &s) : s_(s) {}
-    qsizetype byteAt(qsizetype unit)
-    {
-        while (unit_ < unit)
-            step();
-        return byte_;
-    }
-    qsizetype unitAt(qsizetype byte)
-    {
-        while (byte_ < byte && unit_ < s_.size())
-            step();
-        return unit_;
-    }
-
-private:
-    void step()
-    {
-        const char16_t c = s_.at(unit_).unicode();
-        if (QChar::isHighSurrogate(c) && unit_ + 1 < s_.size() && QChar::isLowSurrogate(s_.at(unit_ + 1).unicode())) {
-            unit_ += 2;
-            byte_ += 4;
-            return;
-        }
-        ++unit_;
-        if (c >= 0xDC80 && c <= 0xDCFF)
-            byte_ += 1; // an escaped raw byte
-        else
-            byte_ += c < 0x80 ? 1 : c < 0x800 ? 2 : 3;
-    }
-    const QString &s_;
-    qsizetype unit_ = 0, byte_ = 0;
-};
-
-QString expandTemplate(const QString &with, const QRegularExpressionMatch &m)
+QString expandTemplate(const QString &with, const WindowedRegex::Match &m)
 {
     QString out;
     out.reserve(with.size());
@@ -100,7 +61,7 @@ QString expandTemplate(const QString &with, const QRegularExpressionMatch &m)
             int group = d.digitValue();
             ++i;
             if (i + 1 < with.size() && with.at(i + 1).isDigit() &&
-                group * 10 + with.at(i + 1).digitValue() <= m.lastCapturedIndex())
+                group * 10 + with.at(i + 1).digitValue() <= m.lastGroup())
                 group = group * 10 + with.at(++i).digitValue();
             out += m.captured(group);
         } else {
@@ -110,27 +71,10 @@ QString expandTemplate(const QString &with, const QRegularExpressionMatch &m)
     return out;
 }
 
-/// Runs `take` on each match of the expression that starts at or after byte `from` and ends by
-/// byte `to`, at most `cap` of them, with the match's span in the buffer's bytes.
-template<typename Take>
-void eachRegexMatch(const QRegularExpression &regex, QByteArrayView text, qsizetype from, qsizetype to, qsizetype cap,
-                    Take take)
-{
-    const QString s = core::editorBytesToText(text.data(), text.size());
-    Walker w(s);
-    auto it = regex.globalMatch(s, w.unitAt(from));
-    for (qsizetype taken = 0; it.hasNext() && taken < cap; ++taken) {
-        const QRegularExpressionMatch m = it.next();
-        const Span span{w.byteAt(m.capturedStart()), w.byteAt(m.capturedEnd())};
-        if (span.to > to)
-            break;
-        take(span, m);
-    }
-}
-
 } // namespace
 
-TextSearch::TextSearch(const QString &pattern, SearchOptions options) : pattern_(pattern), options_(options)
+TextSearch::TextSearch(const QString &pattern, SearchOptions options, RegexWindows windows)
+    : pattern_(pattern), options_(options)
 {
     if (pattern.isEmpty())
         return;
@@ -144,16 +88,8 @@ TextSearch::TextSearch(const QString &pattern, SearchOptions options) : pattern_
                 c = char(lowerAscii(uchar(c)));
         return;
     }
-    QString p = options.regex ? pattern : QRegularExpression::escape(pattern);
-    // A whole word: neither end of the match falls between two word characters.
-    if (options.wholeWord)
-        p = u"(?:(?<!\\w)|(?!\\w))(?:"_s + p + u")(?:(?<!\\w)|(?!\\w))"_s;
-    // Lines end at CR LF as well as at a lone CR or LF: "$" before "\r\n", "." never on "\r".
-    p.prepend(u"(*ANYCRLF)"_s);
-    QRegularExpression::PatternOptions o = QRegularExpression::UseUnicodePropertiesOption | QRegularExpression::MultilineOption;
-    if (!options.matchCase)
-        o |= QRegularExpression::CaseInsensitiveOption;
-    regex_ = QRegularExpression(p, o);
+    regex_ = WindowedRegex(options.regex ? pattern : QRegularExpression::escape(pattern), options.wholeWord,
+                           options.matchCase, windows);
     useRegex_ = true;
     if (!regex_.isValid())
         error_ = regex_.errorString();
@@ -250,18 +186,7 @@ Span TextSearch::previous(QByteArrayView text, qsizetype floor, qsizetype before
         return {};
     if (!useRegex_)
         return previousInBytes(text, floor, before, limit);
-    Span last;
-    const QString s = core::editorBytesToText(text.data(), text.size());
-    Walker w(s);
-    auto it = regex_.globalMatch(s, w.unitAt(floor));
-    while (it.hasNext()) {
-        const QRegularExpressionMatch m = it.next();
-        const qsizetype from = w.byteAt(m.capturedStart()), to = w.byteAt(m.capturedEnd());
-        if (from >= before || to > limit)
-            break;
-        last = {from, to};
-    }
-    return last;
+    return regex_.last(text, floor, before, limit);
 }
 
 std::vector<Span> TextSearch::all(QByteArrayView text, qsizetype from, qsizetype to, qsizetype cap) const
@@ -275,7 +200,13 @@ std::vector<Span> TextSearch::all(QByteArrayView text, qsizetype from, qsizetype
             out.push_back(m);
         return out;
     }
-    eachRegexMatch(regex_, text, from, to, cap, [&](Span span, const QRegularExpressionMatch &) { out.push_back(span); });
+    if (cap > 0)
+        regex_.scan(text, from, to, [&](const WindowedRegex::Match &m) {
+            if (m.span().to > to)
+                return false;
+            out.push_back(m.span());
+            return qsizetype(out.size()) < cap;
+        });
     return out;
 }
 
@@ -295,11 +226,14 @@ std::vector<Replacement> TextSearch::replacements(QByteArrayView text, qsizetype
             out.push_back({m, bytes}); // shared, not copied
         return out;
     }
-    if (!valid())
+    if (!valid() || cap <= 0)
         return out;
     to = std::min(to, text.size());
-    eachRegexMatch(regex_, text, from, to, cap, [&](Span span, const QRegularExpressionMatch &m) {
-        out.push_back({span, core::textToEditorBytes(expandTemplate(with, m))});
+    regex_.scan(text, from, to, [&](const WindowedRegex::Match &m) {
+        if (m.span().to > to)
+            return false;
+        out.push_back({m.span(), core::textToEditorBytes(expandTemplate(with, m))});
+        return qsizetype(out.size()) < cap;
     });
     return out;
 }

@@ -2,9 +2,10 @@
 // Searching the editor's text: plain functions over its UTF-8 buffer, positions in bytes.
 #pragma once
 
+#include "windowed_regex.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
-#include <QRegularExpression>
 #include <QString>
 
 #include <vector>
@@ -17,13 +18,6 @@ struct SearchOptions {
     bool regex = false;
 };
 
-/// A stretch of the buffer [from, to); from < 0 when nothing was found.
-struct Span {
-    qsizetype from = -1, to = -1;
-    bool found() const { return from >= 0; }
-    friend bool operator==(const Span &, const Span &) = default;
-};
-
 /// A match and what replaces it (UTF-8).
 struct Replacement {
     Span span;
@@ -33,10 +27,11 @@ struct Replacement {
 /// One pattern with its options, applied to stretches of a UTF-8 buffer. A match never starts or
 /// ends inside a character: its ends are places the caret can stand (core::isCharacterStart).
 /// Plain patterns are looked for in the bytes themselves; regular expressions (and a pattern looked
-/// for in any case that has letters with a case beyond ASCII) run over the decoded text.
+/// for in any case that has letters with a case beyond ASCII) run over the text decoded a window at
+/// a time, with what a run over the whole decoded text would find.
 class TextSearch {
 public:
-    TextSearch(const QString &pattern, SearchOptions options);
+    TextSearch(const QString &pattern, SearchOptions options, RegexWindows windows = {});
 
     /// False for an empty pattern or an invalid regular expression.
     bool valid() const { return error_.isEmpty() && !pattern_.isEmpty(); }
@@ -66,7 +61,7 @@ private:
     QString error_;
     QByteArray needle_;  // the pattern's bytes (folded to lower case when the case does not count)
     bool foldAscii_ = false;
-    QRegularExpression regex_;
+    WindowedRegex regex_;
     bool useRegex_ = false; // otherwise the bytes are searched
 };
 

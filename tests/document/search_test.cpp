@@ -196,3 +196,125 @@ TEST(TextSearch, CountsStopAtTheirCapAndEmptyMatchesMoveOn)
     // Lines: ^ and $ at every line.
     EXPECT_EQ(found(u"one\r\ntwo\r\nthree"_s, u"^t\\w+$"_s, {.regex = true}), (QStringList{u"two"_s, u"three"_s}));
 }
+
+namespace {
+
+/// A search run a window at a time against the same search over the whole text at once.
+struct WindowCase {
+    const char *what;
+    QByteArray text; // the editor's buffer
+    QString pattern;
+    SearchOptions options;
+};
+
+QByteArray repeated(const QByteArray &piece, int times)
+{
+    QByteArray out;
+    for (int i = 0; i < times; ++i)
+        out += piece;
+    return out;
+}
+
+const QByteArray Lines = repeated("one two\r\nthree\n\nfour\rfive ", 4);
+const QByteArray Page = repeated("<p>中文 findme</p><!-- a note\r\n -->", 3);
+
+const WindowCase WindowCases[] = {
+    {"matches straddling the edges", Page, u"find\\w+"_s, {.regex = true}},
+    {"whole lines", Lines, u"^\\w+$"_s, {.regex = true}},
+    {"line starts and ends, empty", Lines, u"^|$"_s, {.regex = true}},
+    {"empty matches everywhere", Lines, u"o*"_s, {.regex = true}},
+    {"line breaks of three kinds", Lines, u"\\R|.$"_s, {.regex = true}},
+    {"word edges", Lines, u"\\b\\w"_s, {.regex = true}},
+    {"whole words", repeated("form formal <form> re_form form1 form ", 3), u"f.rm"_s, {.wholeWord = true, .regex = true}},
+    {"lookbehind", Page, u"(?<=<p>)\\S+"_s, {.regex = true}},
+    {"lookahead past the edge", Page, u"\\w+(?=</p>)"_s, {.regex = true}},
+    {"a match longer than the window", Page, u"<!--[\\s\\S]*?-->"_s, {.regex = true}},
+    {"overlapping candidates", repeated("aaaaa b ", 6), u"aa|a b"_s, {.regex = true}},
+    {"the start offset", repeated("ab", 20), u"\\Gab"_s, {.regex = true}},
+    {"a verb that ends the search", "x ab " + repeated("aac ", 8) + "ab", u"a+(*COMMIT)b"_s, {.regex = true}},
+    {"a word in any case beyond ASCII", repeated("Ärger ärger ÄRGER x ", 4), u"ärger"_s, {}},
+    {"letters beyond ASCII alone", repeated("äö ÄÖ Äö xÄÖx ", 5), u"ÄÖ"_s, {.wholeWord = true}},
+    {"Greek with its two small sigmas", repeated("Σίσυφος ΣΊΣΥΦΟΣ σίσυφοσ x ", 4), u"σίσυφος"_s, {}},
+    {"raw bytes", repeated("a\xB8" "b \xE4\xB8 中", 5), u"a.b|.\\s|\\W"_s, {.regex = true}},
+};
+
+class WindowedSearch : public ::testing::TestWithParam<WindowCase> {};
+
+TEST_P(WindowedSearch, FindsWhatTheWholeTextSearchFinds)
+{
+    const WindowCase &c = GetParam();
+    const QByteArray &b = c.text;
+    const qsizetype n = b.size();
+    const TextSearch whole(c.pattern, c.options, document::RegexWindows::wholeText());
+    ASSERT_TRUE(whole.valid()) << qPrintable(whole.error());
+    const std::vector<Span> every = whole.all(b, 0, n, 1000);
+    ASSERT_FALSE(every.empty());
+    // Searching back finds the match that starts last: where a search forward from there starts.
+    std::vector<Span> firstFrom;
+    for (qsizetype at = 0; at <= n; ++at)
+        firstFrom.push_back(whole.next(b, at, n));
+    for (qsizetype at = 0; at <= n + 1; ++at) {
+        Span expected;
+        for (qsizetype q = std::min(at, n + 1) - 1; q >= 0 && !expected.found(); --q)
+            if (firstFrom[q].from == q)
+                expected = firstFrom[q];
+        ASSERT_EQ(whole.previous(b, 0, at, n), expected) << "previous before " << at;
+    }
+    const QString with = u"[$0]"_s;
+    for (const document::RegexWindows w : {document::RegexWindows{1, 2}, document::RegexWindows{2, 8},
+                                           document::RegexWindows{5, 5}, document::RegexWindows{13, 64}}) {
+        SCOPED_TRACE(testing::Message() << c.what << ", windows of " << w.first << " to " << w.largest);
+        const TextSearch s(c.pattern, c.options, w);
+        for (qsizetype at = 0; at <= n; ++at) {
+            ASSERT_EQ(s.next(b, at, n), whole.next(b, at, n)) << "next from " << at;
+            ASSERT_EQ(s.next(b, at, std::min(n, at + 6)), whole.next(b, at, std::min(n, at + 6))) << "next from " << at;
+            ASSERT_EQ(s.previous(b, 0, at, n), whole.previous(b, 0, at, n)) << "previous before " << at;
+            ASSERT_EQ(s.previous(b, at / 2, at + 1, at), whole.previous(b, at / 2, at + 1, at)) << "previous before " << at;
+        }
+        EXPECT_EQ(s.all(b, 0, n, 1000), every);
+        EXPECT_EQ(s.all(b, 0, n, 3), whole.all(b, 0, n, 3)); // a count stopped at its cap
+        EXPECT_EQ(s.all(b, n / 3, 2 * n / 3, 1000), whole.all(b, n / 3, 2 * n / 3, 1000));
+        const auto replaced = s.replacements(b, 0, n, with, 1000), expected = whole.replacements(b, 0, n, with, 1000);
+        ASSERT_EQ(replaced.size(), expected.size());
+        for (size_t i = 0; i < replaced.size(); ++i)
+            EXPECT_TRUE(replaced[i].span == expected[i].span && replaced[i].bytes == expected[i].bytes) << i;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(EdgesOfWindows, WindowedSearch, ::testing::ValuesIn(WindowCases),
+                         [](const auto &info) { return std::to_string(info.index); });
+
+} // namespace
+
+TEST(WindowedSearch, LookbehindReachesItsLongestBeforeTheStart)
+{
+    // 65 535 characters of four bytes each, the most a lookbehind can span, right before the match.
+    const QByteArray b = repeated("x", 100) + repeated("\xF0\x9F\x98\x80", 65535) + "b";
+    const QString pattern = u"(?<=\U0001F600{65535})b"_s;
+    const TextSearch s(pattern, {.regex = true});
+    ASSERT_TRUE(s.valid()) << qPrintable(s.error());
+    EXPECT_EQ(s.next(b, b.size() - 1, b.size()), (Span{b.size() - 1, b.size()}));
+    EXPECT_EQ(s.previous(b, b.size() - 1, b.size(), b.size()), (Span{b.size() - 1, b.size()}));
+}
+
+TEST(WindowedSearch, RegularExpressionsReadRawBytesAsCharactersOfTheirOwn)
+{
+    // Bytes that are no text in the file's encoding sit among the text; the expression still runs.
+    const QString raw(QChar(char16_t(0xDC80 + 0x38))); // the byte 0xB8 as texts carry it
+    const QByteArray b = "<p>a\xB8" "b \xE4\xB8 \xE4\xB8\xAD</p> \xC3\x84rger";
+    auto spans = [&b](const QString &pattern, SearchOptions o) { return TextSearch(pattern, o).all(b, 0, b.size(), 10); };
+    EXPECT_EQ(spans(u"</p>"_s, {.regex = true}), (std::vector<Span>{{13, 17}}));
+    EXPECT_EQ(spans(u"ärger"_s, {}), (std::vector<Span>{{18, 24}})); // any case beyond ASCII
+    // A raw byte is one character: "." takes it, a letter class does not, its own escape finds it.
+    EXPECT_EQ(spans(u"a.b"_s, {.regex = true}), (std::vector<Span>{{3, 6}}));
+    EXPECT_TRUE(spans(u"a\\wb"_s, {.regex = true}).empty());
+    EXPECT_EQ(spans(raw, {.regex = true}), (std::vector<Span>{{4, 5}, {8, 9}}));
+    EXPECT_EQ(spans(u"[^ ]\\xB8"_s, {.regex = true}), std::vector<Span>{}); // U+00B8 is not the byte
+    // A truncated sequence is two raw bytes, never the start of 中.
+    EXPECT_EQ(spans(u" .. "_s, {.regex = true}), (std::vector<Span>{{6, 10}}));
+    EXPECT_EQ(spans(u"中"_s, {.regex = true}), (std::vector<Span>{{10, 13}}));
+    // Groups hand the bytes back as they were.
+    const TextSearch groups(u"a(.)b"_s, {.regex = true});
+    EXPECT_EQ(groups.replacement(b, {3, 6}, u"<\\1>"_s), QByteArray("<\xB8>"));
+    EXPECT_EQ(groups.previous(b, 0, b.size(), b.size()), (Span{3, 6}));
+}
