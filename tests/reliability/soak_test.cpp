@@ -141,14 +141,15 @@ protected:
         if (kind < 18) { // typing
             if (chance(40))
                 return typingHelpStep();
-            // Exactly what is typed goes in: '<', '>', '/' and '&', which typing help answers, are
-            // typed in its own step.
+            // Exactly what is typed goes in: '<', '>', '/' and '&', which typing help answers with
+            // text, are typed in its own step; the lists it opens take nothing unless Return does.
             QString typed, inserted;
             for (int i = pick(1, 12); i > 0; --i) {
                 static const QStringList keys = {u"a"_s, u"b"_s, u"\""_s, u"'"_s, u"="_s, u" "_s,
                                                  u"中"_s, u"文"_s, u"页"_s, u"1"_s, u"\n"_s};
                 const QString k = oneOf(keys);
                 if (k == u"\n"_s) {
+                    QTest::keyClick(e, Qt::Key_Escape); // a list the typing help opened would take Return
                     QTest::keyClick(e, Qt::Key_Return);
                     inserted += u"\r\n"_s;
                 } else {
