@@ -7,7 +7,9 @@
 #include "document/commands.h"
 #include "document/start_files.h"
 #include "document/state.h"
+#include "document/status_note.h"
 #include "document/editor.h"
+#include "document/encoding_status.h"
 #include "document/templates.h"
 #include "markup/commands.h"
 #include "markup/element_edit.h"
@@ -230,10 +232,13 @@ void startUp(ui::UiRuntime &rt, const QStringList &files)
 {
     rt.setEditorWords(document::codeEditor(), reference::highlightWords());
     skins::applySkin(rt, skins::StartSkin);
-    document::setDocumentEncoding(core::Encoding::Gb18030); // the template is GB18030, as every new document
-    if (!document::openStartFiles(rt, files))
+    document::setDocumentEncoding(core::Encoding::Gb18030, core::EncodingSource::NewDocument); // the template is GB18030, as every new document
+    document::setDocumentFile({});
+    if (!document::openStartFiles(rt, files)) {
         document::insertPieces(rt, document::newPageTemplate());
-    markup::showElementEditingHint(rt);
+        document::showEncodingNote(rt, rt.getEditorBytes(document::codeEditor(), core::Encoding::Gb18030));
+    }
+    document::setStatusHint(rt, keyedWindowsHint());
     markup::startTypingHelp(rt);
 }
 

@@ -471,6 +471,9 @@ int main(int argc, char **argv)
     reg("WriteUtf8Bytes", bench::writeUtf8Bytes)->Arg(big)->Iterations(1);
     reg("SaveUtf8File", [](benchmark::State &s) { bench::saveUtf8File(s, runtime(), settle); })->Arg(big)->Iterations(1);
     reg("DetectUtf8", bench::detectUtf8)->Arg(big)->Iterations(1);
+    reg("OpenBig5File", [mainWindow](benchmark::State &s) { bench::openBig5File(s, runtime(), mainWindow, settle); })
+        ->Arg(ten)->Iterations(1)->Repetitions(3);
+    reg("ReadAndDecodeBig5", bench::readAndDecodeBig5)->Arg(ten)->Iterations(1)->Repetitions(3);
 
     reg("StartUpOnDisplay", [&display](benchmark::State &st) { bench::StartUpOnDisplay(st, display.name(), self); })
         ->Iterations(3)->UseManualTime();
@@ -535,6 +538,7 @@ int main(int argc, char **argv)
         {"9 open big UTF-8 file vs read bytes", at("OpenUtf8File/" + B), at("ReadUtf8Bytes/" + B), 2.0},
         {"9 save big UTF-8 vs write+fsync", at("SaveUtf8File/" + B), at("WriteUtf8Bytes/" + B), 1.5},
         {"9 detect UTF-8, big vs read bytes", at("DetectUtf8/" + B), at("ReadUtf8Bytes/" + B), 0.5},
+        {"9 open 10 MB Big5 vs read+decode", at("OpenBig5File/" + T), at("ReadAndDecodeBig5/" + T), 3.0, true},
 
         {"7 start-up vs Geany, same display", at("StartUpOnDisplay"), at("GeanyStartUp"), 0.75, false, true},
 

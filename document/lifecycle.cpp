@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "lifecycle.h"
 
+#include "encoding_choice.h"
 #include "encoding_status.h"
 #include "highlighting.h"
 #include "state.h"
@@ -52,7 +53,11 @@ bool saveFile(ui::UiRuntime &rt, const core::Text &path)
     const core::Encoding encoding = documentEncoding();
     // Nothing changes the text while it is written: a UTF-8 text goes out from the editor's buffer.
     const QByteArrayView buffer = rt.getEditorBuffer(codeEditor());
-    if (core::writeFileBytes(path, core::editorBytesToFilePieces(buffer, encoding), &why)) {
+    const core::FilePieces file = core::editorBytesToFilePieces(buffer, encoding);
+    if (file.refused()) // nothing is written
+        why = unencodableReason(file, encoding);
+    else if (core::writeFileBytes(path, file.pieces, &why)) {
+        setDocumentFile(path);
         // The declaration may have been edited since the file was opened; it is ASCII, the same
         // in the buffer as in the file.
         const bool rawBytes = encoding != core::Encoding::Gb18030 && rt.editorHoldsRawBytes(codeEditor());
@@ -67,7 +72,8 @@ void newDocument(ui::UiRuntime &rt, const Pieces &pieces, ui::Language language)
 {
     if (askToSave(rt) == Answer::Cancel)
         return;
-    setDocumentEncoding(core::Encoding::Gb18030);
+    setDocumentEncoding(core::Encoding::Gb18030, core::EncodingSource::NewDocument);
+    setDocumentFile({});
     rt.setEditorText(codeEditor(), {});
     useLanguage(rt, language);
     insertPieces(rt, pieces);
@@ -85,7 +91,7 @@ void openDocument(ui::UiRuntime &rt)
     openFile(rt, rt.getDialogFileName(fileDialog()));
 }
 
-bool openFile(ui::UiRuntime &rt, const core::Text &path)
+bool openFile(ui::UiRuntime &rt, const core::Text &path, std::optional<core::Encoding> chosen)
 {
     core::ReadResult file = core::readFileBytes(path, MaxOpenBytes);
     if (!file.ok) {
@@ -96,8 +102,11 @@ bool openFile(ui::UiRuntime &rt, const core::Text &path)
     rt.setEditorLanguage(codeEditor(), languageForPath(path));
     // Taken exactly as stored, so that saving it again writes the same bytes. The encoding is the
     // document's before the text arrives: the status bar counts the new text's bytes in it.
-    const core::Encoding encoding = core::detectEncoding(file.bytes);
-    setDocumentEncoding(encoding);
+    const core::Detection found =
+        chosen ? core::Detection{*chosen, core::EncodingSource::Chosen} : core::detectEncoding(file.bytes);
+    const core::Encoding encoding = found.encoding;
+    setDocumentEncoding(encoding, found.source);
+    setDocumentFile(path);
     const QByteArray start = file.bytes.first(std::min(file.bytes.size(), core::DeclarationWindow));
     rt.setEditorBytes(codeEditor(), std::move(file.bytes), encoding);
     showEncodingNote(rt, start);

@@ -32,9 +32,9 @@ void newDocument(ui::UiRuntime &rt, const Pieces &pieces, ui::Language language 
 /// Replaces the text with the bytes of a chosen file, after the question.
 void openDocument(ui::UiRuntime &rt);
 /// Replaces the text with the bytes of the file at the path, without asking, in the encoding its
-/// bytes are found to be in; a file that cannot be read is reported with the path and the
-/// reason, and leaves the text and the encoding as they were.
-bool openFile(ui::UiRuntime &rt, const core::Text &path);
+/// bytes are found to be in, or the one given; a file that cannot be read is reported with the
+/// path and the reason, and leaves the text and the encoding as they were.
+bool openFile(ui::UiRuntime &rt, const core::Text &path, std::optional<core::Encoding> chosen = {});
 /// Runs while the MainWindow is being destroyed, so it cannot keep the window: Yes and Cancel both
 /// lead to the save dialog, offered again for as long as saving fails and the user does not cancel.
 void exitCheck(ui::UiRuntime &rt);

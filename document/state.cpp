@@ -6,6 +6,8 @@ namespace {
 
 bool modified = false;
 core::Encoding encoding = core::Encoding::Gb18030;
+core::EncodingSource source = core::EncodingSource::NewDocument;
+core::Text file;
 
 } // namespace
 
@@ -15,6 +17,16 @@ void raiseModified() { modified = true; }
 
 core::Encoding documentEncoding() { return encoding; }
 
-void setDocumentEncoding(core::Encoding e) { encoding = e; }
+core::EncodingSource encodingSource() { return source; }
+
+void setDocumentEncoding(core::Encoding e, core::EncodingSource how)
+{
+    encoding = e;
+    source = how;
+}
+
+core::Text documentFile() { return file; }
+
+void setDocumentFile(const core::Text &path) { file = path; }
 
 } // namespace document

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/encodings.h"
+#include "core/texts.h"
 
 namespace document {
 
@@ -11,9 +12,15 @@ namespace document {
 bool isModified();
 void raiseModified();
 
-/// The encoding the document is written in: what opening found in the file, GB18030 for a new
-/// document and at start. Saving keeps it; the status bar counts the text's bytes in it.
+/// The encoding the document is written in: what opening found in the file or the user chose,
+/// GB18030 for a new document and at start. Saving keeps it; the status bar counts the text's
+/// bytes in it. The source says how it was decided.
 core::Encoding documentEncoding();
-void setDocumentEncoding(core::Encoding encoding);
+core::EncodingSource encodingSource();
+void setDocumentEncoding(core::Encoding encoding, core::EncodingSource source);
+
+/// The file the text was last read from or written to; empty for a new document.
+core::Text documentFile();
+void setDocumentFile(const core::Text &path);
 
 } // namespace document

@@ -10,9 +10,11 @@
 #include "ui/testing.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QKeySequence>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -115,6 +117,18 @@ private:
 };
 
 inline const QString Main = u"MainWindow"_s;
+
+/// Presses the keys with the focus on the widget, in its active window.
+inline void press(QWidget *focus, const QString &keys)
+{
+    QWidget *window = focus->window();
+    window->activateWindow();
+    // Not isActiveWindow(): a modeless dialog counts as active while its owner is.
+    QTRY_VERIFY_WITH_TIMEOUT(QApplication::activeWindow() == window, 5000);
+    ASSERT_EQ(QApplication::activeWindow(), window);
+    focus->setFocus();
+    QTest::keySequence(focus, QKeySequence::fromString(keys, QKeySequence::PortableText));
+}
 
 /// Opens the MainWindow for each test and closes it afterwards, answering the exit check No.
 class MainWindowFixture : public ::testing::Test {

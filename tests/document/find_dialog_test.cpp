@@ -18,19 +18,9 @@ using namespace Qt::Literals::StringLiterals;
 namespace {
 
 using doctest::Main;
+using doctest::press;
 const QString Find = u"FindDialog"_s;
 const QString GoTo = u"GoToLineDialog"_s;
-
-void press(QWidget *focus, const QString &keys)
-{
-    QWidget *window = focus->window();
-    window->activateWindow();
-    // Not isActiveWindow(): a modeless dialog counts as active while its owner is.
-    QTRY_VERIFY_WITH_TIMEOUT(QApplication::activeWindow() == window, 5000);
-    ASSERT_EQ(QApplication::activeWindow(), window);
-    focus->setFocus();
-    QTest::keySequence(focus, QKeySequence::fromString(keys, QKeySequence::PortableText));
-}
 
 class FindWindow : public doctest::MainWindowFixture {
 protected:

@@ -407,7 +407,7 @@ protected:
                 QFile file(folder_.filePath(f));
                 if (file.open(QIODevice::ReadOnly)) {
                     QByteArray bytes = file.readAll();
-                    const core::Encoding encoding = core::detectEncoding(bytes);
+                    const core::Encoding encoding = core::detectEncoding(bytes).encoding;
                     x.texts.push_back(core::fileBytesToEditorBytes(std::move(bytes), encoding));
                 }
             }
