@@ -13,6 +13,7 @@
 #include "document/templates.h"
 #include "markup/commands.h"
 #include "markup/element_edit.h"
+#include "markup/typing_help.h"
 #include "prefs/commands.h"
 #include "reference/commands.h"
 #include "reference/highlight_words.h"
@@ -238,6 +239,7 @@ void startUp(ui::UiRuntime &rt, const QStringList &files)
         document::showEncodingNote(rt, rt.getEditorBytes(document::codeEditor(), core::Encoding::Gb18030));
     }
     document::setStatusHint(rt, keyedWindowsHint());
+    markup::startTypingHelp(rt);
 }
 
 void closeMainWindow(ui::UiRuntime &rt) { rt.closeWindow(MainWindowName); }

@@ -9,6 +9,7 @@
 #include <QAccessibleWidget>
 #include <QEvent>
 #include <QFrame>
+#include <QInputMethodEvent>
 #include <QTextBoundaryFinder>
 
 #include <algorithm>
@@ -262,6 +263,10 @@ CodeEditor::CodeEditor(QWidget *parent) : QsciScintilla(parent)
     // reports them itself.
     disconnect(this, SIGNAL(SCN_UPDATEUI(int)), this, SLOT(handleUpdateUI(int)));
     connect(this, &QsciScintillaBase::SCN_UPDATEUI, this, &CodeEditor::onUpdateUi);
+    connect(this, &QsciScintillaBase::SCN_CHARADDED, this, [this](int c) {
+        if (!composing_)
+            emit characterTyped(c);
+    });
     new Highlighter(this);
 }
 
@@ -589,6 +594,14 @@ void CodeEditor::focusInEvent(QFocusEvent *e)
 {
     SendScintilla(SCI_HIDESELECTION, 0);
     QsciScintilla::focusInEvent(e);
+}
+
+void CodeEditor::inputMethodEvent(QInputMethodEvent *e)
+{
+    // The component adds an input method's text (composed or committed) as if typed.
+    composing_ = true;
+    QsciScintilla::inputMethodEvent(e);
+    composing_ = !e->preeditString().isEmpty();
 }
 
 void CodeEditor::focusOutEvent(QFocusEvent *e)

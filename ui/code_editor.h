@@ -77,12 +77,16 @@ signals:
     void replacedAll();
     /// After the caret has moved, once the view has been updated.
     void caretMoved();
+    /// A character the user typed stands in the text before the caret (not while an input method
+    /// composes; never for pasted or inserted text).
+    void characterTyped(int character);
 
 protected:
     bool event(QEvent *e) override;
     bool viewportEvent(QEvent *e) override;
     void focusInEvent(QFocusEvent *e) override;
     void focusOutEvent(QFocusEvent *e) override;
+    void inputMethodEvent(QInputMethodEvent *e) override;
 
 private:
     void onModified(int position, int type, const char *text, int length);
@@ -108,6 +112,7 @@ private:
     long lastCaret_ = -1;
     long lastAnchor_ = -1;
     bool offsetsKept_ = false;
+    bool composing_ = false; // an input method's text is being put in
     // The caret column counted last time, carried on while the text before it is unchanged.
     mutable long columnLineStart_ = -1, columnPosition_ = -1;
     mutable int column_ = 0;
