@@ -248,7 +248,12 @@ protected:
                 QTest::sendKeyEvent(QTest::Click, e, Qt::Key_unknown, keys[k], Qt::NoModifier);
                 typed += keys[k];
             } else {
-                const Qt::Key key = k == keys.size() ? Qt::Key_Return : k == keys.size() + 1 ? Qt::Key_Tab : Qt::Key_Escape;
+                // Tab only takes an open list: elsewhere, with the caret in a line's indentation,
+                // it re-indents the line, which is no insertion at the caret.
+                const bool listOpen = e->SendScintilla(QsciScintillaBase::SCI_AUTOCACTIVE) != 0;
+                const Qt::Key key = k == keys.size() ? Qt::Key_Return
+                                    : k == keys.size() + 1 && listOpen ? Qt::Key_Tab
+                                                                        : Qt::Key_Escape;
                 QTest::keyClick(e, key);
                 typed += key == Qt::Key_Return ? u"⏎"_s : key == Qt::Key_Tab ? u"⇥"_s : u"⎋"_s;
             }
