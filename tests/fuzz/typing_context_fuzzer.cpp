@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <iterator>
 
 namespace {
 
@@ -47,7 +48,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         FUZZ_CHECK(text.first(caret - 2).contains("<" + rest.chopped(1)));
     }
     const markup::Offer offer = markup::offerForTyped(s);
-    static constexpr char TypedFor[] = {0, '<', '&', ' ', 0};
+    // The character each kind of list answers, by the order of the kinds; values answer several.
+    static constexpr char TypedFor[] = {0, '<', '&', ' ', 0, ':', '.'};
+    static_assert(std::size(TypedFor) == markup::Offer::AspMembers + 1);
     if (offer.kind != markup::Offer::Nothing && offer.kind != markup::Offer::AttributeValues)
         FUZZ_CHECK(text[caret - 1] == TypedFor[offer.kind]);
     if (offer.kind == markup::Offer::AttributeValues)
