@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <ostream>
 
 using namespace Qt::Literals::StringLiterals;
 using preview::preparePage;
@@ -42,6 +43,8 @@ struct Case {
     QString expected;
     bool saved = true; // the page is site/page.asp, else a document without a file
 };
+// Printed by name, so that test names and reports do not carry the object's bytes.
+void PrintTo(const Case &c, std::ostream *out) { *out << c.name; }
 
 class Preparation : public ::testing::TestWithParam<Case> {};
 
