@@ -6,9 +6,12 @@
 
 #include "document/commands.h"
 #include "document/start_files.h"
+#include "document/encoding_status.h"
+#include "document/status_note.h"
 #include "document/templates.h"
 #include "markup/commands.h"
 #include "markup/element_edit.h"
+#include "markup/typing_help.h"
 #include "prefs/commands.h"
 #include "reference/commands.h"
 #include "reference/highlight_words.h"
@@ -227,10 +230,14 @@ void startUp(ui::UiRuntime &rt, document::Session &s, const QStringList &files)
 {
     rt.setEditorWords(s.editor(), reference::highlightWords());
     skins::applySkin(rt, skins::StartSkin);
-    s.setEncoding(core::Encoding::Gb18030); // the template is GB18030, as every new document
-    if (!document::openStartFiles(rt, s, files))
+    s.setEncoding(core::Encoding::Gb18030, core::EncodingSource::NewDocument); // the template is GB18030, as every new document
+    s.setPath({});
+    if (!document::openStartFiles(rt, s, files)) {
         document::insertPieces(rt, s, document::newPageTemplate());
-    markup::showElementEditingHint(rt, s);
+        document::showEncodingNote(rt, s, rt.getEditorBytes(s.editor(), core::Encoding::Gb18030));
+    }
+    document::setStatusHint(rt, s, keyedWindowsHint());
+    markup::startTypingHelp(rt, s.editor());
 }
 
 void nothing(ui::UiRuntime &) {}

@@ -4,19 +4,37 @@
 #include "shortcuts.h"
 
 #include "document/editing.h"
-#include "markup/element_edit.h"
-
+#include "document/encoding_dialog.h"
 #include "document/find_dialog.h"
 #include "document/go_to_line_dialog.h"
+#include "document/preview_window.h"
+#include "markup/element_edit.h"
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace app {
 
+std::vector<KeyedWindow> keyedWindows()
+{
+    return {
+        {u"Ctrl+E"_s, markup::elementEditingHint(), markup::editElementAtCaret},
+        {u"Ctrl+Shift+E"_s, u"“文字编码”窗口：按选定的编码重新打开文件，或保存时改用它"_s, document::openEncodingWindow},
+        {u"F12"_s, u"“预览”窗口：随输入显示网页的样子；再按一次关闭"_s, document::togglePreview},
+    };
+}
+
+QString keyedWindowsHint()
+{
+    QStringList lines;
+    for (const KeyedWindow &w : keyedWindows())
+        lines << w.keys + u"："_s + w.opens;
+    return lines.join(u'\n');
+}
+
 std::vector<ui::Shortcut> mainWindowShortcuts(document::Session &s)
 {
     using document::withSession;
-    return {
+    std::vector<ui::Shortcut> shortcuts = {
         {u"Ctrl+N"_s, u"文件/新建/新建html文件"_s},
         {u"Ctrl+O"_s, u"文件/打开"_s},
         {u"Ctrl+S"_s, u"文件/保存"_s},
@@ -28,13 +46,15 @@ std::vector<ui::Shortcut> mainWindowShortcuts(document::Session &s)
         {u"Ctrl+C"_s, u"编辑/复制"_s},
         {u"Ctrl+V"_s, u"编辑/粘贴"_s},
         {u"Ctrl+A"_s, u"编辑/选择全部的"_s},
-        {u"Ctrl+E"_s, {}, withSession(s, markup::editElementAtCaret)},
         {u"Ctrl+F"_s, {}, withSession(s, document::openFind)},
         {u"Ctrl+H"_s, {}, withSession(s, document::openReplace)},
         {u"F3"_s, {}, withSession(s, document::findNext)},
         {u"Shift+F3"_s, {}, withSession(s, document::findPrevious)},
         {u"Ctrl+G"_s, {}, withSession(s, document::openGoToLine)},
     };
+    for (KeyedWindow &w : keyedWindows())
+        shortcuts.push_back({w.keys, {}, withSession(s, w.command)});
+    return shortcuts;
 }
 
 } // namespace app

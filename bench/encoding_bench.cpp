@@ -11,6 +11,8 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QStringDecoder>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QWidget>
 
@@ -37,6 +39,22 @@ QString utf8FileOfSize(qint64 bytes)
 }
 
 namespace {
+
+/// The document's characters Big5 cannot hold (simplified ones) are written as "?" here only.
+QString big5FileOfSize(qint64 bytes)
+{
+    static QTemporaryDir dir;
+    static std::map<qint64, QString> made;
+    QString &path = made[bytes];
+    if (path.isEmpty()) {
+        path = dir.filePath(u"big5-%1.html"_s.arg(bytes));
+        QStringEncoder toBig5(core::converterName(core::Encoding::Big5));
+        QFile f(path);
+        f.open(QIODevice::WriteOnly);
+        f.write(QByteArray(toBig5.encode(makeDocument(bytes, 17))));
+    }
+    return path;
+}
 
 QByteArray readAll(const QString &path)
 {
@@ -88,7 +106,7 @@ void saveUtf8File(benchmark::State &state, ui::UiRuntime &rt, document::Session 
     if (readAll(path) != readAll(utf8FileOfSize(state.range(0))))
         state.SkipWithError("the saved file differs from the opened one");
     rt.setEditorText(s.editor(), {});
-    s.setEncoding(core::Encoding::Gb18030);
+    s.setEncoding(core::Encoding::Gb18030, core::EncodingSource::NewDocument);
     settle();
 }
 
@@ -118,8 +136,38 @@ void detectUtf8(benchmark::State &state)
         state.PauseTiming();
         bytes = core::readFileBytes(path).bytes;
         state.ResumeTiming();
-        if (core::detectEncoding(bytes) != core::Encoding::Utf8)
+        if (core::detectEncoding(bytes).encoding != core::Encoding::Utf8)
             state.SkipWithError("the file was not taken for UTF-8");
+    }
+}
+
+void openBig5File(benchmark::State &state, ui::UiRuntime &rt, document::Session &s, QWidget *window,
+                  void (*settle)())
+{
+    const QString path = big5FileOfSize(state.range(0));
+    for (auto _ : state) {
+        startWithFreshMemory(state);
+        document::openFile(rt, s, path, core::Encoding::Big5);
+        window->repaint();
+        settle();
+        state.PauseTiming();
+        if (s.encoding() != core::Encoding::Big5)
+            state.SkipWithError("the file was not opened in Big5");
+        rt.setEditorText(s.editor(), {});
+        settle();
+        state.ResumeTiming();
+    }
+    s.setEncoding(core::Encoding::Gb18030, core::EncodingSource::NewDocument);
+}
+
+void readAndDecodeBig5(benchmark::State &state)
+{
+    const QString path = big5FileOfSize(state.range(0));
+    for (auto _ : state) {
+        startWithFreshMemory(state);
+        QStringDecoder fromBig5(core::converterName(core::Encoding::Big5));
+        const QString text = fromBig5.decode(core::readFileBytes(path).bytes);
+        benchmark::DoNotOptimize(text.size());
     }
 }
 

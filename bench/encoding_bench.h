@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Benchmarks of UTF-8 documents: opening, saving and detecting the encoding of a large UTF-8
-// file, each against the plain file operation it cannot do without.
+// Benchmarks of UTF-8 and Big5 documents: opening, saving and detecting the encoding of a large
+// UTF-8 file, and opening a Big5 one, each against the plain file operation it cannot do without.
 #pragma once
 
 #include "document/session.h"
@@ -25,5 +25,10 @@ void saveUtf8File(benchmark::State &state, ui::UiRuntime &rt, document::Session 
 void writeUtf8Bytes(benchmark::State &state);
 /// Finding the file's encoding from its bytes, read beforehand.
 void detectUtf8(benchmark::State &state);
+
+/// Opening a Big5 document of about the size in Big5, as "按此编码重新打开" does, until painted.
+void openBig5File(benchmark::State &state, ui::UiRuntime &rt, document::Session &s, QWidget *window, void (*settle)());
+/// Reading the same file and decoding it with Qt's converter for the same code page.
+void readAndDecodeBig5(benchmark::State &state);
 
 } // namespace bench

@@ -18,6 +18,8 @@
 
 #include "long_line_lexing_bench.h"
 
+#include "preview_bench.h"
+
 #include "app/main_window.h"
 #include "app/startup.h"
 #include "core/files.h"
@@ -370,6 +372,8 @@ int main(int argc, char **argv)
         return probeOpenMemory(argc, argv, QString::fromLocal8Bit(argv[2]));
     if (argc >= 2 && std::string(argv[1]) == "--probe-startup-exposed")
         return bench::probeStartUpExposed(argc, argv);
+    if (argc >= 4 && std::string(argv[1]) == "--probe-preview")
+        return bench::probePreview(argc, argv);
     for (int i = 1; i < argc; ++i)
         if (std::string(argv[i]) == "--quick")
             quick = true;
@@ -421,6 +425,9 @@ int main(int argc, char **argv)
     reg("WriteUtf8Bytes", bench::writeUtf8Bytes)->Arg(big)->Iterations(1);
     reg("SaveUtf8File", [](benchmark::State &s) { bench::saveUtf8File(s, runtime(), session(), settle); })->Arg(big)->Iterations(1);
     reg("DetectUtf8", bench::detectUtf8)->Arg(big)->Iterations(1);
+    reg("OpenBig5File", [mainWindow](benchmark::State &s) { bench::openBig5File(s, runtime(), session(), mainWindow, settle); })
+        ->Arg(ten)->Iterations(1)->Repetitions(3);
+    reg("ReadAndDecodeBig5", bench::readAndDecodeBig5)->Arg(ten)->Iterations(1)->Repetitions(3);
 
     reg("StartUpOnDisplay", [&display](benchmark::State &st) { bench::StartUpOnDisplay(st, display.name(), self); })
         ->Iterations(3)->UseManualTime();
@@ -485,6 +492,7 @@ int main(int argc, char **argv)
         {"9 open big UTF-8 file vs read bytes", at("OpenUtf8File/" + B), at("ReadUtf8Bytes/" + B), 2.0},
         {"9 save big UTF-8 vs write+fsync", at("SaveUtf8File/" + B), at("WriteUtf8Bytes/" + B), 1.5},
         {"9 detect UTF-8, big vs read bytes", at("DetectUtf8/" + B), at("ReadUtf8Bytes/" + B), 0.5},
+        {"9 open 10 MB Big5 vs read+decode", at("OpenBig5File/" + T), at("ReadAndDecodeBig5/" + T), 3.0, true},
 
         {"7 start-up vs Geany, same display", at("StartUpOnDisplay"), at("GeanyStartUp"), 0.75, false, true},
 
@@ -565,8 +573,31 @@ int main(int argc, char **argv)
                     (long long)saved, "", "equal", counted == saved ? "yes" : "NO");
         utf8Holds = holds && counted == saved;
     }
+    // The preview, in processes of its own: the first F12 against a limit, an update against
+    // starting over, typing with it open against a keystroke in 1 KB.
+    bool previewHolds = true;
+    {
+        const bench::PreviewFigures p = bench::measurePreview(self, ten, 3);
+        if (!p.unavailable.isEmpty()) {
+            std::printf("%-38s %s\n", "10 preview", qPrintable(u"unavailable: "_s + p.unavailable));
+        } else {
+            struct PreviewRow {
+                const char *what;
+                double figure, baseline, target;
+            };
+            for (const PreviewRow &r : {PreviewRow{"10a first F12, 100 KB, vs 1 s", p.firstF12, 1000, 1.5},
+                                        PreviewRow{"10b update after a key, 1 MB, vs F12", p.update, p.firstWarm, 1.0},
+                                        PreviewRow{"10c keystroke, preview open, vs 1 KB", p.typing, p.typingBare, 1.5}}) {
+                const double ratio = r.figure > 0 && r.baseline > 0 ? r.figure / r.baseline : -1;
+                const bool holds = ratio > 0 && ratio <= r.target;
+                previewHolds = previewHolds && holds;
+                std::printf("%-38s %12.3f %12.3f %8.2f %8.2f  %s\n", r.what, r.figure, r.baseline, ratio, r.target,
+                            holds ? "yes" : "NO");
+            }
+        }
+    }
     const bool latencyHolds = bench::printTypingLatencyRows(latencyRows);
-    return allHold && memHolds && utf8Holds && latencyHolds ? 0 : 1;
+    return allHold && memHolds && utf8Holds && latencyHolds && previewHolds ? 0 : 1;
 
     // For the colouring's size limit: how fast the HTML lexer styles the generated page.
     {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "texts.h"
 
+#include "raw_bytes.h"
 #include "utf8.h"
 
 #include <QStringDecoder>
@@ -11,6 +12,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 
 namespace core {
@@ -35,7 +37,7 @@ QStringDecoder gbDecoder() { return QStringDecoder("GB18030", ConverterFlags); }
 
 /// Length of the structurally well-formed GB18030 sequence starting at p (1, 2 or 4), or 0
 /// when the byte there cannot start one.
-int sequenceLength(const uchar *p, qsizetype left)
+inline int sequenceLength(const uchar *p, qsizetype left)
 {
     const uchar b = p[0];
     if (b < 0x80)
@@ -145,7 +147,7 @@ const DecodingTable &decodingTable()
 }
 
 /// The character of the well-formed sequence of n (2 or 4) bytes at p, or 0 when it has none.
-char32_t decodeGb18030(const uchar *p, int n, const DecodingTable &table)
+inline char32_t decodeGb18030(const uchar *p, int n, const DecodingTable &table)
 {
     if (n == 2)
         return table.two[(p[0] - 0x81) * 191 + (p[1] - 0x40)];
@@ -158,23 +160,6 @@ char32_t decodeGb18030(const uchar *p, int n, const DecodingTable &table)
     // Beyond the BMP the four-byte codes run in order from 0x90308130.
     const quint32 i = fourByteIndex(p) - (0x90 - 0x81) * 12600;
     return i <= 0x10FFFF - 0x10000 ? char32_t(0x10000 + i) : 0;
-}
-
-/// Writes the UTF-8 bytes of a code point above ASCII; returns the end of what was written.
-char *putUtf8(char *out, char32_t cp)
-{
-    if (cp < 0x800) {
-        *out++ = char(0xC0 | (cp >> 6));
-    } else if (cp < 0x10000) {
-        *out++ = char(0xE0 | (cp >> 12));
-        *out++ = char(0x80 | ((cp >> 6) & 0x3F));
-    } else {
-        *out++ = char(0xF0 | (cp >> 18));
-        *out++ = char(0x80 | ((cp >> 12) & 0x3F));
-        *out++ = char(0x80 | ((cp >> 6) & 0x3F));
-    }
-    *out++ = char(0x80 | (cp & 0x3F));
-    return out;
 }
 
 void appendEscape(QString &out, uchar b) { out.append(QChar(char16_t(EscapeFirst + (b - 0x80)))); }
@@ -439,7 +424,9 @@ QByteArray editorBytesToGb18030(const char *data, qsizetype size)
         }
         const Utf8Sequence s = readUtf8(p + i, size - i);
         if (s.length == 0) {
-            *end++ = data[i++]; // an escaped byte goes out as itself
+            const RawByte raw = readRawByte(p + i, size - i); // a raw byte goes out as itself
+            *end++ = char(raw.byte);
+            i += raw.length;
             continue;
         }
         if (!table)
@@ -453,10 +440,10 @@ QByteArray editorBytesToGb18030(const char *data, qsizetype size)
 
 QByteArray gb18030ToEditorBytes(const QByteArray &bytes)
 {
-    // At most three UTF-8 bytes for each two GB18030 bytes; escaped bytes are stored as themselves.
+    // At most three UTF-8 bytes for each two GB18030 bytes.
     const qsizetype size = bytes.size();
-    QByteArray out(size + size / 2 + 1, Qt::Uninitialized);
-    char *end = out.data();
+    EditorBytesWriter out(size, 1.5);
+    char *end = out.begin();
     const auto *p = reinterpret_cast<const uchar *>(bytes.constData());
     const DecodingTable *table = nullptr; // read on the first character that needs it
     qsizetype i = 0;
@@ -472,11 +459,43 @@ QByteArray gb18030ToEditorBytes(const QByteArray &bytes)
             end = putUtf8(end, cp);
             i += n;
         } else {
-            *end++ = char(p[i++]); // a byte that starts no character stands for itself
+            end = out.raw(end, p[i++]); // a byte that starts no character
         }
     }
-    out.truncate(end - out.constData());
-    return out;
+    return out.take(end);
+}
+
+bool isGb18030(QByteArrayView bytes)
+{
+    const auto *p = reinterpret_cast<const uchar *>(bytes.data());
+    const qsizetype size = bytes.size();
+    const DecodingTable *table = nullptr;
+    qsizetype i = 0;
+    while (i < size) {
+        // Markup is mostly ASCII: eight bytes at a time until one is not.
+        while (i + 8 <= size) {
+            quint64 word;
+            std::memcpy(&word, p + i, 8);
+            if (word & 0x8080808080808080ULL)
+                break;
+            i += 8;
+        }
+        if (i >= size)
+            break;
+        if (p[i] < 0x80) {
+            ++i;
+            continue;
+        }
+        const int n = sequenceLength(p + i, size - i);
+        if (n < 2)
+            return false;
+        if (!table)
+            table = &decodingTable();
+        if (!decodeGb18030(p + i, n, *table))
+            return false;
+        i += n;
+    }
+    return true;
 }
 
 qsizetype gb18030LengthOfEditorBytes(const char *data, qsizetype size)
@@ -492,8 +511,8 @@ qsizetype gb18030LengthOfEditorBytes(const char *data, qsizetype size)
         }
         const Utf8Sequence s = readUtf8(p + i, size - i);
         if (s.length == 0) {
-            ++n; // a raw byte stands for itself
-            ++i;
+            ++n; // a raw byte stands for one byte
+            i += readRawByte(p + i, size - i).length;
         } else {
             n += gb18030Length(s.codePoint);
             i += s.length;

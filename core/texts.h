@@ -42,12 +42,16 @@ Text toText(double value);
 /// Rounds half away from zero with a nudge of 1e-12 on the scaled magnitude.
 double roundTo(double x, int decimals);
 
-/// Conversions between texts and the editor's UTF-8 buffer, which stores escaped bytes raw.
+/// Conversions between texts and the editor's UTF-8 buffer, which stores escaped bytes raw (an
+/// escape raw_bytes.h writes into the buffer stays three escaped bytes in a text).
 QByteArray textToEditorBytes(const Text &text);
 Text editorBytesToText(const char *data, qsizetype size);
-/// GB18030 bytes straight from / to the editor's buffer.
+/// GB18030 bytes straight from / to the editor's buffer, bytes that form no character carried as
+/// raw_bytes.h says.
 QByteArray editorBytesToGb18030(const char *data, qsizetype size);
 QByteArray gb18030ToEditorBytes(const QByteArray &bytes);
+/// Whether every byte is part of a GB18030 character.
+bool isGb18030(QByteArrayView bytes);
 /// GB18030 length of a stretch of the editor's buffer.
 qsizetype gb18030LengthOfEditorBytes(const char *data, qsizetype size);
 

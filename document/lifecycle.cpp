@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "lifecycle.h"
 
+#include "encoding_choice.h"
 #include "encoding_status.h"
 #include "highlighting.h"
+#include "preview_window.h"
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -52,12 +54,16 @@ bool saveFile(ui::UiRuntime &rt, Session &s, const core::Text &path)
     const core::Encoding encoding = s.encoding();
     // Nothing changes the text while it is written: a UTF-8 text goes out from the editor's buffer.
     const QByteArrayView buffer = rt.getEditorBuffer(s.editor());
-    if (core::writeFileBytes(path, core::editorBytesToFilePieces(buffer, encoding), &why)) {
+    const core::FilePieces file = core::editorBytesToFilePieces(buffer, encoding);
+    if (file.refused()) // nothing is written
+        why = unencodableReason(file, encoding);
+    else if (core::writeFileBytes(path, file.pieces, &why)) {
         s.setPath(path);
         // The declaration may have been edited since the file was opened; it is ASCII, the same
         // in the buffer as in the file.
         const bool rawBytes = encoding != core::Encoding::Gb18030 && rt.editorHoldsRawBytes(s.editor());
         showEncodingNote(rt, s, buffer.first(std::min(buffer.size(), core::DeclarationWindow)), rawBytes);
+        refreshPreview(rt, s); // relative references now resolve against the file's folder
         return true;
     }
     rt.showMessage(u"文件没有保存：\n%1\n\n原因：%2"_s.arg(path, why), WarningOk, u"保存失败"_s);
@@ -68,7 +74,7 @@ void newDocument(ui::UiRuntime &rt, Session &s, const Pieces &pieces, ui::Langua
 {
     if (askToSave(rt, s) == Answer::Cancel)
         return;
-    s.setEncoding(core::Encoding::Gb18030);
+    s.setEncoding(core::Encoding::Gb18030, core::EncodingSource::NewDocument);
     s.setPath({});
     rt.setEditorText(s.editor(), {});
     useLanguage(rt, s, language);
@@ -88,7 +94,7 @@ void openDocument(ui::UiRuntime &rt, Session &s)
     openFile(rt, s, rt.getDialogFileName(dialog));
 }
 
-bool openFile(ui::UiRuntime &rt, Session &s, const core::Text &path)
+bool openFile(ui::UiRuntime &rt, Session &s, const core::Text &path, std::optional<core::Encoding> chosen)
 {
     core::ReadResult file = core::readFileBytes(path, MaxOpenBytes);
     if (!file.ok) {
@@ -99,8 +105,10 @@ bool openFile(ui::UiRuntime &rt, Session &s, const core::Text &path)
     rt.setEditorLanguage(s.editor(), languageForPath(path));
     // Taken exactly as stored, so that saving it again writes the same bytes. The encoding is the
     // document's before the text arrives: the status bar counts the new text's bytes in it.
-    const core::Encoding encoding = core::detectEncoding(file.bytes);
-    s.setEncoding(encoding);
+    const core::Detection found =
+        chosen ? core::Detection{*chosen, core::EncodingSource::Chosen} : core::detectEncoding(file.bytes);
+    const core::Encoding encoding = found.encoding;
+    s.setEncoding(encoding, found.source);
     s.setPath(path);
     const QByteArray start = file.bytes.first(std::min(file.bytes.size(), core::DeclarationWindow));
     rt.setEditorBytes(s.editor(), std::move(file.bytes), encoding);

@@ -5,6 +5,8 @@
 
 #include "session.h"
 
+#include <optional>
+
 namespace document {
 
 /// The shared file dialog's filter: pairs of description and pattern.
@@ -33,9 +35,9 @@ void newDocument(ui::UiRuntime &rt, Session &s, const Pieces &pieces, ui::Langua
 /// Replaces the text with the bytes of a chosen file, after the question.
 void openDocument(ui::UiRuntime &rt, Session &s);
 /// Replaces the text with the bytes of the file at the path, without asking, in the encoding its
-/// bytes are found to be in, the path becoming the session's; a file that cannot be read is
-/// reported with the path and the reason, and leaves the text and the encoding as they were.
-bool openFile(ui::UiRuntime &rt, Session &s, const core::Text &path);
+/// bytes are found to be in, or the one given, the path becoming the session's; a file that cannot
+/// be read is reported with the path and the reason, and leaves the text and the encoding as they were.
+bool openFile(ui::UiRuntime &rt, Session &s, const core::Text &path, std::optional<core::Encoding> chosen = {});
 /// Runs while the MainWindow is being destroyed, so it cannot keep the window: Yes and Cancel both
 /// lead to the save dialog, offered again for as long as saving fails and the user does not cancel.
 void exitCheck(ui::UiRuntime &rt, Session &s);

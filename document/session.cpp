@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "session.h"
 
+#include <QFileInfo>
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace document {
@@ -9,6 +11,11 @@ Session::Session(QString window)
     : window_(std::move(window)), editor_{window_, u"超级编辑框1"_s}, statusBar_{window_, u"状态条1"_s},
       fileDialog_{window_, u"通用对话框1"_s}
 {
+}
+
+void Session::setPath(const core::Text &path)
+{
+    path_ = path.isEmpty() ? core::Text() : QFileInfo(path).absoluteFilePath();
 }
 
 ui::Handler withSession(Session &s, void (*command)(ui::UiRuntime &, Session &))

@@ -58,15 +58,21 @@ public:
     bool isModified() const { return modified_; }
     void raiseModified() { modified_ = true; }
 
-    /// The encoding the document is written in: what opening found in the file, GB18030 for a new
-    /// document and at start. Saving keeps it; the status bar counts the text's bytes in it.
+    /// The encoding the document is written in: what opening found in the file or the user chose,
+    /// GB18030 for a new document and at start. Saving keeps it; the status bar counts the text's
+    /// bytes in it. The source says how it was decided.
     core::Encoding encoding() const { return encoding_; }
-    void setEncoding(core::Encoding encoding) { encoding_ = encoding; }
+    core::EncodingSource encodingSource() const { return encodingSource_; }
+    void setEncoding(core::Encoding encoding, core::EncodingSource source)
+    {
+        encoding_ = encoding;
+        encodingSource_ = source;
+    }
 
-    /// The file the text was last read from or written to; empty for a new document. Kept in
-    /// memory only: saving still asks for a name every time.
+    /// The file the text was last read from or written to (absolute); empty for a new document.
+    /// Kept in memory only: saving still asks for a name every time.
     const core::Text &path() const { return path_; }
-    void setPath(const core::Text &path) { path_ = path; }
+    void setPath(const core::Text &path);
 
     FindSettings &findSettings() { return find_; }
     StatusNotes &statusNotes() { return notes_; }
@@ -80,6 +86,7 @@ private:
     ui::ControlRef editor_, statusBar_, fileDialog_;
     bool modified_ = false;
     core::Encoding encoding_ = core::Encoding::Gb18030;
+    core::EncodingSource encodingSource_ = core::EncodingSource::NewDocument;
     core::Text path_;
     FindSettings find_;
     StatusNotes notes_;

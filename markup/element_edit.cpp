@@ -210,13 +210,8 @@ FoundElement findElement(QStringView text, qsizetype caret)
 
 core::Text elementEditingHint()
 {
-    return u"Ctrl+E：在写出它的对话框中修改光标处的元素（超连接、E-mail、命名标记、图片、背景音乐、css、"
+    return u"在写出它的对话框中修改光标处的元素（超连接、E-mail、命名标记、图片、背景音乐、css、"
            u"多媒体、表单、文本框、按钮、下拉框、分组框、脚本、标题）"_s;
-}
-
-void showElementEditingHint(ui::UiRuntime &rt, document::Session &doc)
-{
-    document::setStatusHint(rt, doc, elementEditingHint());
 }
 
 void editElementAtCaret(ui::UiRuntime &rt, document::Session &doc)

@@ -22,8 +22,7 @@ FoundElement findElement(QStringView text, qsizetype caret);
 /// The command: opens the element's dialog filled from it, or shows the note in the status bar.
 void editElementAtCaret(ui::UiRuntime &rt, document::Session &doc);
 
-/// The tooltip of the status panel that tells the user the command exists.
+/// What Ctrl+E opens, as the status panel's tooltip tells the user the command exists.
 core::Text elementEditingHint();
-void showElementEditingHint(ui::UiRuntime &rt, document::Session &doc);
 
 } // namespace markup

@@ -1,9 +1,13 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The Debian package, built by CPack from what `cmake --install` lays out (scripts/package):
-# the executable, the skin engine in its library folder, the desktop file, icon, metainfo and
-# manual page, under /usr.
+# The Debian packages, built by CPack from what `cmake --install` lays out (scripts/package):
+# quillmere holds the executable, the skin engine in its library folder, the desktop file, icon,
+# metainfo and manual page, under /usr; quillmere-preview the preview module over Qt WebEngine
+# (where it is built), which the first recommends.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME quillmere)
+set(CPACK_DEB_COMPONENT_INSTALL ON)
+set(CPACK_COMPONENTS_ALL quillmere)
+set(CPACK_DEBIAN_QUILLMERE_PACKAGE_NAME quillmere)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "The Quillmere developers")
 # The package format requires a maintainer; there is no address to give, so it is a name alone.
@@ -27,8 +31,24 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # the CJK faces its captions need, Qt's Chinese translation of its own dialogs, and the SVG
 # picture plugin that draws the toolbar and the icon.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-noto-cjk, qt6-translations-l10n, libqt6svg6")
-set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${CMAKE_CURRENT_LIST_DIR}/postrm)
+set(CPACK_DEBIAN_QUILLMERE_PACKAGE_DEPENDS "fonts-noto-cjk, qt6-translations-l10n, libqt6svg6")
+set(CPACK_DEBIAN_QUILLMERE_PACKAGE_CONTROL_EXTRA ${CMAKE_CURRENT_LIST_DIR}/postrm)
+set(CPACK_DEBIAN_QUILLMERE_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION_SUMMARY}\n${CPACK_PACKAGE_DESCRIPTION}")
+if(TARGET quillmere_preview)
+  install(FILES ${CMAKE_CURRENT_LIST_DIR}/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/quillmere-preview
+          COMPONENT preview)
+  list(APPEND CPACK_COMPONENTS_ALL preview)
+  set(CPACK_DEBIAN_QUILLMERE_PACKAGE_RECOMMENDS quillmere-preview)
+  set(CPACK_DEBIAN_PREVIEW_PACKAGE_NAME quillmere-preview)
+  set(CPACK_DEBIAN_PREVIEW_PACKAGE_SECTION editors)
+  # The engine's helper process is started by path, so no library names its package.
+  set(CPACK_DEBIAN_PREVIEW_PACKAGE_DEPENDS "quillmere (= ${PROJECT_VERSION}), libqt6webenginecore6-bin")
+  set(CPACK_DEBIAN_PREVIEW_DESCRIPTION "preview of the page being edited in Quillmere
+F12 in Quillmere opens a window showing the page rendered from the editor's
+text as it is typed, with Qt WebEngine. Classic ASP blocks are shown as
+placeholders and server-side includes are inlined; the page may load only
+local files unless the window allows the network.")
+endif()
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/quillmere)
 # Packing installs what is built; it does not build the whole tree (tests included) first.

@@ -268,6 +268,9 @@ QObject *buildControl(UiRuntime::Impl &impl, OpenWindow &w, const ControlDef &c,
         widget = picker;
         break;
     }
+    case Kind::WebView:
+        widget = buildWebView(impl, win, c, parent);
+        break;
     case Kind::PopupMenuHost:
     case Kind::MenuItem:
         return nullptr;
@@ -292,7 +295,9 @@ QObject *buildControl(UiRuntime::Impl &impl, OpenWindow &w, const ControlDef &c,
         widget->setProperty("quillmereHidden", true);
         widget->hide();
     }
-    relayInput(impl, win, c, widget);
+    // A web view's double-click comes from its module, with the place clicked.
+    if (c.kind != Kind::WebView)
+        relayInput(impl, win, c, widget);
     return widget;
 }
 

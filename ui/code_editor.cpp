@@ -9,6 +9,7 @@
 #include <QAccessibleWidget>
 #include <QEvent>
 #include <QFrame>
+#include <QInputMethodEvent>
 #include <QTextBoundaryFinder>
 
 #include <algorithm>
@@ -262,6 +263,10 @@ CodeEditor::CodeEditor(QWidget *parent) : QsciScintilla(parent)
     // reports them itself.
     disconnect(this, SIGNAL(SCN_UPDATEUI(int)), this, SLOT(handleUpdateUI(int)));
     connect(this, &QsciScintillaBase::SCN_UPDATEUI, this, &CodeEditor::onUpdateUi);
+    connect(this, &QsciScintillaBase::SCN_CHARADDED, this, [this](int c) {
+        if (!composing_)
+            emit characterTyped(c);
+    });
     new Highlighter(this);
 }
 
@@ -302,9 +307,12 @@ QByteArray CodeEditor::wholeTextBytes() const
     return core::editorBytesToGb18030(b.data(), b.size());
 }
 
-void CodeEditor::replaceAll(const core::Text &text) { replaceAllWithEditorBytes(core::textToEditorBytes(text)); }
+void CodeEditor::replaceAll(const core::Text &text)
+{
+    replaceAllWithEditorBytes(core::textToEditorBytes(text), -1, false, lengthIn_);
+}
 
-void CodeEditor::replaceAllWithEditorBytes(QByteArray bytes, qint64 gb18030Length, bool validUtf8)
+void CodeEditor::replaceAllWithEditorBytes(QByteArray bytes, qint64 length, bool validUtf8, core::Encoding lengthIn)
 {
     emit aboutToReplaceAll(bytes);
     fitWrapToLength(long(bytes.size()));
@@ -323,7 +331,8 @@ void CodeEditor::replaceAllWithEditorBytes(QByteArray bytes, qint64 gb18030Lengt
     });
     countInsertion();
     replacingAll_ = false;
-    byteLength_ = gb18030Length;
+    byteLength_ = length;
+    lengthIn_ = lengthIn;
     mayHoldRawBytes_ = !validUtf8;
     SendScintilla(SCI_SETUNDOCOLLECTION, 1);
     SendScintilla(SCI_EMPTYUNDOBUFFER);
@@ -447,7 +456,7 @@ void CodeEditor::onModified(int position, int type, const char *, int length)
     } else {
         const auto *bytes = reinterpret_cast<const char *>(SendScintilla(SCI_GETRANGEPOINTER, position, length));
         if (!replacingAll_ && byteLength_ >= 0)
-            byteLength_ -= core::gb18030LengthOfEditorBytes(bytes, length);
+            byteLength_ -= core::encodedLength(QByteArrayView(bytes, length), lengthIn_);
         if (QAccessible::isActive())
             accessibleEvents_.push_back(std::make_unique<QAccessibleTextRemoveEvent>(
                 this, offsetFromPosition(position), core::editorBytesToText(bytes, length)));
@@ -479,7 +488,7 @@ void CodeEditor::countInsertion() const
     auto *self = const_cast<CodeEditor *>(this);
     const auto *bytes = reinterpret_cast<const char *>(self->SendScintilla(SCI_GETRANGEPOINTER, insertionAt_, insertionLength_));
     if (!replacingAll_ && byteLength_ >= 0)
-        byteLength_ += core::gb18030LengthOfEditorBytes(bytes, insertionLength_);
+        byteLength_ += core::encodedLength(QByteArrayView(bytes, insertionLength_), lengthIn_);
     if (!replacingAll_ && !mayHoldRawBytes_ && !core::checkUtf8(QByteArrayView(bytes, insertionLength_)).valid)
         mayHoldRawBytes_ = true;
     if (insertionOffset_ >= 0)
@@ -488,13 +497,15 @@ void CodeEditor::countInsertion() const
     insertionAt_ = -1;
 }
 
-qint64 CodeEditor::byteLength() const
+qint64 CodeEditor::byteLength(core::Encoding encoding) const
 {
     countInsertion();
-    if (byteLength_ < 0) {
-        const QByteArrayView text = buffer();
-        byteLength_ = core::gb18030LengthOfEditorBytes(text.data(), text.size());
+    if (encoding != lengthIn_) {
+        lengthIn_ = encoding;
+        byteLength_ = -1;
     }
+    if (byteLength_ < 0)
+        byteLength_ = core::encodedLength(buffer(), encoding);
     return byteLength_;
 }
 
@@ -583,6 +594,14 @@ void CodeEditor::focusInEvent(QFocusEvent *e)
 {
     SendScintilla(SCI_HIDESELECTION, 0);
     QsciScintilla::focusInEvent(e);
+}
+
+void CodeEditor::inputMethodEvent(QInputMethodEvent *e)
+{
+    // The component adds an input method's text (composed or committed) as if typed.
+    composing_ = true;
+    QsciScintilla::inputMethodEvent(e);
+    composing_ = !e->preeditString().isEmpty();
 }
 
 void CodeEditor::focusOutEvent(QFocusEvent *e)

@@ -2,6 +2,7 @@
 // The CodeEditor control: QScintilla in plain-text mode, CR LF line breaks, word wrap.
 #pragma once
 
+#include "core/encodings.h"
 #include "core/texts.h"
 
 #include <Qsci/qsciscintilla.h>
@@ -26,11 +27,14 @@ public:
     QByteArray wholeTextBytes() const;
     void replaceAll(const core::Text &text);
     /// Replaces the whole text with editor (UTF-8) bytes; the bytes are released on the way. The
-    /// text's GB18030 length, when the caller knows it, saves counting it; otherwise it is
+    /// text's length in the encoding, when the caller knows it, saves counting it; otherwise it is
     /// counted when first asked for.
-    void replaceAllWithEditorBytes(QByteArray bytes, qint64 gb18030Length = -1, bool validUtf8 = false);
+    void replaceAllWithEditorBytes(QByteArray bytes, qint64 length = -1, bool validUtf8 = false,
+                                   core::Encoding lengthIn = core::Encoding::Gb18030);
     void insertAtCaret(const core::Text &text);
-    qint64 byteLength() const;
+    /// The text's length in the encoding (core::encodedLength), kept up to date from each change;
+    /// asked in another encoding than the last time, the text is counted once.
+    qint64 byteLength(core::Encoding encoding = core::Encoding::Gb18030) const;
     /// False while the buffer is known to be valid UTF-8: no raw byte has come in since the text
     /// was last replaced with bytes known to be valid.
     bool mayHoldRawBytes() const;
@@ -73,12 +77,16 @@ signals:
     void replacedAll();
     /// After the caret has moved, once the view has been updated.
     void caretMoved();
+    /// A character the user typed stands in the text before the caret (not while an input method
+    /// composes; never for pasted or inserted text).
+    void characterTyped(int character);
 
 protected:
     bool event(QEvent *e) override;
     bool viewportEvent(QEvent *e) override;
     void focusInEvent(QFocusEvent *e) override;
     void focusOutEvent(QFocusEvent *e) override;
+    void inputMethodEvent(QInputMethodEvent *e) override;
 
 private:
     void onModified(int position, int type, const char *text, int length);
@@ -88,7 +96,8 @@ private:
 
     void countInsertion() const;
 
-    mutable qint64 byteLength_ = 0; // GB18030 length of the whole text; -1: not counted yet
+    mutable qint64 byteLength_ = 0; // length of the whole text in lengthIn_; -1: not counted yet
+    mutable core::Encoding lengthIn_ = core::Encoding::Gb18030;
     // The insertion announced last, counted once its text is in place.
     mutable long insertionAt_ = -1;
     long insertionLength_ = 0;
@@ -103,6 +112,7 @@ private:
     long lastCaret_ = -1;
     long lastAnchor_ = -1;
     bool offsetsKept_ = false;
+    bool composing_ = false; // an input method's text is being put in
     // The caret column counted last time, carried on while the text before it is unchanged.
     mutable long columnLineStart_ = -1, columnPosition_ = -1;
     mutable int column_ = 0;

@@ -27,7 +27,7 @@ QString eventName(Event e)
 
 bool isInputEvent(Event e) { return e >= Event::LeftButtonDown && e <= Event::WheelTurned; }
 
-bool isKnownKind(Kind k) { return int(k) >= int(Kind::CodeEditor) && int(k) <= int(Kind::PopupMenuHost); }
+bool isKnownKind(Kind k) { return int(k) >= int(Kind::CodeEditor) && int(k) <= int(Kind::WebView); }
 
 /// Whether the runtime ever raises this event for a control of this kind.
 bool raises(Kind kind, Event e, bool submenuOrSeparator)
@@ -44,7 +44,7 @@ bool raises(Kind kind, Event e, bool submenuOrSeparator)
     case Event::Clicked:
         return kind == Kind::PushButton || kind == Kind::PictureButton || kind == Kind::CheckBox ||
                kind == Kind::RadioButton;
-    case Event::ContentChanged: return kind == Kind::CodeEditor || kind == Kind::EditBox;
+    case Event::ContentChanged: return kind == Kind::CodeEditor || kind == Kind::EditBox || kind == Kind::WebView;
     case Event::SelectionChanged: return kind == Kind::CodeEditor || kind == Kind::ListBox || kind == Kind::ComboBox;
     case Event::ItemDoubleClicked: return kind == Kind::ListBox;
     case Event::ColourChosen: return kind == Kind::ColourPicker;

@@ -50,6 +50,8 @@ public:
     QString attributesAt(long position, long *runStart, long *runEnd);
     /// The matching brackets marked at the caret, in text order; -1 when none.
     std::pair<long, long> markedBraces() const { return {braceA_, braceB_}; }
+    /// The tag reader over a window of the text from start on, where the lexer agrees.
+    core::TagReading readingFrom(long start) const;
 
     static constexpr int StyleBlockBase = ui::StyleBlockBase;
     /// How far before the shown text a style block's start is looked for.
@@ -75,8 +77,6 @@ private:
     QByteArray textRange(long from, long to) const;
     /// Whether the lexer, too, has markup of that kind start at the '<' there.
     bool markupStartsAt(core::TagSpan::Kind kind, long position) const;
-    /// The tag reader over a window of the text from start on, where the lexer agrees.
-    core::TagReading readingFrom(long start) const;
     void restyleStyleBlocks(long from, long to);
     QByteArray cssStyles(const QByteArray &css);
     std::vector<std::pair<long, long>> shownRanges() const;

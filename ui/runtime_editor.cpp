@@ -67,10 +67,9 @@ void UiRuntime::setEditorBytes(const ControlRef &editor, QByteArray bytes, core:
     // The buffer is written back as these very bytes, so their length is the text's. A large
     // file's bytes are not kept while the editor takes its text.
     qint64 length = 0;
-    QByteArray editorBytes = core::fileBytesToEditorBytes(std::move(bytes), encoding, &length);
-    // A UTF-8 text's length is the buffer's own; its GB18030 length is counted only if asked.
-    const bool utf8 = encoding != core::Encoding::Gb18030; // valid UTF-8: that is how it was found to be UTF-8
-    ed->replaceAllWithEditorBytes(std::move(editorBytes), utf8 ? -1 : length, utf8);
+    bool rawBytes = true;
+    QByteArray editorBytes = core::fileBytesToEditorBytes(std::move(bytes), encoding, &length, &rawBytes);
+    ed->replaceAllWithEditorBytes(std::move(editorBytes), length - core::byteOrderMark(encoding).size(), !rawBytes, encoding);
 }
 
 bool UiRuntime::editorHoldsRawBytes(const ControlRef &editor) const
@@ -139,12 +138,7 @@ qint64 UiRuntime::getEditorByteLength(const ControlRef &editor, core::Encoding e
     auto *ed = d->as<CodeEditor>(editor);
     if (!ed)
         return 0;
-    switch (encoding) {
-    case core::Encoding::Gb18030: return ed->byteLength();
-    case core::Encoding::Utf8: return ed->SendScintilla(QsciScintillaBase::SCI_GETLENGTH);
-    case core::Encoding::Utf8WithBom: return ed->SendScintilla(QsciScintillaBase::SCI_GETLENGTH) + core::Utf8Bom.size();
-    }
-    return 0;
+    return ed->byteLength(encoding) + core::byteOrderMark(encoding).size();
 }
 
 CharFormat UiRuntime::getSelectionFormat(const ControlRef &editor) const

@@ -17,6 +17,7 @@ class QAction;
 namespace ui {
 
 class HostWindow;
+class WebViewProvider;
 
 /// One open window: its definition, its widget and its controls by unit name.
 struct OpenWindow {
@@ -35,6 +36,7 @@ struct UiRuntime::Impl {
     std::map<QString, std::unique_ptr<OpenWindow>> windows;
     std::vector<QString> modalStack;
     QString topWindow; // the first window opened: the program ends with it
+    WebViewProvider *webViews = nullptr; // the module that makes WebView controls, once loaded
 
     OpenWindow *window(const QString &name) const;
     QObject *control(const ControlRef &ref) const;
@@ -80,6 +82,8 @@ QFont fontFor(const Font &font);
 
 /// Creates the widget (or object) for one control row; nullptr for kinds that have none.
 QObject *buildControl(UiRuntime::Impl &impl, OpenWindow &w, const ControlDef &c, QWidget *parent);
+/// The frame of a WebView control around the widget of the loaded module (web_view.cpp).
+QWidget *buildWebView(UiRuntime::Impl &impl, const QString &window, const ControlDef &c, QWidget *parent);
 /// Creates the window's keyboard shortcuts from its definition's table.
 void buildShortcuts(UiRuntime::Impl &impl, OpenWindow &w);
 /// Gives edit, combo and list boxes the caption of the label beside them as accessible name.

@@ -36,6 +36,7 @@ enum class Kind {
     CommonDialog,   // 通用对话框 (invisible)
     MenuItem,       // 菜单
     PopupMenuHost,  // 超级菜单 (invisible)
+    WebView,        // 超文本浏览框: a page, from a module loaded when needed (web_view.h)
 };
 
 /// Events delivered to handlers.

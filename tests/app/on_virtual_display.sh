@@ -13,4 +13,7 @@ if ! probe=$(xvfb-run -a -n $((100 + RANDOM % 800)) -s "-screen 0 640x480x24" tr
   echo "skipped: no virtual display can be started here: $probe"
   exit 77
 fi
-exec xvfb-run -a -n $((100 + RANDOM % 800)) -s "-screen 0 1280x800x24" env QT_QPA_PLATFORM=xcb "$@"
+# The command starts once the display answers: under load the server may still be coming up.
+exec xvfb-run -a -n $((100 + RANDOM % 800)) -s "-screen 0 1280x800x24" env QT_QPA_PLATFORM=xcb bash -c '
+  for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+  exec "$@"' _ "$@"

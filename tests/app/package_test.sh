@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Builds the Debian package from the build tree and checks it with dpkg-deb: its name, its
-# contents, its control fields; then starts the packaged program as an ordinary user who cannot
+# Builds the Debian packages from the build tree and checks them with dpkg-deb: their names,
+# contents and control fields (quillmere, and quillmere-preview where the preview module is built);
+# then starts the packaged program as an ordinary user who cannot
 # write to the program's folder and checks that it comes up with its skin engine from the
 # package's library folder and writes nothing into the installed tree.
 # Usage: package_test.sh <build dir> <version>
@@ -16,6 +17,7 @@ problem() { echo "PROBLEM: $*"; problems=$((problems + 1)); }
 cpack --config "$build/CPackConfig.cmake" -B "$work/out" >"$work/cpack.log" 2>&1 || { cat "$work/cpack.log"; exit 1; }
 arch=$(dpkg --print-architecture)
 deb=$work/out/quillmere_${version}_${arch}.deb
+preview=$work/out/quillmere-preview_${version}_${arch}.deb
 [ -f "$deb" ] || { ls "$work/out"; echo "PROBLEM: no $(basename "$deb")"; exit 1; }
 
 # Contents: exactly these files, all under /usr, none writable by others.
@@ -38,6 +40,7 @@ awk '$2 != "root/root" {print $6}' "$work/listing" | grep . && problem "files no
 awk '$6 == "./usr/bin/quillmere" && $1 != "-rwxr-xr-x" {print}' "$work/listing" | grep . && problem "executable's mode"
 mkdir "$work/root"
 dpkg-deb -x "$deb" "$work/root"
+[ -f "$preview" ] && dpkg-deb -x "$preview" "$work/root"
 zcat "$work/root/usr/share/man/man1/quillmere.1.gz" | grep -q '^\.SH OPTIONS' || problem "manual page unreadable"
 readelf -S "$work/root/usr/bin/quillmere" | grep -q -E '\.(debug_info|symtab)' && problem "executable not stripped"
 
@@ -62,6 +65,27 @@ done
 if ldd "$build/app/quillmere" 2>/dev/null | grep -q libqscintilla2; then
   [[ "$depends" == *"libqscintilla2-qt6-15 (>="* ]] || problem "Depends lacks libqscintilla2-qt6-15: $depends"
 fi
+ldd "$build/app/quillmere" | grep -i webengine && problem "the executable links Qt WebEngine"
+
+# The preview module, a package of its own that the program's recommends, where it is built.
+if [ -f "$build/app/quillmere-preview.so" ]; then
+  [ "$(field Recommends)" = quillmere-preview ] || problem "Recommends: $(field Recommends)"
+  if [ -f "$preview" ]; then
+    files=$(dpkg-deb -c "$preview" | awk '$1 !~ /^d/ {print $6}' | sort)
+    [ "$files" = "$(printf '%s\n' ./usr/lib/quillmere/quillmere-preview.so ./usr/share/doc/quillmere-preview/copyright)" ] ||
+      problem "quillmere-preview holds: $files"
+    pdepends=$(dpkg-deb -f "$preview" Depends)
+    for dep in "quillmere (= $version)" libqt6webenginecore6-bin 'libqt6webenginewidgets6 (>='; do
+      [[ ", $pdepends" == *", $dep"* ]] || problem "quillmere-preview's Depends lacks $dep: $pdepends"
+    done
+    [ "$(dpkg-deb -f "$preview" Section)" = editors ] || problem "quillmere-preview's Section"
+  else
+    problem "no $(basename "$preview")"
+  fi
+else
+  [ -f "$preview" ] && problem "a preview package without a preview module"
+  [ -z "$(field Recommends)" ] || problem "Recommends without a preview package: $(field Recommends)"
+fi
 
 # The installed program as an ordinary user. Needs root to become one; skipped (with the reason)
 # where that is refused.
@@ -84,6 +108,8 @@ else
   grep -q '无法找到' "$work/run.log" && problem "the skin engine was not found: $(cat "$work/run.log")"
   cat "$home"/ld.* | grep -q "calling init: $work/root/usr/bin/../lib/quillmere/SkinH_EL.dll" ||
     problem "the skin engine was not loaded from the package's library folder"
+  # The preview's browser engine comes with the first F12, not before.
+  cat "$home"/ld.* | grep -q -i "calling init: .*webengine" && problem "Qt WebEngine was loaded at start-up"
   find "$work/root" "$work/page.html" -printf '%p %s %T@ %m\n' | sort | diff "$work/before" - ||
     problem "the installed tree or the opened file changed"
 fi

@@ -102,62 +102,11 @@ TEST(Utf8Check, RandomTextsNearValidUtf8)
 
 // ---- detection ----------------------------------------------------------------------------
 
-TEST(DetectEncoding, ByteOrderMark)
-{
-    EXPECT_EQ(detectEncoding("\xEF\xBB\xBF"), Encoding::Utf8WithBom);
-    EXPECT_EQ(detectEncoding("\xEF\xBB\xBF<p>plain</p>"), Encoding::Utf8WithBom);
-    EXPECT_EQ(detectEncoding(QByteArray("\xEF\xBB\xBF") + u"<p>中文</p>"_s.toUtf8()), Encoding::Utf8WithBom);
-    // A mark followed by bytes that are not UTF-8 is GB text that happens to start so.
-    EXPECT_EQ(detectEncoding(QByteArray("\xEF\xBB\xBF") + gb(u"<p>中文网页</p>"_s)), Encoding::Gb18030);
-    EXPECT_EQ(detectEncoding("\xEF\xBB"), Encoding::Gb18030);
-}
-
-TEST(DetectEncoding, ValidUtf8WithChineseIsUtf8)
-{
-    EXPECT_EQ(detectEncoding(u"<title>网页开发系统</title>\r\n"_s.toUtf8()), Encoding::Utf8);
-    EXPECT_EQ(detectEncoding(u"é"_s.toUtf8()), Encoding::Utf8);
-    EXPECT_EQ(detectEncoding(u"emoji 😀 and 中"_s.toUtf8()), Encoding::Utf8);
-}
-
-TEST(DetectEncoding, Gb2312SentencesAreNotTakenForUtf8)
-{
-    const QString sentences[] = {
-        u"联通"_s,
-        u"文件已经被修改，是否保存？"_s,
-        u"<p>欢迎光临我们的网站，这里有最新的产品信息和技术支持。</p>"_s,
-        u"<title>中华人民共和国</title>"_s,
-        u"今天天气很好，我们一起去公园散步吧。"_s,
-        u"请输入用户名和密码，然后点击登录按钮。"_s,
-        u"<td>价格：１２０元</td>"_s,
-        u"本站所有内容均来自互联网，如有侵权请与我们联系。"_s,
-    };
-    for (const QString &s : sentences) {
-        const QByteArray bytes = gb(s);
-        EXPECT_EQ(detectEncoding(bytes), Encoding::Gb18030) << s.toStdString();
-        EXPECT_EQ(textToBytes(bytesToText(bytes)), bytes);
-    }
-}
-
-TEST(DetectEncoding, GbBytesThatAreAlsoUtf8OpenAsUtf8AndStillComeBack)
-{
-    // A few GB texts of two or three characters are valid UTF-8 by chance (系统 is CF B5 CD B3,
-    // U+03F5 U+0373): the rules take them for UTF-8. Nothing is lost; they are written back as read.
-    const QByteArray bytes = gb(u"系统"_s);
-    EXPECT_TRUE(checkUtf8(bytes).valid);
-    EXPECT_EQ(detectEncoding(bytes), Encoding::Utf8);
-    qint64 length = 0;
-    const QByteArray buffer = fileBytesToEditorBytes(bytes, Encoding::Utf8, &length);
-    EXPECT_EQ(editorBytesToFileBytes(buffer, Encoding::Utf8), bytes);
-    EXPECT_EQ(length, bytes.size());
-    // One more GB character is enough to tell them apart.
-    EXPECT_EQ(detectEncoding(gb(u"系统文件"_s)), Encoding::Gb18030);
-}
-
 TEST(DetectEncoding, Utf8ExceptForOneByteAtTheEndIsGbAndLossless)
 {
     for (const char *last : {"\x80", "\xE4\xB8", "\xC3", "\xFF"}) {
         const QByteArray bytes = u"<p>中文网页</p>"_s.toUtf8() + last;
-        EXPECT_EQ(detectEncoding(bytes), Encoding::Gb18030) << last;
+        EXPECT_EQ(detectEncoding(bytes).encoding, Encoding::Gb18030) << last;
         qint64 length = 0;
         const QByteArray buffer = fileBytesToEditorBytes(bytes, Encoding::Gb18030, &length);
         EXPECT_EQ(editorBytesToFileBytes(buffer, Encoding::Gb18030), bytes);
@@ -182,7 +131,7 @@ TEST(DetectEncoding, AsciiFollowsItsDeclaration)
     };
     for (const char *form : utf8Forms) {
         const QByteArray page = QByteArray("<html><head>") + form + "</head><body>plain</body></html>";
-        EXPECT_EQ(detectEncoding(page), Encoding::Utf8) << form;
+        EXPECT_EQ(detectEncoding(page), (Detection{Encoding::Utf8, EncodingSource::Declaration})) << form;
         EXPECT_TRUE(declaredEncoding(page).utf8()) << form;
     }
     const char *others[] = {
@@ -194,10 +143,10 @@ TEST(DetectEncoding, AsciiFollowsItsDeclaration)
         "",
     };
     for (const char *page : others)
-        EXPECT_EQ(detectEncoding(page), Encoding::Gb18030) << page;
+        EXPECT_EQ(detectEncoding(page).encoding, Encoding::Gb18030) << page;
     // Only the first 4 KB are looked at.
-    EXPECT_EQ(detectEncoding(QByteArray(DeclarationWindow, ' ') + "<meta charset=\"utf-8\">"), Encoding::Gb18030);
-    EXPECT_EQ(detectEncoding(QByteArray(DeclarationWindow - 30, ' ') + "<meta charset=\"utf-8\">"), Encoding::Utf8);
+    EXPECT_EQ(detectEncoding(QByteArray(DeclarationWindow, ' ') + "<meta charset=\"utf-8\">").encoding, Encoding::Gb18030);
+    EXPECT_EQ(detectEncoding(QByteArray(DeclarationWindow - 30, ' ') + "<meta charset=\"utf-8\">").encoding, Encoding::Utf8);
 }
 
 TEST(Declarations, NamesAsWrittenAndCodePagesByName)
@@ -223,6 +172,33 @@ TEST(Declarations, NamesAsWrittenAndCodePagesByName)
     EXPECT_FALSE(declarationDisagrees(none, Encoding::Gb18030));
 }
 
+TEST(Declarations, WhereEachStandsAndWhatEachEncodingWrites)
+{
+    const QByteArray page = "<%@ CodePage = 936 %><meta http-equiv=\"Content-Type\" content=\"text/html; charset=GB2312\">"
+                            "<style>@charset 'big5';</style>";
+    const QList<Declaration> all = declarations(page);
+    ASSERT_EQ(all.size(), 3);
+    const char *written[] = {"936", "GB2312", "big5"};
+    const Encoding meant[] = {Encoding::Gb18030, Encoding::Gb18030, Encoding::Big5};
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(page.sliced(all[i].at, all[i].length), written[i]);
+        EXPECT_EQ(all[i].encoding(), meant[i]);
+        EXPECT_EQ(all[i].codePage, i == 0);
+    }
+    // Every encoding's own declaration, as a name and as a code page, names it again.
+    for (Encoding e : AllEncodings) {
+        const Encoding same = e == Encoding::Utf8WithBom ? Encoding::Utf8 : e;
+        EXPECT_EQ(declaredEncoding("<meta charset=\"" + declarationText(e, false) + "\">").encoding(), same);
+        EXPECT_EQ(declaredEncoding("<%@ CodePage=" + declarationText(e, true) + " %>").encoding(), same);
+    }
+    EXPECT_EQ(declaredEncoding("<meta charset=\"Shift_JIS\">").encoding(), Encoding::ShiftJis);
+    EXPECT_EQ(declaredEncoding("<meta charset=\"ks_c_5601-1987\">").encoding(), Encoding::EucKr);
+    EXPECT_EQ(declaredEncoding("<meta charset=\"iso-8859-2\">").encoding(), std::nullopt);
+    EXPECT_FALSE(declarationDisagrees(declaredEncoding("<meta charset=\"big5\">"), Encoding::Big5));
+    EXPECT_TRUE(declarationDisagrees(declaredEncoding("<meta charset=\"big5\">"), Encoding::Gb18030));
+    EXPECT_FALSE(declarationDisagrees(declaredEncoding("<meta charset=\"gb2312\">"), Encoding::Utf16Le));
+}
+
 // ---- reading and writing ------------------------------------------------------------------
 
 TEST(EncodingBytes, UnchangedTextsComeBackInTheirEncoding)
@@ -231,12 +207,12 @@ TEST(EncodingBytes, UnchangedTextsComeBackInTheirEncoding)
     const QByteArray files[] = {utf8, QByteArray("\xEF\xBB\xBF") + utf8, QByteArray("\xEF\xBB\xBF"),
                                 gb(u"<p>中文</p>"_s) + "\x80\xFF", QByteArray()};
     for (const QByteArray &file : files) {
-        const Encoding e = detectEncoding(file);
+        const Encoding e = detectEncoding(file).encoding;
         qint64 length = -1;
         const QByteArray buffer = fileBytesToEditorBytes(file, e, &length);
         EXPECT_EQ(editorBytesToFileBytes(buffer, e), file) << file.toHex().constData();
         // Written in pieces straight from the buffer, the same bytes.
-        const QList<QByteArray> pieces = editorBytesToFilePieces(buffer, e);
+        const QList<QByteArray> pieces = editorBytesToFilePieces(buffer, e).pieces;
         QByteArray joined;
         for (const QByteArray &piece : pieces)
             joined += piece;

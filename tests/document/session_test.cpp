@@ -139,7 +139,7 @@ const Act Acts[] = {
      }},
     {"a new document",
      [](TwoSessions &, ui::UiRuntime &rt, document::Session &s) {
-         s.setEncoding(core::Encoding::Utf8);
+         s.setEncoding(core::Encoding::Utf8, core::EncodingSource::Bytes);
          s.setPath(u"/tmp/old.html"_s);
          document::newDocument(rt, s, {u"<%"_s, u"%>"_s}); // the question is answered No
      },

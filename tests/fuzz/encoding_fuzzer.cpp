@@ -35,7 +35,7 @@ void expectCountsMatch(core::Encoding encoding)
 
 void openAndEdit(const QByteArray &file, const std::uint8_t *edits, std::size_t count)
 {
-    const core::Encoding encoding = core::detectEncoding(file);
+    const core::Encoding encoding = core::detectEncoding(file).encoding;
     runtime->setEditorBytes(Editor, file, encoding);
     FUZZ_CHECK(runtime->getEditorBytes(Editor, encoding) == file);
     expectCountsMatch(encoding);

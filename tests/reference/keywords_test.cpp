@@ -211,7 +211,7 @@ TEST(DetectEncoding, TwoCharacterWordsOfTheKeywordListsAndTemplatesStayGb)
         for (qsizetype i = 0; i + 2 <= text.size(); ++i) {
             const QByteArray bytes = core::textToBytes(text.mid(i, 2));
             ++words;
-            EXPECT_EQ(core::detectEncoding(bytes), core::Encoding::Gb18030) << text.mid(i, 2).toStdString();
+            EXPECT_EQ(core::detectEncoding(bytes).encoding, core::Encoding::Gb18030) << text.mid(i, 2).toStdString();
         }
     EXPECT_GT(words, 1000);
 }

@@ -139,12 +139,17 @@ protected:
         QsciScintilla *e = editor();
         const int kind = pick(0, 99);
         if (kind < 18) { // typing
+            if (chance(40))
+                return typingHelpStep();
+            // Exactly what is typed goes in: '<', '>', '/' and '&', which typing help answers with
+            // text, are typed in its own step; the lists it opens take nothing unless Return does.
             QString typed, inserted;
             for (int i = pick(1, 12); i > 0; --i) {
-                static const QStringList keys = {u"a"_s, u"b"_s, u"<"_s, u">"_s, u"\""_s, u"'"_s, u"="_s, u" "_s,
-                                                 u"/"_s, u"中"_s, u"文"_s, u"页"_s, u"1"_s, u"\n"_s};
+                static const QStringList keys = {u"a"_s, u"b"_s, u"\""_s, u"'"_s, u"="_s, u" "_s,
+                                                 u"中"_s, u"文"_s, u"页"_s, u"1"_s, u"\n"_s};
                 const QString k = oneOf(keys);
                 if (k == u"\n"_s) {
+                    QTest::keyClick(e, Qt::Key_Escape); // a list the typing help opened would take Return
                     QTest::keyClick(e, Qt::Key_Return);
                     inserted += u"\r\n"_s;
                 } else {
@@ -226,6 +231,35 @@ protected:
         else if (auto *b = qobject_cast<QAbstractButton *>(ui::testing::widget(rt, {Main, unit})))
             b->click(); // also on a toolbar page that is not in front
         return expectationFor(unit);
+    }
+
+    /// Markup typed with typing help on: end tags closed and completed, lists opened, narrowed,
+    /// taken with Enter or Tab or closed with Esc. Whatever the help adds goes in at the caret;
+    /// the step ends with no list open, so that Enter in a later step is a line break again.
+    Expectation typingHelpStep()
+    {
+        QsciScintilla *e = editor();
+        static const QStringList keys = {u"<"_s, u">"_s, u"/"_s, u"&"_s, u"t"_s, u"d"_s, u"a"_s, u"b"_s, u"c"_s,
+                                         u"o"_s, u" "_s, u"\""_s, u"="_s, u"!"_s, u"-"_s, u"%"_s, u":"_s, u"."_s, u"中"_s};
+        QString typed;
+        for (int i = pick(1, 16); i > 0; --i) {
+            const int k = typed.isEmpty() ? pick(0, int(keys.size()) - 1) : pick(0, int(keys.size()) + 2);
+            if (k < keys.size()) {
+                QTest::sendKeyEvent(QTest::Click, e, Qt::Key_unknown, keys[k], Qt::NoModifier);
+                typed += keys[k];
+            } else {
+                // Tab only takes an open list: elsewhere, with the caret in a line's indentation,
+                // it re-indents the line, which is no insertion at the caret.
+                const bool listOpen = e->SendScintilla(QsciScintillaBase::SCI_AUTOCACTIVE) != 0;
+                const Qt::Key key = k == keys.size() ? Qt::Key_Return
+                                    : k == keys.size() + 1 && listOpen ? Qt::Key_Tab
+                                                                        : Qt::Key_Escape;
+                QTest::keyClick(e, key);
+                typed += key == Qt::Key_Return ? u"⏎"_s : key == Qt::Key_Tab ? u"⇥"_s : u"⎋"_s;
+            }
+        }
+        QTest::keyClick(e, Qt::Key_Escape);
+        return {Change::Insertion, {}, {}, u"typing with help "_s + typed};
     }
 
     /// Ctrl+F or Ctrl+H, a text to find (most often one that is in the text) and a replacement,
@@ -378,7 +412,7 @@ protected:
                 QFile file(folder_.filePath(f));
                 if (file.open(QIODevice::ReadOnly)) {
                     QByteArray bytes = file.readAll();
-                    const core::Encoding encoding = core::detectEncoding(bytes);
+                    const core::Encoding encoding = core::detectEncoding(bytes).encoding;
                     x.texts.push_back(core::fileBytesToEditorBytes(std::move(bytes), encoding));
                 }
             }

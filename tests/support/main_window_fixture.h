@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QKeySequence>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>

@@ -1,0 +1,212 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "typing_context.h"
+
+#include "reference/schema.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace markup {
+namespace {
+
+using core::TagSpan;
+
+bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f'; }
+
+/// How many open elements an end tag looks through for its start tag: an end tag with no start
+/// tag among them is taken as a stray one, and reading stays linear on deeply nested text.
+constexpr size_t MatchDepth = 256;
+
+/// Whether a tag's name is a name: one with a server block inside ("<a<%=n%>>") is written by the
+/// server, and no end tag can be written for it here.
+bool plainName(QByteArrayView name) { return !name.contains('<'); }
+
+/// The last span the reader finds in the window that starts before its end.
+std::optional<TagSpan> lastSpan(QByteArrayView window, const core::TagReading &reading)
+{
+    core::TagReader<QByteArrayView> reader(window, reading);
+    std::optional<TagSpan> last;
+    while (std::optional<TagSpan> span = reader.next())
+        if (span->from < window.size()) // the empty content after a script's start tag is no span of its own
+            last = std::move(span);
+    return last;
+}
+
+bool isWordChar(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' || c == '_'; }
+
+/// The word that ends at `end` in the text, and where it starts.
+QByteArrayView wordBefore(QByteArrayView text, qsizetype end, qsizetype *start)
+{
+    qsizetype k = end;
+    while (k > 0 && isWordChar(text[k - 1]))
+        --k;
+    *start = k;
+    return text.sliced(k, end - k);
+}
+
+/// After ':' in a style sheet or style content, after '.' in a server block.
+Offer codeOffer(const TypingStretch &s)
+{
+    const QByteArrayView before = s.text.first(s.caret - 1);
+    qsizetype textFrom = 0; // where the style sheet or the server's code starts
+    if (!s.css) {
+        const std::optional<TagSpan> last = lastSpan(before, s.reading);
+        if (!last || last->complete)
+            return {};
+        const bool code = s.text[s.caret - 1] == ':' ? last->kind == TagSpan::Content && last->named(before, "style")
+                                                     : last->kind == TagSpan::ServerBlock;
+        if (!code)
+            return {};
+        textFrom = last->from;
+    } else if (s.text[s.caret - 1] != ':') {
+        return {};
+    }
+    Offer o;
+    qsizetype wordStart = 0;
+    if (s.text[s.caret - 1] == '.') {
+        o.attribute = wordBefore(before, before.size(), &wordStart).toByteArray();
+        o.kind = Offer::AspMembers;
+        return o;
+    }
+    // A property starts a declaration: after '{' or ';' (a selector's "a:hover" follows neither).
+    qsizetype end = before.size();
+    while (end > textFrom && isBlank(before[end - 1]))
+        --end;
+    o.attribute = wordBefore(before, end, &wordStart).toByteArray();
+    while (wordStart > textFrom && isBlank(before[wordStart - 1]))
+        --wordStart;
+    if (o.attribute.isEmpty() || wordStart <= textFrom || (before[wordStart - 1] != '{' && before[wordStart - 1] != ';'))
+        return {};
+    o.kind = Offer::CssValues;
+    return o;
+}
+
+} // namespace
+
+Offer offerForTyped(const TypingStretch &s)
+{
+    if (s.caret < 1 || s.caret > s.text.size())
+        return {};
+    const char typed = s.text[s.caret - 1];
+    if (typed == ':' || typed == '.')
+        return codeOffer(s);
+    if (s.css || (typed != '<' && typed != '&' && typed != ' ' && typed != '=' && typed != '"' && typed != '\''))
+        return {};
+    // What stands before the typed character, and for a blank, '=' or a quote the character too:
+    // in a start tag they are read as the start of an attribute or of its value.
+    const QByteArrayView before = s.text.first(typed == '<' || typed == '&' ? s.caret - 1 : s.caret);
+    core::TagReading reading = s.reading;
+    reading.parts = core::TagParts::Attributes;
+    const std::optional<TagSpan> last = lastSpan(before, reading);
+    const bool inText = !last || last->complete;
+    const bool inStartTag = last && last->kind == TagSpan::StartTag && !last->complete && plainName(last->name(before));
+    const core::TagAttribute *attribute = inStartTag && !last->attributes.empty() ? &last->attributes.back() : nullptr;
+    // The value the caret is in, when the tag is cut there.
+    const bool inValue = attribute && attribute->valueFrom >= 0 && attribute->valueTo == before.size();
+    Offer o;
+    switch (typed) {
+    case '<': o.kind = inText ? Offer::ElementNames : Offer::Nothing; return o;
+    case '&': o.kind = inText || inValue ? Offer::EntityNames : Offer::Nothing; return o;
+    case ' ':
+        if (!inStartTag || (attribute && attribute->to == before.size()))
+            return o;
+        o.kind = Offer::AttributeNames;
+        for (const core::TagAttribute &a : last->attributes)
+            o.written << before.sliced(a.from, a.nameTo - a.from).toByteArray().toLower();
+        break;
+    default: // '=' or a quote: the value just started, nothing of it written yet
+        if (!inValue || attribute->valueFrom != before.size() || (typed != '=' && attribute->quote == 0))
+            return o;
+        o.kind = Offer::AttributeValues;
+        o.attribute = before.sliced(attribute->from, attribute->nameTo - attribute->from).toByteArray();
+        break;
+    }
+    o.element = last->name(before).toByteArray();
+    return o;
+}
+
+QStringList offeredItems(const Offer &o)
+{
+    QStringList items;
+    switch (o.kind) {
+    case Offer::Nothing: break;
+    case Offer::ElementNames: items = reference::offeredElementNames(); break;
+    case Offer::EntityNames:
+        for (const reference::Entity &e : reference::entities())
+            items << QString::fromLatin1(e.name) + u' ' + QString::fromUcs4(&e.character, 1);
+        break;
+    case Offer::AttributeNames:
+        for (const QByteArray &a : reference::attributesOf(o.element))
+            if (!o.written.contains(a))
+                items << QString::fromLatin1(a);
+        break;
+    case Offer::AttributeValues:
+        for (const QByteArray &v : reference::valuesOf(o.element, o.attribute))
+            items << QString::fromUtf8(v);
+        break;
+    case Offer::CssValues:
+        for (const QByteArray &v : reference::cssKeywordsOf(o.attribute))
+            items << QString::fromLatin1(v);
+        break;
+    case Offer::AspMembers:
+        for (const QByteArray &v : reference::aspMembersOf(o.attribute))
+            items << QString::fromLatin1(v);
+        break;
+    }
+    return items;
+}
+
+QByteArray endTagForTypedGt(const TypingStretch &s)
+{
+    if (s.caret < 1 || s.caret > s.text.size() || s.text[s.caret - 1] != '>')
+        return {};
+    const QByteArrayView before = s.text.first(s.caret);
+    const std::optional<TagSpan> last = lastSpan(before, s.reading);
+    if (!last || last->kind != TagSpan::StartTag || !last->complete || last->to != s.caret || last->selfClosed)
+        return {};
+    const QByteArrayView name = last->name(before);
+    if (!plainName(name) || reference::isVoidElement(name))
+        return {};
+    qsizetype next = s.caret;
+    while (next < s.text.size() && isBlank(s.text[next]))
+        ++next;
+    if (const auto after = core::readTag(s.text, next, core::TagParts::Ends);
+        after && after->kind == TagSpan::EndTag && after->named(s.text, name))
+        return {};
+    return "</" + name.toByteArray() + '>';
+}
+
+QByteArray completionForTypedSlash(const TypingStretch &s)
+{
+    if (s.caret < 2 || s.caret > s.text.size() || s.text[s.caret - 2] != '<' || s.text[s.caret - 1] != '/')
+        return {};
+    const QByteArrayView before = s.text.first(s.caret - 2);
+    struct Open {
+        qsizetype from, to;
+    };
+    std::vector<Open> open; // the elements open so far, innermost last
+    core::TagReader<QByteArrayView> reader(before, s.reading);
+    while (const std::optional<TagSpan> span = reader.next()) {
+        if (!span->complete && span->kind != TagSpan::Content)
+            return {}; // the "</" is inside this comment, tag or server block
+        if (span->kind == TagSpan::StartTag && !span->selfClosed && plainName(span->name(before)) &&
+            !reference::isVoidElement(span->name(before))) {
+            open.push_back({span->nameFrom, span->nameTo});
+        } else if (span->kind == TagSpan::EndTag) {
+            const QByteArrayView name = span->name(before);
+            const size_t reach = std::min(open.size(), MatchDepth);
+            for (size_t k = 1; k <= reach; ++k) {
+                const Open &o = open[open.size() - k];
+                if (before.sliced(o.from, o.to - o.from).compare(name, Qt::CaseInsensitive) == 0) {
+                    open.resize(open.size() - k); // elements left open inside it end with it
+                    break;
+                }
+            }
+        }
+    }
+    if (open.empty())
+        return {};
+    return before.sliced(open.back().from, open.back().to - open.back().from).toByteArray() + '>';
+}
+
+} // namespace markup

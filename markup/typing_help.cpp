@@ -1,0 +1,93 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "typing_help.h"
+
+#include "typing_context.h"
+#include "ui/typing_ops.h"
+
+#include <QTimer>
+
+#include <string_view>
+
+namespace markup {
+namespace {
+
+TypingStretch stretchOf(const ui::EditorStretch &s)
+{
+    return {.text = s.text, .caret = s.caret, .reading = s.reading, .css = s.css};
+}
+
+/// Opens the list that fits where the character before the caret stands, if any.
+void offerAtCaret(ui::UiRuntime &rt, const ui::ControlRef &editor)
+{
+    const ui::EditorStretch s = ui::readEditorStretch(rt, editor, TypingReachBefore, TypingReachAfter);
+    const Offer offer = offerForTyped(stretchOf(s));
+    if (const QStringList items = offeredItems(offer); !items.isEmpty())
+        ui::showEditorList(rt, editor, offer.kind, items);
+}
+
+void helpAfterTyped(ui::UiRuntime &rt, const ui::ControlRef &editor, char32_t c)
+{
+    // Other characters are answered by nothing: the text around them is not read.
+    if (std::u32string_view(U"<>/&= \"':.").find(c) == std::u32string_view::npos)
+        return;
+    if (c != '>' && c != '/') {
+        offerAtCaret(rt, editor);
+        return;
+    }
+    const ui::EditorStretch s = ui::readEditorStretch(rt, editor, TypingReachBefore, TypingReachAfter);
+    const qint64 caret = s.start + s.caret;
+    if (c == '>') {
+        // The caret stays between the start tag and its end tag.
+        if (const QByteArray end = endTagForTypedGt(stretchOf(s)); !end.isEmpty())
+            ui::replaceForUser(rt, editor, caret, caret, end, caret);
+    } else if (const QByteArray rest = completionForTypedSlash(stretchOf(s)); !rest.isEmpty()) {
+        ui::replaceForUser(rt, editor, caret, caret, rest, caret + rest.size());
+    }
+}
+
+void insertChosen(ui::UiRuntime &rt, const ui::ControlRef &editor, int list, const QString &item, qint64 wordStart)
+{
+    const ui::EditorStretch s = ui::readEditorStretch(rt, editor, TypingReachBefore, 1);
+    const qint64 caret = s.start + s.caret;
+    const qsizetype start = qsizetype(wordStart - s.start);
+    if (start < 0 || start > s.caret)
+        return;
+    QByteArray text = item.toUtf8();
+    qint64 after = -1; // where the caret goes, counted in text; its end when not set
+    switch (list) {
+    case Offer::EntityNames: text = text.left(text.indexOf(' ')) + ';'; break; // the item shows its character
+    case Offer::AttributeNames:
+        text += "=\"\"";
+        after = text.size() - 1;
+        break;
+    case Offer::AttributeValues: {
+        const char before = start > 0 ? s.text[start - 1] : 0;
+        const char next = s.caret < s.text.size() ? s.text[s.caret] : 0;
+        if (before == '=')
+            text = '"' + text + '"';
+        else if (next != before)
+            text += before;
+        else
+            after = text.size() + 1; // the closing quote is there already: the caret goes past it
+        break;
+    }
+    default: break;
+    }
+    ui::replaceForUser(rt, editor, wordStart, caret, text, wordStart + (after < 0 ? text.size() : after));
+    // The new attribute's values, when it has a fixed set, once the component has closed the list
+    // this item came from.
+    if (list == Offer::AttributeNames)
+        QTimer::singleShot(0, [&rt, editor] { offerAtCaret(rt, editor); });
+}
+
+} // namespace
+
+void startTypingHelp(ui::UiRuntime &rt, const ui::ControlRef &editor)
+{
+    ui::onEditorCharacterTyped(rt, editor, [editor](ui::UiRuntime &rt, char32_t c) { helpAfterTyped(rt, editor, c); });
+    ui::onEditorListChosen(rt, editor, [editor](ui::UiRuntime &rt, int list, const QString &item, qint64 wordStart) {
+        insertChosen(rt, editor, list, item, wordStart);
+    });
+}
+
+} // namespace markup

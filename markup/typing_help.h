@@ -1,0 +1,13 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Help while typing markup in the editor: the typed '>' of a start tag puts its end tag after the
+// caret, a typed "</" is completed with the innermost open element's name.
+#pragma once
+
+#include "ui/runtime.h"
+
+namespace markup {
+
+/// Starts typing help on the editor (once, when its window has been created).
+void startTypingHelp(ui::UiRuntime &rt, const ui::ControlRef &editor);
+
+} // namespace markup

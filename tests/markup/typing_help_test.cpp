@@ -1,0 +1,233 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Typing help: what the context reader answers for texts with a caret mark, and what a user who
+// types into the MainWindow's editor gets: end tags, their undo steps, input methods, pasting.
+#include "dialog_driver.h"
+
+#include "markup/typing_context.h"
+#include "ui/typing_ops.h"
+
+#include <QInputMethodEvent>
+#include <QListWidget>
+#include <Qsci/qsciscintilla.h>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+// ---- the context reader ----------------------------------------------------------------------
+
+struct Typed {
+    const char *text;     // UTF-8, the caret where '|' stands (just after the typed character)
+    const char *inserted; // or, where a list opens, its first item
+};
+void PrintTo(const Typed &t, std::ostream *out) { *out << t.text; }
+
+QByteArray answerFor(const char *marked)
+{
+    QByteArray text(marked);
+    const qsizetype caret = text.indexOf('|');
+    text.remove(caret, 1);
+    const markup::TypingStretch s{.text = text, .caret = caret};
+    switch (text[caret - 1]) {
+    case '>': return markup::endTagForTypedGt(s);
+    case '/': return markup::completionForTypedSlash(s);
+    default: break;
+    }
+    return markup::offeredItems(markup::offerForTyped(s)).value(0).toUtf8();
+}
+
+class TypingContext : public ::testing::TestWithParam<Typed> {};
+
+TEST_P(TypingContext, AnswersWhatTheTypedCharacterAsks)
+{
+    EXPECT_EQ(answerFor(GetParam().text), QByteArray(GetParam().inserted));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EndTags, TypingContext,
+    ::testing::Values(
+        Typed{"<table>|", "</table>"}, Typed{"<TABLE border=1>|", "</TABLE>"}, Typed{"<p>|", "</p>"},
+        Typed{"<li>|", "</li>"}, Typed{"<a\r\n  href=\"x.htm\"\r\n>|", "</a>"}, Typed{"<span>中文<em>|", "</em>"},
+        Typed{"<script>|", "</script>"}, Typed{"<b>|</i>", "</b>"}, Typed{"<a href=x>|", "</a>"},
+        Typed{"<td title='<% =x %>'>|", "</td>"},
+        // Void elements, "/>", tags closed already, and '>' that ends no start tag.
+        Typed{"<br>|", ""}, Typed{"<IMG src=a.gif>|", ""}, Typed{"<input type=text>|", ""}, Typed{"<div/>|", ""},
+        Typed{"<b>|</b>", ""}, Typed{"<b>| \r\n\t</B>", ""}, Typed{"<b>x</b>|", ""}, Typed{"a >|", ""},
+        Typed{"<!DOCTYPE html>|", ""}, Typed{"<a<%=n%>>|", ""},
+        // Comments, values, server blocks, script and style content.
+        Typed{"<!-- <b>|", ""}, Typed{"<a title=\"x>|", ""}, Typed{"<% if a <b>|", ""}, Typed{"<%= x %>|", ""},
+        Typed{"<script>var s = '<b>|", ""}, Typed{"<style><b>|", ""}));
+
+INSTANTIATE_TEST_SUITE_P(
+    Completions, TypingContext,
+    ::testing::Values(
+        Typed{"<table><tr><td>x</|", "td>"}, Typed{"<ul><li>a</li></|", "ul>"}, Typed{"<DIV></|", "DIV>"},
+        Typed{"<div><br><img src=x><p/></|", "div>"}, Typed{"<b><!-- <i> --></|", "b>"}, Typed{"<b><% <i> %></|", "b>"},
+        Typed{"<b></x></|", "b>"}, Typed{"<script>if (a</|", "script>"},
+        // An end tag ends the elements left open inside it; nothing open, nothing completed.
+        Typed{"<b><i></b></|", ""}, Typed{"</|", ""}, Typed{"<!-- <b></|", ""}, Typed{"<a href=\"</|", ""},
+        Typed{"<% x = \"</|", ""}));
+
+INSTANTIATE_TEST_SUITE_P(
+    Lists, TypingContext,
+    ::testing::Values(
+        Typed{"<|", "a"}, Typed{"<p>a <|", "a"}, Typed{"a < b <|", "a"}, Typed{"<b>x</b>\r\n<|", "a"},
+        Typed{"&|", "nbsp \u00A0"}, Typed{"<p>Tom &|", "nbsp \u00A0"}, Typed{"<a title=\"x &|", "nbsp \u00A0"},
+        Typed{"<a href=?a=1&|", "nbsp \u00A0"},
+        // Attributes: the element's own first, those written left out; values where HTML fixes them.
+        Typed{"<td |", "colspan"}, Typed{"<TD colspan=2 |", "rowspan"}, Typed{"<td colspan=2 rowspan=\"3\" |", "width"},
+        Typed{"<span |", "id"}, Typed{"<a\r\n  href='x' |", "target"}, Typed{"<input type=|", "text"},
+        Typed{"<input type=\"|", "text"}, Typed{"<form method='|", "get"}, Typed{"<a TARGET=\"|", "_blank"},
+        Typed{"<script language=\"|", "JavaScript"}, Typed{"<p dir=|", "ltr"}, Typed{"<div align=\"|", "left"},
+        // Nothing: inside tag names, values, comments, server blocks, script or style; values of free text.
+        Typed{"<a <|", ""}, Typed{"<a &|", ""}, Typed{"<!-- <|", ""}, Typed{"<!-- &|", ""}, Typed{"<% if a <|", ""},
+        Typed{"<% x = \"&|", ""}, Typed{"<script>if (a <|", ""}, Typed{"<style>a &|", ""}, Typed{"a |", ""},
+        Typed{"<a title=\"x |", ""}, Typed{"<a href=|", ""}, Typed{"<a title=\"x=|", ""}, Typed{"<a target=\"_top\"|", ""},
+        Typed{"<!-- <a |", ""}, Typed{"<b>x</b> |", ""},
+        // CSS keywords where a declaration's value starts; ASP objects' members.
+        Typed{"<style>p { color:|", "aqua"}, Typed{"<style>\r\np {\r\n  display :|", "inline"},
+        Typed{"<style>p { width: 1px; float:|", "left"}, Typed{"<% Response.|", "Write"}, Typed{"<% x = request.|", "Form"},
+        Typed{"<style>a:|", ""}, Typed{"<style>p { width:|", "auto"}, Typed{"<style>p { content:|", ""}, Typed{"<p>a:|", ""},
+        Typed{"<% foo.|", ""}, Typed{"Response.|", ""}, Typed{"<script>Response.|", ""}, Typed{"<style>p{}</style>p{color:|", ""}));
+
+TEST(TypingContextStyleSheet, OffersKeywordsWhereADeclarationsValueStarts)
+{
+    auto head = [](QByteArray text) {
+        return markup::offeredItems(markup::offerForTyped({.text = text, .caret = text.size(), .css = true})).value(0);
+    };
+    EXPECT_EQ(head("body {\r\n  text-align:"), u"left"_s);
+    EXPECT_EQ(head("a:"), u""_s);
+    EXPECT_EQ(head("p { color: red; }\r\n<"), u""_s);
+}
+
+TEST(TypingContextBadInput, DeepAndStrayNestingIsReadInBoundedTime)
+{
+    // 10,000 nested elements, then as many end tags that match none of them.
+    QByteArray text = "<div>" + QByteArray("<b>").repeated(10000) + QByteArray("</i>").repeated(10000) + "</";
+    EXPECT_EQ(markup::completionForTypedSlash({.text = text, .caret = text.size()}), "b>");
+    // A 5 MB line with a '<' in its text and an unclosed quote.
+    text = "<p title=\"" + QByteArray(5 << 20, 'x') + "<b>";
+    EXPECT_EQ(markup::endTagForTypedGt({.text = text, .caret = text.size()}), "");
+}
+
+// ---- typing into the editor ----------------------------------------------------------------------
+
+class TypingHelp : public testsupport::DialogDriver {
+protected:
+    QsciScintilla *editor() { return qobject_cast<QsciScintilla *>(ui::testing::widget(rt, Editor)); }
+    void type(const QString &keys) { QTest::keyClicks(editor(), keys); }
+    QString text() { return rt.getEditorText(Editor); }
+    /// The text with '|' at the caret.
+    QString marked()
+    {
+        QString t = text();
+        const auto caret = editor()->SendScintilla(QsciScintilla::SCI_GETCURRENTPOS);
+        return t.insert(QString::fromUtf8(rt.getEditorBuffer(Editor).first(caret)).size(), u'|');
+    }
+    void undo() { rt.sendEditorCommand(Editor, ui::EditorCommand::Undo); }
+};
+
+TEST_F(TypingHelp, TypedStartTagIsClosedAndTypedSlashCompleted)
+{
+    type(u"<table><tr>"_s);
+    EXPECT_EQ(marked(), u"<table><tr>|</tr></table>"_s);
+    type(u"<td>1</<td>2"_s);
+    EXPECT_EQ(marked(), u"<table><tr><td>1</td><td>2|</td></tr></table>"_s);
+    rt.setEditorText(Editor, u"<ul><li>一"_s);
+    editor()->SendScintilla(QsciScintilla::SCI_DOCUMENTEND);
+    type(u"</"_s);
+    EXPECT_EQ(marked(), u"<ul><li>一</li>|"_s);
+}
+
+TEST_F(TypingHelp, OneUndoRemovesOnlyWhatWasInsertedForTheUser)
+{
+    type(u"<b>"_s);
+    ASSERT_EQ(text(), u"<b></b>"_s);
+    undo();
+    EXPECT_EQ(marked(), u"<b>|"_s);
+    type(u"</"_s);
+    ASSERT_EQ(text(), u"<b></b>"_s);
+    undo();
+    EXPECT_EQ(marked(), u"<b></|"_s);
+}
+
+TEST_F(TypingHelp, InputMethodPastedAndInsertedTextGetsNoHelp)
+{
+    type(u"<b"_s);
+    {
+        QInputMethodEvent composing(u">"_s, {});
+        QApplication::sendEvent(editor(), &composing);
+        QInputMethodEvent committed;
+        committed.setCommitString(u">"_s);
+        QApplication::sendEvent(editor(), &committed);
+    }
+    EXPECT_EQ(text(), u"<b>"_s);
+    ASSERT_TRUE(rt.setClipboardText(u"<i>"_s));
+    rt.sendEditorCommand(Editor, ui::EditorCommand::Paste);
+    rt.insertAtCaret(Editor, u"<u></"_s);
+    EXPECT_EQ(text(), u"<b><i><u></"_s);
+    // Typing after the input method is done is helped again.
+    type(u"<s>"_s);
+    EXPECT_EQ(marked(), u"<b><i><u></<s>|</s>"_s);
+}
+
+TEST_F(TypingHelp, OpenElementFurtherBackThanTheReachIsNotLookedFor)
+{
+    rt.setEditorText(Editor, u"<div>"_s + QString(markup::TypingReachBefore, u'x'));
+    editor()->SendScintilla(QsciScintilla::SCI_DOCUMENTEND);
+    type(u"</"_s);
+    EXPECT_TRUE(text().endsWith(u"x</"_s));
+}
+
+TEST_F(TypingHelp, ListInsertsOnlyWhatIsTakenAndNothingByItself)
+{
+    type(u"<"_s);
+    EXPECT_TRUE(ui::isEditorListShown(rt, Editor));
+    // One item left is shown, not taken; Enter takes it without a line break.
+    type(u"tbod"_s);
+    EXPECT_TRUE(ui::isEditorListShown(rt, Editor));
+    EXPECT_EQ(marked(), u"<tbod|"_s);
+    QTest::keyClick(editor(), Qt::Key_Return);
+    EXPECT_EQ(marked(), u"<tbody|"_s);
+    EXPECT_FALSE(ui::isEditorListShown(rt, Editor));
+    type(u"> &cop"_s);
+    QTest::keyClick(editor(), Qt::Key_Tab);
+    EXPECT_EQ(marked(), u"<tbody> &copy;|</tbody>"_s);
+    // Esc closes the list; a name nothing starts with closes it; so does typing on past the name.
+    type(u"<"_s);
+    QTest::keyClick(editor(), Qt::Key_Escape);
+    EXPECT_FALSE(ui::isEditorListShown(rt, Editor));
+    type(u" &zz"_s);
+    EXPECT_FALSE(ui::isEditorListShown(rt, Editor));
+    EXPECT_EQ(marked(), u"<tbody> &copy;< &zz|</tbody>"_s);
+}
+
+TEST_F(TypingHelp, AttributeIsTakenWithItsQuotesThenItsValue)
+{
+    type(u"<a tar"_s);
+    QTest::keyClick(editor(), Qt::Key_Tab);
+    EXPECT_EQ(marked(), u"<a target=\"|\""_s);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return ui::isEditorListShown(rt, Editor); }));
+    QTest::keyClick(editor(), Qt::Key_Down);
+    QTest::keyClick(editor(), Qt::Key_Return);
+    EXPECT_EQ(marked(), u"<a target=\"_self\"|"_s);
+    type(u" rel="_s);
+    QTest::keyClick(editor(), Qt::Key_Return);
+    EXPECT_EQ(marked(), u"<a target=\"_self\" rel=\"alternate\"|"_s);
+    // One undo takes back the value taken, the next the '=' typed before it.
+    undo();
+    EXPECT_EQ(marked(), u"<a target=\"_self\" rel=|"_s);
+}
+
+TEST_F(TypingHelp, ClickTakesAnItem)
+{
+    type(u"&"_s);
+    auto *box = editor()->findChild<QListWidget *>();
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->item(0)->text(), u"nbsp \u00A0"_s);
+    EXPECT_EQ(box->item(5)->text(), u"copy ©"_s);
+    QTest::mouseClick(box->viewport(), Qt::LeftButton, {}, box->visualItemRect(box->item(5)).center());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return text() == u"&copy;"_s; })) << text().toStdString();
+}
+
+} // namespace
