@@ -14,6 +14,8 @@ if ! probe=$(xvfb-run -a -n $((100 + RANDOM % 800)) -s "-screen 0 640x480x24" tr
   exit 77
 fi
 # The command starts once the display answers: under load the server may still be coming up.
-exec xvfb-run -a -n $((100 + RANDOM % 800)) -s "-screen 0 1280x800x24" env QT_QPA_PLATFORM=xcb bash -c '
+# -noreset: otherwise the server resets when that first client leaves, and refuses the command's
+# connection while it does.
+exec xvfb-run -a -n $((100 + RANDOM % 800)) -s "-screen 0 1280x800x24 -noreset" env QT_QPA_PLATFORM=xcb bash -c '
   for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
   exec "$@"' _ "$@"
