@@ -22,6 +22,7 @@ inline constexpr qsizetype TypingReachAfter = 1024;
 struct TypingStretch {
     QByteArrayView text;
     qsizetype caret = 0;
+    qint64 start = 0; // where the text starts in the buffer
     core::TagReading reading;
     bool css = false; // the whole text is a style sheet
 };

@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "typing_help.h"
 
+#include "tag_rename.h"
 #include "typing_context.h"
 #include "ui/typing_ops.h"
 
 #include <QTimer>
+
+#include <memory>
+#include <optional>
 
 #include <string_view>
 
@@ -13,7 +17,7 @@ namespace {
 
 TypingStretch stretchOf(const ui::EditorStretch &s)
 {
-    return {.text = s.text, .caret = s.caret, .reading = s.reading, .css = s.css};
+    return {.text = s.text, .caret = s.caret, .start = s.start, .reading = s.reading, .css = s.css};
 }
 
 /// Opens the list that fits where the character before the caret stands, if any.
@@ -84,6 +88,25 @@ void insertChosen(ui::UiRuntime &rt, const ui::ControlRef &editor, int list, con
 
 void startTypingHelp(ui::UiRuntime &rt, const ui::ControlRef &editor)
 {
+    // The pair of the tag whose name the key being handled edits, read before its edit.
+    auto pending = std::make_shared<std::optional<PairedName>>();
+    ui::groupEditorKeys(
+        rt, editor,
+        [editor, pending](ui::UiRuntime &rt, qint64 from, qint64 to, const QString &typed) {
+            // Most keys are answered from the name's neighbourhood alone.
+            const ui::EditorStretch near = ui::readEditorStretch(rt, editor, 512, 512);
+            if (!mayEditTagName(near.text, qsizetype(from - near.start), qsizetype(to - near.start), typed))
+                return false;
+            const ui::EditorStretch s = ui::readEditorStretch(rt, editor, RenameReach + 512, RenameReach + 512);
+            *pending = pairedNameAt(stretchOf(s), qsizetype(from - s.start), qsizetype(to - s.start));
+            return pending->has_value();
+        },
+        [editor, pending](ui::UiRuntime &rt, qint64 grown) {
+            const ui::EditorStretch s = ui::readEditorStretch(rt, editor, RenameReach + 512, RenameReach + 512);
+            if (const std::optional<Rename> r = renameAfterEdit(stretchOf(s), **pending, grown))
+                ui::replaceForUser(rt, editor, r->from, r->to, r->name, -1);
+            pending->reset();
+        });
     ui::onEditorCharacterTyped(rt, editor, [editor](ui::UiRuntime &rt, char32_t c) { helpAfterTyped(rt, editor, c); });
     ui::onEditorListChosen(rt, editor, [editor](ui::UiRuntime &rt, int list, const QString &item, qint64 wordStart) {
         insertChosen(rt, editor, list, item, wordStart);

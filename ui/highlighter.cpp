@@ -3,6 +3,8 @@
 
 #include "code_editor.h"
 
+#include "core/tag_match.h"
+
 #include <Qsci/qscilexercss.h>
 #include <QEvent>
 #include <Qsci/qscilexerhtml.h>
@@ -460,42 +462,17 @@ void Highlighter::matchTag(long caret)
     styleRange(lt, nameEnd);
     if (!markupStartsAt(own->kind, lt))
         return markTags(-1, -1, -1, -1);
-    // The tags of that name around it, in order, as the lexer sees them: the caret's own among
-    // them. An element closed in its own tag (<br/>) neither opens nor closes anything.
+    // Its pair, as the lexer sees the text around it.
     const long from = closing ? std::max(0L, lt - TagMatchReach) : lt;
     const long to = std::min(length, nameEnd + (closing ? 4096 : TagMatchReach));
     styleRange(from, to);
     const QByteArray window = textRange(from, to);
-    const QByteArrayView name = own->name(QByteArrayView(near));
-    struct Found {
-        long at, end;
-        bool closing;
-    };
-    std::vector<Found> found;
-    qsizetype mine = -1;
-    core::TagReader<QByteArrayView> reader(window, readingFrom(from));
-    while (const std::optional<TagSpan> span = reader.next()) {
-        if (!span->isTag() || span->selfClosed || !span->named(window, name))
-            continue;
-        if (from + span->from == lt)
-            mine = qsizetype(found.size());
-        found.push_back({from + long(span->from), from + long(span->complete ? span->to : span->nameTo),
-                         span->kind == TagSpan::EndTag});
-    }
-    if (mine < 0)
+    const std::optional<core::TagPair> pair = core::matchingTags(window, readingFrom(from), lt - from);
+    if (!pair)
         return markTags(-1, -1, -1, -1);
-    const Found self = found[mine];
-    int depth = 0;
-    if (!closing) {
-        for (auto it = found.begin() + mine; it != found.end(); ++it)
-            if ((depth += it->closing ? -1 : 1) == 0)
-                return markTags(self.at, self.end, it->at, it->end);
-    } else {
-        for (auto it = found.rbegin() + (qsizetype(found.size()) - 1 - mine); it != found.rend(); ++it)
-            if ((depth += it->closing ? 1 : -1) == 0)
-                return markTags(it->at, it->end, self.at, self.end);
-    }
-    markTags(-1, -1, -1, -1);
+    auto end = [](const TagSpan &t) { return t.complete ? t.to : t.nameTo; };
+    markTags(from + long(pair->start.from), from + long(end(pair->start)), from + long(pair->end.from),
+             from + long(end(pair->end)));
 }
 
 void Highlighter::matchBrace(long caret)

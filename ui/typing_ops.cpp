@@ -5,6 +5,8 @@
 #include "highlighter.h"
 #include "runtime_impl.h"
 
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QTimer>
@@ -40,6 +42,55 @@ private:
     CodeEditor *editor_;
 };
 
+/// Wraps the keys the typing help asks for in an undo step with what it changes after them.
+class KeyGroups : public QObject {
+public:
+    KeyGroups(UiRuntime &rt, CodeEditor *editor, std::function<bool(UiRuntime &, qint64, qint64, const QString &)> before,
+              std::function<void(UiRuntime &, qint64)> after)
+        : QObject(editor), rt_(rt), editor_(editor), before_(std::move(before)), after_(std::move(after))
+    {
+        editor->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *e) override
+    {
+        if (busy_ || e->type() != QEvent::KeyPress || editor_->isReadOnly())
+            return false;
+        auto *key = static_cast<QKeyEvent *>(e);
+        using B = QsciScintillaBase;
+        if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+            return false;
+        const bool deletes = key->key() == Qt::Key_Backspace || key->key() == Qt::Key_Delete;
+        const QString typed = deletes ? QString() : key->text();
+        if (!deletes && (typed.isEmpty() || !typed.front().isPrint()))
+            return false;
+        long from = editor_->SendScintilla(B::SCI_GETSELECTIONSTART), to = editor_->SendScintilla(B::SCI_GETSELECTIONEND);
+        if (from == to && key->key() == Qt::Key_Backspace)
+            from = editor_->SendScintilla(B::SCI_POSITIONBEFORE, from);
+        else if (from == to && key->key() == Qt::Key_Delete)
+            to = editor_->SendScintilla(B::SCI_POSITIONAFTER, to);
+        if (!before_(rt_, from, to, typed))
+            return false;
+        const long length = editor_->SendScintilla(B::SCI_GETLENGTH);
+        busy_ = true;
+        editor_->SendScintilla(B::SCI_BEGINUNDOACTION);
+        QCoreApplication::sendEvent(editor_, e);
+        after_(rt_, editor_->SendScintilla(B::SCI_GETLENGTH) - length);
+        editor_->SendScintilla(B::SCI_ENDUNDOACTION);
+        busy_ = false;
+        editor_->finishChange();
+        return true;
+    }
+
+private:
+    UiRuntime &rt_;
+    CodeEditor *editor_;
+    std::function<bool(UiRuntime &, qint64, qint64, const QString &)> before_;
+    std::function<void(UiRuntime &, qint64)> after_;
+    bool busy_ = false;
+};
+
 } // namespace
 
 EditorStretch readEditorStretch(UiRuntime &rt, const ControlRef &editor, qint64 before, qint64 after)
@@ -60,7 +111,7 @@ EditorStretch readEditorStretch(UiRuntime &rt, const ControlRef &editor, qint64 
     Highlighter *h = Highlighter::of(ed);
     s.css = h && h->language() == Language::Css;
     if (h && h->active() && h->language() == Language::Html) {
-        h->styleRange(from, caret);
+        h->styleRange(from, to);
         s.reading = h->readingFrom(from);
     }
     return s;
@@ -74,6 +125,14 @@ void onEditorCharacterTyped(UiRuntime &rt, const ControlRef &editor, std::functi
     QObject::connect(ed, &CodeEditor::characterTyped, ed, [&rt, typed = std::move(typed)](int c) { typed(rt, char32_t(c)); });
 }
 
+void groupEditorKeys(UiRuntime &rt, const ControlRef &editor,
+                     std::function<bool(UiRuntime &, qint64 from, qint64 to, const QString &typed)> before,
+                     std::function<void(UiRuntime &, qint64 grown)> after)
+{
+    if (auto *ed = implOf(rt).as<CodeEditor>(editor))
+        new KeyGroups(rt, ed, std::move(before), std::move(after));
+}
+
 void replaceForUser(UiRuntime &rt, const ControlRef &editor, qint64 from, qint64 to, const QByteArray &bytes, qint64 caret)
 {
     auto *ed = implOf(rt).as<CodeEditor>(editor);
@@ -85,10 +144,10 @@ void replaceForUser(UiRuntime &rt, const ControlRef &editor, qint64 from, qint64
     ed->SendScintilla(B::SCI_SETTARGETRANGE, long(from), long(to));
     ed->SendScintilla(B::SCI_REPLACETARGET, uintptr_t(bytes.size()), bytes.constData());
     ed->SendScintilla(B::SCI_ENDUNDOACTION);
-    ed->SendScintilla(B::SCI_GOTOPOS, long(caret));
+    if (caret >= 0)
+        ed->SendScintilla(B::SCI_GOTOPOS, long(caret));
     ed->finishChange();
 }
-
 
 void showEditorList(UiRuntime &rt, const ControlRef &editor, int list, const QStringList &items)
 {

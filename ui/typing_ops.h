@@ -27,8 +27,18 @@ EditorStretch readEditorStretch(UiRuntime &rt, const ControlRef &editor, qint64 
 /// not for pasted text, text the program inserts, nor while an input method composes.
 void onEditorCharacterTyped(UiRuntime &rt, const ControlRef &editor, std::function<void(UiRuntime &, char32_t)> typed);
 
+/// Around each key the user presses that types text or deletes (Backspace, Delete), without Ctrl
+/// or Alt: `before` is asked with the bytes [from, to) the key is about to replace (the selection,
+/// or the character it deletes) and the text it types (empty for a deletion). When it says yes,
+/// the key's edit and what `after` changes make one undo step; `after` learns how many bytes
+/// longer the text became. Input methods' text goes through neither.
+void groupEditorKeys(UiRuntime &rt, const ControlRef &editor,
+                     std::function<bool(UiRuntime &, qint64 from, qint64 to, const QString &typed)> before,
+                     std::function<void(UiRuntime &, qint64 grown)> after);
+
 /// Replaces the buffer's bytes [from, to) as an undo step of its own (the typing before it stays
-/// when it is undone), then puts the caret at `caret`.
+/// when it is undone, unless it is made inside a step of groupEditorKeys), then puts the caret at
+/// `caret`; a negative `caret` stays with the text it stands in.
 void replaceForUser(UiRuntime &rt, const ControlRef &editor, qint64 from, qint64 to, const QByteArray &bytes, qint64 caret);
 
 /// Opens the editor's own list at the caret with the items in this order (drawn in the editor's

@@ -3,6 +3,7 @@
 // types into the MainWindow's editor gets: end tags, their undo steps, input methods, pasting.
 #include "dialog_driver.h"
 
+#include "markup/tag_rename.h"
 #include "markup/typing_context.h"
 #include "ui/typing_ops.h"
 
@@ -89,6 +90,70 @@ INSTANTIATE_TEST_SUITE_P(
         Typed{"<style>p { width: 1px; float:|", "left"}, Typed{"<% Response.|", "Write"}, Typed{"<% x = request.|", "Form"},
         Typed{"<style>a:|", ""}, Typed{"<style>p { width:|", "auto"}, Typed{"<style>p { content:|", ""}, Typed{"<p>a:|", ""},
         Typed{"<% foo.|", ""}, Typed{"Response.|", ""}, Typed{"<script>Response.|", ""}, Typed{"<style>p{}</style>p{color:|", ""}));
+
+// ---- the end tag follows its start tag ---------------------------------------------------------
+
+struct Renamed {
+    const char *text;  // '[' and ']' mark the bytes edited (the same place for a typed character)
+    const char *typed; // what replaces them; empty: they are deleted
+    const char *after; // the whole text afterwards
+};
+void PrintTo(const Renamed &r, std::ostream *out) { *out << r.text << " <- " << r.typed; }
+
+/// Edits the text as a key would and renames the other tag of the pair as typing help does.
+QByteArray editAndRename(const Renamed &r)
+{
+    QByteArray text(r.text);
+    const qsizetype from = text.indexOf('['), to = text.indexOf(']') - 1;
+    text.remove(to + 1, 1).remove(from, 1);
+    const QByteArray typed(r.typed);
+    const bool may = markup::mayEditTagName(text, from, to, QString::fromUtf8(typed));
+    const std::optional<markup::PairedName> pair = markup::pairedNameAt({.text = text, .start = 0}, from, to);
+    text.replace(from, to - from, typed);
+    if (!may || !pair)
+        return text;
+    if (const auto r2 = markup::renameAfterEdit({.text = text}, *pair, typed.size() - (to - from)))
+        text.replace(r2->from, r2->to - r2->from, r2->name);
+    return text;
+}
+
+class TagRenaming : public ::testing::TestWithParam<Renamed> {};
+
+TEST_P(TagRenaming, OtherTagOfThePairFollows)
+{
+    EXPECT_EQ(editAndRename(GetParam()), QByteArray(GetParam().after));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    BothWays, TagRenaming,
+    ::testing::Values(
+        Renamed{"<di[]v>x</div>", "a", "<diav>x</diav>"}, Renamed{"<div[]>x</div>", "x", "<divx>x</divx>"},
+        Renamed{"<[d]iv>x</div>", "", "<iv>x</iv>"}, Renamed{"<[div] id=a>x</div>", "SPAN", "<SPAN id=a>x</SPAN>"},
+        Renamed{"<b>x</b[]>", "r", "<br>x</br>"}, Renamed{"<p>x</[p]>", "h1", "<h1>x</h1>"},
+        Renamed{"<ul>\r\n<li>a</li>\r\n</u[l]>", "", "<u>\r\n<li>a</li>\r\n</u>"},
+        // Nesting of the same name is counted; others and "<br/>" are stepped over.
+        Renamed{"<div[]><div></div><br/><b>x</b></div>", "2", "<div2><div></div><br/><b>x</b></div2>"},
+        Renamed{"<div><div></div></div[]>", "2", "<div2><div></div></div2>"},
+        Renamed{"<b><!-- </b> --><% =\"</b>\" %><script>'</b>'</script>x</[b]>", "i",
+                "<i><!-- </b> --><% =\"</b>\" %><script>'</b>'</script>x</i>"},
+        // Unpaired tags, tags in comments, values, server blocks and scripts, and edits outside a
+        // name (or typing what no name holds) are left alone.
+        Renamed{"<li[]>a<li>b</ul>", "x", "<lix>a<li>b</ul>"}, Renamed{"<b>x</b></b[]>", "r", "<b>x</b></br>"},
+        Renamed{"<!-- <b[]> -->x</b>", "r", "<!-- <br> -->x</b>"}, Renamed{"<% s = \"<b[]>\" %></b>", "r", "<% s = \"<br>\" %></b>"},
+        Renamed{"<script>'<b[]>'</script></b>", "r", "<script>'<br>'</script></b>"},
+        Renamed{"<a title=\"<b[]>\">x</b>", "r", "<a title=\"<br>\">x</b>"},
+        Renamed{"<b [t]itle=x>y</b>", "T", "<b Title=x>y</b>"}, Renamed{"<b>[x]</b>", "y", "<b>y</b>"},
+        Renamed{"<b[]>x</b>", " ", "<b >x</b>"}, Renamed{"<b[]>x</b>", ">", "<b>>x</b>"},
+        Renamed{"<[b]>x</b>", "", "<>x</b>"}, Renamed{"[<]b>x</b>", "", "b>x</b>"}));
+
+TEST(TagRenamingBadInput, DeepNestingIsCountedInOnePass)
+{
+    // 10,000 nested elements of one name are counted through in one pass.
+    const QByteArray deep = "<div>" + QByteArray("<div>").repeated(10000) + QByteArray("</div>").repeated(10001);
+    const auto pair = markup::pairedNameAt({.text = deep}, 4, 4);
+    ASSERT_TRUE(pair);
+    EXPECT_EQ(pair->otherFrom, deep.size() - 4);
+}
 
 TEST(TypingContextStyleSheet, OffersKeywordsWhereADeclarationsValueStarts)
 {
@@ -231,3 +296,29 @@ TEST_F(TypingHelp, ClickTakesAnItem)
 }
 
 } // namespace
+
+TEST_F(TypingHelp, RenamingFollowsBothWaysAsOneUndoStepWithTheKey)
+{
+    rt.setEditorText(Editor, u"<div>文</div>"_s);
+    editor()->SendScintilla(QsciScintilla::SCI_GOTOPOS, 4L);
+    type(u"x"_s);
+    EXPECT_EQ(marked(), u"<divx|>文</divx>"_s);
+    QTest::keyClick(editor(), Qt::Key_Backspace);
+    QTest::keyClick(editor(), Qt::Key_Backspace);
+    EXPECT_EQ(marked(), u"<di|>文</di>"_s);
+    undo();
+    EXPECT_EQ(marked(), u"<div|>文</div>"_s);
+    // From the end tag, with Delete; the caret stays in the name it edits.
+    editor()->SendScintilla(QsciScintilla::SCI_GOTOPOS, editor()->SendScintilla(QsciScintilla::SCI_GETLENGTH) - 3);
+    QTest::keyClick(editor(), Qt::Key_Delete);
+    EXPECT_EQ(marked(), u"<dv>文</d|v>"_s);
+    type(u"span"_s);
+    EXPECT_EQ(marked(), u"<dspanv>文</dspan|v>"_s);
+    undo();
+    EXPECT_EQ(marked(), u"<dspav>文</dspa|v>"_s);
+    // A typed character the editor replaces through an input method renames nothing.
+    QInputMethodEvent committed;
+    committed.setCommitString(u"n"_s);
+    QApplication::sendEvent(editor(), &committed);
+    EXPECT_EQ(text(), u"<dspav>文</dspanv>"_s);
+}
