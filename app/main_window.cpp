@@ -237,7 +237,7 @@ void startUp(ui::UiRuntime &rt, document::Session &s, const QStringList &files)
         document::showEncodingNote(rt, s, rt.getEditorBytes(s.editor(), core::Encoding::Gb18030));
     }
     document::setStatusHint(rt, s, keyedWindowsHint());
-    markup::startTypingHelp(rt, s.editor());
+    markup::startTypingHelp(rt, s);
 }
 
 void nothing(ui::UiRuntime &) {}

@@ -3,7 +3,10 @@
 
 #include "reference/schema.h"
 
+#include <QDir>
+
 #include <algorithm>
+#include <string_view>
 #include <vector>
 
 namespace markup {
@@ -81,7 +84,62 @@ Offer codeOffer(const TypingStretch &s)
     return o;
 }
 
+bool isLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+
+/// Whether a CSS declaration starts at `end` in the text: after '{' or ';' and blanks.
+bool declarationStarts(QByteArrayView text, qsizetype textFrom, qsizetype end)
+{
+    while (end > textFrom && isBlank(text[end - 1]))
+        --end;
+    return end > textFrom && (text[end - 1] == '{' || text[end - 1] == ';');
+}
+
+/// After a letter that starts a word: CSS property names, the server's words.
+Offer wordOffer(const TypingStretch &s)
+{
+    const QByteArrayView before = s.text.first(s.caret - 1);
+    Offer o;
+    o.entered = 1;
+    if (s.css) {
+        o.kind = declarationStarts(before, 0, before.size()) ? Offer::CssProperties : Offer::Nothing;
+        return o;
+    }
+    core::TagReading reading = s.reading;
+    reading.parts = core::TagParts::Attributes;
+    const std::optional<TagSpan> last = lastSpan(before, reading);
+    if (!last || last->complete)
+        return {};
+    if (last->kind == TagSpan::ServerBlock) {
+        o.kind = before.back() == '.' ? Offer::Nothing : Offer::AspWords;
+    } else if (last->kind == TagSpan::Content && last->named(before, "style")) {
+        o.kind = declarationStarts(before, last->from, before.size()) ? Offer::CssProperties : Offer::Nothing;
+    } else if (last->kind == TagSpan::StartTag && !last->attributes.empty()) {
+        // In a style attribute's quotes, at its start or after a ';'.
+        const core::TagAttribute &a = last->attributes.back();
+        const bool inStyle = a.quote != 0 && a.valueFrom >= 0 && a.valueTo == before.size() &&
+                             before.sliced(a.from, a.nameTo - a.from).compare("style", Qt::CaseInsensitive) == 0;
+        if (inStyle && (declarationStarts(before, a.valueFrom, before.size()) ||
+                        before.sliced(a.valueFrom).trimmed().isEmpty()))
+            o.kind = Offer::CssProperties;
+    }
+    return o;
+}
+
 } // namespace
+
+bool mayOfferForLetter(QByteArrayView before)
+{
+    if (!before.isEmpty() && (isWordChar(before.back()) || before.back() == '.'))
+        return false;
+    qsizetype end = before.size();
+    while (end > 0 && isBlank(before[end - 1]))
+        --end;
+    if (end > 0 && std::string_view(";{\"'").find(before[end - 1]) != std::string_view::npos)
+        return true;
+    // In a server block: its last start stands after its last end.
+    const qsizetype open = before.lastIndexOf("<%");
+    return open >= 0 && open > before.lastIndexOf("%>");
+}
 
 Offer offerForTyped(const TypingStretch &s)
 {
@@ -90,6 +148,8 @@ Offer offerForTyped(const TypingStretch &s)
     const char typed = s.text[s.caret - 1];
     if (typed == ':' || typed == '.')
         return codeOffer(s);
+    if (isLetter(typed) && (s.caret < 2 || !isWordChar(s.text[s.caret - 2])))
+        return wordOffer(s);
     if (s.css || (typed != '<' && typed != '&' && typed != ' ' && typed != '=' && typed != '"' && typed != '\''))
         return {};
     // What stands before the typed character, and for a blank, '=' or a quote the character too:
@@ -117,15 +177,17 @@ Offer offerForTyped(const TypingStretch &s)
     default: // '=' or a quote: the value just started, nothing of it written yet
         if (!inValue || attribute->valueFrom != before.size() || (typed != '=' && attribute->quote == 0))
             return o;
-        o.kind = Offer::AttributeValues;
         o.attribute = before.sliced(attribute->from, attribute->nameTo - attribute->from).toByteArray();
+        o.kind = o.attribute.compare("href", Qt::CaseInsensitive) == 0 || o.attribute.compare("src", Qt::CaseInsensitive) == 0
+                     ? Offer::FileNames
+                     : Offer::AttributeValues;
         break;
     }
     o.element = last->name(before).toByteArray();
     return o;
 }
 
-QStringList offeredItems(const Offer &o)
+QStringList offeredItems(const Offer &o, const QString &folder)
 {
     QStringList items;
     switch (o.kind) {
@@ -151,6 +213,16 @@ QStringList offeredItems(const Offer &o)
     case Offer::AspMembers:
         for (const QByteArray &v : reference::aspMembersOf(o.attribute))
             items << QString::fromLatin1(v);
+        break;
+    case Offer::CssProperties: items = reference::cssPropertyNames(); break;
+    case Offer::AspWords: items = reference::aspWords(); break;
+    case Offer::FileNames:
+        if (!folder.isEmpty()) {
+            const QDir dir(folder);
+            for (const QFileInfo &f : dir.entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot,
+                                                        QDir::Name | QDir::DirsFirst | QDir::IgnoreCase))
+                items << f.fileName() + (f.isDir() ? QStringLiteral("/") : QString());
+        }
         break;
     }
     return items;

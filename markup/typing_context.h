@@ -40,7 +40,11 @@ QByteArray completionForTypedSlash(const TypingStretch &s);
 
 /// What a list offers where the character just typed before the caret stands.
 struct Offer {
-    enum Kind { Nothing, ElementNames, EntityNames, AttributeNames, AttributeValues, CssValues, AspMembers } kind = Nothing;
+    enum Kind {
+        Nothing, ElementNames, EntityNames, AttributeNames, AttributeValues, CssValues, AspMembers,
+        CssProperties, AspWords, FileNames
+    } kind = Nothing;
+    qsizetype entered = 0;      // how much of the word before the caret is typed already
     QByteArray element;         // attribute names and values: the tag's element, as written
     QByteArray attribute;       // values: the attribute or CSS property; ASP members: the object
     QList<QByteArray> written;  // attribute names: those the tag has already, in lower case
@@ -49,10 +53,17 @@ struct Offer {
 /// attribute's value; attribute names after a blank typed in a start tag (not in a value);
 /// values after the '=' or the opening quote of an attribute's value; a CSS property's keywords
 /// after the ':' that starts its value (in style content or a style sheet); an ASP object's
-/// members after the '.' that follows its name in a server block. Nothing in comments or scripts.
+/// members after the '.' that follows its name in a server block. A letter that starts a word
+/// gets CSS property names where a declaration starts (in style content, a style sheet or a style
+/// attribute's quotes) and the server's words in a server block. The names of files beside the
+/// document after the '=' or opening quote of href or src. Nothing in comments or scripts.
 Offer offerForTyped(const TypingStretch &s);
+/// Whether a letter typed at the end of `before` may start a word a list is offered for: a cheap
+/// look at the text alone, before the context is read.
+bool mayOfferForLetter(QByteArrayView before);
 /// The list's items for the offer, in the order shown; empty when there is nothing to offer (an
-/// attribute that takes any text).
-QStringList offeredItems(const Offer &o);
+/// attribute that takes any text). File names are those of `folder` (one folder read, folders
+/// first with a '/'); none without one.
+QStringList offeredItems(const Offer &o, const QString &folder = {});
 
 } // namespace markup

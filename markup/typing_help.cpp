@@ -5,6 +5,7 @@
 #include "typing_context.h"
 #include "ui/typing_ops.h"
 
+#include <QFileInfo>
 #include <QTimer>
 
 #include <memory>
@@ -20,22 +21,37 @@ TypingStretch stretchOf(const ui::EditorStretch &s)
     return {.text = s.text, .caret = s.caret, .start = s.start, .reading = s.reading, .css = s.css};
 }
 
-/// Opens the list that fits where the character before the caret stands, if any.
-void offerAtCaret(ui::UiRuntime &rt, const ui::ControlRef &editor)
+/// The folder of the session's file; none while the document has no file.
+QString folderOf(const document::Session &session)
 {
-    const ui::EditorStretch s = ui::readEditorStretch(rt, editor, TypingReachBefore, TypingReachAfter);
-    const Offer offer = offerForTyped(stretchOf(s));
-    if (const QStringList items = offeredItems(offer); !items.isEmpty())
-        ui::showEditorList(rt, editor, offer.kind, items);
+    return session.path().isEmpty() ? QString() : QFileInfo(session.path()).absolutePath();
 }
 
-void helpAfterTyped(ui::UiRuntime &rt, const ui::ControlRef &editor, char32_t c)
+/// Opens the list that fits where the character before the caret stands, if any.
+void offerAtCaret(ui::UiRuntime &rt, const document::Session &session)
 {
+    const ui::ControlRef &editor = session.editor();
+    const ui::EditorStretch s = ui::readEditorStretch(rt, editor, TypingReachBefore, TypingReachAfter);
+    const Offer offer = offerForTyped(stretchOf(s));
+    if (const QStringList items = offeredItems(offer, folderOf(session)); !items.isEmpty())
+        ui::showEditorList(rt, editor, offer.kind, items, offer.entered);
+}
+
+void helpAfterTyped(ui::UiRuntime &rt, const document::Session &session, char32_t c)
+{
+    const ui::ControlRef &editor = session.editor();
+    if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z')) {
+        // A letter is looked at closely only where a word may start a list.
+        const ui::EditorStretch near = ui::readEditorStretch(rt, editor, TypingReachBefore, 0, false);
+        if (mayOfferForLetter(QByteArrayView(near.text).first(near.caret - 1)) && !ui::isEditorListShown(rt, editor))
+            offerAtCaret(rt, session);
+        return;
+    }
     // Other characters are answered by nothing: the text around them is not read.
     if (std::u32string_view(U"<>/&= \"':.").find(c) == std::u32string_view::npos)
         return;
     if (c != '>' && c != '/') {
-        offerAtCaret(rt, editor);
+        offerAtCaret(rt, session);
         return;
     }
     const ui::EditorStretch s = ui::readEditorStretch(rt, editor, TypingReachBefore, TypingReachAfter);
@@ -49,8 +65,9 @@ void helpAfterTyped(ui::UiRuntime &rt, const ui::ControlRef &editor, char32_t c)
     }
 }
 
-void insertChosen(ui::UiRuntime &rt, const ui::ControlRef &editor, int list, const QString &item, qint64 wordStart)
+void insertChosen(ui::UiRuntime &rt, const document::Session &session, int list, const QString &item, qint64 wordStart)
 {
+    const ui::ControlRef &editor = session.editor();
     const ui::EditorStretch s = ui::readEditorStretch(rt, editor, TypingReachBefore, 1);
     const qint64 caret = s.start + s.caret;
     const qsizetype start = qsizetype(wordStart - s.start);
@@ -64,6 +81,7 @@ void insertChosen(ui::UiRuntime &rt, const ui::ControlRef &editor, int list, con
         text += "=\"\"";
         after = text.size() - 1;
         break;
+    case Offer::FileNames:
     case Offer::AttributeValues: {
         const char before = start > 0 ? s.text[start - 1] : 0;
         const char next = s.caret < s.text.size() ? s.text[s.caret] : 0;
@@ -81,13 +99,14 @@ void insertChosen(ui::UiRuntime &rt, const ui::ControlRef &editor, int list, con
     // The new attribute's values, when it has a fixed set, once the component has closed the list
     // this item came from.
     if (list == Offer::AttributeNames)
-        QTimer::singleShot(0, [&rt, editor] { offerAtCaret(rt, editor); });
+        QTimer::singleShot(0, [&rt, &session] { offerAtCaret(rt, session); });
 }
 
 } // namespace
 
-void startTypingHelp(ui::UiRuntime &rt, const ui::ControlRef &editor)
+void startTypingHelp(ui::UiRuntime &rt, const document::Session &session)
 {
+    const ui::ControlRef &editor = session.editor();
     // The pair of the tag whose name the key being handled edits, read before its edit.
     auto pending = std::make_shared<std::optional<PairedName>>();
     ui::groupEditorKeys(
@@ -107,9 +126,9 @@ void startTypingHelp(ui::UiRuntime &rt, const ui::ControlRef &editor)
                 ui::replaceForUser(rt, editor, r->from, r->to, r->name, -1);
             pending->reset();
         });
-    ui::onEditorCharacterTyped(rt, editor, [editor](ui::UiRuntime &rt, char32_t c) { helpAfterTyped(rt, editor, c); });
-    ui::onEditorListChosen(rt, editor, [editor](ui::UiRuntime &rt, int list, const QString &item, qint64 wordStart) {
-        insertChosen(rt, editor, list, item, wordStart);
+    ui::onEditorCharacterTyped(rt, editor, [&session](ui::UiRuntime &rt, char32_t c) { helpAfterTyped(rt, session, c); });
+    ui::onEditorListChosen(rt, editor, [&session](ui::UiRuntime &rt, int list, const QString &item, qint64 wordStart) {
+        insertChosen(rt, session, list, item, wordStart);
     });
 }
 

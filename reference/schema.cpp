@@ -180,4 +180,17 @@ std::span<const Entity> entities() { return Entities; }
 QList<QByteArray> cssKeywordsOf(QByteArrayView property) { return keywordsOf(CssRows, property); }
 QList<QByteArray> aspMembersOf(QByteArrayView object) { return keywordsOf(AspRows, object); }
 
+QStringList cssPropertyNames() { return QString::fromLatin1(CssProperties).split(u' '); }
+
+QStringList aspWords()
+{
+    static const QRegularExpression name(QStringLiteral("^[A-Za-z_][A-Za-z0-9_]*$"));
+    QStringList words;
+    for (const QStringList *list : {&vbKeywords(), &aspKeywords()})
+        for (const QString &w : *list)
+            if (name.match(w).hasMatch() && !words.contains(w, Qt::CaseInsensitive))
+                words << w;
+    return words;
+}
+
 } // namespace reference

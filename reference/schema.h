@@ -34,6 +34,11 @@ struct Entity {
 /// HTML's character entities, the ones used most first.
 std::span<const Entity> entities();
 
+/// The CSS 2.1 properties, in alphabetical order.
+QStringList cssPropertyNames();
+/// The words offered in a server block: the vb list's and the asp list's names (not their
+/// punctuation such as "<%"), each once, in the lists' order.
+QStringList aspWords();
 /// The keywords a CSS 2.1 property takes (colour names for colours); empty for one that takes none.
 QList<QByteArray> cssKeywordsOf(QByteArrayView property);
 /// The members of an ASP object (Request, Response, Server, Session, Application), in any case.

@@ -93,7 +93,7 @@ private:
 
 } // namespace
 
-EditorStretch readEditorStretch(UiRuntime &rt, const ControlRef &editor, qint64 before, qint64 after)
+EditorStretch readEditorStretch(UiRuntime &rt, const ControlRef &editor, qint64 before, qint64 after, bool lexed)
 {
     auto *ed = implOf(rt).as<CodeEditor>(editor);
     if (!ed)
@@ -108,7 +108,7 @@ EditorStretch readEditorStretch(UiRuntime &rt, const ControlRef &editor, qint64 
     s.caret = caret - from;
     // The range is read where it lies; the buffer's gap moves at most across it.
     s.text = QByteArray(reinterpret_cast<const char *>(ed->SendScintilla(B::SCI_GETRANGEPOINTER, from, to - from)), to - from);
-    Highlighter *h = Highlighter::of(ed);
+    Highlighter *h = lexed ? Highlighter::of(ed) : nullptr;
     s.css = h && h->language() == Language::Css;
     if (h && h->active() && h->language() == Language::Html) {
         h->styleRange(from, to);
@@ -149,7 +149,7 @@ void replaceForUser(UiRuntime &rt, const ControlRef &editor, qint64 from, qint64
     ed->finishChange();
 }
 
-void showEditorList(UiRuntime &rt, const ControlRef &editor, int list, const QStringList &items)
+void showEditorList(UiRuntime &rt, const ControlRef &editor, int list, const QStringList &items, qint64 entered)
 {
     auto *ed = implOf(rt).as<CodeEditor>(editor);
     if (!ed || items.isEmpty())
@@ -167,8 +167,22 @@ void showEditorList(UiRuntime &rt, const ControlRef &editor, int list, const QSt
     ed->SendScintilla(B::SCI_AUTOCSETORDER, long(B::SC_ORDER_CUSTOM));
     ed->SendScintilla(B::SCI_AUTOCSETMAXHEIGHT, 10L);
     const QByteArray joined = items.join(u'\n').toUtf8();
+    // A user list starts its word at the caret: it is shown from the word's start, and the caret
+    // put back behind what is typed of it, which the list then narrows to.
+    const long caret = ed->SendScintilla(B::SCI_GETCURRENTPOS);
+    if (entered > 0)
+        ed->SendScintilla(B::SCI_SETEMPTYSELECTION, caret - long(entered));
     ed->SendScintilla(B::SCI_USERLISTSHOW, uintptr_t(list), joined.constData());
-    if (auto *box = ed->findChild<QListWidget *>()) {
+    if (entered > 0) {
+        ed->SendScintilla(B::SCI_SETEMPTYSELECTION, caret);
+        const QByteArray word = QByteArray(reinterpret_cast<const char *>(ed->SendScintilla(
+                                               B::SCI_GETRANGEPOINTER, caret - long(entered), long(entered))),
+                                           entered);
+        ed->SendScintilla(B::SCI_AUTOCSELECT, 0UL, word.constData());
+    }
+    // The component makes a new list box for each list; the old ones are deleted later.
+    const QList<QListWidget *> boxes = ed->findChildren<QListWidget *>();
+    if (QListWidget *box = boxes.isEmpty() ? nullptr : boxes.back()) {
         // The editor's own colours, as the skin set them.
         QPalette p = box->palette();
         p.setColor(QPalette::Base, QColor(bgr(ed->SendScintilla(B::SCI_STYLEGETBACK, long(B::STYLE_DEFAULT)))));

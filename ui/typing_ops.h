@@ -21,7 +21,8 @@ struct EditorStretch {
     core::TagReading reading;
     bool css = false; // the editor colours the text as a style sheet
 };
-EditorStretch readEditorStretch(UiRuntime &rt, const ControlRef &editor, qint64 before, qint64 after);
+/// Without `lexed`, the text alone: the lexer is not asked (a cheap look before a closer one).
+EditorStretch readEditorStretch(UiRuntime &rt, const ControlRef &editor, qint64 before, qint64 after, bool lexed = true);
 
 /// Calls back after each character the user types into the editor, once it stands in the text:
 /// not for pasted text, text the program inserts, nor while an input method composes.
@@ -45,7 +46,8 @@ void replaceForUser(UiRuntime &rt, const ControlRef &editor, qint64 from, qint64
 /// colours, read by a screen reader as a list). It narrows as the user types on, closes on Esc,
 /// when nothing matches or the caret leaves the word, and inserts nothing itself: an item chosen
 /// with Enter, Tab or a click is handed to the callback of onEditorListChosen.
-void showEditorList(UiRuntime &rt, const ControlRef &editor, int list, const QStringList &items);
+/// The word the list completes starts `entered` bytes before the caret.
+void showEditorList(UiRuntime &rt, const ControlRef &editor, int list, const QStringList &items, qint64 entered = 0);
 /// Calls back with the list's number, the chosen item and where the word it completes starts.
 void onEditorListChosen(UiRuntime &rt, const ControlRef &editor,
                         std::function<void(UiRuntime &, int list, const QString &item, qint64 wordStart)> chosen);

@@ -7,7 +7,10 @@
 #include "markup/typing_context.h"
 #include "ui/typing_ops.h"
 
+#include <QDir>
+#include <QFile>
 #include <QInputMethodEvent>
+#include <QTemporaryDir>
 #include <QListWidget>
 #include <Qsci/qsciscintilla.h>
 
@@ -89,7 +92,13 @@ INSTANTIATE_TEST_SUITE_P(
         Typed{"<style>p { color:|", "aqua"}, Typed{"<style>\r\np {\r\n  display :|", "inline"},
         Typed{"<style>p { width: 1px; float:|", "left"}, Typed{"<% Response.|", "Write"}, Typed{"<% x = request.|", "Form"},
         Typed{"<style>a:|", ""}, Typed{"<style>p { width:|", "auto"}, Typed{"<style>p { content:|", ""}, Typed{"<p>a:|", ""},
-        Typed{"<% foo.|", ""}, Typed{"Response.|", ""}, Typed{"<script>Response.|", ""}, Typed{"<style>p{}</style>p{color:|", ""}));
+        Typed{"<% foo.|", ""}, Typed{"Response.|", ""}, Typed{"<script>Response.|", ""}, Typed{"<style>p{}</style>p{color:|", ""},
+        // A letter that starts a word: CSS property names where a declaration starts, the server's words.
+        Typed{"<style>p { c|", "azimuth"}, Typed{"<style>\r\np {\r\n  color: red;\r\n  b|", "azimuth"},
+        Typed{"<p style=\"m|", "azimuth"}, Typed{"<p style='color: red; m|", "azimuth"}, Typed{"<% R|", "Eof"},
+        Typed{"<%\r\nIf x Then\r\n  r|", "Eof"}, Typed{"<style>p|", ""}, Typed{"<style>p { co|", ""},
+        Typed{"<style>p { color: r|", ""}, Typed{"<p style=\"color: r|", ""}, Typed{"<p title=\"m|", ""},
+        Typed{"<% x = Response.W|", ""}, Typed{"<% x %> a|", ""}, Typed{"p { c|", ""}, Typed{"<!-- <% a|", ""}));
 
 // ---- the end tag follows its start tag ---------------------------------------------------------
 
@@ -162,6 +171,8 @@ TEST(TypingContextStyleSheet, OffersKeywordsWhereADeclarationsValueStarts)
     };
     EXPECT_EQ(head("body {\r\n  text-align:"), u"left"_s);
     EXPECT_EQ(head("a:"), u""_s);
+    EXPECT_EQ(head("body {\r\n  c"), u"azimuth"_s);
+    EXPECT_EQ(head("body { color: red; }\r\nt"), u""_s);
     EXPECT_EQ(head("p { color: red; }\r\n<"), u""_s);
 }
 
@@ -321,4 +332,38 @@ TEST_F(TypingHelp, RenamingFollowsBothWaysAsOneUndoStepWithTheKey)
     committed.setCommitString(u"n"_s);
     QApplication::sendEvent(editor(), &committed);
     EXPECT_EQ(text(), u"<dspav>文</dspanv>"_s);
+}
+
+TEST_F(TypingHelp, WordListNarrowsFromItsFirstLetter)
+{
+    type(u"<p style=\"col"_s);
+    ASSERT_TRUE(ui::isEditorListShown(rt, Editor));
+    QTest::keyClick(editor(), Qt::Key_Return);
+    EXPECT_EQ(marked(), u"<p style=\"color|"_s);
+    type(u"\"><% resp"_s);
+    QTest::keyClick(editor(), Qt::Key_Tab);
+    EXPECT_EQ(marked(), u"<p style=\"color\"><% response|</p>"_s);
+}
+
+TEST_F(TypingHelp, FileNamesBesideTheSavedDocument)
+{
+    type(u"<img src=\""_s);
+    EXPECT_FALSE(ui::isEditorListShown(rt, Editor)); // not saved anywhere yet
+    QTemporaryDir dir;
+    ASSERT_TRUE(QDir(dir.path()).mkdir(u"图片"_s));
+    for (const QString &name : {u"b.gif"_s, u"A.htm"_s, u"page.htm"_s})
+        QFile(dir.filePath(name)).open(QIODevice::WriteOnly);
+    main.session().setPath(dir.filePath(u"page.htm"_s));
+    rt.setEditorText(Editor, {});
+    type(u"<img src=\""_s);
+    QListWidget *box = editor()->findChildren<QListWidget *>().last();
+    ASSERT_TRUE(box && box->isVisible());
+    QStringList items;
+    for (int i = 0; i < box->count(); ++i)
+        items << box->item(i)->text();
+    EXPECT_EQ(items, (QStringList{u"图片/"_s, u"A.htm"_s, u"b.gif"_s, u"page.htm"_s}));
+    QTest::keyClick(editor(), Qt::Key_Down);
+    QTest::keyClick(editor(), Qt::Key_Down);
+    QTest::keyClick(editor(), Qt::Key_Return);
+    EXPECT_EQ(marked(), u"<img src=\"b.gif\"|"_s);
 }
