@@ -237,7 +237,9 @@ void startUp(ui::UiRuntime &rt, document::Session &s, const QStringList &files)
         document::showEncodingNote(rt, s, rt.getEditorBytes(s.editor(), core::Encoding::Gb18030));
     }
     document::setStatusHint(rt, s, keyedWindowsHint());
-    markup::startTypingHelp(rt, s);
+    // QUILLMERE_TYPING_HELP=0 leaves it off: the baseline of the typing-latency benchmark.
+    if (qEnvironmentVariable("QUILLMERE_TYPING_HELP") != QLatin1StringView("0"))
+        markup::startTypingHelp(rt, s);
 }
 
 void nothing(ui::UiRuntime &) {}

@@ -11,6 +11,7 @@
 #include "encoding_bench.h"
 
 #include "peer_startup_bench.h"
+#include "typing_help_bench.h"
 #include "typing_latency_bench.h"
 #include "x_display.h"
 
@@ -407,6 +408,13 @@ int main(int argc, char **argv)
         bench::ElementEditInMiddle(s, runtime(), session(), [](qint64 bytes) { loadDocument(bytes); });
     })->Arg(10 * 1024)->Arg(big)->Iterations(20);
 
+    // Typing help in the middle of the big document against the same in 1 KB.
+    auto load = [](qint64 bytes) { loadDocument(bytes); };
+    reg("ListAfterLessThan", [load](benchmark::State &s) { bench::ListAfterLessThan(s, runtime(), session(), load); })
+        ->Arg(1024)->Arg(big)->Iterations(20);
+    reg("EndTagAfterGreaterThan", [load](benchmark::State &s) { bench::EndTagAfterGreaterThan(s, runtime(), session(), load); })
+        ->Arg(1024)->Arg(big)->Iterations(20);
+
     reg("FindLast", [](benchmark::State &s) { bench::findLast(s, runtime(), session()); })->Arg(big)->Iterations(5);
     reg("FindLastInMemory", bench::findLastInMemory)->Arg(big)->Iterations(5);
     reg("ReplaceAll", [](benchmark::State &s) { bench::replaceAllMatches(s, runtime(), session()); })->Arg(big)->Iterations(1)->Repetitions(3);
@@ -436,8 +444,15 @@ int main(int argc, char **argv)
     // Key-to-pixel latency against Geany: its own rows, with percentiles over hundreds of keys.
     std::vector<bench::LatencyRow> latencyRows;
     reg("TypingLatency", [&](benchmark::State &st) {
+        for (auto _ : st) {
+            const std::vector<bench::LatencyRow> rows = bench::typingLatencyRows(display, QUILLMERE_FILE, quick);
+            latencyRows.insert(latencyRows.begin(), rows.begin(), rows.end());
+        }
+    })->Iterations(1)->Repetitions(1);
+    // The same keys with typing help on and off: this program alone.
+    reg("TypingHelpLatency", [&](benchmark::State &st) {
         for (auto _ : st)
-            latencyRows = bench::typingLatencyRows(display, QUILLMERE_FILE, quick);
+            latencyRows.push_back(bench::typingHelpLatencyRow(display, QUILLMERE_FILE, quick));
     })->Iterations(1)->Repetitions(1);
 
     // Painting pages of the middle of a coloured document.
@@ -482,6 +497,9 @@ int main(int argc, char **argv)
         {"7 start-up vs minimal Qt program", at("StartUp"), at("MinimalStartUp"), 1.5, true},
         {"8 TagDialog open+close vs bare", at("TagDialogOpenClose"), at("BareDialog"), 1.5},
         {"9 Ctrl+E in middle, big vs 10 KB", at("ElementEditInMiddle/" + B), at("ElementEditInMiddle/10240"), 1.5},
+        {"11 list after '<' in middle, big vs 1 KB", at("ListAfterLessThan/" + B), at("ListAfterLessThan/1024"), 1.5},
+        {"11 end tag after '>' in middle, big vs 1 KB", at("EndTagAfterGreaterThan/" + B),
+         at("EndTagAfterGreaterThan/1024"), 1.5},
 
         {"9 find last of 1e5 matches vs find", at("FindLast/" + B), at("FindLastInMemory/" + B), 2.0},
         {"9 replace all 1e5 matches vs build", at("ReplaceAll/" + B), at("ReplaceAllInMemory/" + B), 3.0},

@@ -240,26 +240,30 @@ std::vector<LatencyRow> typingLatencyRows(const VirtualDisplay &display, const s
             rows.push_back(row);
         }
     }
+    return rows;
+}
+
+LatencyRow typingHelpLatencyRow(const VirtualDisplay &display, const std::string &program, bool quick)
+{
     // Typing help must not slow typing: the same keys on the 1 KB page with it on and off.
     LatencyRow help{"1 key-to-pixel median, help on vs off", -1, -1, 1.1};
-    const char *helpSwitch = std::getenv("QUILLMERE_BENCH_TYPING_HELP");
-    if (!helpSwitch || !*helpSwitch) {
-        help.note = "not yet measured: the program has no typing help to turn on (QUILLMERE_BENCH_TYPING_HELP "
-                    "names its switch once it has)";
-    } else if (!display.name().empty()) {
-        EditorLaunch withHelp = ours;
-        const std::string s = helpSwitch;
-        (s.rfind("-", 0) == 0 ? withHelp.args : withHelp.env).push_back(s);
-        const std::string file = utf8Document(dir, 1024, -1);
-        const LatencySamples on = measureTyping(display.name(), withHelp, file, keys);
-        const LatencySamples off = measureTyping(display.name(), ours, file, keys);
-        help.figureMs = percentile(on.ms, 0.5);
-        help.baselineMs = percentile(off.ms, 0.5);
-        if (on.ms.empty() || off.ms.empty())
-            help.note = "not measured: " + (on.ms.empty() ? on.why : off.why);
+    if (display.name().empty()) {
+        help.note = "not measured: no Xvfb to run it on";
+        return help;
     }
-    rows.push_back(help);
-    return rows;
+    QTemporaryDir dir;
+    const EditorLaunch on = quillmereLaunch(program);
+    EditorLaunch off = on;
+    off.env.push_back("QUILLMERE_TYPING_HELP=0");
+    const std::string file = utf8Document(dir, 1024, -1);
+    const int keys = quick ? 100 : 300;
+    const LatencySamples withHelp = measureTyping(display.name(), on, file, keys);
+    const LatencySamples without = measureTyping(display.name(), off, file, keys);
+    help.figureMs = percentile(withHelp.ms, 0.5);
+    help.baselineMs = percentile(without.ms, 0.5);
+    if (withHelp.ms.empty() || without.ms.empty())
+        help.note = "not measured: " + (withHelp.ms.empty() ? withHelp.why : without.why);
+    return help;
 }
 
 bool printTypingLatencyRows(const std::vector<LatencyRow> &rows)

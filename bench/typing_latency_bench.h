@@ -51,8 +51,11 @@ struct LatencyRow {
 };
 
 /// The key-to-pixel rows: this program against Geany on a 1 KB page, a 10 MB page and a 1 MB
-/// single-line page (median and 95th percentile each), and typing help on against off.
+/// single-line page (median and 95th percentile each).
 std::vector<LatencyRow> typingLatencyRows(const VirtualDisplay &display, const std::string &program, bool quick);
+/// This program's median on the 1 KB page with typing help on against off
+/// (QUILLMERE_TYPING_HELP=0 turns it off).
+LatencyRow typingHelpLatencyRow(const VirtualDisplay &display, const std::string &program, bool quick);
 
 /// Prints the rows in the benchmark table's columns; false when a target is missed or this
 /// program could not be measured. A row without a ratio shows what was measured and why the

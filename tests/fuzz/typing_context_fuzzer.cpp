@@ -3,8 +3,11 @@
 // the lexer refuses them: it answers without reading outside the text, and what it would insert
 // is an end tag or a name and '>' taken from the text before the caret.
 #include "fuzz_check.h"
+#include "markup/tag_rename.h"
 #include "markup/typing_context.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cstddef>
 #include <cstdint>
 #include <iterator>
@@ -51,12 +54,31 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     // The character each kind of list answers, by the order of the kinds; values answer several.
     static constexpr char TypedFor[] = {0, '<', '&', ' ', 0, ':', '.'};
     static_assert(std::size(TypedFor) == markup::Offer::AspMembers + 1);
-    if (offer.kind != markup::Offer::Nothing && offer.kind != markup::Offer::AttributeValues)
+    if (offer.kind > markup::Offer::Nothing && offer.kind <= markup::Offer::AspMembers &&
+        offer.kind != markup::Offer::AttributeValues)
         FUZZ_CHECK(text[caret - 1] == TypedFor[offer.kind]);
-    if (offer.kind == markup::Offer::AttributeValues)
+    if (offer.kind == markup::Offer::CssProperties || offer.kind == markup::Offer::AspWords)
+        FUZZ_CHECK(offer.entered == 1 && std::isalpha(quint8(text[caret - 1])));
+    if (offer.kind == markup::Offer::AttributeValues || offer.kind == markup::Offer::FileNames)
         FUZZ_CHECK(QByteArrayView("=\"'").contains(text[caret - 1]));
     if (offer.kind == markup::Offer::AttributeNames || offer.kind == markup::Offer::AttributeValues)
         FUZZ_CHECK(isName(offer.element) && text.first(caret).contains("<" + offer.element));
     (void)markup::offeredItems(offer);
+    if (caret > 0)
+        (void)markup::mayOfferForLetter(QByteArrayView(text).first(caret - 1));
+
+    // Renaming: an edit of [caret - n, caret) by deletion pairs a tag only when it is in a name,
+    // and the rename after it gives the other tag a name that stands in the edited tag.
+    const qsizetype from = std::max<qsizetype>(0, caret - (seed >> 6));
+    if (const auto pair = markup::pairedNameAt(s, from, caret)) {
+        FUZZ_CHECK(markup::mayEditTagName(text, from, caret, {}));
+        FUZZ_CHECK(pair->otherFrom < pair->otherTo && pair->otherTo <= text.size());
+        QByteArray edited = text;
+        edited.remove(from, caret - from);
+        if (const auto r = markup::renameAfterEdit({.text = edited}, *pair, from - caret)) {
+            FUZZ_CHECK(r->from >= 0 && r->to <= edited.size() && isName(r->name));
+            FUZZ_CHECK(edited.sliced(pair->tagFrom).contains(r->name));
+        }
+    }
     return 0;
 }

@@ -22,6 +22,7 @@
 #include "document/templates.h"
 #include "markup/commands.h"
 #include "markup/snippets.h"
+#include "markup/tag_rename.h"
 #include "prefs/commands.h"
 #include "reference/commands.h"
 #include "ui/runtime.h"
@@ -143,6 +144,8 @@ protected:
                 return typingHelpStep();
             // Exactly what is typed goes in: '<', '>', '/' and '&', which typing help answers with
             // text, are typed in its own step; the lists it opens take nothing unless Return does.
+            // In a tag's name, the other tag of its pair is renamed with it.
+            const bool renames = keyEditsTagName(Qt::Key_A);
             QString typed, inserted;
             for (int i = pick(1, 12); i > 0; --i) {
                 static const QStringList keys = {u"a"_s, u"b"_s, u"\""_s, u"'"_s, u"="_s, u" "_s,
@@ -158,6 +161,8 @@ protected:
                 }
                 typed += k;
             }
+            if (renames)
+                return {Change::Any, {}, {}, u"typing in a tag's name "_s + typed};
             return {Change::Exact, core::textToEditorBytes(inserted), {}, u"typing "_s + typed};
         }
         if (kind < 32) { // caret moves and selections, by keys or the mouse
@@ -178,7 +183,10 @@ protected:
         }
         if (kind < 36) {
             const bool back = chance(50);
+            const bool renames = keyEditsTagName(back ? Qt::Key_Backspace : Qt::Key_Delete);
             QTest::keyClick(e, back ? Qt::Key_Backspace : Qt::Key_Delete);
+            if (renames)
+                return {Change::Any, {}, {}, back ? u"Backspace in a tag's name"_s : u"Delete in a tag's name"_s};
             return {back ? Change::CharBefore : Change::CharAfter, {}, {}, back ? u"Backspace"_s : u"Delete"_s};
         }
         if (kind < 42 && !lists_.isEmpty()) { // a keyword double-clicked
@@ -231,6 +239,23 @@ protected:
         else if (auto *b = qobject_cast<QAbstractButton *>(ui::testing::widget(rt, {Main, unit})))
             b->click(); // also on a toolbar page that is not in front
         return expectationFor(unit);
+    }
+
+    /// Whether the key (a letter, Backspace or Delete) edits a tag's name, where typing help may
+    /// rename the other tag of its pair as well.
+    bool keyEditsTagName(Qt::Key key)
+    {
+        using B = QsciScintillaBase;
+        QsciScintilla *e = editor();
+        long from = e->SendScintilla(B::SCI_GETSELECTIONSTART), to = e->SendScintilla(B::SCI_GETSELECTIONEND);
+        if (from == to && key == Qt::Key_Backspace)
+            from = e->SendScintilla(B::SCI_POSITIONBEFORE, from);
+        else if (from == to && key == Qt::Key_Delete)
+            to = e->SendScintilla(B::SCI_POSITIONAFTER, to);
+        const long start = std::max(0L, from - 512), end = std::min(e->SendScintilla(B::SCI_GETLENGTH), to + 512);
+        const QByteArray near(reinterpret_cast<const char *>(e->SendScintilla(B::SCI_GETRANGEPOINTER, start, end - start)),
+                              end - start);
+        return markup::mayEditTagName(near, from - start, to - start, key == Qt::Key_A ? u"a"_s : QString());
     }
 
     /// Markup typed with typing help on: end tags closed and completed, lists opened, narrowed,
