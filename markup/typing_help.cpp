@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QTimer>
 
+#include <cctype>
 #include <memory>
 #include <optional>
 
@@ -41,9 +42,14 @@ void helpAfterTyped(ui::UiRuntime &rt, const document::Session &session, char32_
 {
     const ui::ControlRef &editor = session.editor();
     if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z')) {
-        // A letter is looked at closely only where a word may start a list.
-        const ui::EditorStretch near = ui::readEditorStretch(rt, editor, TypingReachBefore, 0, false);
-        if (mayOfferForLetter(QByteArrayView(near.text).first(near.caret - 1)) && !ui::isEditorListShown(rt, editor))
+        // A letter is looked at closely only where a word may start a list: one that follows
+        // another letter never does.
+        const ui::EditorStretch near = ui::readEditorStretch(rt, editor, 2, 0, false);
+        const char before = near.caret >= 2 ? near.text[near.caret - 2] : ' ';
+        if (std::isalnum(uchar(before)) || QByteArrayView("_-.:").contains(before))
+            return;
+        const ui::EditorStretch back = ui::readEditorStretch(rt, editor, TypingReachBefore, 0, false);
+        if (mayOfferForLetter(QByteArrayView(back.text).first(back.caret - 1)) && !ui::isEditorListShown(rt, editor))
             offerAtCaret(rt, session);
         return;
     }
@@ -112,8 +118,8 @@ void startTypingHelp(ui::UiRuntime &rt, const document::Session &session)
     ui::groupEditorKeys(
         rt, editor,
         [editor, pending](ui::UiRuntime &rt, qint64 from, qint64 to, const QString &typed) {
-            // Most keys are answered from the name's neighbourhood alone.
-            const ui::EditorStretch near = ui::readEditorStretch(rt, editor, 512, 512);
+            // Most keys are answered from the name's neighbourhood alone, without the lexer.
+            const ui::EditorStretch near = ui::readEditorStretch(rt, editor, 512, 512, false);
             if (!mayEditTagName(near.text, qsizetype(from - near.start), qsizetype(to - near.start), typed))
                 return false;
             const ui::EditorStretch s = ui::readEditorStretch(rt, editor, RenameReach + 512, RenameReach + 512);

@@ -296,13 +296,20 @@ void Highlighter::styleRange(long from, long to)
     const long length = send(QsciScintillaBase::SCI_GETLENGTH);
     to = std::clamp(to, 0L, length);
     from = std::clamp(from, 0L, to);
+    lexRange(from, to);
+    restyleStyleBlocks(from, to);
+}
+
+void Highlighter::lexRange(long from, long to)
+{
+    if (!active_)
+        return;
     skipAheadTo(from);
     // The lexers start at a line's start, as the editor itself has them do.
     const long endStyled = send(QsciScintillaBase::SCI_GETENDSTYLED);
     if (endStyled < to)
         send(QsciScintillaBase::SCI_COLOURISE,
              send(QsciScintillaBase::SCI_POSITIONFROMLINE, send(QsciScintillaBase::SCI_LINEFROMPOSITION, endStyled)), to);
-    restyleStyleBlocks(from, to);
 }
 
 QByteArray Highlighter::cssStyles(const QByteArray &css)

@@ -45,6 +45,9 @@ public:
 
     /// Styles the range now, style blocks included (otherwise styling follows what is shown).
     void styleRange(long from, long to);
+    /// Has the main lexer style the range now, without the style blocks' colours: what
+    /// readingFrom needs.
+    void lexRange(long from, long to);
     /// The text attributes at the buffer position as assistive technology reads them, and the
     /// run of equal attributes around it within its line.
     QString attributesAt(long position, long *runStart, long *runEnd);

@@ -111,7 +111,7 @@ EditorStretch readEditorStretch(UiRuntime &rt, const ControlRef &editor, qint64 
     Highlighter *h = lexed ? Highlighter::of(ed) : nullptr;
     s.css = h && h->language() == Language::Css;
     if (h && h->active() && h->language() == Language::Html) {
-        h->styleRange(from, to);
+        h->lexRange(from, to);
         s.reading = h->readingFrom(from);
     }
     return s;
