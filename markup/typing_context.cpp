@@ -24,14 +24,19 @@ constexpr size_t MatchDepth = 256;
 /// server, and no end tag can be written for it here.
 bool plainName(QByteArrayView name) { return !name.contains('<'); }
 
-/// The last span the reader finds in the window that starts before its end.
+/// The last span the reader finds in the window that starts before its end. Attributes, when
+/// asked for, are read for that span alone: the rest of the window is read for its ends.
 std::optional<TagSpan> lastSpan(QByteArrayView window, const core::TagReading &reading)
 {
-    core::TagReader<QByteArrayView> reader(window, reading);
+    core::TagReading ends = reading;
+    ends.parts = core::TagParts::Ends;
+    core::TagReader<QByteArrayView> reader(window, ends);
     std::optional<TagSpan> last;
     while (std::optional<TagSpan> span = reader.next())
         if (span->from < window.size()) // the empty content after a script's start tag is no span of its own
             last = std::move(span);
+    if (last && last->kind == TagSpan::StartTag && reading.parts == core::TagParts::Attributes)
+        last = core::readTag(window, last->from, core::TagParts::Attributes);
     return last;
 }
 
