@@ -99,7 +99,34 @@ bool ignored(const QByteArray &key)
 struct Raw {
     int line = 0, column = 0;
     QByteArray key;
+    QStringList args;
     QString message;
+};
+
+/// Tidy's rules that browsers and our own snippets do not follow: form controls outside a form
+/// (tidy wraps them in a form it makes up, and reports that form as unclosed too), <bgsound> in
+/// the body, where the background-sound dialog writes it.
+class BrowserRules {
+public:
+    bool noFault(const Raw &r)
+    {
+        const QString first = r.args.value(0);
+        if (r.key == "TAG_NOT_ALLOWED_IN")
+            return first == u"<bgsound>" || first == u"<input>" || first == u"<select>" || first == u"<textarea>" ||
+                   first == u"<button>" || first == u"<label>";
+        if (r.key == "INSERTING_TAG" && first == u"form") {
+            ++madeUpForms_;
+            return true;
+        }
+        if ((r.key == "MISSING_ENDTAG_FOR" || r.key == "MISSING_ENDTAG_BEFORE") && first == u"form" && madeUpForms_ > 0) {
+            --madeUpForms_;
+            return true;
+        }
+        return false;
+    }
+
+private:
+    int madeUpForms_ = 0;
 };
 
 Bool TIDY_CALL collect(TidyMessage m)
@@ -126,7 +153,7 @@ Bool TIDY_CALL collect(TidyMessage m)
         for (qsizetype k = 0; k < args.size(); ++k)
             message.replace(u'%' + QString::number(k + 1), args[k]);
     }
-    out->push_back({tidyGetMessageLine(m), tidyGetMessageColumn(m), key, message});
+    out->push_back({tidyGetMessageLine(m), tidyGetMessageColumn(m), key, args, message});
     return no;
 }
 
@@ -227,14 +254,15 @@ std::vector<Finding> markupFindings(QByteArrayView text)
         return found;
     }
     const LineIndex lines(hidden);
+    BrowserRules rules;
     for (const Raw &r : raw) {
         qsizetype at = r.line <= 0 ? 0 : lines.positionOf({r.line - 1, std::max(0, r.column - 1)});
         at = outsideBlocks(at, blocks);
         if (r.key.startsWith("ILLEGAL_URI") || r.key == "ESCAPED_ILLEGAL_URI")
             if (scriptAddress(hidden, at))
                 continue;
-        if (r.key == "TAG_NOT_ALLOWED_IN" && r.message.startsWith(u"<bgsound>"_s))
-            continue; // browsers play it wherever it stands, and the background-sound dialog writes it in the body
+        if (rules.noFault(r))
+            continue;
         const bool seen = std::any_of(found.begin(), found.end(), [&](const Finding &f) { return f.from == at && f.message == r.message; });
         if (!seen)
             found.push_back({Finding::Markup, at, coveredTo(text, at, blocks), r.message, {}});
