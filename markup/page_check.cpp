@@ -14,6 +14,7 @@ std::vector<Finding> checkPage(QByteArrayView text, const PageFacts &facts)
     const auto stopped = [&facts] { return facts.cancelled && facts.cancelled(); };
     add(encodingFindings(text, facts.encoding));
     add(fullWidthFindings(text));
+    add(fileFindings(text, facts.path));
     if (stopped())
         return {};
     add(markupFindings(text));

@@ -53,6 +53,8 @@ std::vector<Finding> checkPage(QByteArrayView text, const PageFacts &facts);
 std::vector<Finding> markupFindings(QByteArrayView text);
 std::vector<Finding> fullWidthFindings(QByteArrayView text);
 std::vector<Finding> encodingFindings(QByteArrayView text, core::Encoding encoding);
+/// Local references to files that are not there and images of another size; nothing without a page path.
+std::vector<Finding> fileFindings(QByteArrayView text, const QString &pagePath);
 
 /// The text with the fixes made (ascending, not overlapping).
 QByteArray withFixes(QByteArrayView text, const std::vector<CheckFix> &fixes);

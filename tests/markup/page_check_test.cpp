@@ -6,6 +6,10 @@
 #include "core/tag_reader.h"
 #include "document/templates.h"
 
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace Qt::Literals::StringLiterals;
@@ -181,3 +185,48 @@ TEST(LineIndex, PlacesAndPositionsAgree)
 }
 
 } // namespace
+
+// ---- local references and image sizes ----------------------------------------------------------
+
+/// A site: global.asa at its root, the page in a/, an image of 10 × 20 pixels in img/.
+class Files : public testing::TestWithParam<Case> {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(site.isValid());
+        QDir root(site.path());
+        ASSERT_TRUE(root.mkpath(u"a"_s) && root.mkpath(u"img"_s));
+        for (const QString &name : {u"global.asa"_s, u"a/here.htm"_s, u"a/图.png"_s}) {
+            QFile f(root.filePath(name));
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        }
+        QImage image(10, 20, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        ASSERT_TRUE(image.save(root.filePath(u"img/x.png"_s)));
+    }
+    QTemporaryDir site;
+};
+
+TEST_P(Files, MissingFilesAndImageSizes)
+{
+    const QByteArray text = GetParam().page.toUtf8();
+    expectCase(GetParam(), markup::fileFindings(text, site.filePath(u"a/page.asp"_s)), text);
+    EXPECT_TRUE(markup::fileFindings(text, {}).empty()) << "a page without a file has no references to check";
+}
+
+constexpr auto F = Finding::MissingFile;
+constexpr auto I = Finding::ImageSize;
+INSTANTIATE_TEST_SUITE_P(Checks, Files, testing::Values(
+    Case{"relative references", u"<a href=\"here.htm\">a</a>\r\n<a href=\"../a/gone.htm#x\">b</a>"_s, {{1, 9, F}}, {}},
+    Case{"an image whose height differs, from the site root",
+         u"<img src=\"/img/x.png\" width=10 height=\"30\">"_s, {{0, 39, I}}, u"<img src=\"/img/x.png\" width=10 height=\"20\">"_s},
+    Case{"an image whose width differs, relative", u"<IMG SRC=../img/x.png WIDTH=12 height=20 alt=\"\">"_s, {{0, 28, I}},
+         u"<IMG SRC=../img/x.png WIDTH=10 height=20 alt=\"\">"_s},
+    Case{"percentages and server code are no sizes", u"<img src=../img/x.png width=50% height=<%=h%>>"_s, {}, {}},
+    Case{"what is no local file",
+         u"<a href=\"http://example.com/x\">1</a><a href=mailto:a@b.c>2</a><a href=#top>3</a><a href=\"<%=u%>\">4</a>"
+         u"<script src=//host/x.js></script><a href=\"\">5</a>"_s, {}, {}},
+    Case{"includes, forms, backgrounds",
+         u"<!--#include virtual=\"/inc/top.asp\"--><!--#include file=\"here.htm\"-->\r\n"
+         u"<form action=\"do.asp?x=1&amp;y=2\"></form><body background=\"%E5%9B%BE.png\"><td background=无.gif>"_s,
+         {{0, 22, F}, {1, 14, F}, {1, 89, F}}, {}}));
