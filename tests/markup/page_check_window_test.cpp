@@ -4,6 +4,7 @@
 #include "markup/page_check.h"
 #include "markup/page_check_window.h"
 #include "support/main_window_fixture.h"
+#include "ui/definition_lint.h"
 
 #include <QAbstractButton>
 #include <QListWidget>
@@ -28,6 +29,7 @@ protected:
 
 TEST_F(PageCheckWindow, ChecksListsMarksMovesTheCaretAndFixes)
 {
+    EXPECT_EQ(ui::lintDefinition(markup::pageCheckWindow(session())), QStringList());
     const QString page = u"<html><head><title>t</title></head><body>\r\n"
                          u"<p>中文</p>\r\n"
                          u"<img src=\"a.png\" width＝10 alt=\"\">\r\n"
