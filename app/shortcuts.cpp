@@ -9,6 +9,7 @@
 #include "document/go_to_line_dialog.h"
 #include "document/preview_window.h"
 #include "markup/element_edit.h"
+#include "markup/page_check_window.h"
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -19,6 +20,7 @@ std::vector<KeyedWindow> keyedWindows()
     return {
         {u"Ctrl+E"_s, markup::elementEditingHint(), markup::editElementAtCaret},
         {u"Ctrl+Shift+E"_s, u"“文字编码”窗口：按选定的编码重新打开文件，或保存时改用它"_s, document::openEncodingWindow},
+        {u"F7"_s, u"“检查网页”窗口：找出标记的错误、标签和代码里的全角标点、与保存编码不符的声明"_s, markup::openPageCheck},
         {u"F12"_s, u"“预览”窗口：随输入显示网页的样子；再按一次关闭"_s, document::togglePreview},
     };
 }

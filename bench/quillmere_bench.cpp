@@ -9,6 +9,7 @@
 #include "find_bench.h"
 
 #include "encoding_bench.h"
+#include "page_check_bench.h"
 
 #include "peer_startup_bench.h"
 #include "typing_help_bench.h"
@@ -436,6 +437,9 @@ int main(int argc, char **argv)
     reg("OpenBig5File", [mainWindow](benchmark::State &s) { bench::openBig5File(s, runtime(), session(), mainWindow, settle); })
         ->Arg(ten)->Iterations(1)->Repetitions(3);
     reg("ReadAndDecodeBig5", bench::readAndDecodeBig5)->Arg(ten)->Iterations(1)->Repetitions(3);
+    // F7 on a 1 MB page: the list must fill within 2 s.
+    reg("CheckPage", bench::checkPage)->Arg(line)->Iterations(1)->Repetitions(3);
+    reg("ReadAndDecodePage", bench::readAndDecodePage)->Arg(line)->Iterations(1)->Repetitions(3);
 
     reg("StartUpOnDisplay", [&display](benchmark::State &st) { bench::StartUpOnDisplay(st, display.name(), self); })
         ->Iterations(3)->UseManualTime();

@@ -238,6 +238,20 @@ bool hasRawContent(QByteArrayView name) { return rawName(name); }
 std::optional<TagSpan> readTag(QStringView window, qsizetype at, TagParts parts) { return scanOf(window).tag(at, parts); }
 std::optional<TagSpan> readTag(QByteArrayView window, qsizetype at, TagParts parts) { return scanOf(window).tag(at, parts); }
 
+std::vector<std::pair<qsizetype, qsizetype>> serverBlocks(QByteArrayView window)
+{
+    const auto s = scanOf(window);
+    std::vector<std::pair<qsizetype, qsizetype>> blocks;
+    for (qsizetype i = s.find('<', 0); i < s.n; i = s.find('<', i + 1)) {
+        if (!s.is(i + 1, '%'))
+            continue;
+        const qsizetype past = s.pastServerBlock(i);
+        blocks.emplace_back(i, past < 0 ? s.n : past);
+        i = blocks.back().second - 1;
+    }
+    return blocks;
+}
+
 template <typename View>
 TagReader<View>::TagReader(View window, TagReading reading, qsizetype from)
     : window_(window), reading_(std::move(reading)), at_(std::clamp<qsizetype>(from, 0, window.size()))

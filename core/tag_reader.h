@@ -81,6 +81,10 @@ enum class TagParts { Ends, Attributes };
 std::optional<TagSpan> readTag(QStringView window, qsizetype at, TagParts parts);
 std::optional<TagSpan> readTag(QByteArrayView window, qsizetype at, TagParts parts);
 
+/// Every `<% … %>` block of the window, wherever it stands (between tags, inside a tag or a
+/// value, in a comment or in content), as [from, to) in order; one the window cuts off runs to its end.
+std::vector<std::pair<qsizetype, qsizetype>> serverBlocks(QByteArrayView window);
+
 /// What a TagReader reads.
 struct TagReading {
     TagParts parts = TagParts::Ends;

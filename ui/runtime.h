@@ -82,7 +82,7 @@ struct TextAround {
 /// handlers and carries out every operation the program's logic performs on windows, controls,
 /// dialogs and the clipboard. Controls are named by window and unit name; operations on a window
 /// that is not open do nothing and return the empty value of their result type. The operations
-/// come in four groups, each implemented in a file of its own.
+/// come in five groups, each implemented in a file of its own.
 class UiRuntime {
 public:
     UiRuntime();
@@ -174,6 +174,17 @@ public:
     core::Text getClipboardText() const;
     bool setClipboardText(const core::Text &text);
     bool clipboardHasText() const;
+
+    // ---- Marks of checked places (runtime_marks.cpp) ---------------------------------------
+
+    /// Marks the byte ranges of the buffer with a wavy underline in a colour readable on the
+    /// background, and their lines with a marker in a margin, in place of the marks before. A mark
+    /// goes when the text on its line changes.
+    void markEditorRanges(const ControlRef &editor, const std::vector<std::pair<qint64, qint64>> &ranges);
+    void clearEditorMarks(const ControlRef &editor);
+    /// The ranges marked now (moved along with the text), and the lines that carry a marker.
+    std::vector<std::pair<qint64, qint64>> getEditorMarks(const ControlRef &editor) const;
+    std::vector<int> getEditorMarkedLines(const ControlRef &editor) const;
 
     // ---- Controls (runtime_controls.cpp) ----------------------------------------------------
 

@@ -125,3 +125,17 @@ TEST(TagReader, ACallerThatKnowsBetterRefusesAStart)
 }
 
 } // namespace
+
+TEST(TagReader, ServerBlocksAreFoundWhereverTheyStand)
+{
+    using Blocks = std::vector<std::pair<qsizetype, qsizetype>>;
+    const std::vector<std::pair<QByteArray, Blocks>> cases = {
+        {"a<%x%>b", {{1, 6}}},
+        {"<a href=\"<%=u%>\" <% if x %>title=t>", {{9, 15}, {17, 27}}},
+        {"<!-- <%a%> --><%b", {{5, 10}, {14, 17}}}, // in a comment; the last one unclosed
+        {"<% s = \"%\" %><%%>", {{0, 13}, {13, 17}}},
+        {"< % %> <%>", {{7, 10}}},
+    };
+    for (const auto &[text, blocks] : cases)
+        EXPECT_EQ(core::serverBlocks(text), blocks) << text.constData();
+}

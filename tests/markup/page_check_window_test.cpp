@@ -1,0 +1,128 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The "检查网页" window driven end to end from F7, and pages built from the program's own
+// snippets checking clean.
+#include "markup/page_check.h"
+#include "markup/page_check_window.h"
+#include "support/main_window_fixture.h"
+#include "ui/definition_lint.h"
+
+#include <QAbstractButton>
+#include <QListWidget>
+
+namespace {
+
+using namespace testsupport;
+
+class PageCheckWindow : public MainWindowFixture {
+protected:
+    QWidget *control(const QString &unit) { return ui::testing::widget(rt, {markup::PageCheckWindowName, unit}); }
+    QListWidget *list() { return qobject_cast<QListWidget *>(control(u"列表框1"_s)); }
+    /// The row whose text holds the words, or -1.
+    int rowWith(const QString &words)
+    {
+        for (int k = 0; k < list()->count(); ++k)
+            if (list()->item(k)->text().contains(words))
+                return k;
+        return -1;
+    }
+};
+
+TEST_F(PageCheckWindow, ChecksListsMarksMovesTheCaretAndFixes)
+{
+    EXPECT_EQ(ui::lintDefinition(markup::pageCheckWindow(session())), QStringList());
+    const QString page = u"<html><head><title>t</title></head><body>\r\n"
+                         u"<p>中文</p>\r\n"
+                         u"<img src=\"a.png\" width＝10 alt=\"\">\r\n"
+                         u"<b>x</i></b></body></html>"_s;
+    rt.setEditorText(editor(), page);
+    ASSERT_NO_FATAL_FAILURE(press(ui::testing::widget(rt, editor()), u"F7"_s));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return rt.isOpen(markup::PageCheckWindowName); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return list()->count() > 0 && !rt.getEditorMarks(editor()).empty(); }));
+    const int found = list()->count();
+    EXPECT_EQ(panel(8), markup::checkSummary(found));
+    EXPECT_EQ(rt.getEditorMarks(editor()).size(), size_t(found));
+    EXPECT_EQ(rt.getEditorMarkedLines(editor()), (std::vector<int>{2, 3}));
+
+    // A double-click takes the caret to the row's line and column.
+    const int wide = rowWith(u"＝"_s);
+    ASSERT_GE(wide, 0);
+    EXPECT_TRUE(list()->item(wide)->text().startsWith(u"2\t22\t"_s)) << list()->item(wide)->text().toStdString();
+    list()->setCurrentRow(wide);
+    ASSERT_NO_FATAL_FAILURE(press(list(), u"Return"_s));
+    EXPECT_EQ(rt.getCaretLine(editor()), 2);
+    EXPECT_EQ(rt.getCaretColumn(editor()), 22);
+    rt.selectEditorRange(editor(), 0, 0);
+    emit list()->itemDoubleClicked(list()->item(wide));
+    EXPECT_EQ(rt.getCaretLine(editor()), 2);
+    EXPECT_EQ(rt.getCaretColumn(editor()), 22);
+
+    // "修正" makes the fix as one undo step, and the check runs again.
+    qobject_cast<QAbstractButton *>(control(u"按钮2"_s))->click();
+    EXPECT_TRUE(text().contains(u"width=10"_s));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return list()->count() == found - 1; }));
+    rt.sendEditorCommand(editor(), ui::EditorCommand::Undo);
+    EXPECT_EQ(text(), page);
+
+    // The marks on a line go when it changes; the others stay.
+    qobject_cast<QAbstractButton *>(control(u"按钮1"_s))->click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return rt.getEditorMarkedLines(editor()) == std::vector<int>{2, 3}; }));
+    rt.selectEditorRange(editor(), 0, 0);
+    rt.goToEditorLine(editor(), 3);
+    type(u"x"_s);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return rt.getEditorMarkedLines(editor()) != std::vector<int>{2, 3}; }));
+    EXPECT_EQ(rt.getEditorMarkedLines(editor()), std::vector<int>{2});
+
+    // A check of a text that changes before its result arrives shows nothing of it.
+    qobject_cast<QAbstractButton *>(control(u"按钮1"_s))->click();
+    type(u"y"_s);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !rt.getCaption({markup::PageCheckWindowName, u"标签4"_s}).startsWith(u"正在"_s); }));
+    EXPECT_EQ(list()->count(), 0);
+    EXPECT_TRUE(rt.getEditorMarks(editor()).empty());
+
+    qobject_cast<QAbstractButton *>(control(u"按钮4"_s))->click();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !rt.isOpen(markup::PageCheckWindowName); }));
+}
+
+/// Where each snippet goes in a page: what stands before and after it inside the body.
+struct Placed {
+    QString unit, before, after;
+    QString inside = {}; // a second snippet, clicked with the caret after the first one's start tag
+};
+
+TEST_F(PageCheckWindow, PagesBuiltFromOurSnippetsCheckClean)
+{
+    const QString start = u"<html><head><title>t</title></head><body>\r\n"_s;
+    const QString end = u"\r\n</body></html>"_s;
+    const std::vector<Placed> snippets = {
+        {u"插入/水平线"_s}, {u"插入/编辑css"_s}, {u"插入/表格/表格"_s},
+        {u"插入/表格/TR"_s, u"<table>"_s, u"</table>"_s, u"插入/表格/TD"_s}, {u"插入/表格/TH"_s, u"<table><tr>"_s, u"</tr></table>"_s},
+        {u"插入/表格/TD"_s, u"<table><tr>"_s, u"</tr></table>"_s}, {u"插入/表单/复选框"_s}, {u"插入/表单/单选框"_s},
+        {u"插入/脚本对象/插入noscript"_s}, {u"插入/时间标签"_s}, {u"java特效/加入收藏夹"_s}, {u"java特效/设为首页"_s},
+        {u"java特效/调整窗体大小"_s}, {u"java特效/IE按钮"_s}, {u"java特效/分时问候"_s}, {u"java特效/前后退按钮"_s},
+        {u"java特效/检测浏览器"_s}, {u"java特效/防止网页被他人调用"_s}, {u"java特效/IE浏览器滚动条设置"_s},
+        {u"SQL/增加记录"_s}, {u"超级按钮28"_s}, {u"超级按钮1"_s}, {u"超级按钮2"_s}, {u"超级按钮5"_s}, {u"超级按钮6"_s},
+        {u"超级按钮7"_s}, {u"超级按钮8"_s}, {u"超级按钮11"_s}, {u"超级按钮12"_s},
+        {u"超级按钮13"_s, u"<ul>"_s, u"</ul>"_s}, {u"超级按钮14"_s}, {u"超级按钮15"_s, u"<dl>"_s, u"</dl>"_s},
+        {u"超级按钮16"_s, u"<dl>"_s, u"</dl>"_s}, {u"超级按钮17"_s}, {u"超级按钮23"_s}, {u"超级按钮45"_s},
+    };
+    for (const Placed &p : snippets) {
+        const QString before = start + p.before;
+        rt.setEditorText(editor(), before + p.after + end);
+        rt.selectEditorRange(editor(), before.toUtf8().size(), before.toUtf8().size());
+        if (p.unit.startsWith(u"超级按钮"_s))
+            qobject_cast<QAbstractButton *>(ui::testing::widget(rt, {Main, p.unit}))->click();
+        else
+            click(p.unit);
+        if (!p.inside.isEmpty()) {
+            const qsizetype tagEnd = rt.getEditorBuffer(editor()).indexOf('>', before.toUtf8().size()) + 1;
+            rt.selectEditorRange(editor(), tagEnd, tagEnd);
+            click(p.inside);
+        }
+        const QByteArray page = rt.getEditorBuffer(editor()).toByteArray();
+        ASSERT_NE(page.size(), (before + p.after + end).toUtf8().size()) << p.unit.toStdString();
+        for (const markup::Finding &f : markup::checkPage(page, {}))
+            ADD_FAILURE() << p.unit.toStdString() << ": " << f.message.toStdString() << "\n" << page.constData();
+    }
+}
+
+} // namespace
