@@ -124,6 +124,9 @@ public:
     /// Replaces the text with the bytes read in the encoding (for GB18030 as
     /// setEditorText(editor, bytesToText(bytes))), the bytes released as soon as they are read.
     void setEditorBytes(const ControlRef &editor, QByteArray bytes, core::Encoding encoding = core::Encoding::Gb18030);
+    /// Replaces the text with a buffer as getEditorBuffer gave it, raw bytes and escapes as they
+    /// were; the encoding is the one its length is counted in.
+    void setEditorBuffer(const ControlRef &editor, QByteArray buffer, core::Encoding encoding);
     void insertAtCaret(const ControlRef &editor, const core::Text &text);
     int getSelectionLength(const ControlRef &editor) const;
     void selectAllText(const ControlRef &editor);

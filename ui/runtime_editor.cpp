@@ -72,6 +72,12 @@ void UiRuntime::setEditorBytes(const ControlRef &editor, QByteArray bytes, core:
     ed->replaceAllWithEditorBytes(std::move(editorBytes), length - core::byteOrderMark(encoding).size(), !rawBytes, encoding);
 }
 
+void UiRuntime::setEditorBuffer(const ControlRef &editor, QByteArray buffer, core::Encoding encoding)
+{
+    if (auto *ed = d->as<CodeEditor>(editor))
+        ed->replaceAllWithEditorBytes(std::move(buffer), -1, false, encoding);
+}
+
 bool UiRuntime::editorHoldsRawBytes(const ControlRef &editor) const
 {
     auto *ed = d->as<CodeEditor>(editor);
