@@ -4,8 +4,14 @@
 // the "恢复未保存的文档" window putting a copy back exactly.
 #include "document/recovery_dialog.h"
 #include "support/main_window_fixture.h"
+#include "support/privileges.h"
 
 #include <QListWidget>
+#include <QProcess>
+
+#include <cerrno>
+#include <cstring>
+#include <sys/mount.h>
 
 using namespace testsupport;
 using document::RecoveryStore;
@@ -43,7 +49,8 @@ protected:
     {
         QCoreApplication::processEvents();
         recovery().keep(rt);
-        recovery().writer()->waitIdle();
+        if (document::CopyWriter *writer = recovery().writer()) // none while recovery is off
+            writer->waitIdle();
         return QFile::exists(store->copyPath(0));
     }
     /// Leaves a copy as a process that is gone leaves it.
@@ -186,5 +193,77 @@ TEST_F(RecoveryTest, TheWindowRestoresDiscardsOrKeeps)
         QDir(state.path()).removeRecursively();
         script.boxes.clear();
         script.fileDialogs.clear();
+    }
+}
+
+namespace {
+
+const char *const FaultKind = "QUILLMERE_RECOVERY_FAULT";
+const char *const FaultDir = "QUILLMERE_RECOVERY_FAULT_DIR";
+
+/// The child's part: a state folder on a file system of its own, full or read-only.
+class RecoveryInChild : public RecoveryTest {
+protected:
+    void SetUp() override
+    {
+        if (qEnvironmentVariableIsEmpty(FaultKind))
+            GTEST_SKIP() << "runs only as the child of RecoveryFolderFaults";
+        const QString state = qEnvironmentVariable(FaultDir);
+        const bool full = qEnvironmentVariable(FaultKind) == u"full"_s;
+        ASSERT_EQ(::mount("tmpfs", QFile::encodeName(state).constData(), "tmpfs", full ? 0 : MS_RDONLY, "size=64k"), 0)
+            << std::strerror(errno);
+        if (full) { // room for the folder and the lock, not for a copy of the page
+            QDir().mkpath(state + u"/quillmere/recovery"_s);
+            putContent(state + u"/filler"_s, QByteArray(48 * 1024, 'f'));
+        }
+        store = std::make_unique<RecoveryStore>(state + u"/quillmere/recovery"_s);
+    }
+};
+
+} // namespace
+
+// The editor works as always, says once in panel 8 why recovery is off, and saves.
+TEST_F(RecoveryInChild, KeepsWorkingAndSaysWhy)
+{
+    const bool full = qEnvironmentVariable(FaultKind) == u"full"_s;
+    openMain();
+    const ui::ControlRef statusBar{Main, u"状态条1"_s};
+    type(u"<p>"_s);
+    rt.insertAtCaret(session().editor(), QString(30000, u'字'));
+    keptCopy();
+    keptCopy(); // a second failure is not told again
+    const QString note = rt.getPanelText(statusBar, 8);
+    EXPECT_TRUE(note.startsWith(u"恢复副本已停用："_s)) << note.toStdString();
+    EXPECT_TRUE(note.contains(full ? u"磁盘已满"_s : u"文件系统是只读的"_s)) << note.toStdString();
+    type(u"x"_s);
+    EXPECT_TRUE(rt.getEditorText(session().editor()).contains(u"字x"_s));
+    const QString saved = dir.filePath(u"saved.html"_s);
+    script.files = {{saved}};
+    click(u"文件/保存"_s);
+    EXPECT_TRUE(script.boxes.empty());
+    EXPECT_EQ(contentOf(saved), rt.getEditorBytes(session().editor()));
+}
+
+TEST(RecoveryFolderFaults, FullOrReadOnly)
+{
+    if (const QString &why = mountNamespaceRefusal(); !why.isEmpty())
+        GTEST_SKIP() << "no mount namespace with a file system of its own here: " << why.toStdString();
+    for (const QString kind : {u"full"_s, u"read-only"_s}) {
+        SCOPED_TRACE(kind.toStdString());
+        QTemporaryDir state;
+        QProcess child;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QString::fromLatin1(FaultKind), kind);
+        env.insert(QString::fromLatin1(FaultDir), state.path());
+        env.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
+        child.setProcessEnvironment(env);
+        child.setProcessChannelMode(QProcess::MergedChannels);
+        child.start(u"unshare"_s, {u"--mount"_s, u"--propagation"_s, u"private"_s, QCoreApplication::applicationFilePath(),
+                                   u"--gtest_filter=RecoveryInChild.*"_s});
+        ASSERT_TRUE(child.waitForFinished(120000)) << "the child hangs";
+        const QByteArray output = child.readAll();
+        EXPECT_EQ(child.exitCode(), 0) << output.toStdString();
+        EXPECT_TRUE(output.contains("[  PASSED  ] 1 test")) << output.toStdString();
+        EXPECT_TRUE(namesIn(state.path()).isEmpty()) << "the mount leaked out of the child";
     }
 }
