@@ -21,6 +21,8 @@ public:
 
     /// Keeps the session's copy as document number n of the store (none while the store is off).
     Recovery(RecoveryStore &store, Session &s, int document = 0);
+    /// The copy stays as it is; the writer finishes what it was given.
+    ~Recovery() { s_.setRecovery(nullptr); }
     Recovery(const Recovery &) = delete;
     Recovery &operator=(const Recovery &) = delete;
 
