@@ -12,6 +12,8 @@
 #include <QClipboard>
 #include <QMimeData>
 
+#include <cstring>
+
 namespace ui {
 
 namespace {
@@ -57,6 +59,24 @@ QByteArrayView UiRuntime::getEditorBuffer(const ControlRef &editor) const
 {
     auto *ed = d->as<CodeEditor>(editor);
     return ed ? ed->buffer() : QByteArrayView();
+}
+
+QByteArray UiRuntime::copyEditorBuffer(const ControlRef &editor) const
+{
+    auto *ed = d->as<CodeEditor>(editor);
+    if (!ed)
+        return {};
+    const auto length = qsizetype(ed->SendScintilla(QsciScintillaBase::SCI_GETLENGTH));
+    const auto gap = qsizetype(ed->SendScintilla(QsciScintillaBase::SCI_GETGAPPOSITION));
+    QByteArray copy(length, Qt::Uninitialized);
+    // Neither range straddles the gap, so neither call moves it.
+    for (const auto [from, size] : {std::pair{qsizetype(0), gap}, std::pair{gap, length - gap}})
+        if (size > 0)
+            std::memcpy(copy.data() + from,
+                        reinterpret_cast<const char *>(ed->SendScintilla(QsciScintillaBase::SCI_GETRANGEPOINTER,
+                                                                         uintptr_t(from), intptr_t(size))),
+                        size_t(size));
+    return copy;
 }
 
 void UiRuntime::setEditorBytes(const ControlRef &editor, QByteArray bytes, core::Encoding encoding)

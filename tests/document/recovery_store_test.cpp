@@ -70,21 +70,6 @@ TEST(RecoveryCopy, CutOrDamagedCopiesAreRefused)
     EXPECT_FALSE(document::decodeCopy(good + "x"));
 }
 
-TEST(RecoveryFolder, FollowsXdgStateHome)
-{
-    const QByteArray saved = qgetenv("XDG_STATE_HOME");
-    const std::vector<std::pair<QByteArray, QString>> cases = {
-        {"/var/state", u"/var/state/quillmere/recovery"_s},
-        {"", QDir::homePath() + u"/.local/state/quillmere/recovery"_s},
-        {"relative/state", QDir::homePath() + u"/.local/state/quillmere/recovery"_s},
-    };
-    for (const auto &[value, folder] : cases) {
-        qputenv("XDG_STATE_HOME", value);
-        EXPECT_EQ(document::defaultRecoveryFolder(), folder) << value.constData();
-    }
-    qputenv("XDG_STATE_HOME", saved);
-}
-
 // Made private, and refused with a reason when it cannot be the user's own.
 TEST(RecoveryFolder, IsMadePrivateOrRecoveryIsOff)
 {
