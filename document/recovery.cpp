@@ -36,14 +36,14 @@ void Recovery::keep(ui::UiRuntime &rt)
         return;
     changed_ = false;
     // The one cost on this thread: the buffer's copy, which the writer owns from here.
-    writer_->write(rt.copyEditorBuffer(s_.editor()), {s_.encoding(), s_.path()});
+    writer_->write(rt.copyEditorBuffer(s_.editor(), writer_->takeSpare()), {s_.encoding(), s_.path()});
 }
 
 void Recovery::safePoint(ui::UiRuntime &rt)
 {
     changed_ = false;
     if (writer_)
-        writer_->setBaseline(rt.copyEditorBuffer(s_.editor()));
+        writer_->setBaseline(rt.copyEditorBuffer(s_.editor(), writer_->takeSpare()));
 }
 
 void Recovery::discard()

@@ -106,19 +106,35 @@ QString defaultRecoveryFolder()
     return state + u"/quillmere/recovery"_s;
 }
 
-QByteArray encodeCopy(const CopyHeader &header, QByteArrayView buffer)
+namespace {
+
+/// What comes before the buffer in a copy.
+QByteArray copyHead(const CopyHeader &header, qsizetype bufferSize)
 {
     const QByteArray path = header.path.toUtf8();
-    QByteArray out;
-    out.reserve(Magic.size() + 16 + path.size() + buffer.size() + HashSize);
-    out.append(Magic);
+    QByteArray out = Magic;
     put(out, quint32(header.encoding));
     put(out, quint32(path.size()));
     out.append(path);
-    put(out, quint64(buffer.size()));
-    out.append(buffer);
-    out.append(hashOf(out));
+    put(out, quint64(bufferSize));
     return out;
+}
+
+QByteArray hashOf(QByteArrayView head, QByteArrayView buffer)
+{
+    QCryptographicHash hash(HashKind);
+    hash.addData(head);
+    hash.addData(buffer);
+    return hash.result();
+}
+
+} // namespace
+
+QByteArray encodeCopy(const CopyHeader &header, QByteArrayView buffer)
+{
+    QByteArray out = copyHead(header, buffer.size());
+    const QByteArray sum = hashOf(out, buffer);
+    return out.append(buffer).append(sum);
 }
 
 std::optional<DecodedCopy> decodeCopy(QByteArray bytes)
@@ -293,6 +309,12 @@ QString CopyWriter::takeFailure()
     return std::exchange(failure_, {});
 }
 
+QByteArray CopyWriter::takeSpare()
+{
+    std::lock_guard lock(mutex_);
+    return std::exchange(spare_, {});
+}
+
 bool CopyWriter::copyExists() const
 {
     std::lock_guard lock(mutex_);
@@ -311,8 +333,9 @@ void CopyWriter::run()
         running_ = true;
         lock.unlock();
         perform(job);
-        job = {}; // the text's copy goes before the next one is taken
         lock.lock();
+        if (job.buffer.capacity() > spare_.capacity()) // the memory goes to the next copy
+            spare_ = std::move(job.buffer);
         running_ = false;
         if (jobs_.empty())
             idle_.notify_all();
@@ -336,13 +359,14 @@ void CopyWriter::perform(Job &job)
     }
     if (hashOf(job.buffer) == baselineHash_)
         return removeCopy(); // changed back to what is safe
-    const QByteArray bytes = encodeCopy(job.header, job.buffer);
-    job.buffer = {};
+    // Head, text and checksum written one after another: the text is not copied again.
+    const QByteArray head = copyHead(job.header, job.buffer.size());
+    const QByteArray sum = hashOf(head, job.buffer);
     const QString part = path_.chopped(CopySuffix.size()) + PartSuffix;
     const int fd = ::open(local(part).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
     int err = fd < 0 ? errno : 0;
     if (fd >= 0) {
-        if (!writeAll(fd, bytes) || ::fsync(fd) != 0)
+        if (!writeAll(fd, head) || !writeAll(fd, job.buffer) || !writeAll(fd, sum) || ::fsync(fd) != 0)
             err = errno ? errno : EIO;
         if (::close(fd) != 0 && !err)
             err = errno;

@@ -107,6 +107,8 @@ public:
     QString takeFailure();
     /// Whether the last job left a copy on disk.
     bool copyExists() const;
+    /// The memory of a text already written, for the next copy to go into; empty when none.
+    QByteArray takeSpare();
 
 private:
     struct Job {
@@ -123,6 +125,7 @@ private:
     std::deque<Job> jobs_;
     bool running_ = false, stop_ = false, exists_ = false;
     QString failure_;
+    QByteArray spare_;
     QByteArray baselineHash_; // touched by the thread only; empty: none
     std::thread thread_;
 };

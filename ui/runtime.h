@@ -119,8 +119,9 @@ public:
     /// changes: for writing a large text without a copy.
     QByteArrayView getEditorBuffer(const ControlRef &editor) const;
     /// A copy of that buffer, taken without moving the editor's gap: the text on either side of
-    /// the caret is copied where it lies, so the next keystroke has nothing to move back.
-    QByteArray copyEditorBuffer(const ControlRef &editor) const;
+    /// the caret is copied where it lies, so the next keystroke has nothing to move back. The copy
+    /// goes into `reuse` when it has room (memory already in use costs no page faults).
+    QByteArray copyEditorBuffer(const ControlRef &editor, QByteArray reuse = {}) const;
     /// Whether the buffer holds bytes that are not UTF-8 (raw bytes a text carried in); checked
     /// only when such a text has come in since the text was last opened as UTF-8.
     bool editorHoldsRawBytes(const ControlRef &editor) const;

@@ -61,14 +61,19 @@ QByteArrayView UiRuntime::getEditorBuffer(const ControlRef &editor) const
     return ed ? ed->buffer() : QByteArrayView();
 }
 
-QByteArray UiRuntime::copyEditorBuffer(const ControlRef &editor) const
+QByteArray UiRuntime::copyEditorBuffer(const ControlRef &editor, QByteArray reuse) const
 {
     auto *ed = d->as<CodeEditor>(editor);
     if (!ed)
         return {};
     const auto length = qsizetype(ed->SendScintilla(QsciScintillaBase::SCI_GETLENGTH));
     const auto gap = qsizetype(ed->SendScintilla(QsciScintillaBase::SCI_GETGAPPOSITION));
-    QByteArray copy(length, Qt::Uninitialized);
+    QByteArray copy = std::move(reuse);
+    if (copy.capacity() < length || copy.isDetached() == false) {
+        copy = QByteArray();
+        copy.reserve(length + length / 16); // room for the typing until the next copy
+    }
+    copy.resize(length);
     // Neither range straddles the gap, so neither call moves it.
     for (const auto [from, size] : {std::pair{qsizetype(0), gap}, std::pair{gap, length - gap}})
         if (size > 0)
