@@ -48,6 +48,8 @@ protected:
     bool keptCopy()
     {
         QCoreApplication::processEvents();
+        if (document::CopyWriter *writer = recovery().writer()) // a copy the timer started
+            writer->waitIdle();
         recovery().keep(rt);
         if (document::CopyWriter *writer = recovery().writer()) // none while recovery is off
             writer->waitIdle();

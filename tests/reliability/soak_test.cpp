@@ -140,6 +140,8 @@ protected:
     /// puts the copy back from a new one: the text comes back byte for byte, in its encoding.
     void killAndRecover(const QString &context)
     {
+        QCoreApplication::processEvents(); // the last change reported
+        recovery_->writer()->waitIdle();    // a copy the timer started is not all there is
         recovery_->keep(rt);
         recovery_->writer()->waitIdle();
         const QByteArray buffer = capture().buffer;
