@@ -13,6 +13,7 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -323,6 +324,8 @@ bool CopyWriter::copyExists() const
 
 void CopyWriter::run()
 {
+    // Hashing and writing a copy must not take the processor from typing.
+    ::setpriority(PRIO_PROCESS, ::gettid(), 19);
     std::unique_lock lock(mutex_);
     for (;;) {
         wake_.wait(lock, [this] { return stop_ || !jobs_.empty(); });
