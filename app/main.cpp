@@ -16,7 +16,8 @@ int main(int argc, char *argv[])
     int result = 0;
     {
         auto application = app::createApplication(argc, argv);
-        app::MainWindow mainWindow(line.files); // outlives the runtime, whose windows' handlers use it
+        document::RecoveryStore recoveryStore; // this process's lock, held until it ends
+        app::MainWindow mainWindow(line.files, app::MainWindowName, &recoveryStore); // outlives the runtime
         ui::UiRuntime rt;
         rt.openWindow(mainWindow.definition(), false);
         result = rt.run();

@@ -7,6 +7,7 @@
 #include "document/commands.h"
 #include "document/start_files.h"
 #include "document/encoding_status.h"
+#include "document/recovery_dialog.h"
 #include "document/status_note.h"
 #include "document/templates.h"
 #include "markup/commands.h"
@@ -226,7 +227,7 @@ ui::WindowDefinition layout(const QString &name)
 /// The created handler: give the editor the word lists it colours, dress the windows with the
 /// start skin, then open the file named on the command line or, when there is none or it cannot
 /// be read, write the page template.
-void startUp(ui::UiRuntime &rt, document::Session &s, const QStringList &files)
+void startUp(ui::UiRuntime &rt, document::Session &s, const QStringList &files, document::Recovery *recovery)
 {
     rt.setEditorWords(s.editor(), reference::highlightWords());
     skins::applySkin(rt, skins::StartSkin);
@@ -240,6 +241,11 @@ void startUp(ui::UiRuntime &rt, document::Session &s, const QStringList &files)
     // QUILLMERE_TYPING_HELP=0 leaves it off: the baseline of the typing-latency benchmark.
     if (qEnvironmentVariable("QUILLMERE_TYPING_HELP") != QLatin1StringView("0"))
         markup::startTypingHelp(rt, s);
+    if (recovery) {
+        recovery->start(rt);
+        // Offered over the window once it shows its start document.
+        QTimer::singleShot(0, recovery->context(), [&rt, recovery] { document::offerRecovery(rt, *recovery); });
+    }
 }
 
 void nothing(ui::UiRuntime &) {}
@@ -248,8 +254,11 @@ void nothing(ui::UiRuntime &) {}
 
 const QString MainWindowName = u"MainWindow"_s;
 
-MainWindow::MainWindow(QStringList startFiles, const QString &name) : startFiles_(std::move(startFiles)), session_(name)
+MainWindow::MainWindow(QStringList startFiles, const QString &name, document::RecoveryStore *recoveryStore)
+    : startFiles_(std::move(startFiles)), session_(name)
 {
+    if (recoveryStore)
+        recovery_ = std::make_unique<document::Recovery>(*recoveryStore, session_);
 }
 
 ui::WindowDefinition MainWindow::definition()
@@ -257,7 +266,7 @@ ui::WindowDefinition MainWindow::definition()
     document::Session &s = session_;
     ui::WindowDefinition def = layout(s.window());
     std::vector<ui::UnitBinding> bindings = {
-        {{}, ui::Event::Created, [&s, files = startFiles_](ui::UiRuntime &rt) { startUp(rt, s, files); }},
+        {{}, ui::Event::Created, [&s, files = startFiles_, r = recovery_.get()](ui::UiRuntime &rt) { startUp(rt, s, files, r); }},
         {u"文件/退出"_s, ui::Event::Clicked, [&s](ui::UiRuntime &rt) { rt.closeWindow(s.window()); }},
         {Toolbar, ui::Event::PageChanged, nothing},
         {Pane, ui::Event::PageChanged, nothing},

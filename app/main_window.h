@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "document/recovery.h"
 #include "document/session.h"
 #include "ui/window_definition.h"
 
@@ -15,7 +16,10 @@ class MainWindow {
 public:
     /// The window's start-up opens the first of startFiles (the files named on the command line)
     /// in place of the page template. The name is the window's (tests open several side by side).
-    explicit MainWindow(QStringList startFiles = {}, const QString &name = MainWindowName);
+    /// With a recovery store, the document's unsaved work is copied there, and copies left by
+    /// processes that are gone are offered once the window shows its start document.
+    explicit MainWindow(QStringList startFiles = {}, const QString &name = MainWindowName,
+                        document::RecoveryStore *recoveryStore = nullptr);
     MainWindow(const MainWindow &) = delete;
     MainWindow &operator=(const MainWindow &) = delete;
 
@@ -26,6 +30,7 @@ public:
 private:
     QStringList startFiles_;
     document::Session session_;
+    std::unique_ptr<document::Recovery> recovery_;
 };
 
 } // namespace app

@@ -28,6 +28,7 @@
 #include "document/editing.h"
 #include "document/session.h"
 #include "document/lifecycle.h"
+#include "document/recovery.h"
 #include "ui/runtime.h"
 #include "ui/testing.h"
 
@@ -43,6 +44,7 @@
 #include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 
 #include <benchmark/benchmark.h>
 
@@ -124,6 +126,36 @@ void Keystroke(benchmark::State &state)
         QTest::keyClick(ed, Qt::Key_A);
         settle();
     }
+}
+
+// ---- 1j. typing with recovery copies kept -------------------------------------------------
+
+/// Keys typed near the end at a typist's pace, one every 60 ms (the pauses not timed), with the
+/// document's recovery copies kept (second argument 1) or not: the time each key takes, the
+/// copies' work on this thread (the buffer's copy, each time the timer finds the text changed)
+/// included, since the timer runs in the timed part.
+void TypingWithRecovery(benchmark::State &state)
+{
+    loadDocument(state.range(0));
+    QTemporaryDir folder;
+    std::unique_ptr<document::RecoveryStore> store;
+    std::unique_ptr<document::Recovery> recovery;
+    if (state.range(1)) {
+        store = std::make_unique<document::RecoveryStore>(folder.path());
+        recovery = std::make_unique<document::Recovery>(*store, session());
+        recovery->start(runtime());
+        recovery->writer()->waitIdle();
+    }
+    auto *ed = editorWidget();
+    for (auto _ : state) {
+        state.PauseTiming();
+        QThread::msleep(60);
+        state.ResumeTiming();
+        QTest::keyClick(ed, Qt::Key_A);
+        settle();
+    }
+    if (recovery)
+        recovery->writer()->waitIdle();
 }
 
 // ---- 2. the status update alone ------------------------------------------------------------
@@ -388,6 +420,8 @@ int main(int argc, char **argv)
         return benchmark::RegisterBenchmark(name, fn)->Repetitions(reps)->ReportAggregatesOnly(true)->Unit(benchmark::kMillisecond);
     };
     reg("Keystroke", Keystroke)->Arg(1024)->Arg(ten)->Arg(big)->Iterations(20);
+    // About 6 s of typing each: the copy is taken some six times.
+    reg("TypingWithRecovery", TypingWithRecovery)->Args({big, 0})->Args({big, 1})->Iterations(100)->Repetitions(3);
     reg("StatusUpdate", StatusUpdate)->Arg(1024)->Arg(big)->Iterations(200);
     reg("OpenFile", OpenFile)->Args({big, -1})->Iterations(1);
     reg("ReadAndDecode", ReadAndDecode)->Args({big, -1})->Iterations(1);
@@ -492,6 +526,7 @@ int main(int argc, char **argv)
     std::vector<Row> rows = {
         {"1 keystroke, big vs 1 KB", at("Keystroke/" + B), at("Keystroke/1024"), 1.5},
         {"1 keystroke, 10 MB vs 1 KB", at("Keystroke/" + T), at("Keystroke/1024"), 1.5},
+        {"1 typing, big, recovery on vs off", at("TypingWithRecovery/" + B + "/1"), at("TypingWithRecovery/" + B + "/0"), 1.1},
         {"2 status update, big vs 1 KB", at("StatusUpdate/" + B), at("StatusUpdate/1024"), 2.0},
         {"3 open big file vs read+decode", at("OpenFile/" + B + "/-1"), at("ReadAndDecode/" + B + "/-1"), 3.0},
         {"4 save big vs encode+write", at("SaveFile/" + B), at("EncodeAndWrite/" + B), 1.5},

@@ -15,7 +15,6 @@
 #include <unistd.h>
 
 namespace core {
-namespace {
 
 QString reasonFor(int err)
 {
@@ -35,6 +34,8 @@ QString reasonFor(int err)
     default: return QString::fromLocal8Bit(std::strerror(err));
     }
 }
+
+namespace {
 
 /// While a file is written, a file size limit (`ulimit -f`) must not end the program with SIGXFSZ
 /// and take the unsaved text with it: ignored, the write that passes the limit fails with EFBIG

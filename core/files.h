@@ -10,6 +10,8 @@ namespace core {
 
 /// Directory of the running executable, without a trailing separator.
 QString runDirectory();
+/// The reason for a failed system call (its errno) as a sentence for the user.
+QString reasonFor(int err);
 /// True when the path names an existing file or directory.
 bool fileExists(const QString &path);
 

@@ -3,6 +3,7 @@
 
 #include "editing.h"
 #include "lifecycle.h"
+#include "recovery.h"
 #include "templates.h"
 
 using namespace Qt::Literals::StringLiterals;
@@ -45,7 +46,12 @@ std::vector<ui::UnitBinding> mainWindowBindings(Session &s)
 
         {s.editor().unit, Event::RightButtonUp,
          [&s](UiRuntime &rt, const ui::EventInfo &) { return showEditorMenu(rt, s); }},
-        {s.editor().unit, Event::ContentChanged, withSession(s, updateEditorStatus)},
+        {s.editor().unit, Event::ContentChanged,
+         [&s](UiRuntime &rt) {
+             updateEditorStatus(rt, s);
+             if (Recovery *r = s.recovery())
+                 r->textChanged();
+         }},
         {s.editor().unit, Event::SelectionChanged, withSession(s, updateCaretPanels)},
         {{}, Event::Resized, withSession(s, reflowMainWindow)},
     };

@@ -5,6 +5,7 @@
 #include "encoding_status.h"
 #include "highlighting.h"
 #include "preview_window.h"
+#include "recovery.h"
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -26,7 +27,10 @@ Answer askToSave(ui::UiRuntime &rt, Session &s)
     case ui::IdYes:
         // Text the user asked to keep must not be replaced when it could not be kept.
         return saveToChosenFile(rt, s) == SaveOutcome::Saved ? Answer::Proceed : Answer::Cancel;
-    case ui::IdNo: return Answer::Proceed;
+    case ui::IdNo:
+        if (Recovery *r = s.recovery()) // thrown away on purpose: nothing to offer later
+            r->discard();
+        return Answer::Proceed;
     default: return Answer::Cancel;
     }
 }
@@ -64,6 +68,8 @@ bool saveFile(ui::UiRuntime &rt, Session &s, const core::Text &path)
         const bool rawBytes = encoding != core::Encoding::Gb18030 && rt.editorHoldsRawBytes(s.editor());
         showEncodingNote(rt, s, buffer.first(std::min(buffer.size(), core::DeclarationWindow)), rawBytes);
         refreshPreview(rt, s); // relative references now resolve against the file's folder
+        if (Recovery *r = s.recovery())
+            r->safePoint(rt);
         return true;
     }
     rt.showMessage(u"文件没有保存：\n%1\n\n原因：%2"_s.arg(path, why), WarningOk, u"保存失败"_s);
@@ -80,6 +86,8 @@ void newDocument(ui::UiRuntime &rt, Session &s, const Pieces &pieces, ui::Langua
     useLanguage(rt, s, language);
     insertPieces(rt, s, pieces);
     showEncodingNote(rt, s, rt.getEditorBytes(s.editor(), core::Encoding::Gb18030));
+    if (Recovery *r = s.recovery())
+        r->safePoint(rt);
 }
 
 void openDocument(ui::UiRuntime &rt, Session &s)
@@ -114,6 +122,8 @@ bool openFile(ui::UiRuntime &rt, Session &s, const core::Text &path, std::option
     rt.setEditorBytes(s.editor(), std::move(file.bytes), encoding);
     showEncodingNote(rt, s, start);
     noteHighlighting(rt, s);
+    if (Recovery *r = s.recovery())
+        r->safePoint(rt);
     return true;
 }
 

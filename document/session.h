@@ -14,6 +14,8 @@
 
 namespace document {
 
+class Recovery;
+
 using Pieces = std::vector<core::Text>;
 
 /// While an element is edited in the dialog that writes it, the dialog's insertion is handed to
@@ -81,6 +83,10 @@ public:
     const InsertionTarget &insertionTarget() const { return insertionTarget_; }
     void redirectInsertions(InsertionTarget target) { insertionTarget_ = std::move(target); }
 
+    /// The keeper of the document's recovery copy; none when the window keeps none (tests).
+    Recovery *recovery() const { return recovery_; }
+    void setRecovery(Recovery *recovery) { recovery_ = recovery; }
+
 private:
     QString window_;
     ui::ControlRef editor_, statusBar_, fileDialog_;
@@ -91,6 +97,7 @@ private:
     FindSettings find_;
     StatusNotes notes_;
     InsertionTarget insertionTarget_;
+    Recovery *recovery_ = nullptr;
 };
 
 /// A handler that runs the command with the session.

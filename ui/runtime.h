@@ -118,12 +118,19 @@ public:
     /// The editor's own UTF-8 buffer (raw bytes carried as themselves), valid until the text
     /// changes: for writing a large text without a copy.
     QByteArrayView getEditorBuffer(const ControlRef &editor) const;
+    /// A copy of that buffer, taken without moving the editor's gap: the text on either side of
+    /// the caret is copied where it lies, so the next keystroke has nothing to move back. The copy
+    /// goes into `reuse` when it has room (memory already in use costs no page faults).
+    QByteArray copyEditorBuffer(const ControlRef &editor, QByteArray reuse = {}) const;
     /// Whether the buffer holds bytes that are not UTF-8 (raw bytes a text carried in); checked
     /// only when such a text has come in since the text was last opened as UTF-8.
     bool editorHoldsRawBytes(const ControlRef &editor) const;
     /// Replaces the text with the bytes read in the encoding (for GB18030 as
     /// setEditorText(editor, bytesToText(bytes))), the bytes released as soon as they are read.
     void setEditorBytes(const ControlRef &editor, QByteArray bytes, core::Encoding encoding = core::Encoding::Gb18030);
+    /// Replaces the text with a buffer as getEditorBuffer gave it, raw bytes and escapes as they
+    /// were; the encoding is the one its length is counted in.
+    void setEditorBuffer(const ControlRef &editor, QByteArray buffer, core::Encoding encoding);
     void insertAtCaret(const ControlRef &editor, const core::Text &text);
     int getSelectionLength(const ControlRef &editor) const;
     void selectAllText(const ControlRef &editor);

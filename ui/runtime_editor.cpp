@@ -12,6 +12,8 @@
 #include <QClipboard>
 #include <QMimeData>
 
+#include <cstring>
+
 namespace ui {
 
 namespace {
@@ -59,6 +61,29 @@ QByteArrayView UiRuntime::getEditorBuffer(const ControlRef &editor) const
     return ed ? ed->buffer() : QByteArrayView();
 }
 
+QByteArray UiRuntime::copyEditorBuffer(const ControlRef &editor, QByteArray reuse) const
+{
+    auto *ed = d->as<CodeEditor>(editor);
+    if (!ed)
+        return {};
+    const auto length = qsizetype(ed->SendScintilla(QsciScintillaBase::SCI_GETLENGTH));
+    const auto gap = qsizetype(ed->SendScintilla(QsciScintillaBase::SCI_GETGAPPOSITION));
+    QByteArray copy = std::move(reuse);
+    if (copy.capacity() < length || copy.isDetached() == false) {
+        copy = QByteArray();
+        copy.reserve(length + length / 16); // room for the typing until the next copy
+    }
+    copy.resize(length);
+    // Neither range straddles the gap, so neither call moves it.
+    for (const auto [from, size] : {std::pair{qsizetype(0), gap}, std::pair{gap, length - gap}})
+        if (size > 0)
+            std::memcpy(copy.data() + from,
+                        reinterpret_cast<const char *>(ed->SendScintilla(QsciScintillaBase::SCI_GETRANGEPOINTER,
+                                                                         uintptr_t(from), intptr_t(size))),
+                        size_t(size));
+    return copy;
+}
+
 void UiRuntime::setEditorBytes(const ControlRef &editor, QByteArray bytes, core::Encoding encoding)
 {
     auto *ed = d->as<CodeEditor>(editor);
@@ -70,6 +95,12 @@ void UiRuntime::setEditorBytes(const ControlRef &editor, QByteArray bytes, core:
     bool rawBytes = true;
     QByteArray editorBytes = core::fileBytesToEditorBytes(std::move(bytes), encoding, &length, &rawBytes);
     ed->replaceAllWithEditorBytes(std::move(editorBytes), length - core::byteOrderMark(encoding).size(), !rawBytes, encoding);
+}
+
+void UiRuntime::setEditorBuffer(const ControlRef &editor, QByteArray buffer, core::Encoding encoding)
+{
+    if (auto *ed = d->as<CodeEditor>(editor))
+        ed->replaceAllWithEditorBytes(std::move(buffer), -1, false, encoding);
 }
 
 bool UiRuntime::editorHoldsRawBytes(const ControlRef &editor) const

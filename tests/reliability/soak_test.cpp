@@ -18,6 +18,7 @@
 #include "app/main_window.h"
 #include "document/commands.h"
 #include "document/editing.h"
+#include "document/recovery.h"
 #include "document/session.h"
 #include "document/templates.h"
 #include "markup/commands.h"
@@ -88,6 +89,7 @@ protected:
 
         const ui::WindowDefinition def = main_.definition();
         rt.openWindow(def, false);
+        startRecovery();
         snippets_ = unitsOf(markup::snippetCommands(main_.session()));
         const QSet<QString> markupUnits = unitsOf(markup::mainWindowBindings(main_.session()));
         documentUnits_ = unitsOf(document::mainWindowBindings(main_.session()));
@@ -126,6 +128,43 @@ protected:
                     "dialogs), seed %llu\n",
                     steps_, dialogsOk_, dialogsCancelled_, boxes_, fileDialogs_, (unsigned long long)seed_);
     }
+
+    // ---- Recovery: a kill and a new start, as far as one process can play them ----------------
+
+    void startRecovery()
+    {
+        recoveryStore_ = std::make_unique<document::RecoveryStore>(recoveryState_.path());
+        recovery_ = std::make_unique<document::Recovery>(*recoveryStore_, main_.session());
+        recovery_->start(rt);
+    }
+    /// Takes the copy as the timer does, abandons the store as a killed process leaves it, and
+    /// puts the copy back from a new one: the text comes back byte for byte, in its encoding.
+    void killAndRecover(const QString &context)
+    {
+        QCoreApplication::processEvents(); // the last change reported
+        recovery_->writer()->waitIdle();    // a copy the timer started is not all there is
+        recovery_->keep(rt);
+        recovery_->writer()->waitIdle();
+        const QByteArray buffer = capture().buffer;
+        const core::Encoding encoding = main_.session().encoding();
+        main_.session().setRecovery(nullptr);
+        recovery_.reset();
+        recoveryStore_.reset();
+        startRecovery();
+        const auto copies = recoveryStore_->orphans();
+        ASSERT_LE(copies.size(), 1u) << context.toStdString();
+        if (copies.empty())
+            return; // the text was the one last opened, saved or started with
+        ASSERT_TRUE(recovery_->restore(rt, copies[0])) << context.toStdString();
+        ASSERT_EQ(capture().buffer, buffer) << context.toStdString();
+        ASSERT_EQ(main_.session().encoding(), encoding) << context.toStdString();
+        ++recovered_;
+    }
+
+    QTemporaryDir recoveryState_;
+    std::unique_ptr<document::RecoveryStore> recoveryStore_;
+    std::unique_ptr<document::Recovery> recovery_;
+    int recovered_ = 0;
 
     // The steps.
 
@@ -522,6 +561,8 @@ TEST_F(SoakTest, RandomSessionKeepsTheTextAndTheStatusRight)
             if (w->isVisible() && w->objectName() != Main && (qobject_cast<QMainWindow *>(w) || qobject_cast<QDialog *>(w)))
                 FAIL() << context.toStdString() << ": left open: " << w->objectName().toStdString() << " "
                        << w->windowTitle().toStdString();
+        if (steps_ % 100 == 99)
+            ASSERT_NO_FATAL_FAILURE(killAndRecover(context));
     }
     // A long run has reached every modelled dialog and checked its element at least once.
     if (steps_ >= 3000) {
@@ -531,8 +572,8 @@ TEST_F(SoakTest, RandomSessionKeepsTheTextAndTheStatusRight)
     QString tally;
     for (const auto &[window, count] : shown_)
         tally += u" %1×%2/%3"_s.arg(window).arg(count).arg(answeredOk_[window]);
-    std::printf("soak: windows shown/answered OK:%s; plain replace-alls checked: %d\n", qPrintable(tally),
-                replacedAllChecked_);
+    std::printf("soak: windows shown/answered OK:%s; plain replace-alls checked: %d; recovered after a kill: %d\n",
+                qPrintable(tally), replacedAllChecked_, recovered_);
     // No temporary file was left in the folder every save went to.
     for (const QString &f : QDir(folder_.path()).entryList(QDir::Files | QDir::Hidden))
         EXPECT_FALSE(f.startsWith(u'.')) << "a temporary file was left: " << f.toStdString();
