@@ -145,12 +145,17 @@ TEST_F(SeveralWindows, TheProgramRunsUntilTheLastMainWindowIsClosed)
 {
     windows.open(rt, {write(u"a.html"_s, "a"), write(u"b.html"_s, "b")});
     QStringList openWhenFirstWent;
+    QTimer watch; // once the first is gone (its exit check answered), the second is closed
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        if (rt.isOpen(u"MainWindow"_s))
+            return;
+        watch.stop();
+        openWhenFirstWent = shown();
+        rt.closeWindow(u"MainWindow2"_s);
+    });
     QTimer::singleShot(0, [&] {
         rt.closeWindow(u"MainWindow"_s);
-        QTimer::singleShot(50, [&] {
-            openWhenFirstWent = shown();
-            rt.closeWindow(u"MainWindow2"_s);
-        });
+        watch.start(10);
     });
     EXPECT_EQ(rt.run(), 0); // returns: the last is gone
     EXPECT_EQ(openWhenFirstWent, QStringList{u"MainWindow2 b.html"_s});
