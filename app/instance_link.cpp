@@ -14,7 +14,10 @@ using namespace Qt::Literals::StringLiterals;
 namespace app {
 namespace {
 
-constexpr int WaitMilliseconds = 3000;
+constexpr int ConnectMilliseconds = 1000;
+// The running program answers from its event loop, which a large file being opened holds up for
+// seconds (some 17 s for 128 MB): the files, once sent, are its to open.
+constexpr int AnswerMilliseconds = 30000;
 const QByteArray Greeting = "quillmere files\n";
 const QByteArray Answer = "ok\n";
 
@@ -34,17 +37,17 @@ bool InstanceLink::handOver(const QStringList &files, const QString &name)
 {
     QLocalSocket socket;
     socket.connectToServer(name);
-    if (!socket.waitForConnected(WaitMilliseconds))
+    if (!socket.waitForConnected(ConnectMilliseconds))
         return false;
     QByteArray message = Greeting;
     for (const QString &file : files)
         message += QFileInfo(file).absoluteFilePath().toUtf8() + '\n';
     message += '\n';
     socket.write(message);
-    if (!socket.waitForBytesWritten(WaitMilliseconds))
+    if (!socket.waitForBytesWritten(ConnectMilliseconds))
         return false;
     while (socket.bytesAvailable() < Answer.size())
-        if (!socket.waitForReadyRead(WaitMilliseconds))
+        if (!socket.waitForReadyRead(AnswerMilliseconds))
             return false;
     return socket.readAll() == Answer;
 }
@@ -54,7 +57,12 @@ bool InstanceLink::listen(Receiver receiver, const QString &name)
     receiver_ = std::move(receiver);
     server_.setSocketOptions(QLocalServer::UserAccessOption);
     if (!server_.listen(name)) {
-        // A socket left behind by a program that ended without closing it: nobody answered on it.
+        // Taken by a program that runs (it accepts a connection): this one runs on its own.
+        QLocalSocket owner;
+        owner.connectToServer(name);
+        if (owner.waitForConnected(ConnectMilliseconds))
+            return false;
+        // A socket left behind by a program that ended without closing it.
         QLocalServer::removeServer(name);
         if (!server_.listen(name))
             return false;

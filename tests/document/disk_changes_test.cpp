@@ -153,25 +153,3 @@ INSTANTIATE_TEST_SUITE_P(
                       SaveCase{"ChangedAndKept", true, u"不保存"_s, Theirs},
                       SaveCase{"ChangedAndEsc", true, {}, Theirs}),
     [](const ::testing::TestParamInfo<SaveCase> &info) { return std::string(info.param.name); });
-
-TEST(FilePaths, NameTheSameFileThroughLinksAndDots)
-{
-    QTemporaryDir dir;
-    const QString a = dir.filePath(u"a.html"_s);
-    putContent(a, "a");
-    ASSERT_TRUE(QDir(dir.path()).mkdir(u"sub"_s));
-    ASSERT_TRUE(QFile::link(a, dir.filePath(u"link"_s)));
-    const struct {
-        QString other;
-        bool same;
-    } cases[] = {
-        {a, true},
-        {dir.filePath(u"sub/../a.html"_s), true},
-        {dir.filePath(u"link"_s), true},
-        {dir.filePath(u"sub/a.html"_s), false},
-        {dir.filePath(u"A.html"_s), false},
-        {{}, false},
-    };
-    for (const auto &c : cases)
-        EXPECT_EQ(core::sameFilePath(a, c.other), c.same) << c.other.toStdString();
-}
