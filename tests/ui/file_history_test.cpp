@@ -9,21 +9,21 @@
 
 #include <QFileDialog>
 #include <QSettings>
+#include <QStandardPaths>
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-/// The user's own history is put back after the test.
+/// The settings in a folder of the test's own: other tests' dialogs, running at the same time,
+/// and the user's own history stay out of it.
 class FileHistory : public ::testing::Test {
 protected:
-    void SetUp() override { settings.remove(Key); }
+    void SetUp() override { QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, config.path()); }
     void TearDown() override
     {
-        if (saved.isValid())
-            settings.setValue(Key, saved);
-        else
-            settings.remove(Key);
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                           QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
     }
     /// A file chosen in the dialog; returns the history it offered before the choice.
     QStringList choose(const QString &file, bool save)
@@ -38,10 +38,7 @@ protected:
         return offered;
     }
 
-    const QString Key = u"FileDialog/recentFolders"_s;
-    QSettings settings{u"quillmere"_s, u"quillmere"_s};
-    const QVariant saved = settings.value(Key);
-    QTemporaryDir dir;
+    QTemporaryDir config, dir;
 };
 
 } // namespace
