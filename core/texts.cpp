@@ -195,6 +195,24 @@ QString decodeUtf8Escaping(const char *data, qsizetype size)
     return out;
 }
 
+/// Three escaped bytes that spell a raw-byte escape of the editor's buffer (ED B0..B3 80..BF,
+/// raw_bytes.h) stand for the one byte the buffer means by it, as a save from the buffer writes it.
+/// No GB18030 file gives them (ED B0..B3 is a character there), so texts read from files keep
+/// their escapes one byte each. Returns the length in text units (3) and the byte, or 0.
+int bufferEscapeAt(const QString &text, qsizetype i, uchar *byte)
+{
+    if (i + 2 >= text.size() || text.at(i).unicode() != EscapeFirst + (0xED - 0x80) || !isEscapeAt(text, i))
+        return 0;
+    const char16_t second = text.at(i + 1).unicode(), third = text.at(i + 2).unicode();
+    const auto escaped = [](char16_t c, uchar low, uchar high) {
+        return c >= EscapeFirst + (low - 0x80) && c <= EscapeFirst + (high - 0x80);
+    };
+    if (!escaped(second, 0xB0, 0xB3) || !escaped(third, 0x80, 0xBF))
+        return 0;
+    *byte = uchar((second & 0x03) << 6 | ((third - EscapeFirst) & 0x3F));
+    return 3;
+}
+
 bool hasEscapes(const QString &text)
 {
     for (qsizetype i = 0; i < text.size(); ++i)
@@ -218,8 +236,15 @@ QByteArray textToBytes(const Text &text)
             continue;
         if (i > runStart)
             out.append(enc(QStringView(text).mid(runStart, i - runStart)));
-        if (i < text.size())
+        if (i == text.size())
+            break;
+        uchar byte;
+        if (const int n = bufferEscapeAt(text, i, &byte)) {
+            out.append(char(byte));
+            i += n - 1;
+        } else {
             out.append(char(0x80 + (text.at(i).unicode() - EscapeFirst)));
+        }
         runStart = i + 1;
     }
     return out;
@@ -288,7 +313,10 @@ qsizetype textLength(const Text &text)
             n += 4;
             ++i;
         } else if (QChar::isSurrogate(c)) {
-            ++n; // an escaped byte (or a stray surrogate, written as one substitute byte)
+            // An escaped byte (or a stray surrogate, written as one substitute byte).
+            uchar byte;
+            i += std::max(1, bufferEscapeAt(text, i, &byte)) - 1;
+            ++n;
         } else {
             n += gb18030Length(c);
         }

@@ -42,8 +42,9 @@ Text toText(double value);
 /// Rounds half away from zero with a nudge of 1e-12 on the scaled magnitude.
 double roundTo(double x, int decimals);
 
-/// Conversions between texts and the editor's UTF-8 buffer, which stores escaped bytes raw (an
-/// escape raw_bytes.h writes into the buffer stays three escaped bytes in a text).
+/// Conversions between texts and the editor's UTF-8 buffer, which stores escaped bytes raw. An
+/// escape raw_bytes.h writes into the buffer is three escaped bytes in a text, which textToBytes
+/// and textLength take for the one byte it stands for, as a save from the buffer does.
 QByteArray textToEditorBytes(const Text &text);
 Text editorBytesToText(const char *data, qsizetype size);
 /// GB18030 bytes straight from / to the editor's buffer, bytes that form no character carried as

@@ -121,6 +121,31 @@ TEST(TextBytes, NulAndInvalidBytesAreKept)
     EXPECT_EQ(textToBytes(text), bytes);
 }
 
+// A buffer's raw-byte escape means one file byte whether the buffer is saved directly or read as
+// a text first; a file's own escaped bytes stay one each.
+TEST(TextBytes, BufferEscapesMeanTheSameByteThroughATextAsInASave)
+{
+    const struct {
+        const char *name;
+        QByteArray buffer, file;
+    } cases[] = {
+        {"escape of a byte below 0x80", QByteArray("a\xED\xB0\x80" "b", 5), QByteArray("a\0b", 3)},
+        {"escape of an escape's lead", "\xED\xB3\xAD\xB0\x80", "\xED\xB0\x80"},
+        {"escape at the very end", "x\xED\xB1\x81", "x\x41"},
+        {"cut short: raw bytes", "\xED\xB0", "\xED\xB0"},
+        {"not an escape's second byte", "\xED\xAF\x80", "\xED\xAF\x80"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        const QByteArray saved = editorBytesToGb18030(c.buffer.constData(), c.buffer.size());
+        EXPECT_EQ(saved, c.file);
+        const Text text = editorBytesToText(c.buffer.constData(), c.buffer.size());
+        EXPECT_EQ(textToBytes(text), saved);
+        EXPECT_EQ(textLength(text), saved.size());
+        EXPECT_EQ(textToEditorBytes(text), c.buffer);
+    }
+}
+
 TEST(Numbers, RoundToExamples)
 {
     EXPECT_DOUBLE_EQ(roundTo(0.9765625, 2), 0.98);

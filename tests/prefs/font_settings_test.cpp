@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "main_window_fixture.h"
+#include "support/main_window_fixture.h"
 #include "prefs/font_settings.h"
 #include "ui/font_dialog.h"
 
@@ -17,7 +17,6 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-using prefstest::Editor;
 const ui::ControlRef FileDialog{u"MainWindow"_s, u"通用对话框1"_s};
 
 struct Choice {
@@ -27,29 +26,29 @@ struct Choice {
     bool bold = false, italic = false, strikeout = false, underline = false;
 };
 
-class FontSettingsTest : public prefstest::MainWindowTest {
+class FontSettingsTest : public testsupport::MainWindowFixture {
 protected:
     void SetUp() override
     {
-        MainWindowTest::SetUp();
-        rt.setEditorText(Editor, u"<p>abc</p>\r\n汉字"_s);
+        MainWindowFixture::SetUp();
+        rt.setEditorText(editor(), u"<p>abc</p>\r\n汉字"_s);
     }
 
-    int wholeLength() { return int(rt.getEditorText(Editor).size()); }
-    long style(int message) { return editor()->SendScintilla(message, 0); }
+    int wholeLength() { return int(rt.getEditorText(editor()).size()); }
+    long style(int message) { return codeEditor()->SendScintilla(message, 0); }
     bool struckAt(long position)
     {
-        return editor()->SendScintilla(QsciScintillaBase::SCI_INDICATORVALUEAT, ui::CodeEditor::StrikeIndicator, position) != 0;
+        return codeEditor()->SendScintilla(QsciScintillaBase::SCI_INDICATORVALUEAT, ui::CodeEditor::StrikeIndicator, position) != 0;
     }
 
     /// Runs 字体设置 with the dialog acted on as the user would; returns false when it never showed.
     bool runFontSettings(const std::function<void(ui::FontDialog *)> &act)
     {
         testsupport::ShowCatcher<ui::FontDialog> catcher([&](ui::FontDialog *d) {
-            selectedWhenShown = rt.getSelectionLength(Editor);
+            selectedWhenShown = rt.getSelectionLength(editor());
             act(d);
         });
-        trigger(u"选项/字体设置"_s);
+        click(u"选项/字体设置"_s);
         return catcher.count() == 1;
     }
 
@@ -90,7 +89,7 @@ QString otherInstalledFace(const QString &than)
 
 TEST_F(FontSettingsTest, AppliesFaceSizeAndColourToTheWholeTextWhichStaysSelected)
 {
-    const ui::CharFormat before = rt.getSelectionFormat(Editor);
+    const ui::CharFormat before = rt.getSelectionFormat(editor());
     const QString face = otherInstalledFace(before.face);
     ASSERT_FALSE(face.isEmpty());
     ui::FontFields shown;
@@ -108,23 +107,23 @@ TEST_F(FontSettingsTest, AppliesFaceSizeAndColourToTheWholeTextWhichStaysSelecte
     EXPECT_EQ(shown.size, before.size);
     EXPECT_EQ(shown.colour, before.colour);
 
-    const ui::CharFormat after = rt.getSelectionFormat(Editor);
+    const ui::CharFormat after = rt.getSelectionFormat(editor());
     EXPECT_EQ(after.face, face);
     EXPECT_EQ(after.size, 20);
     EXPECT_EQ(after.colour, 0x0000FFu);
     EXPECT_EQ(after.effects, 0);
-    EXPECT_EQ(rt.getSelectionLength(Editor), wholeLength());
+    EXPECT_EQ(rt.getSelectionLength(editor()), wholeLength());
     // The editor's text style really carries them.
     char name[128] = {};
-    editor()->SendScintilla(QsciScintillaBase::SCI_STYLEGETFONT, 0, static_cast<void *>(name));
+    codeEditor()->SendScintilla(QsciScintillaBase::SCI_STYLEGETFONT, 0, static_cast<void *>(name));
     EXPECT_EQ(QString::fromUtf8(name), face);
     EXPECT_EQ(style(QsciScintillaBase::SCI_STYLEGETSIZE), 20);
     EXPECT_EQ(style(QsciScintillaBase::SCI_STYLEGETFORE), 0x0000FF);
 
     // The automatic colour gives the system's text colour and reads back as automatic.
     ASSERT_TRUE(choose({.colour = ui::DefaultColour}));
-    EXPECT_EQ(rt.getSelectionFormat(Editor).colour, ui::DefaultColour);
-    EXPECT_EQ(editor()->color(), QApplication::palette().color(QPalette::Text));
+    EXPECT_EQ(rt.getSelectionFormat(editor()).colour, ui::DefaultColour);
+    EXPECT_EQ(codeEditor()->color(), QApplication::palette().color(QPalette::Text));
 }
 
 TEST_F(FontSettingsTest, EachSwitchIsSetAndClearedAsChosen)
@@ -146,13 +145,13 @@ TEST_F(FontSettingsTest, EachSwitchIsSetAndClearedAsChosen)
     for (const Case &c : cases) {
         SCOPED_TRACE(c.effects);
         ASSERT_TRUE(choose(c.choice));
-        EXPECT_EQ(rt.getSelectionFormat(Editor).effects, c.effects);
-        EXPECT_EQ(rt.getSelectionLength(Editor), wholeLength());
+        EXPECT_EQ(rt.getSelectionFormat(editor()).effects, c.effects);
+        EXPECT_EQ(rt.getSelectionLength(editor()), wholeLength());
         // The editor takes the weight as a negative number on the toolkit's scale.
         EXPECT_EQ(std::abs(style(QsciScintillaBase::SCI_STYLEGETWEIGHT)) >= QFont::DemiBold, bool(c.effects & ui::Bold));
         EXPECT_EQ(style(QsciScintillaBase::SCI_STYLEGETITALIC) != 0, bool(c.effects & ui::Italic));
         EXPECT_EQ(style(QsciScintillaBase::SCI_STYLEGETUNDERLINE) != 0, bool(c.effects & ui::Underline));
-        const long end = editor()->SendScintilla(QsciScintillaBase::SCI_GETLENGTH) - 1;
+        const long end = codeEditor()->SendScintilla(QsciScintillaBase::SCI_GETLENGTH) - 1;
         EXPECT_EQ(struckAt(0), bool(c.effects & ui::Strikeout));
         EXPECT_EQ(struckAt(end), bool(c.effects & ui::Strikeout));
     }
@@ -161,25 +160,25 @@ TEST_F(FontSettingsTest, EachSwitchIsSetAndClearedAsChosen)
 TEST_F(FontSettingsTest, StrikeoutCoversTextWrittenLater)
 {
     ASSERT_TRUE(choose({.strikeout = true}));
-    editor()->SendScintilla(QsciScintillaBase::SCI_DOCUMENTEND);
-    rt.insertAtCaret(Editor, u"新"_s);
-    QTest::keyClicks(editor(), u"xy"_s);
-    const long end = editor()->SendScintilla(QsciScintillaBase::SCI_GETLENGTH);
+    codeEditor()->SendScintilla(QsciScintillaBase::SCI_DOCUMENTEND);
+    rt.insertAtCaret(editor(), u"新"_s);
+    QTest::keyClicks(codeEditor(), u"xy"_s);
+    const long end = codeEditor()->SendScintilla(QsciScintillaBase::SCI_GETLENGTH);
     for (long pos = 0; pos < end; ++pos)
         EXPECT_TRUE(struckAt(pos)) << pos;
-    rt.setEditorText(Editor, u"abc"_s);
+    rt.setEditorText(editor(), u"abc"_s);
     EXPECT_TRUE(struckAt(0) && struckAt(2));
 
     ASSERT_TRUE(choose({.strikeout = false}));
     EXPECT_FALSE(struckAt(0) || struckAt(2));
-    rt.insertAtCaret(Editor, u"q"_s);
+    rt.insertAtCaret(editor(), u"q"_s);
     EXPECT_FALSE(struckAt(0));
 }
 
 TEST_F(FontSettingsTest, EveryEffectChangesWhatIsDrawn)
 {
-    rt.setEditorText(Editor, u"Hello 汉字 world"_s);
-    auto draw = [&] { return editor()->grab().toImage(); };
+    rt.setEditorText(editor(), u"Hello 汉字 world"_s);
+    auto draw = [&] { return codeEditor()->grab().toImage(); };
     const Choice plainText{.size = 14, .colour = ui::DefaultColour};
     ASSERT_TRUE(choose(plainText));
     const QImage plain = draw();
@@ -203,10 +202,10 @@ TEST_F(FontSettingsTest, EveryEffectChangesWhatIsDrawn)
 TEST_F(FontSettingsTest, CancelChangesNothingAndTheSwitchesAreRemembered)
 {
     ASSERT_TRUE(choose({.size = 16, .bold = true, .underline = true}));
-    const ui::CharFormat chosen = rt.getSelectionFormat(Editor);
+    const ui::CharFormat chosen = rt.getSelectionFormat(editor());
 
     // The next use shows the switches as left, and the face and size of the text.
-    editor()->SendScintilla(QsciScintillaBase::SCI_GOTOPOS, 3);
+    codeEditor()->SendScintilla(QsciScintillaBase::SCI_GOTOPOS, 3);
     ui::FontFields shown;
     ASSERT_TRUE(runFontSettings([&](ui::FontDialog *d) {
         shown = d->fields();
@@ -218,8 +217,8 @@ TEST_F(FontSettingsTest, CancelChangesNothingAndTheSwitchesAreRemembered)
     EXPECT_FALSE(shown.italic || shown.strikeout);
     EXPECT_EQ(shown.size, 16);
     EXPECT_EQ(selectedWhenShown, wholeLength());
-    EXPECT_EQ(rt.getSelectionFormat(Editor), chosen);
-    EXPECT_EQ(rt.getSelectionLength(Editor), wholeLength());
+    EXPECT_EQ(rt.getSelectionFormat(editor()), chosen);
+    EXPECT_EQ(rt.getSelectionLength(editor()), wholeLength());
     // The cancelled changes are not kept either.
     const ui::FontFields kept = rt.getDialogFont(FileDialog);
     EXPECT_FALSE(kept.italic);

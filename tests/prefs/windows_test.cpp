@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "main_window_fixture.h"
+#include "support/main_window_fixture.h"
 #include "prefs/about_dialog.h"
 #include "prefs/background_dialog.h"
 #include "prefs/commands.h"
@@ -27,10 +27,9 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-using prefstest::Editor;
-
-class PrefsWindowsTest : public prefstest::MainWindowTest {
+class PrefsWindowsTest : public testsupport::MainWindowFixture {
 protected:
+    using MainWindowFixture::click;
     void click(const ui::ControlRef &button)
     {
         auto *b = qobject_cast<QAbstractButton *>(ui::testing::widget(rt, button));
@@ -72,20 +71,20 @@ TEST_F(PrefsWindowsTest, BackgroundColourAppliesOnEachOkAndStaysAfterCancel)
         // Picked from the drop-down palette as the user does.
         picker->menu()->findChild<QToolButton *>(u"colour0000ff"_s)->click();
         EXPECT_EQ(rt.getPickedColour({dlg, u"颜色选择器1"_s}), 0x0000FFu);
-        EXPECT_EQ(rt.getEditorBackground(Editor), 0xFFFFFFu); // nothing applied before "确定"
+        EXPECT_EQ(rt.getEditorBackground(editor()), 0xFFFFFFu); // nothing applied before "确定"
         click({dlg, u"超级按钮1"_s});
-        EXPECT_EQ(editor()->paper(), QColor(255, 0, 0));
+        EXPECT_EQ(codeEditor()->paper(), QColor(255, 0, 0));
         picker->choose(0x00FF00);
         click({dlg, u"超级按钮1"_s});
-        EXPECT_EQ(editor()->paper(), QColor(0, 255, 0));
+        EXPECT_EQ(codeEditor()->paper(), QColor(0, 255, 0));
         EXPECT_TRUE(rt.isOpen(dlg));
         click({dlg, u"超级按钮2"_s});
     };
-    trigger(u"选项/背景设置"_s);
+    click(u"选项/背景设置"_s);
     EXPECT_EQ(shown, 1);
     EXPECT_FALSE(rt.isOpen(dlg));
-    EXPECT_EQ(rt.getEditorBackground(Editor), 0x00FF00u);
-    EXPECT_EQ(editor()->paper(), QColor(0, 255, 0));
+    EXPECT_EQ(rt.getEditorBackground(editor()), 0x00FF00u);
+    EXPECT_EQ(codeEditor()->paper(), QColor(0, 255, 0));
 }
 
 TEST_F(PrefsWindowsTest, AutomaticBackgroundRestoresTheSystemColourAndTheCloseBoxKeepsIt)
@@ -103,9 +102,9 @@ TEST_F(PrefsWindowsTest, AutomaticBackgroundRestoresTheSystemColourAndTheCloseBo
         click({dlg, u"超级按钮1"_s});
         ui::testing::widget(rt, {dlg, {}})->close();
     };
-    trigger(u"选项/背景设置"_s);
+    click(u"选项/背景设置"_s);
     EXPECT_FALSE(rt.isOpen(dlg));
-    EXPECT_EQ(editor()->paper(), QApplication::palette().color(QPalette::Base));
+    EXPECT_EQ(codeEditor()->paper(), QApplication::palette().color(QPalette::Base));
 }
 
 TEST_F(PrefsWindowsTest, AboutDialogShowsItsTextsAndClosesOnOk)
@@ -136,7 +135,7 @@ TEST_F(PrefsWindowsTest, AboutDialogShowsItsTextsAndClosesOnOk)
         EXPECT_EQ(control<QLabel>(dlg, u"标签4"_s)->parentWidget(), group);
         click({dlg, u"超级按钮1"_s});
     };
-    trigger(u"帮助/关于"_s);
+    click(u"帮助/关于"_s);
     EXPECT_EQ(shown, 1);
     EXPECT_FALSE(rt.isOpen(dlg));
 }
@@ -173,19 +172,15 @@ TEST_F(PrefsWindowsTest, IntroductionShowsItsFiveLinesAgainAfterTyping)
 
 TEST_F(PrefsWindowsTest, SupportMessageFromMenuAndButton)
 {
-    int shown = 0;
-    testsupport::ShowCatcher<QMessageBox> catcher([&](QMessageBox *box) {
-        ++shown;
-        EXPECT_EQ(box->windowTitle(), u"信息："_s);
-        EXPECT_EQ(box->text(), prefs::SupportContactText);
-        EXPECT_FALSE(box->text().contains(u'\n'));
-        EXPECT_TRUE(box->text().contains(u"@example.com"_s));
-        EXPECT_EQ(box->icon(), QMessageBox::NoIcon);
-        EXPECT_EQ(box->standardButtons(), QMessageBox::Ok);
-        box->button(QMessageBox::Ok)->click();
-    });
-    trigger(u"帮助/即时帮助"_s);
-    EXPECT_EQ(shown, 1);
+    click(u"帮助/即时帮助"_s);
     click({app::MainWindowName, u"按钮1"_s});
-    EXPECT_EQ(shown, 2);
+    ASSERT_EQ(script.boxes.size(), 2u);
+    for (const testsupport::ShownBox &box : script.boxes) {
+        EXPECT_EQ(box.title, u"信息："_s);
+        EXPECT_EQ(box.text, prefs::SupportContactText);
+        EXPECT_FALSE(box.text.contains(u'\n'));
+        EXPECT_TRUE(box.text.contains(u"@example.com"_s));
+        EXPECT_EQ(box.icon, QMessageBox::NoIcon);
+        EXPECT_EQ(box.buttons, QMessageBox::Ok);
+    }
 }

@@ -6,6 +6,7 @@
 #include "app/main_window.h"
 #include "support/files.h"
 #include "support/show_catcher.h"
+#include "ui/code_editor.h"
 #include "ui/runtime.h"
 #include "ui/testing.h"
 
@@ -159,6 +160,7 @@ protected:
 
     document::Session &session() { return main.session(); }
     const ui::ControlRef &editor() const { return main.session().editor(); }
+    ui::CodeEditor *codeEditor() { return qobject_cast<ui::CodeEditor *>(ui::testing::widget(rt, editor())); }
     QString text() const { return rt.getEditorText(editor()); }
     QByteArray bytes() const { return core::textToBytes(text()); }
     QString panel(int i) const { return rt.getPanelText({Main, u"状态条1"_s}, i); }
