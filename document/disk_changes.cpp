@@ -77,7 +77,10 @@ bool confirmOverwrite(ui::UiRuntime &rt, Session &s, const core::Text &path)
     s.disk().seen = now;
     const QString text = u"文件在读入之后已被其他程序修改（修改时间：%1）：\n%2\n\n保存会覆盖那些修改。是否仍然保存？"_s
                              .arg(timeText(now), path);
-    return rt.askWithButtons(text, u"保存"_s, {u"仍然保存"_s, u"不保存"_s}, DoNotSave, DoNotSave) == Overwrite;
+    s.disk().asking = true; // the window coming back to the front meanwhile asks nothing more
+    const bool overwrite = rt.askWithButtons(text, u"保存"_s, {u"仍然保存"_s, u"不保存"_s}, DoNotSave, DoNotSave) == Overwrite;
+    s.disk().asking = false;
+    return overwrite;
 }
 
 } // namespace document
