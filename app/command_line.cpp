@@ -81,8 +81,11 @@ QString helpText()
     return usageText() + uR"(
 Quillmere is an editor for hand-written HTML, classic ASP and CSS.
 
-  FILE           open this file at start-up instead of the new-page template;
-                 one document per window: further files are named, not opened
+  FILE           open each file in a window of its own (several files open
+                 several windows); without one, a window with the new-page
+                 template. A file already open in a running Quillmere brings
+                 its window to the front; other files are handed to that
+                 running program, which opens them, and this start ends.
   -h, --help     print this text and exit
   -v, --version  print the version and exit
 

@@ -11,7 +11,7 @@ namespace app {
 struct CommandLine {
     enum class Action { Run, Help, Version, Usage };
     Action action = Action::Run;
-    QStringList files;   // in the order given; the first is opened
+    QStringList files;   // in the order given; each opens in a window of its own
     QString badOption;   // the option not understood, for Action::Usage
 };
 

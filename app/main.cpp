@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "command_line.h"
-#include "main_window.h"
+#include "instance_link.h"
 #include "startup.h"
+#include "windows.h"
 
 #include "ui/runtime.h"
 
@@ -16,10 +17,15 @@ int main(int argc, char *argv[])
     int result = 0;
     {
         auto application = app::createApplication(argc, argv);
+        // A program already running for this user and display opens the files.
+        if (app::InstanceLink::handOver(line.files))
+            return 0;
         document::RecoveryStore recoveryStore; // this process's lock, held until it ends
-        app::MainWindow mainWindow(line.files, app::MainWindowName, &recoveryStore); // outlives the runtime
+        app::Windows windows(&recoveryStore); // outlives the runtime, whose windows' handlers use it
         ui::UiRuntime rt;
-        rt.openWindow(mainWindow.definition(), false);
+        app::InstanceLink link;
+        link.listen([&](const QStringList &files) { windows.open(rt, files); });
+        windows.open(rt, line.files);
         result = rt.run();
     }
     app::awaitPooledThreads();

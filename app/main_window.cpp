@@ -5,7 +5,7 @@
 #include "shortcuts.h"
 
 #include "document/commands.h"
-#include "document/start_files.h"
+#include "document/lifecycle.h"
 #include "document/encoding_status.h"
 #include "document/recovery_dialog.h"
 #include "document/status_note.h"
@@ -227,13 +227,13 @@ ui::WindowDefinition layout(const QString &name)
 /// The created handler: give the editor the word lists it colours, dress the windows with the
 /// start skin, then open the file named on the command line or, when there is none or it cannot
 /// be read, write the page template.
-void startUp(ui::UiRuntime &rt, document::Session &s, const QStringList &files, document::Recovery *recovery)
+void startUp(ui::UiRuntime &rt, document::Session &s, const QString &file, document::Recovery *recovery)
 {
     rt.setEditorWords(s.editor(), reference::highlightWords());
     skins::applySkin(rt, skins::StartSkin);
     s.setEncoding(core::Encoding::Gb18030, core::EncodingSource::NewDocument); // the template is GB18030, as every new document
     s.setPath({});
-    if (!document::openStartFiles(rt, s, files)) {
+    if (file.isEmpty() || !document::openFile(rt, s, file)) {
         document::insertPieces(rt, s, document::newPageTemplate());
         document::showEncodingNote(rt, s, rt.getEditorBytes(s.editor(), core::Encoding::Gb18030));
     }
@@ -243,8 +243,9 @@ void startUp(ui::UiRuntime &rt, document::Session &s, const QStringList &files, 
         markup::startTypingHelp(rt, s);
     if (recovery) {
         recovery->start(rt);
-        // Offered over the window once it shows its start document.
-        QTimer::singleShot(0, recovery->context(), [&rt, recovery] { document::offerRecovery(rt, *recovery); });
+        // Offered over the first window once it shows its start document.
+        if (s.window() == MainWindowName)
+            QTimer::singleShot(0, recovery->context(), [&rt, recovery] { document::offerRecovery(rt, *recovery); });
     }
 }
 
@@ -254,8 +255,8 @@ void nothing(ui::UiRuntime &) {}
 
 const QString MainWindowName = u"MainWindow"_s;
 
-MainWindow::MainWindow(QStringList startFiles, const QString &name, document::RecoveryStore *recoveryStore)
-    : startFiles_(std::move(startFiles)), session_(name)
+MainWindow::MainWindow(QString startFile, const QString &name, document::RecoveryStore *recoveryStore)
+    : startFile_(std::move(startFile)), session_(name)
 {
     if (recoveryStore)
         recovery_ = std::make_unique<document::Recovery>(*recoveryStore, session_);
@@ -266,7 +267,7 @@ ui::WindowDefinition MainWindow::definition()
     document::Session &s = session_;
     ui::WindowDefinition def = layout(s.window());
     std::vector<ui::UnitBinding> bindings = {
-        {{}, ui::Event::Created, [&s, files = startFiles_, r = recovery_.get()](ui::UiRuntime &rt) { startUp(rt, s, files, r); }},
+        {{}, ui::Event::Created, [&s, file = startFile_, r = recovery_.get()](ui::UiRuntime &rt) { startUp(rt, s, file, r); }},
         {u"文件/退出"_s, ui::Event::Clicked, [&s](ui::UiRuntime &rt) { rt.closeWindow(s.window()); }},
         {Toolbar, ui::Event::PageChanged, nothing},
         {Pane, ui::Event::PageChanged, nothing},
@@ -277,7 +278,11 @@ ui::WindowDefinition MainWindow::definition()
         bindings.insert(bindings.end(), more.begin(), more.end());
     if (const QStringList unknown = def.bind(bindings); !unknown.isEmpty())
         qFatal("MainWindow bindings name units it does not have: %s", qPrintable(unknown.join(u", ")));
-    def.shortcuts = mainWindowShortcuts(s);
+    def.shortcuts = mainWindowShortcuts(s, [this](ui::UiRuntime &rt) {
+        if (openNew_)
+            openNew_(rt);
+    });
+    def.topLevel = true; // the program ends with the last MainWindow
     return def;
 }
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "shortcuts.h"
+
 #include "document/recovery.h"
 #include "document/session.h"
 #include "ui/window_definition.h"
@@ -14,23 +16,26 @@ extern const QString MainWindowName;
 /// must outlive the window opened from its definition.
 class MainWindow {
 public:
-    /// The window's start-up opens the first of startFiles (the files named on the command line)
-    /// in place of the page template. The name is the window's (tests open several side by side).
-    /// With a recovery store, the document's unsaved work is copied there, and copies left by
-    /// processes that are gone are offered once the window shows its start document.
-    explicit MainWindow(QStringList startFiles = {}, const QString &name = MainWindowName,
+    /// The window's start-up opens the start file (named on the command line) in place of the page
+    /// template. The name is the window's: app::Windows gives each MainWindow its own. With a
+    /// recovery store, the document's unsaved work is copied there, and the first window offers
+    /// copies left by processes that are gone once it shows its start document.
+    explicit MainWindow(QString startFile = {}, const QString &name = MainWindowName,
                         document::RecoveryStore *recoveryStore = nullptr);
     MainWindow(const MainWindow &) = delete;
     MainWindow &operator=(const MainWindow &) = delete;
 
     ui::WindowDefinition definition();
+    /// What Ctrl+Shift+N runs; nothing until it is set.
+    void setOpenNew(OpenNewWindow openNew) { openNew_ = std::move(openNew); }
     document::Session &session() { return session_; }
     const document::Session &session() const { return session_; }
 
 private:
-    QStringList startFiles_;
+    QString startFile_;
     document::Session session_;
     std::unique_ptr<document::Recovery> recovery_;
+    OpenNewWindow openNew_;
 };
 
 } // namespace app

@@ -15,9 +15,14 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace app {
 
-std::vector<KeyedWindow> keyedWindows()
+std::vector<KeyedWindow> keyedWindows(const OpenNewWindow &openNew)
 {
     return {
+        {u"Ctrl+Shift+N"_s, u"新窗口：另开一个窗口编辑新网页，与本窗口互不影响"_s,
+         [openNew](ui::UiRuntime &rt, document::Session &) {
+             if (openNew)
+                 openNew(rt);
+         }},
         {u"Ctrl+E"_s, markup::elementEditingHint(), markup::editElementAtCaret},
         {u"Ctrl+Shift+E"_s, u"“文字编码”窗口：按选定的编码重新打开文件，或保存时改用它"_s, document::openEncodingWindow},
         {u"F7"_s, u"“检查网页”窗口：找出标记的错误、标签和代码里的全角标点、与保存编码不符的声明"_s, markup::openPageCheck},
@@ -33,7 +38,7 @@ QString keyedWindowsHint()
     return lines.join(u'\n');
 }
 
-std::vector<ui::Shortcut> mainWindowShortcuts(document::Session &s)
+std::vector<ui::Shortcut> mainWindowShortcuts(document::Session &s, const OpenNewWindow &openNew)
 {
     using document::withSession;
     std::vector<ui::Shortcut> shortcuts = {
@@ -54,8 +59,8 @@ std::vector<ui::Shortcut> mainWindowShortcuts(document::Session &s)
         {u"Shift+F3"_s, {}, withSession(s, document::findPrevious)},
         {u"Ctrl+G"_s, {}, withSession(s, document::openGoToLine)},
     };
-    for (KeyedWindow &w : keyedWindows())
-        shortcuts.push_back({w.keys, {}, withSession(s, w.command)});
+    for (KeyedWindow &w : keyedWindows(openNew))
+        shortcuts.push_back({w.keys, {}, [&s, command = std::move(w.command)](ui::UiRuntime &rt) { command(rt, s); }});
     return shortcuts;
 }
 

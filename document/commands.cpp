@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "commands.h"
 
+#include "disk_changes.h"
 #include "editing.h"
 #include "lifecycle.h"
 #include "recovery.h"
@@ -31,6 +32,7 @@ std::vector<ui::UnitBinding> mainWindowBindings(Session &s)
         {u"文件/保存"_s, Event::Clicked, save},
         {u"文件/另存为..."_s, Event::Clicked, save},
         {{}, Event::BeingDestroyed, withSession(s, exitCheck)},
+        {{}, Event::Activated, withSession(s, checkFileOnDisk)},
 
         {u"编辑/撤消"_s, Event::Clicked, send(EditorCommand::Undo)},
         {u"编辑/剪切"_s, Event::Clicked, send(EditorCommand::Cut)},

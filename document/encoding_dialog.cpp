@@ -13,7 +13,7 @@ const QString EncodingWindowName = u"EncodingDialog"_s;
 
 namespace {
 
-const ui::ControlRef List{EncodingWindowName, u"列表框1"_s};
+ui::ControlRef list(const Session &s) { return {s.owned(EncodingWindowName), u"列表框1"_s}; }
 constexpr int YesNoQuestion = 4 | ui::MbIconQuestion;
 constexpr int InformationOk = 64;
 
@@ -33,27 +33,27 @@ int indexOf(core::Encoding encoding)
 /// The encoding selected in the list, the document's own when none is.
 core::Encoding chosen(ui::UiRuntime &rt, const Session &s)
 {
-    const int i = rt.getListIndex(List);
+    const int i = rt.getListIndex(list(s));
     return i >= 0 && i < int(core::AllEncodings.size()) ? core::AllEncodings[size_t(i)] : s.encoding();
 }
 
-void start(ui::UiRuntime &rt, Session &s) { rt.setListIndex(List, indexOf(s.encoding())); }
+void start(ui::UiRuntime &rt, Session &s) { rt.setListIndex(list(s), indexOf(s.encoding())); }
 
 void reopen(ui::UiRuntime &rt, Session &s)
 {
     const core::Encoding encoding = chosen(rt, s);
-    rt.closeWindow(EncodingWindowName);
+    rt.closeWindow(s.owned(EncodingWindowName));
     reopenIn(rt, s, encoding);
 }
 
 void keepAndSaveIn(ui::UiRuntime &rt, Session &s)
 {
     const core::Encoding encoding = chosen(rt, s);
-    rt.closeWindow(EncodingWindowName);
+    rt.closeWindow(s.owned(EncodingWindowName));
     saveIn(rt, s, encoding);
 }
 
-void cancel(ui::UiRuntime &rt) { rt.closeWindow(EncodingWindowName); }
+void cancel(ui::UiRuntime &rt, Session &s) { rt.closeWindow(s.owned(EncodingWindowName)); }
 
 /// Both UTF-8 entries declare the same name.
 bool sameDeclared(std::optional<core::Encoding> declared, core::Encoding encoding)
@@ -69,23 +69,24 @@ ui::WindowDefinition encodingWindow(Session &s)
     using ui::Event;
     using ui::Kind;
     return {
-        .name = EncodingWindowName,
+        .name = s.owned(EncodingWindowName),
         .caption = u"文字编码"_s,
         .width = 372,
         .height = 232,
         .frame = ui::Frame::Fixed,
         .controls = {
-            {.unit = List.unit, .kind = Kind::ListBox, .geometry = {12, 12, 200, 208}, .items = encodingNames(),
+            {.unit = list(s).unit, .kind = Kind::ListBox, .geometry = {12, 12, 200, 208}, .items = encodingNames(),
              .accessibleName = u"编码"_s, .bindings = {{Event::ItemDoubleClicked, withSession(s, reopen)}}},
             {.unit = u"按钮1"_s, .kind = Kind::PushButton, .geometry = {224, 12, 136, 28},
              .caption = u"按此编码重新打开"_s, .bindings = {{Event::Clicked, withSession(s, reopen)}}},
             {.unit = u"按钮2"_s, .kind = Kind::PushButton, .geometry = {224, 48, 136, 28},
              .caption = u"保存时改用此编码"_s, .bindings = {{Event::Clicked, withSession(s, keepAndSaveIn)}}},
             {.unit = u"按钮3"_s, .kind = Kind::PushButton, .geometry = {224, 192, 136, 28}, .caption = u"取消"_s,
-             .bindings = {{Event::Clicked, cancel}}},
+             .bindings = {{Event::Clicked, withSession(s, cancel)}}},
         },
         .bindings = {{Event::Created, withSession(s, start)}},
-        .shortcuts = {{u"Esc"_s, {}, cancel}},
+        .shortcuts = {{u"Esc"_s, {}, withSession(s, cancel)}},
+        .owner = s.window(),
     };
 }
 

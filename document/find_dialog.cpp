@@ -15,42 +15,45 @@ const QString FindWindowName = u"FindDialog"_s;
 
 namespace {
 
-const ui::ControlRef FindField{FindWindowName, u"编辑框1"_s};
-const ui::ControlRef ReplaceField{FindWindowName, u"编辑框2"_s};
-const ui::ControlRef MatchCase{FindWindowName, u"选择框1"_s};
-const ui::ControlRef WholeWord{FindWindowName, u"选择框2"_s};
-const ui::ControlRef Regex{FindWindowName, u"选择框3"_s};
-const ui::ControlRef Wrap{FindWindowName, u"选择框4"_s};
-const ui::ControlRef InSelection{FindWindowName, u"选择框5"_s};
-const ui::ControlRef Status{FindWindowName, u"标签3"_s};
+// The window's controls, in the window of the session's own (Session::owned).
+ui::ControlRef control(const Session &s, const QString &unit) { return {s.owned(FindWindowName), unit}; }
+ui::ControlRef findField(const Session &s) { return control(s, u"编辑框1"_s); }
+ui::ControlRef replaceField(const Session &s) { return control(s, u"编辑框2"_s); }
+ui::ControlRef matchCase(const Session &s) { return control(s, u"选择框1"_s); }
+ui::ControlRef wholeWord(const Session &s) { return control(s, u"选择框2"_s); }
+ui::ControlRef regex(const Session &s) { return control(s, u"选择框3"_s); }
+ui::ControlRef wrap(const Session &s) { return control(s, u"选择框4"_s); }
+ui::ControlRef inSelection(const Session &s) { return control(s, u"选择框5"_s); }
+ui::ControlRef status(const Session &s) { return control(s, u"标签3"_s); }
+bool isOpen(ui::UiRuntime &rt, const Session &s) { return rt.isOpen(s.owned(FindWindowName)); }
 const QStringList SearchButtons = {u"按钮1"_s, u"按钮2"_s, u"按钮3"_s, u"按钮4"_s};
 
 /// Takes the window's fields into the settings, when it is open.
 void readWindow(ui::UiRuntime &rt, Session &session)
 {
-    if (!rt.isOpen(FindWindowName))
+    if (!isOpen(rt, session))
         return;
     FindSettings &s = session.findSettings();
-    s.pattern = rt.getFieldText(FindField);
-    s.replacement = rt.getFieldText(ReplaceField);
-    s.options = {rt.isChecked(MatchCase), rt.isChecked(WholeWord), rt.isChecked(Regex)};
-    s.wrap = rt.isChecked(Wrap);
-    s.inSelection = rt.isChecked(InSelection);
+    s.pattern = rt.getFieldText(findField(session));
+    s.replacement = rt.getFieldText(replaceField(session));
+    s.options = {rt.isChecked(matchCase(session)), rt.isChecked(wholeWord(session)), rt.isChecked(regex(session))};
+    s.wrap = rt.isChecked(wrap(session));
+    s.inSelection = rt.isChecked(inSelection(session));
 }
 
 void showStatus(ui::UiRuntime &rt, Session &session, const QString &text)
 {
-    if (rt.isOpen(FindWindowName))
-        rt.setCaption(Status, text);
+    if (isOpen(rt, session))
+        rt.setCaption(status(session), text);
     else
         showBriefNote(rt, session, text); // what a search with the window closed found
 }
 
-void updateButtons(ui::UiRuntime &rt)
+void updateButtons(ui::UiRuntime &rt, Session &session)
 {
-    const bool empty = rt.getFieldText(FindField).isEmpty();
+    const bool empty = rt.getFieldText(findField(session)).isEmpty();
     for (const QString &b : SearchButtons)
-        rt.setControlDisabled({FindWindowName, b}, empty);
+        rt.setControlDisabled(control(session, b), empty);
 }
 
 /// The stretch searched: the selection the window was opened with, or the whole text.
@@ -68,13 +71,13 @@ std::optional<TextSearch> currentSearch(ui::UiRuntime &rt, Session &session)
     readWindow(rt, session);
     const FindSettings &s = session.findSettings();
     if (s.pattern.isEmpty()) {
-        if (!rt.isOpen(FindWindowName))
+        if (!isOpen(rt, session))
             openFind(rt, session);
         return std::nullopt;
     }
     TextSearch search(s.pattern, s.options);
     if (!search.valid()) {
-        if (!rt.isOpen(FindWindowName))
+        if (!isOpen(rt, session))
             openFind(rt, session);
         showStatus(rt, session, search.error());
         return std::nullopt;
@@ -148,17 +151,17 @@ void openWindow(ui::UiRuntime &rt, Session &session, const ui::ControlRef &focus
         s.rangeFrom = from;
         s.rangeTo = to;
         s.inSelection = true;
-    } else if (!rt.isOpen(FindWindowName)) {
+    } else if (!isOpen(rt, session)) {
         // Opened afresh without one: the whole text.
         s.rangeFrom = s.rangeTo = -1;
         s.inSelection = false;
     }
-    if (rt.isOpen(FindWindowName)) {
+    if (isOpen(rt, session)) {
         rt.openWindow(findDialog(session), false); // to the front, fields kept
         if (oneLine)
-            rt.setFieldText(FindField, s.pattern);
+            rt.setFieldText(findField(session), s.pattern);
         if (!oneLine && !selected.isEmpty())
-            rt.setChecked(InSelection, true);
+            rt.setChecked(inSelection(session), true);
     } else {
         rt.openWindow(findDialog(session), false);
     }
@@ -168,17 +171,17 @@ void openWindow(ui::UiRuntime &rt, Session &session, const ui::ControlRef &focus
 void restoreFields(ui::UiRuntime &rt, Session &session)
 {
     const FindSettings &s = session.findSettings();
-    rt.setFieldText(FindField, s.pattern);
-    rt.setFieldText(ReplaceField, s.replacement);
-    rt.setChecked(MatchCase, s.options.matchCase);
-    rt.setChecked(WholeWord, s.options.wholeWord);
-    rt.setChecked(Regex, s.options.regex);
-    rt.setChecked(Wrap, s.wrap);
-    rt.setChecked(InSelection, s.inSelection);
-    updateButtons(rt);
+    rt.setFieldText(findField(session), s.pattern);
+    rt.setFieldText(replaceField(session), s.replacement);
+    rt.setChecked(matchCase(session), s.options.matchCase);
+    rt.setChecked(wholeWord(session), s.options.wholeWord);
+    rt.setChecked(regex(session), s.options.regex);
+    rt.setChecked(wrap(session), s.wrap);
+    rt.setChecked(inSelection(session), s.inSelection);
+    updateButtons(rt, session);
 }
 
-void closeFindWindow(ui::UiRuntime &rt) { rt.closeWindow(FindWindowName); }
+void closeFindWindow(ui::UiRuntime &rt, Session &s) { rt.closeWindow(s.owned(FindWindowName)); }
 
 } // namespace
 
@@ -194,9 +197,9 @@ QString notFoundText(const QString &pattern) { return u"找不到“%1”"_s.arg
 
 QString replacedText(qsizetype count) { return u"已替换 %1 处"_s.arg(count); }
 
-void openFind(ui::UiRuntime &rt, Session &s) { openWindow(rt, s, FindField); }
+void openFind(ui::UiRuntime &rt, Session &s) { openWindow(rt, s, findField(s)); }
 
-void openReplace(ui::UiRuntime &rt, Session &s) { openWindow(rt, s, ReplaceField); }
+void openReplace(ui::UiRuntime &rt, Session &s) { openWindow(rt, s, replaceField(s)); }
 
 void findNext(ui::UiRuntime &rt, Session &s) { find(rt, s, true); }
 
@@ -271,33 +274,33 @@ ui::WindowDefinition findDialog(Session &s)
                               .caption = std::move(caption), .bindings = {{Event::Clicked, std::move(h)}}};
     };
     return {
-        .name = FindWindowName,
+        .name = s.owned(FindWindowName),
         .caption = u"查找和替换"_s,
         .width = 430,
         .height = 212,
         .frame = ui::Frame::Fixed,
         .controls = {
             {.unit = u"标签1"_s, .kind = Kind::Label, .geometry = {10, 13, 72, 20}, .caption = u"查找内容："_s},
-            {.unit = FindField.unit, .kind = Kind::EditBox, .geometry = {84, 10, 226, 24},
-             .bindings = {{Event::ContentChanged, updateButtons}}},
+            {.unit = findField(s).unit, .kind = Kind::EditBox, .geometry = {84, 10, 226, 24},
+             .bindings = {{Event::ContentChanged, withSession(s, updateButtons)}}},
             {.unit = u"标签2"_s, .kind = Kind::Label, .geometry = {10, 45, 72, 20}, .caption = u"替换为："_s},
-            {.unit = ReplaceField.unit, .kind = Kind::EditBox, .geometry = {84, 42, 226, 24}},
+            {.unit = replaceField(s).unit, .kind = Kind::EditBox, .geometry = {84, 42, 226, 24}},
             checkBox(1, 10, 76, 100, u"区分大小写"_s),
             checkBox(2, 112, 76, 90, u"全字匹配"_s),
             checkBox(3, 204, 76, 106, u"正则表达式"_s),
             checkBox(4, 10, 100, 100, u"循环查找"_s, true),
             checkBox(5, 112, 100, 110, u"仅在选区内"_s),
-            {.unit = Status.unit, .kind = Kind::Label, .geometry = {10, 128, 300, 44}, .multiLine = true},
+            {.unit = status(s).unit, .kind = Kind::Label, .geometry = {10, 128, 300, 44}, .multiLine = true},
             button(1, 8, u"查找下一个"_s, withSession(s, findNext)),
             button(2, 40, u"查找上一个"_s, withSession(s, findPrevious)),
             button(3, 72, u"替换"_s, withSession(s, replaceOne)),
             button(4, 104, u"全部替换"_s, withSession(s, replaceAll)),
-            button(5, 144, u"关闭"_s, closeFindWindow),
+            button(5, 144, u"关闭"_s, withSession(s, closeFindWindow)),
         },
         .bindings = {{Event::Created, withSession(s, restoreFields)},
                      {Event::BeingDestroyed, withSession(s, readWindow)}},
         .shortcuts = {
-            {u"Esc"_s, {}, closeFindWindow},
+            {u"Esc"_s, {}, withSession(s, closeFindWindow)},
             {u"Return"_s, {}, withSession(s, findNext)},
             {u"Enter"_s, {}, withSession(s, findNext)},
             {u"F3"_s, {}, withSession(s, findNext)},

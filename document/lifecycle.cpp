@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "lifecycle.h"
 
+#include "disk_changes.h"
 #include "encoding_choice.h"
 #include "encoding_status.h"
 #include "highlighting.h"
@@ -54,6 +55,8 @@ SaveOutcome saveToChosenFile(ui::UiRuntime &rt, Session &s)
 
 bool saveFile(ui::UiRuntime &rt, Session &s, const core::Text &path)
 {
+    if (!confirmOverwrite(rt, s, path))
+        return false;
     QString why;
     const core::Encoding encoding = s.encoding();
     // Nothing changes the text while it is written: a UTF-8 text goes out from the editor's buffer.
@@ -63,6 +66,7 @@ bool saveFile(ui::UiRuntime &rt, Session &s, const core::Text &path)
         why = unencodableReason(file, encoding);
     else if (core::writeFileBytes(path, file.pieces, &why)) {
         s.setPath(path);
+        noteFileOnDisk(s, core::lookAtFile(path), file.pieces);
         // The declaration may have been edited since the file was opened; it is ASCII, the same
         // in the buffer as in the file.
         const bool rawBytes = encoding != core::Encoding::Gb18030 && rt.editorHoldsRawBytes(s.editor());
@@ -99,11 +103,16 @@ void openDocument(ui::UiRuntime &rt, Session &s)
     rt.setDialogFilter(dialog, FileFilter);
     if (!rt.showFileDialog(dialog))
         return;
-    openFile(rt, s, rt.getDialogFileName(dialog));
+    const core::Text path = rt.getDialogFileName(dialog);
+    // A file another window has open is shown there, not opened a second time.
+    if (s.raiseHolder() && !core::sameFilePath(path, s.path()) && s.raiseHolder()(rt, path))
+        return;
+    openFile(rt, s, path);
 }
 
 bool openFile(ui::UiRuntime &rt, Session &s, const core::Text &path, std::optional<core::Encoding> chosen)
 {
+    const core::FileStamp before = core::lookAtFile(path);
     core::ReadResult file = core::readFileBytes(path, MaxOpenBytes);
     if (!file.ok) {
         rt.showMessage(u"无法打开文件：\n%1\n\n原因：%2"_s.arg(path, file.why), WarningOk, u"打开失败"_s);
@@ -118,6 +127,7 @@ bool openFile(ui::UiRuntime &rt, Session &s, const core::Text &path, std::option
     const core::Encoding encoding = found.encoding;
     s.setEncoding(encoding, found.source);
     s.setPath(path);
+    noteFileOnDisk(s, before, {file.bytes});
     const QByteArray start = file.bytes.first(std::min(file.bytes.size(), core::DeclarationWindow));
     rt.setEditorBytes(s.editor(), std::move(file.bytes), encoding);
     showEncodingNote(rt, s, start);

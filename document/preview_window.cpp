@@ -16,10 +16,11 @@ namespace document {
 
 namespace {
 
-const ui::ControlRef Window{PreviewWindowName, {}};
-const ui::ControlRef View{PreviewWindowName, u"超文本浏览框1"_s};
-const ui::ControlRef Network{PreviewWindowName, u"选择框1"_s};
-const ui::ControlRef Status{PreviewWindowName, u"标签1"_s};
+// The window's controls, in the preview of the session's own window (Session::owned).
+ui::ControlRef control(const Session &doc, const QString &unit = {}) { return {doc.owned(PreviewWindowName), unit}; }
+ui::ControlRef view(const Session &doc) { return control(doc, u"超文本浏览框1"_s); }
+ui::ControlRef network(const Session &doc) { return control(doc, u"选择框1"_s); }
+ui::ControlRef status(const Session &doc) { return control(doc, u"标签1"_s); }
 
 /// How long typing must pause before the page is shown again.
 constexpr int QuietMilliseconds = 400;
@@ -59,6 +60,7 @@ QSettings settings() { return QSettings(u"quillmere"_s, u"quillmere"_s); }
 void placeWindow(ui::UiRuntime &rt, const Session &doc)
 {
     using ui::Bound;
+    const ui::ControlRef Window = control(doc);
     QSettings s = settings();
     s.beginGroup(PreviewWindowName);
     if (s.value(u"width"_s).toInt() >= SmallestSide && s.value(u"height"_s).toInt() >= SmallestSide) {
@@ -75,9 +77,10 @@ void placeWindow(ui::UiRuntime &rt, const Session &doc)
     rt.setBounds(Window, Bound::Top, rt.getBounds(MainWindow, Bound::Top));
 }
 
-void rememberPlace(ui::UiRuntime &rt)
+void rememberPlace(ui::UiRuntime &rt, Session &doc)
 {
     using ui::Bound;
+    const ui::ControlRef Window = control(doc);
     QSettings s = settings();
     s.beginGroup(PreviewWindowName);
     s.setValue(u"left"_s, rt.getBounds(Window, Bound::Left));
@@ -86,9 +89,10 @@ void rememberPlace(ui::UiRuntime &rt)
     s.setValue(u"height"_s, rt.getBounds(Window, Bound::Height));
 }
 
-void reflow(ui::UiRuntime &rt)
+void reflow(ui::UiRuntime &rt, Session &doc)
 {
     using ui::Bound;
+    const ui::ControlRef Window = control(doc), View = view(doc), Network = network(doc), Status = status(doc);
     const int width = rt.getBounds(Window, Bound::Width) - 8, height = rt.getBounds(Window, Bound::Height) - 27;
     rt.setBounds(View, Bound::Width, width);
     rt.setBounds(View, Bound::Height, height - StatusRow);
@@ -99,35 +103,35 @@ void reflow(ui::UiRuntime &rt)
 
 void showDocument(ui::UiRuntime &rt, Session &doc)
 {
-    ui::showWebPage(rt, View, {rt.getEditorBuffer(doc.editor()).toByteArray(), doc.path()});
+    ui::showWebPage(rt, view(doc), {rt.getEditorBuffer(doc.editor()).toByteArray(), doc.path()});
 }
 
 void created(ui::UiRuntime &rt, Session &doc)
 {
     placeWindow(rt, doc);
-    reflow(rt);
-    ui::showWebStatusIn(rt, View, Status);
-    ui::followEditor(rt, View, doc.editor(), QuietMilliseconds);
+    reflow(rt, doc);
+    ui::showWebStatusIn(rt, view(doc), status(doc));
+    ui::followEditor(rt, view(doc), doc.editor(), QuietMilliseconds);
     showDocument(rt, doc);
 }
 
 void goToSource(ui::UiRuntime &rt, Session &doc)
 {
-    const qint64 at = ui::getWebPickedSource(rt, View);
+    const qint64 at = ui::getWebPickedSource(rt, view(doc));
     if (at < 0)
         return;
     rt.selectEditorRange(doc.editor(), at, at);
     rt.focusField(doc.editor());
 }
 
-void closePreview(ui::UiRuntime &rt) { rt.closeWindow(PreviewWindowName); }
+void closePreview(ui::UiRuntime &rt, Session &doc) { rt.closeWindow(doc.owned(PreviewWindowName)); }
 
 } // namespace
 
 void togglePreview(ui::UiRuntime &rt, Session &doc)
 {
-    if (rt.isOpen(PreviewWindowName)) {
-        closePreview(rt);
+    if (rt.isOpen(doc.owned(PreviewWindowName))) {
+        closePreview(rt, doc);
         return;
     }
     QString why;
@@ -140,7 +144,7 @@ void togglePreview(ui::UiRuntime &rt, Session &doc)
 
 void refreshPreview(ui::UiRuntime &rt, Session &doc)
 {
-    if (rt.isOpen(PreviewWindowName))
+    if (rt.isOpen(doc.owned(PreviewWindowName)))
         showDocument(rt, doc);
 }
 
@@ -149,22 +153,23 @@ ui::WindowDefinition previewWindowDefinition(Session &doc)
     using ui::Event;
     using ui::Kind;
     return {
-        .name = PreviewWindowName,
+        .name = doc.owned(PreviewWindowName),
         .caption = u"预览"_s,
         .width = DefaultWidth,
         .height = DefaultHeight,
         .frame = ui::Frame::Resizable,
         .controls = {
-            {.unit = View.unit, .kind = Kind::WebView, .geometry = {0, 0, DefaultWidth - 8, DefaultHeight - 27 - StatusRow},
+            {.unit = view(doc).unit, .kind = Kind::WebView, .geometry = {0, 0, DefaultWidth - 8, DefaultHeight - 27 - StatusRow},
              .bindings = {{Event::ContentChanged, withSession(doc, showDocument)}, {Event::DoubleClick, withSession(doc, goToSource)}}},
-            {.unit = Network.unit, .kind = Kind::CheckBox, .geometry = {4, DefaultHeight - 27 - StatusRow + 3, 84, 20},
+            {.unit = network(doc).unit, .kind = Kind::CheckBox, .geometry = {4, DefaultHeight - 27 - StatusRow + 3, 84, 20},
              .caption = u"允许联网"_s,
              .tooltip = u"让页面向网络发出请求（关闭时只载入本机的文件）"_s,
-             .bindings = {{Event::Clicked, [](ui::UiRuntime &rt) { ui::setWebNetworkAllowed(rt, View, rt.isChecked(Network)); }}}},
-            {.unit = Status.unit, .kind = Kind::Label, .geometry = {92, DefaultHeight - 27 - StatusRow + 5, DefaultWidth - 104, 18}},
+             .bindings = {{Event::Clicked, [&doc](ui::UiRuntime &rt) { ui::setWebNetworkAllowed(rt, view(doc), rt.isChecked(network(doc))); }}}},
+            {.unit = status(doc).unit, .kind = Kind::Label, .geometry = {92, DefaultHeight - 27 - StatusRow + 5, DefaultWidth - 104, 18}},
         },
-        .bindings = {{Event::Created, withSession(doc, created)}, {Event::Resized, reflow}, {Event::BeingDestroyed, rememberPlace}},
-        .shortcuts = {{u"F12"_s, {}, closePreview}},
+        .bindings = {{Event::Created, withSession(doc, created)}, {Event::Resized, withSession(doc, reflow)},
+                     {Event::BeingDestroyed, withSession(doc, rememberPlace)}},
+        .shortcuts = {{u"F12"_s, {}, withSession(doc, closePreview)}},
         .owner = doc.window(),
     };
 }

@@ -18,6 +18,11 @@ void Session::setPath(const core::Text &path)
     path_ = path.isEmpty() ? core::Text() : QFileInfo(path).absoluteFilePath();
 }
 
+QString Session::owned(const QString &base) const
+{
+    return window_ == u"MainWindow" ? base : base + u'@' + window_;
+}
+
 ui::Handler withSession(Session &s, void (*command)(ui::UiRuntime &, Session &))
 {
     return [&s, command](ui::UiRuntime &rt) { command(rt, s); };

@@ -7,6 +7,7 @@
 #include "search.h"
 
 #include "core/encodings.h"
+#include "core/file_stamp.h"
 #include "ui/runtime.h"
 
 #include <functional>
@@ -34,6 +35,16 @@ struct FindSettings {
     qint64 rangeFrom = -1, rangeTo = -1;
 };
 
+/// The file on disk as the document knows it: as it was last read or written (saving over a file
+/// changed since asks first), and as it was last looked at (a change is asked about once).
+struct DiskState {
+    core::FileStamp read, seen;
+    bool asking = false; // a question about it is up: activation does not ask again
+};
+
+/// Brings another window whose document is the file at the path to the front; false when none is.
+using RaiseHolder = std::function<bool(ui::UiRuntime &, const core::Text &path)>;
+
 /// The status bar's last panel: the standing notes (encoding, colouring) with their tooltips, and
 /// the hint that ends the tooltip.
 struct StatusNotes {
@@ -54,6 +65,10 @@ public:
     const ui::ControlRef &statusBar() const { return statusBar_; }
     /// The window's common dialog, shared by open, save, the font settings and browsing.
     const ui::ControlRef &fileDialog() const { return fileDialog_; }
+    /// The name of a window this session's window owns (the find window, the preview …), so that
+    /// each MainWindow has its own: the base name itself for the first MainWindow, which keeps
+    /// the name "MainWindow", and the base name with "@" and the window's name for the others.
+    QString owned(const QString &base) const;
 
     /// The modified flag: lowered when the session starts, raised by every change of the text,
     /// and never lowered again; saving does not clear it.
@@ -76,6 +91,12 @@ public:
     const core::Text &path() const { return path_; }
     void setPath(const core::Text &path);
 
+    DiskState &disk() { return disk_; }
+    /// Set by whoever keeps several windows: opening a file another window has brings that window
+    /// to the front instead.
+    const RaiseHolder &raiseHolder() const { return raiseHolder_; }
+    void setRaiseHolder(RaiseHolder raise) { raiseHolder_ = std::move(raise); }
+
     FindSettings &findSettings() { return find_; }
     StatusNotes &statusNotes() { return notes_; }
 
@@ -94,6 +115,8 @@ private:
     core::Encoding encoding_ = core::Encoding::Gb18030;
     core::EncodingSource encodingSource_ = core::EncodingSource::NewDocument;
     core::Text path_;
+    DiskState disk_;
+    RaiseHolder raiseHolder_;
     FindSettings find_;
     StatusNotes notes_;
     InsertionTarget insertionTarget_;

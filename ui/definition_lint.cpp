@@ -20,6 +20,7 @@ QString eventName(Event e)
         "ContentChanged", "SelectionChanged", "ItemDoubleClicked", "ColourChosen", "PageChanged",
         "LeftButtonDown", "LeftButtonUp", "DoubleClick",  "RightButtonDown", "RightButtonUp", "MouseMoved",
         "FocusGained",  "FocusLost",    "KeyDown",        "KeyUp",         "CharacterTyped", "WheelTurned",
+        "Activated",
     };
     const auto i = size_t(e);
     return i < std::size(names) ? QString::fromLatin1(names[i]) : u"event %1"_s.arg(int(e));
@@ -56,7 +57,7 @@ bool raises(Kind kind, Event e, bool submenuOrSeparator)
 bool isWindowEvent(Event e)
 {
     return e == Event::Created || e == Event::CloseQuery || e == Event::BeingDestroyed || e == Event::Moved ||
-           e == Event::Resized;
+           e == Event::Resized || e == Event::Activated;
 }
 
 void checkBindings(QStringList &out, const QString &who, const std::vector<Binding> &bindings,

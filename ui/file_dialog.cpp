@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "file_dialog.h"
 
+#include "file_history.h"
 #include "runtime.h"
 
 #include <QFileDialog>
@@ -63,10 +64,12 @@ QString chooseFile(const FileDialogSetup &setup)
         fd.setDefaultSuffix(suffixOf(fd.selectedNameFilter()));
         QObject::connect(&fd, &QFileDialog::filterSelected, &fd, [&fd](const QString &f) { fd.setDefaultSuffix(suffixOf(f)); });
     }
+    offerRecentFolders(fd);
     if (!setup.fileName.isEmpty())
         fd.selectFile(setup.fileName);
     if (fd.exec() != QDialog::Accepted || fd.selectedFiles().isEmpty())
         return {};
+    rememberFolderOf(fd.selectedFiles().constFirst());
     return fd.selectedFiles().constFirst();
 }
 

@@ -80,6 +80,18 @@ void HostWindow::resizeEvent(QResizeEvent *event)
     impl_.deliver(name, {}, Event::Resized);
 }
 
+void HostWindow::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::ActivationChange || !isActiveWindow())
+        return;
+    // Delivered from the loop, not from inside the activation: the handler may show a dialog.
+    QTimer::singleShot(0, this, [this] {
+        if (isActiveWindow())
+            impl_.deliver(name, {}, Event::Activated);
+    });
+}
+
 void HostWindow::moveEvent(QMoveEvent *event)
 {
     QMainWindow::moveEvent(event);
@@ -170,8 +182,7 @@ void UiRuntime::Impl::destroyWindow(const QString &name)
         gone->host->hide();
         gone->host->deleteLater();
     }
-    if (name == topWindow) {
-        topWindow.clear();
+    if (topWindows.removeAll(name) && topWindows.isEmpty()) {
         // Only a running loop is ended: exit() with none running would make every later
         // nested loop (modal dialogs opened by tests without run()) return at once.
         if (QThread::currentThread()->loopLevel() > 0)
@@ -226,8 +237,8 @@ void UiRuntime::openWindow(const WindowDefinition &def, bool modal)
         w.host->resize(client);
     const QRect screen = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->geometry() : QRect();
     w.host->move(screen.x() + (screen.width() - def.width) / 2, screen.y() + (screen.height() - def.height) / 2);
-    if (d->topWindow.isEmpty())
-        d->topWindow = def.name;
+    if (d->topWindows.isEmpty() || def.topLevel)
+        d->topWindows << def.name;
     d->windows[def.name] = std::move(owned);
 
     d->build(w);
@@ -270,6 +281,17 @@ void UiRuntime::closeWindow(const QString &name)
 }
 
 bool UiRuntime::isOpen(const QString &window) const { return d->window(window) != nullptr; }
+
+void UiRuntime::raiseWindow(const QString &window)
+{
+    OpenWindow *w = d->window(window);
+    if (!w || !w->host)
+        return;
+    w->host->setWindowState((w->host->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    w->host->show();
+    w->host->raise();
+    w->host->activateWindow();
+}
 
 void UiRuntime::popUpMenu(const QString &windowName, const QString &menu)
 {
@@ -373,7 +395,7 @@ qint32 UiRuntime::callLibraryEntry(const QString &library, const QString &entry,
 
 int UiRuntime::run()
 {
-    if (d->topWindow.isEmpty())
+    if (d->topWindows.isEmpty())
         return 0;
     return QApplication::exec();
 }

@@ -95,7 +95,10 @@ public:
     void openWindow(const WindowDefinition &def, bool modal);
     void closeWindow(const QString &window);
     bool isOpen(const QString &window) const;
-    /// Runs the event loop until the last window opened by openWindow at top level is gone.
+    /// Brings an open window to the front, shown normally and active.
+    void raiseWindow(const QString &window);
+    /// Runs the event loop until the last top-level window (WindowDefinition::topLevel, and the
+    /// first window opened) is gone.
     int run();
     /// Called after a window has been shown, inside the loop that serves it (for tests and tools).
     std::function<void(const QString &window)> onWindowShown;
@@ -235,6 +238,10 @@ public:
     // ---- Files and dialogs (runtime_dialogs.cpp) --------------------------------------------
 
     int showMessage(const core::Text &text, int flags, const core::Text &caption = {});
+    /// A question with buttons captioned as given (left to right); returns the index of the
+    /// button pressed, escapeButton's when the box is closed without one (Esc, the close box).
+    int askWithButtons(const core::Text &text, const core::Text &caption, const QStringList &buttons,
+                       int defaultButton, int escapeButton);
     /// Reports the error in a message box and on the standard error, and ends the program.
     [[noreturn]] void fatalError(const core::Text &message, int code = 0);
     static core::Text fatalErrorText(const core::Text &message, int code);

@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace ui {
 
@@ -49,6 +50,27 @@ int UiRuntime::showMessage(const core::Text &text, int flags, const core::Text &
             return code;
     // Closed without a button (Esc or the close box): the escape button's code.
     return buttons.size() > 1 ? buttons.back().second : IdOk;
+}
+
+int UiRuntime::askWithButtons(const core::Text &text, const core::Text &caption, const QStringList &buttons,
+                              int defaultButton, int escapeButton)
+{
+    QMessageBox box;
+    box.setTextFormat(Qt::PlainText);
+    box.setText(text);
+    box.setWindowTitle(caption);
+    box.setWindowModality(Qt::ApplicationModal);
+    box.setIcon(QMessageBox::Question);
+    std::vector<QPushButton *> added;
+    for (const QString &b : buttons)
+        added.push_back(box.addButton(b, QMessageBox::AcceptRole));
+    if (defaultButton >= 0 && defaultButton < int(added.size()))
+        box.setDefaultButton(added[size_t(defaultButton)]);
+    if (escapeButton >= 0 && escapeButton < int(added.size()))
+        box.setEscapeButton(added[size_t(escapeButton)]);
+    box.exec();
+    const auto pressed = std::find(added.begin(), added.end(), box.clickedButton());
+    return pressed == added.end() ? escapeButton : int(pressed - added.begin());
 }
 
 core::Text UiRuntime::fatalErrorText(const core::Text &message, int code)

@@ -35,7 +35,7 @@ struct UiRuntime::Impl {
     UiRuntime *rt = nullptr;
     std::map<QString, std::unique_ptr<OpenWindow>> windows;
     std::vector<QString> modalStack;
-    QString topWindow; // the first window opened: the program ends with it
+    QStringList topWindows; // the program ends when the last of them is gone
     WebViewProvider *webViews = nullptr; // the module that makes WebView controls, once loaded
 
     OpenWindow *window(const QString &name) const;
@@ -65,6 +65,7 @@ protected:
     void closeEvent(QCloseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void moveEvent(QMoveEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     UiRuntime::Impl &impl_;

@@ -64,6 +64,7 @@ enum class Event {
     KeyUp,
     CharacterTyped,
     WheelTurned,
+    Activated, // the window came to the front (delivered once the activation has settled)
 };
 
 /// Names one control (or, with an empty unit, the window itself) by its window and unit name.
@@ -192,6 +193,8 @@ struct WindowDefinition {
     /// The window this one belongs to (empty: none, or the modal window open at the time): it
     /// stays in front of its owner and closes with it.
     QString owner;
+    /// The program runs while a top-level window is open (the first window opened is one too).
+    bool topLevel = false;
 
     const ControlDef *find(const QString &unit) const;
     ControlDef *find(const QString &unit);

@@ -14,7 +14,7 @@ foreach(path bin/quillmere share/applications/quillmere.desktop share/icons/hico
 endforeach()
 file(STRINGS "${PREFIX}/share/applications/quillmere.desktop" exec REGEX "^Exec=")
 file(STRINGS "${PREFIX}/share/applications/quillmere.desktop" icon REGEX "^Icon=")
-if(NOT exec STREQUAL "Exec=quillmere %f" OR NOT icon STREQUAL "Icon=quillmere")
+if(NOT exec STREQUAL "Exec=quillmere %F" OR NOT icon STREQUAL "Icon=quillmere")
   message(FATAL_ERROR "the desktop file does not start the installed program: ${exec} ${icon}")
 endif()
 # The skin engine in its library folder, where the executable's run path finds it.

@@ -63,12 +63,12 @@ TEST(CommandLineParsing, NamesInTheLocalEncoding)
     EXPECT_EQ(line.files, QStringList{u"/tmp/网页 1.html"_s});
 }
 
-/// The MainWindow started as `quillmere FILE...` would start it.
+/// A MainWindow started as `quillmere FILE` would start it.
 class StartFiles : public ::testing::Test {
 protected:
-    void start(const QStringList &files)
+    void start(const QString &file)
     {
-        main = std::make_unique<app::MainWindow>(files);
+        main = std::make_unique<app::MainWindow>(file);
         rt.openWindow(main->definition(), false);
     }
     void TearDown() override
@@ -109,7 +109,7 @@ const QByteArray Gb18030Page = QByteArray("<p>\xC4\xE3\xBA\xC3, \xCD\xF8\xD2\xB3
 TEST_F(StartFiles, AFileIsOpenedInPlaceOfTheTemplateAsOpenOpensIt)
 {
     writeFile(path(u"页面.html"_s), Gb18030Page);
-    start({path(u"页面.html"_s)});
+    start(path(u"页面.html"_s));
     EXPECT_TRUE(script.boxes.empty());
     EXPECT_EQ(editorBytes(), Gb18030Page);
     const QStringList startPanels = {panel(1), panel(3), panel(5), panel(7)};
@@ -125,7 +125,7 @@ TEST_F(StartFiles, AFileIsOpenedInPlaceOfTheTemplateAsOpenOpensIt)
 TEST_F(StartFiles, AFileThatCannotBeOpenedIsReportedAndTheTemplateWritten)
 {
     const QString missing = path(u"没有.html"_s);
-    start({missing});
+    start(missing);
     ASSERT_EQ(script.boxes.size(), 1u);
     EXPECT_EQ(script.boxes[0].title, u"打开失败"_s);
     EXPECT_TRUE(script.boxes[0].text.contains(missing)) << script.boxes[0].text.toStdString();
@@ -135,26 +135,10 @@ TEST_F(StartFiles, AFileThatCannotBeOpenedIsReportedAndTheTemplateWritten)
     // A folder is refused the same way.
     TearDown();
     script.boxes.clear();
-    start({dir.path()});
+    start(dir.path());
     ASSERT_EQ(script.boxes.size(), 1u);
     EXPECT_EQ(script.boxes[0].title, u"打开失败"_s);
     EXPECT_EQ(rt.getEditorText(editor()), templateText());
-}
-
-TEST_F(StartFiles, OfSeveralFilesTheFirstIsOpenedAndTheRestNamedOnce)
-{
-    writeFile(path(u"a.html"_s), "<p>a</p>");
-    writeFile(path(u"b.css"_s), "b {}");
-    start({path(u"a.html"_s), path(u"b.css"_s), path(u"c.asp"_s)});
-    EXPECT_EQ(editorBytes(), QByteArray("<p>a</p>"));
-    ASSERT_EQ(script.boxes.size(), 1u);
-    const QString shown = script.boxes[0].text;
-    EXPECT_EQ(script.boxes[0].title, u"打开"_s);
-    const qsizetype rest = shown.indexOf(u"没有打开"_s);
-    ASSERT_GE(rest, 0) << shown.toStdString();
-    EXPECT_FALSE(shown.mid(rest).contains(path(u"a.html"_s)));
-    EXPECT_TRUE(shown.mid(rest).contains(path(u"b.css"_s)));
-    EXPECT_TRUE(shown.mid(rest).contains(path(u"c.asp"_s)));
 }
 
 /// Runs the program itself with the arguments and no display.
@@ -225,7 +209,7 @@ TEST_F(StartFiles, AnAspPagesStyleBlockIsDrawnInItsColoursAsOpenDrawsIt)
         }
         return own;
     };
-    start({path(u"page.asp"_s)});
+    start(path(u"page.asp"_s));
     const std::vector<QColor> started = coloursDrawn();
     script.answers = {QMessageBox::No};
     script.files = {{path(u"page.asp"_s)}};

@@ -32,6 +32,7 @@ struct ShownBox {
     QString title, text;
     QMessageBox::Icon icon;
     QMessageBox::StandardButtons buttons;
+    QString defaultButton; // its caption
 };
 
 struct ShownFileDialog {
@@ -51,12 +52,14 @@ struct FileChoice {
 };
 
 /// Answers the program's message boxes and file dialogs when they are shown. Questions (boxes
-/// with a Yes button) take the next queued answer, No when none is queued; other boxes are
-/// acknowledged; the file dialog's own overwrite question is always answered Yes. File dialogs
+/// with a Yes button) take the next queued answer, No when none is queued; questions with
+/// buttons of their own captions press the next queued choice, their escape button when none is
+/// queued; other boxes are acknowledged; the file dialog's own overwrite question is always answered Yes. File dialogs
 /// take the next queued choice and are cancelled when none is queued.
 class DialogScript {
 public:
     std::deque<QMessageBox::StandardButton> answers;
+    std::deque<QString> choices; // captions of buttons to press
     std::deque<FileChoice> files;
     std::vector<ShownBox> boxes;
     std::vector<ShownFileDialog> fileDialogs;
@@ -79,7 +82,19 @@ private:
             box->button(QMessageBox::Yes)->click();
             return;
         }
-        boxes.push_back({box->windowTitle(), box->text(), box->icon(), box->standardButtons()});
+        boxes.push_back({box->windowTitle(), box->text(), box->icon(), box->standardButtons(),
+                         box->defaultButton() ? box->defaultButton()->text() : QString()});
+        if (!box->standardButtons()) {
+            QAbstractButton *press = box->escapeButton();
+            if (!choices.empty()) {
+                for (QAbstractButton *b : box->buttons())
+                    if (b->text() == choices.front())
+                        press = b;
+                choices.pop_front();
+            }
+            press->click();
+            return;
+        }
         QMessageBox::StandardButton press = QMessageBox::Ok;
         if (box->standardButtons() & QMessageBox::Yes) {
             press = QMessageBox::No;
