@@ -29,9 +29,9 @@ protected:
             rt.closeWindow(Main);
         QTRY_VERIFY(!rt.isOpen(Main));
     }
-    void openMain(const QStringList &files = {})
+    void openMain()
     {
-        main = std::make_unique<app::MainWindow>(files, Main, store.get());
+        main = std::make_unique<app::MainWindow>(QString(), Main, store.get());
         rt.openWindow(main->definition(), false);
         QTRY_VERIFY(rt.isOpen(Main));
     }
