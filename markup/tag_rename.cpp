@@ -28,6 +28,10 @@ std::optional<core::TagSpan> tagAroundName(QByteArrayView text, qsizetype from, 
     std::optional<core::TagSpan> tag = core::readTag(text, *lt, core::TagParts::Ends);
     if (!tag || !tag->isTag() || from < tag->nameFrom || to > tag->nameTo)
         return std::nullopt;
+    // A '<' before its end: a tag begun in the text ("<a" typed before "x</a>") reads as running
+    // on to the next tag's '>', and renaming would reach an end tag the user never paired with it.
+    if (!tag->complete || text.sliced(tag->nameTo, tag->to - tag->nameTo).contains('<'))
+        return std::nullopt;
     return tag;
 }
 

@@ -153,7 +153,9 @@ INSTANTIATE_TEST_SUITE_P(
         Renamed{"<a title=\"<b[]>\">x</b>", "r", "<a title=\"<br>\">x</b>"},
         Renamed{"<b [t]itle=x>y</b>", "T", "<b Title=x>y</b>"}, Renamed{"<b>[x]</b>", "y", "<b>y</b>"},
         Renamed{"<b[]>x</b>", " ", "<b >x</b>"}, Renamed{"<b[]>x</b>", ">", "<b>>x</b>"},
-        Renamed{"<[b]>x</b>", "", "<>x</b>"}, Renamed{"[<]b>x</b>", "", "b>x</b>"}));
+        Renamed{"<[b]>x</b>", "", "<>x</b>"}, Renamed{"[<]b>x</b>", "", "b>x</b>"},
+        // A tag being typed runs on to the next '>' and pairs with nothing the user wrote.
+        Renamed{"a <a[]\r\nb<i>c</a>", "c", "a <ac\r\nb<i>c</a>"}));
 
 TEST(TagRenamingBadInput, DeepNestingIsCountedInOnePass)
 {

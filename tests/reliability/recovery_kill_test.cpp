@@ -34,7 +34,10 @@ public:
         putContent(home.filePath(u".config/kdeglobals"_s), "[KDE]\nCursorBlinkRate=0\n");
         const auto env = bench::environmentFor(display.name(), h,
                                                {"XDG_STATE_HOME=" + h + "/state", "QT_QPA_PLATFORMTHEME=kde",
-                                                "KDE_SESSION_VERSION=5", "DBUS_SESSION_BUS_ADDRESS=disabled:", "NO_AT_BRIDGE=1"});
+                                                "KDE_SESSION_VERSION=5", "DBUS_SESSION_BUS_ADDRESS=disabled:", "NO_AT_BRIDGE=1",
+                                                // A temporary folder of its own holds its link to later starts, so
+                                                // that two programs run side by side instead of one handing over.
+                                                "TMPDIR=" + tmp_.path().toStdString()});
         pid_ = bench::spawnProgram({QUILLMERE_FILE, file.toStdString()}, env);
     }
     ~Program() { kill(); }
@@ -46,6 +49,7 @@ public:
     }
 
 private:
+    QTemporaryDir tmp_;
     pid_t pid_ = -1;
 };
 
