@@ -16,6 +16,10 @@ fi
 # The command starts once the display answers: under load the server may still be coming up.
 # -noreset: otherwise the server resets when that first client leaves, and refuses the command's
 # connection while it does.
-exec xvfb-run -a -n $((100 + RANDOM % 800)) -s "-screen 0 1280x800x24 -noreset" env QT_QPA_PLATFORM=xcb bash -c '
+# A state folder of its own: the program keeps recovery copies there, and one killed by a test
+# would otherwise offer its copy to the next test's program, whose keys its window would take.
+state=$(mktemp -d)
+trap 'rm -rf "$state"' EXIT
+XDG_STATE_HOME=$state xvfb-run -a -n $((100 + RANDOM % 800)) -s "-screen 0 1280x800x24 -noreset" env QT_QPA_PLATFORM=xcb bash -c '
   for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
   exec "$@"' _ "$@"
