@@ -303,13 +303,16 @@ protected:
     Expectation typingHelpStep()
     {
         QsciScintilla *e = editor();
-        const bool renames = keyEditsTagName(Qt::Key_A); // the other tag of a pair follows its name
+        // The other tag of a pair follows its name: a key may type into a name, or into one an
+        // earlier key of the step has made (a '<' typed before "var></var>").
+        bool renames = false;
         static const QStringList keys = {u"<"_s, u">"_s, u"/"_s, u"&"_s, u"t"_s, u"d"_s, u"a"_s, u"b"_s, u"c"_s,
                                          u"o"_s, u" "_s, u"\""_s, u"="_s, u"!"_s, u"-"_s, u"%"_s, u":"_s, u"."_s, u"中"_s};
         QString typed;
         for (int i = pick(1, 16); i > 0; --i) {
             const int k = typed.isEmpty() ? pick(0, int(keys.size()) - 1) : pick(0, int(keys.size()) + 2);
             if (k < keys.size()) {
+                renames = renames || keyEditsTagName(Qt::Key_A);
                 QTest::sendKeyEvent(QTest::Click, e, Qt::Key_unknown, keys[k], Qt::NoModifier);
                 typed += keys[k];
             } else {
