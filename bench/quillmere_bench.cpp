@@ -133,8 +133,8 @@ void Keystroke(benchmark::State &state)
 
 /// Keys typed near the end at a typist's pace, one every 60 ms (the pauses not timed), with the
 /// document's recovery copies kept (second argument 1) or not: the time each key takes, the
-/// copies' work on this thread (the buffer's copy, each time the timer finds the text changed)
-/// included, since the timer runs in the timed part.
+/// copies' work on this thread (following each change, handing the changes over each second)
+/// and the writer thread's beside it included, since the timer runs in the timed part.
 void TypingWithRecovery(benchmark::State &state)
 {
     loadDocument(state.range(0));

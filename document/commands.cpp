@@ -49,11 +49,7 @@ std::vector<ui::UnitBinding> mainWindowBindings(Session &s)
         {s.editor().unit, Event::RightButtonUp,
          [&s](UiRuntime &rt, const ui::EventInfo &) { return showEditorMenu(rt, s); }},
         {s.editor().unit, Event::ContentChanged,
-         [&s](UiRuntime &rt) {
-             updateEditorStatus(rt, s);
-             if (Recovery *r = s.recovery())
-                 r->textChanged();
-         }},
+withSession(s, updateEditorStatus)},
         {s.editor().unit, Event::SelectionChanged, withSession(s, updateCaretPanels)},
         {{}, Event::Resized, withSession(s, reflowMainWindow)},
     };

@@ -16,10 +16,26 @@ Recovery::Recovery(RecoveryStore &store, Session &s, int document) : store_(stor
     s_.setRecovery(this);
 }
 
+Recovery::~Recovery()
+{
+    s_.setRecovery(nullptr);
+    if (writer_ && !whole_ && !changes_.isEmpty())
+        writer_->follow(std::move(changes_), header());
+}
+
 void Recovery::start(ui::UiRuntime &rt)
 {
     if (!writer_)
         return sayOff(rt, store_.whyOff());
+    // The one cost on this thread while typing: a few bytes a change.
+    rt.followEditorChanges(
+        s_.editor(), &timer_,
+        [this](qint64 position, qint64 removed, QByteArrayView inserted) {
+            if (!whole_)
+                appendChange(changes_, {position, removed, inserted});
+        },
+        [this] { whole_ = true; });
+    whole_ = true;
     safePoint(rt);
     timer_.setInterval(IntervalMilliseconds);
     QObject::connect(&timer_, &QTimer::timeout, &timer_, [this, &rt] { keep(rt); });
@@ -32,25 +48,38 @@ void Recovery::keep(ui::UiRuntime &rt)
         return;
     if (const QString why = writer_->takeFailure(); !why.isEmpty())
         sayOff(rt, why);
-    if (!changed_ || writer_->busy())
-        return;
-    changed_ = false;
-    // The one cost on this thread: the buffer's copy, which the writer owns from here.
-    writer_->write(rt.copyEditorBuffer(s_.editor(), writer_->takeSpare()), {s_.encoding(), s_.path()});
+    if (!rt.isOpen(s_.window()))
+        return; // closed: its editor, and so its text, is gone
+    if (whole_ || !changes_.isEmpty() || header() != handed_)
+        handOver(rt, CopyWriter::Then::Keep);
 }
 
 void Recovery::safePoint(ui::UiRuntime &rt)
 {
-    changed_ = false;
     if (writer_)
-        writer_->setBaseline(rt.copyEditorBuffer(s_.editor(), writer_->takeSpare()));
+        handOver(rt, CopyWriter::Then::Safe);
 }
 
 void Recovery::discard()
 {
-    changed_ = false;
-    if (writer_)
-        writer_->remove();
+    if (!writer_)
+        return;
+    // The changes still go to the writer: the text may stay (an 打开 that failed) and change on.
+    if (whole_)
+        changes_.clear();
+    writer_->follow(std::exchange(changes_, {}), handed_, CopyWriter::Then::Discard);
+}
+
+void Recovery::handOver(ui::UiRuntime &rt, CopyWriter::Then then)
+{
+    handed_ = header();
+    if (!whole_)
+        return writer_->follow(std::exchange(changes_, {}), handed_, then);
+    // The copy reports an insertion still pending first; it is in the copy already.
+    QByteArray text = rt.copyEditorBuffer(s_.editor());
+    changes_.clear();
+    whole_ = false;
+    writer_->reset(std::move(text), handed_, then == CopyWriter::Then::Safe);
 }
 
 bool Recovery::restore(ui::UiRuntime &rt, const OrphanCopy &copy)
@@ -70,9 +99,9 @@ bool Recovery::restore(ui::UiRuntime &rt, const OrphanCopy &copy)
     rt.setDialogFileName(s_.fileDialog(), h.path);
     showEncodingNote(rt, s_, start);
     noteHighlighting(rt, s_);
-    // The copy on disk is this text now; it is rewritten with the next change, whatever the text.
-    writer_->forgetBaseline();
-    changed_ = false;
+    // The copy on disk is this text now, written anew as this document's, whatever comes next.
+    whole_ = true;
+    handOver(rt, CopyWriter::Then::Keep);
     return true;
 }
 

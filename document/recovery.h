@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The recovery copy of one document: written about every second while the text differs from what
-// was last read, written or started with, deleted once the work is saved or thrown away, and the
-// text put back from a copy a killed process left.
+// The recovery copy of one document: the editor's changes followed as they are made and handed to
+// the copy's writer about every second while the text differs from what was last read, written or
+// started with; the copy deleted once the work is saved or thrown away, and the text put back from
+// a copy a killed process left.
 #pragma once
 
 #include "recovery_store.h"
@@ -15,24 +16,21 @@ namespace document {
 
 class Recovery {
 public:
-    /// How often a changed text is copied: at most this much typing, and the time to write it, is
-    /// missing from the copy.
+    /// How often the changes are handed to the writer: at most this much typing, and the time to
+    /// write it, is missing from the copy.
     static constexpr int IntervalMilliseconds = 1000;
 
     /// Keeps the session's copy as document number n of the store (none while the store is off).
     Recovery(RecoveryStore &store, Session &s, int document = 0);
-    /// The copy stays as it is; the writer finishes what it was given.
-    ~Recovery() { s_.setRecovery(nullptr); }
+    /// The copy keeps the changes followed so far; the writer finishes what it was given.
+    ~Recovery();
     Recovery(const Recovery &) = delete;
     Recovery &operator=(const Recovery &) = delete;
 
     /// The text as it is now is the start text; copies are kept from here on. Says once in the
     /// status bar when recovery is off, and why.
     void start(ui::UiRuntime &rt);
-    /// The text changed (the editor's content-changed event).
-    void textChanged() { changed_ = true; }
-    /// Hands a copy of the changed text to the writer, unless it is still writing the last one
-    /// (the timer's work).
+    /// Hands the changes made since the last time to the writer (the timer's work).
     void keep(ui::UiRuntime &rt);
     /// The text is safe as it is (saved, opened, new): the copy goes.
     void safePoint(ui::UiRuntime &rt);
@@ -51,13 +49,20 @@ public:
 
 private:
     void sayOff(ui::UiRuntime &rt, const QString &why);
+    CopyHeader header() const { return {s_.encoding(), s_.path()}; }
+    /// Hands over the changes followed so far, or the whole text when they cannot tell it.
+    void handOver(ui::UiRuntime &rt, CopyWriter::Then then);
 
     RecoveryStore &store_;
     Session &s_;
     int document_;
     std::unique_ptr<CopyWriter> writer_;
     QTimer timer_;
-    bool changed_ = false, saidOff_ = false;
+    QByteArray changes_; // followed since they were last handed over
+    // The text was replaced whole since (or not yet read): the writer needs all of it.
+    bool whole_ = true;
+    CopyHeader handed_; // the header the writer was given last
+    bool saidOff_ = false;
 };
 
 } // namespace document

@@ -7,7 +7,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QRandomGenerator>
-#include <QtEndian>
 
 #include <algorithm>
 #include <cerrno>
@@ -22,29 +21,9 @@ using namespace Qt::Literals::StringLiterals;
 namespace document {
 namespace {
 
-const QByteArray Magic = "QUILLMERE RECOVERY 1\n"_ba;
-constexpr auto HashKind = QCryptographicHash::Md5;
-constexpr qsizetype HashSize = 16;
 const QString CopySuffix = u".copy"_s, PartSuffix = u".part"_s, LockSuffix = u".lock"_s;
 
 QByteArray local(const QString &path) { return QFile::encodeName(path); }
-
-QByteArray hashOf(QByteArrayView bytes) { return QCryptographicHash::hash(bytes, HashKind); }
-
-template <class T> void put(QByteArray &out, T value)
-{
-    value = qToLittleEndian(value);
-    out.append(reinterpret_cast<const char *>(&value), sizeof value);
-}
-
-template <class T> bool take(QByteArrayView &in, T &value)
-{
-    if (in.size() < qsizetype(sizeof value))
-        return false;
-    value = qFromLittleEndian<T>(in.data());
-    in = in.sliced(sizeof value);
-    return true;
-}
 
 bool writeAll(int fd, QByteArrayView bytes)
 {
@@ -77,6 +56,44 @@ bool ownerRunning(const QString &folder, const QString &id)
     return held;
 }
 
+/// Creates the lock file and holds its lock; -1, with the reason, when it cannot. Another process
+/// sweeping lock files may delete it between its creation and its lock: then it is made again.
+int takeLock(const QString &path, QString &why)
+{
+    for (;;) {
+        const int fd = ::open(local(path).constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+        if (fd < 0) {
+            why = core::reasonFor(errno);
+            return -1;
+        }
+        // Waits while another process looks whether it is held (a moment).
+        int locked = 0;
+        while ((locked = ::flock(fd, LOCK_EX)) != 0 && errno == EINTR) {
+        }
+        if (locked != 0) {
+            why = core::reasonFor(errno);
+            ::close(fd);
+            return -1;
+        }
+        struct stat held = {}, named = {};
+        if (::fstat(fd, &held) == 0 && ::stat(local(path).constData(), &named) == 0 && held.st_ino == named.st_ino &&
+            held.st_dev == named.st_dev)
+            return fd;
+        ::close(fd);
+    }
+}
+
+/// Deletes a lock file that no process holds (its owner is gone).
+void removeIfUnheld(const QString &path)
+{
+    const int fd = ::open(local(path).constData(), O_RDWR | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    if (::flock(fd, LOCK_EX | LOCK_NB) == 0)
+        ::unlink(local(path).constData()); // while locked here: its owner cannot be taking it now
+    ::close(fd);
+}
+
 /// Makes the folder (0700 for the levels made here) and checks it is the user's own folder.
 QString prepareFolder(const QString &folder)
 {
@@ -107,62 +124,6 @@ QString defaultRecoveryFolder()
     return state + u"/quillmere/recovery"_s;
 }
 
-namespace {
-
-/// What comes before the buffer in a copy.
-QByteArray copyHead(const CopyHeader &header, qsizetype bufferSize)
-{
-    const QByteArray path = header.path.toUtf8();
-    QByteArray out = Magic;
-    put(out, quint32(header.encoding));
-    put(out, quint32(path.size()));
-    out.append(path);
-    put(out, quint64(bufferSize));
-    return out;
-}
-
-QByteArray hashOf(QByteArrayView head, QByteArrayView buffer)
-{
-    QCryptographicHash hash(HashKind);
-    hash.addData(head);
-    hash.addData(buffer);
-    return hash.result();
-}
-
-} // namespace
-
-QByteArray encodeCopy(const CopyHeader &header, QByteArrayView buffer)
-{
-    QByteArray out = copyHead(header, buffer.size());
-    const QByteArray sum = hashOf(out, buffer);
-    return out.append(buffer).append(sum);
-}
-
-std::optional<DecodedCopy> decodeCopy(QByteArray bytes)
-{
-    if (bytes.size() < Magic.size() + HashSize || !bytes.startsWith(Magic))
-        return {};
-    const QByteArrayView body = QByteArrayView(bytes).first(bytes.size() - HashSize);
-    if (hashOf(body) != QByteArrayView(bytes).last(HashSize))
-        return {};
-    QByteArrayView in = body.sliced(Magic.size());
-    quint32 encoding = 0, pathSize = 0;
-    quint64 bufferSize = 0;
-    if (!take(in, encoding) || encoding > quint32(core::Encoding::Windows1252) || !take(in, pathSize) ||
-        in.size() < qsizetype(pathSize))
-        return {};
-    DecodedCopy copy;
-    copy.header = {core::Encoding(encoding), QString::fromUtf8(in.first(pathSize))};
-    in = in.sliced(pathSize);
-    if (!take(in, bufferSize) || quint64(in.size()) != bufferSize)
-        return {};
-    const qsizetype from = in.data() - bytes.constData();
-    bytes.truncate(from + qsizetype(bufferSize));
-    bytes.remove(0, from); // in place: a large text is not held twice
-    copy.buffer = std::move(bytes);
-    return copy;
-}
-
 // ---- the store ---------------------------------------------------------------------------------
 
 RecoveryStore::RecoveryStore(QString folder) : folder_(std::move(folder))
@@ -170,22 +131,17 @@ RecoveryStore::RecoveryStore(QString folder) : folder_(std::move(folder))
     id_ = u"p%1r%2"_s.arg(::getpid()).arg(QRandomGenerator::system()->generate(), 8, 16, QChar(u'0'));
     if (whyOff_ = prepareFolder(folder_); !whyOff_.isEmpty())
         return;
-    const int fd = ::open(local(folder_ + u'/' + id_ + LockSuffix).constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-    if (fd < 0) {
-        whyOff_ = core::reasonFor(errno);
+    if (lockFd_ = takeLock(folder_ + u'/' + id_ + LockSuffix, whyOff_); lockFd_ < 0)
         return;
-    }
-    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-        whyOff_ = core::reasonFor(errno);
-        ::close(fd);
-        return;
-    }
-    lockFd_ = fd;
-    // Parts left by processes that were killed while writing: never text, only clutter.
+    // What processes that are gone left besides their copies: parts they were writing when they
+    // were killed (never text), and their lock files (a copy without one is offered all the same).
     const QDir dir(folder_);
     for (const QString &name : dir.entryList({u"*"_s + PartSuffix}, QDir::Files | QDir::Hidden))
         if (const QString owner = ownerOf(name); !owner.isEmpty() && !ownerRunning(folder_, owner))
             QFile::remove(dir.filePath(name));
+    for (const QString &name : dir.entryList({u"*"_s + LockSuffix}, QDir::Files | QDir::Hidden))
+        if (name != id_ + LockSuffix)
+            removeIfUnheld(dir.filePath(name));
 }
 
 RecoveryStore::~RecoveryStore()
@@ -250,6 +206,22 @@ void RecoveryStore::discard(const OrphanCopy &copy)
 
 // ---- the writer --------------------------------------------------------------------------------
 
+namespace {
+
+/// Changes appended beyond this have the copy written anew: reading it back replays them all.
+qint64 changesBound(qint64 baseSize) { return std::max<qint64>(4 << 20, baseSize / 2); }
+
+void syncFolder(const QString &file)
+{
+    const int dirFd = ::open(local(QFileInfo(file).path()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dirFd >= 0) {
+        ::fsync(dirFd); // a rename or deletion survives a power cut
+        ::close(dirFd);
+    }
+}
+
+} // namespace
+
 CopyWriter::CopyWriter(QString copyPath) : path_(std::move(copyPath)), thread_([this] { run(); }) {}
 
 CopyWriter::~CopyWriter()
@@ -260,42 +232,22 @@ CopyWriter::~CopyWriter()
     }
     wake_.notify_one();
     thread_.join();
+    if (fd_ >= 0)
+        ::close(fd_);
 }
 
-void CopyWriter::setBaseline(QByteArray buffer)
+void CopyWriter::reset(QByteArray buffer, CopyHeader header, bool safe)
 {
     std::lock_guard lock(mutex_);
-    jobs_.push_back({Job::Baseline, std::move(buffer), {}});
+    jobs_.push_back({std::move(buffer), std::move(header), true, safe ? Then::Safe : Then::Keep});
     wake_.notify_one();
 }
 
-void CopyWriter::forgetBaseline()
+void CopyWriter::follow(QByteArray changes, CopyHeader header, Then then)
 {
     std::lock_guard lock(mutex_);
-    jobs_.push_back({Job::Forget, {}, {}});
+    jobs_.push_back({std::move(changes), std::move(header), false, then});
     wake_.notify_one();
-}
-
-void CopyWriter::write(QByteArray buffer, CopyHeader header)
-{
-    std::lock_guard lock(mutex_);
-    if (!jobs_.empty() && jobs_.back().kind == Job::Write)
-        jobs_.pop_back(); // never written: the newer text stands for it
-    jobs_.push_back({Job::Write, std::move(buffer), std::move(header)});
-    wake_.notify_one();
-}
-
-void CopyWriter::remove()
-{
-    std::lock_guard lock(mutex_);
-    jobs_.push_back({Job::Remove, {}, {}});
-    wake_.notify_one();
-}
-
-bool CopyWriter::busy() const
-{
-    std::lock_guard lock(mutex_);
-    return running_ || !jobs_.empty();
 }
 
 void CopyWriter::waitIdle()
@@ -310,12 +262,6 @@ QString CopyWriter::takeFailure()
     return std::exchange(failure_, {});
 }
 
-QByteArray CopyWriter::takeSpare()
-{
-    std::lock_guard lock(mutex_);
-    return std::exchange(spare_, {});
-}
-
 bool CopyWriter::copyExists() const
 {
     std::lock_guard lock(mutex_);
@@ -324,7 +270,7 @@ bool CopyWriter::copyExists() const
 
 void CopyWriter::run()
 {
-    // Hashing and writing a copy must not take the processor from typing.
+    // Checksums and writing must not take the processor from typing.
     ::setpriority(PRIO_PROCESS, ::gettid(), 19);
     std::unique_lock lock(mutex_);
     for (;;) {
@@ -333,12 +279,18 @@ void CopyWriter::run()
             return;
         Job job = std::move(jobs_.front());
         jobs_.pop_front();
+        // Runs of changes queued one after another are followed as one.
+        while (!job.whole && job.then == Then::Keep && !jobs_.empty() && !jobs_.front().whole) {
+            job.bytes.append(jobs_.front().bytes);
+            job.header = std::move(jobs_.front().header);
+            job.then = jobs_.front().then;
+            jobs_.pop_front();
+        }
         running_ = true;
         lock.unlock();
         perform(job);
+        job = {};
         lock.lock();
-        if (job.buffer.capacity() > spare_.capacity()) // the memory goes to the next copy
-            spare_ = std::move(job.buffer);
         running_ = false;
         if (jobs_.empty())
             idle_.notify_all();
@@ -347,50 +299,116 @@ void CopyWriter::run()
 
 void CopyWriter::perform(Job &job)
 {
-    const auto removeCopy = [this] {
-        ::unlink(local(path_).constData());
-        std::lock_guard lock(mutex_);
-        exists_ = false;
-    };
-    switch (job.kind) {
-    case Job::Baseline:
-        baselineHash_ = hashOf(job.buffer);
+    if (job.whole) {
+        text_ = GapText(std::move(job.bytes));
+        safe_.reset();
+        differs_ = true;
+    } else {
+        Change change;
+        for (QByteArrayView rest = job.bytes; takeChange(rest, change);)
+            text_.replace(change.position, change.removed, change.inserted);
+        if (!job.bytes.isEmpty() && job.then == Then::Keep)
+            differs_ = !equalsSafeText();
+    }
+    switch (job.then) {
+    case Then::Safe:
+        safe_ = {text_.size(), sealOf(text_.front(), text_.back())};
+        differs_ = false;
         return removeCopy();
-    case Job::Forget: baselineHash_.clear(); return;
-    case Job::Remove: return removeCopy();
-    case Job::Write: break;
+    case Then::Discard:
+        differs_ = false; // until the next change
+        return removeCopy();
+    case Then::Keep: break;
     }
-    if (hashOf(job.buffer) == baselineHash_)
-        return removeCopy(); // changed back to what is safe
-    // Head, text and checksum written one after another: the text is not copied again.
-    const QByteArray head = copyHead(job.header, job.buffer.size());
-    const QByteArray sum = hashOf(head, job.buffer);
+    if (!differs_)
+        return removeCopy(); // changed back to the safe text
+    if (fd_ < 0 || job.whole || job.header != written_ || changesSize_ + job.bytes.size() > changesBound(baseSize_) ||
+        !stillNamed()) {
+        written_ = job.header;
+        return rewrite();
+    }
+    appendSealed(job.bytes);
+}
+
+bool CopyWriter::stillNamed() const
+{
+    // Deleted or replaced by someone else, the file appended to would hold the changes for nobody.
+    struct stat open = {}, named = {};
+    return ::fstat(fd_, &open) == 0 && ::stat(local(path_).constData(), &named) == 0 && open.st_ino == named.st_ino &&
+           open.st_dev == named.st_dev;
+}
+
+bool CopyWriter::equalsSafeText() const
+{
+    // The checksum of a large text is taken only when its size says it may be the safe one.
+    return safe_ && safe_->first == text_.size() && safe_->second == sealOf(text_.front(), text_.back());
+}
+
+void CopyWriter::rewrite()
+{
+    if (fd_ >= 0)
+        ::close(std::exchange(fd_, -1));
+    const QByteArray head = copyHead(written_, text_.size());
+    QByteArray seal = sealOf(head, text_.front(), text_.back());
     const QString part = path_.chopped(CopySuffix.size()) + PartSuffix;
-    const int fd = ::open(local(part).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
-    int err = fd < 0 ? errno : 0;
-    if (fd >= 0) {
-        if (!writeAll(fd, head) || !writeAll(fd, job.buffer) || !writeAll(fd, sum) || ::fsync(fd) != 0)
-            err = errno ? errno : EIO;
-        if (::close(fd) != 0 && !err)
-            err = errno;
-        // The copy is replaced in one step: a kill at any moment leaves the old one or the new one.
-        if (!err && ::rename(local(part).constData(), local(path_).constData()) != 0)
-            err = errno;
-        if (err)
-            ::unlink(local(part).constData());
+    const int fd = ::open(local(part).constData(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return fail(errno);
+    int err = 0;
+    if (!writeAll(fd, head) || !writeAll(fd, text_.front()) || !writeAll(fd, text_.back()) || !writeAll(fd, seal) ||
+        ::fsync(fd) != 0)
+        err = errno ? errno : EIO;
+    // The copy is replaced in one step: a kill at any moment leaves the old one or the new one.
+    if (!err && ::rename(local(part).constData(), local(path_).constData()) != 0)
+        err = errno;
+    if (err) {
+        ::close(fd);
+        ::unlink(local(part).constData());
+        return fail(err);
     }
-    if (!err) {
-        const int dirFd = ::open(local(QFileInfo(path_).path()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        if (dirFd >= 0) {
-            ::fsync(dirFd); // the rename itself survives a power cut
-            ::close(dirFd);
-        }
-    }
+    syncFolder(path_);
+    fd_ = fd; // the changes from here on are appended to it
+    baseSize_ = text_.size();
+    changesSize_ = 0;
+    goodSize_ = head.size() + baseSize_ + seal.size();
+    chain_ = std::move(seal);
     std::lock_guard lock(mutex_);
-    if (err)
-        failure_ = core::reasonFor(err);
-    else
-        exists_ = true;
+    exists_ = true;
+}
+
+void CopyWriter::appendSealed(QByteArrayView changes)
+{
+    QByteArray chain = chain_;
+    const QByteArray sealed = sealChanges(changes, chain);
+    if (!writeAll(fd_, sealed) || ::fdatasync(fd_) != 0) {
+        const int err = errno ? errno : EIO;
+        // What was written of them is cut off again where it can be; the copy is written anew
+        // with the next changes.
+        if (::ftruncate(fd_, goodSize_) == 0)
+            ::fdatasync(fd_);
+        ::close(std::exchange(fd_, -1));
+        return fail(err);
+    }
+    chain_ = std::move(chain);
+    changesSize_ += sealed.size();
+    goodSize_ += sealed.size();
+}
+
+void CopyWriter::removeCopy()
+{
+    if (fd_ >= 0)
+        ::close(std::exchange(fd_, -1));
+    // Whatever lies there goes, a copy this process adopted included.
+    if (::unlink(local(path_).constData()) == 0)
+        syncFolder(path_);
+    std::lock_guard lock(mutex_);
+    exists_ = false;
+}
+
+void CopyWriter::fail(int error)
+{
+    std::lock_guard lock(mutex_);
+    failure_ = core::reasonFor(error);
 }
 
 } // namespace document

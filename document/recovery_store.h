@@ -1,13 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Recovery copies of unsaved work: files in the user's state folder, one a document, each the
-// editor's own buffer (raw bytes as they are carried) with the document's encoding and file. A
-// copy is replaced atomically (written beside, flushed, renamed over) and ends in a checksum, so
-// a copy cut short or damaged is never taken for text. Each process holds a lock file of its own
-// while it runs; copies whose lock nobody holds belong to a process that is gone and are offered
-// at the next start. Files only: no widgets.
+// Recovery copies of unsaved work: files in the user's state folder, one a document, each a base
+// text with the changes made since appended to it (recovery_journal.h). A copy is written anew
+// atomically (beside, flushed, renamed over) and its changes appended by a thread of its own.
+// Each process holds a lock file of its own while it runs; copies whose lock nobody holds belong
+// to a process that is gone and are offered at the next start. Files only: no widgets.
 #pragma once
 
-#include "core/encodings.h"
+#include "recovery_journal.h"
 
 #include <QByteArray>
 #include <QDateTime>
@@ -24,22 +23,6 @@ namespace document {
 
 /// `$XDG_STATE_HOME/quillmere/recovery`, or `~/.local/state/quillmere/recovery` without it.
 QString defaultRecoveryFolder();
-
-/// What a copy holds besides the text.
-struct CopyHeader {
-    core::Encoding encoding = core::Encoding::Gb18030;
-    QString path; // the document's file (absolute); empty for a document never saved
-};
-
-/// A copy's bytes: a line naming the format, the header, the buffer, then the checksum of all
-/// that came before it.
-QByteArray encodeCopy(const CopyHeader &header, QByteArrayView buffer);
-struct DecodedCopy {
-    CopyHeader header;
-    QByteArray buffer;
-};
-/// The copy in the bytes; none when they are cut short, damaged or no copy at all.
-std::optional<DecodedCopy> decodeCopy(QByteArray bytes);
 
 /// A copy left by a process that is gone, as the recovery window lists it.
 struct OrphanCopy {
@@ -80,9 +63,10 @@ private:
     int lockFd_ = -1;
 };
 
-/// Writes one document's copy on a thread of its own, so that the text's copy is the UI thread's
-/// only cost. Jobs run in order; a text waiting to be written is replaced by a newer one. A text
-/// equal to the baseline (the text last read, written or started with) removes the copy instead.
+/// Keeps one document's copy on a thread of its own, so that following the editor's changes is the
+/// UI thread's only cost. The thread rebuilds the text from the changes it is given; jobs run in
+/// order. While the text equals the safe one (the text last read, written or started with) there
+/// is no copy.
 class CopyWriter {
 public:
     explicit CopyWriter(QString copyPath);
@@ -91,33 +75,41 @@ public:
     CopyWriter(const CopyWriter &) = delete;
     CopyWriter &operator=(const CopyWriter &) = delete;
 
-    /// The text is safe as it is (saved, opened, started with): no copy, and this text is the baseline.
-    void setBaseline(QByteArray buffer);
-    /// No text is safe any longer (a recovered one replaced it): every text is written.
-    void forgetBaseline();
-    /// Writes the copy of the text, or removes it when the text equals the baseline.
-    void write(QByteArray buffer, CopyHeader header);
-    /// Removes the copy; the baseline stays.
-    void remove();
-    /// Whether a job is queued or running.
-    bool busy() const;
+    /// What becomes of the copy after a run of changes.
+    enum class Then {
+        Keep, // kept while the text differs from the safe one
+        Safe, // the text is safe as it is now (saved): no copy, and this text is the safe one
+        Discard, // the text was thrown away: no copy
+    };
+    /// The whole text as it is now (read again after it was replaced whole). A safe text leaves
+    /// no copy and is the safe one from here on; any other is written as a copy at once.
+    void reset(QByteArray buffer, CopyHeader header, bool safe);
+    /// The changes made since the last call (a run of appendChange), kept under the header:
+    /// appended to the copy, or the copy written anew (the first changes after a safe text, a new
+    /// header, changes grown long beside the base), or the copy removed.
+    void follow(QByteArray changes, CopyHeader header, Then then = Then::Keep);
     /// Waits until no job is queued or running.
     void waitIdle();
     /// The reason of the last failed write, once; empty when none failed since the last call.
     QString takeFailure();
     /// Whether the last job left a copy on disk.
     bool copyExists() const;
-    /// The memory of a text already written, for the next copy to go into; empty when none.
-    QByteArray takeSpare();
 
 private:
     struct Job {
-        enum Kind { Baseline, Forget, Write, Remove } kind;
-        QByteArray buffer;
+        QByteArray bytes; // a whole text, or a run of changes
         CopyHeader header;
+        bool whole = false;
+        Then then = Then::Keep;
     };
     void run();
     void perform(Job &job);
+    void rewrite();
+    void appendSealed(QByteArrayView changes);
+    void removeCopy();
+    bool equalsSafeText() const;
+    bool stillNamed() const;
+    void fail(int error);
 
     QString path_;
     mutable std::mutex mutex_;
@@ -125,9 +117,16 @@ private:
     std::deque<Job> jobs_;
     bool running_ = false, stop_ = false, exists_ = false;
     QString failure_;
-    QByteArray spare_;
-    QByteArray baselineHash_; // touched by the thread only; empty: none
     std::thread thread_;
+
+    // Touched by the thread only.
+    GapText text_;
+    CopyHeader written_; // the header of the copy on disk
+    std::optional<std::pair<qsizetype, QByteArray>> safe_; // the safe text's size and checksum
+    bool differs_ = false; // the text differs from the safe one
+    int fd_ = -1; // the copy on disk, open for appending changes; -1: it is to be written anew
+    qint64 baseSize_ = 0, changesSize_ = 0, goodSize_ = 0; // of the copy on disk
+    QByteArray chain_; // the checksum of the copy's last change (or base)
 };
 
 } // namespace document

@@ -314,6 +314,7 @@ void CodeEditor::replaceAll(const core::Text &text)
 
 void CodeEditor::replaceAllWithEditorBytes(QByteArray bytes, qint64 length, bool validUtf8, core::Encoding lengthIn)
 {
+    countInsertion(); // reported as a change of the old text
     emit aboutToReplaceAll(bytes);
     fitWrapToLength(long(bytes.size()));
     // Neither the old text nor the new one is counted on the way: the new length is known, or
@@ -454,6 +455,8 @@ void CodeEditor::onModified(int position, int type, const char *, int length)
             insertedFrom_ = std::min(insertedFrom_, long(position));
         }
     } else {
+        if (!replacingAll_)
+            emit changedAt(position, length, {});
         const auto *bytes = reinterpret_cast<const char *>(SendScintilla(SCI_GETRANGEPOINTER, position, length));
         if (!replacingAll_ && byteLength_ >= 0)
             byteLength_ -= core::encodedLength(QByteArrayView(bytes, length), lengthIn_);
@@ -485,8 +488,11 @@ void CodeEditor::countInsertion() const
 {
     if (insertionAt_ < 0)
         return;
+    const long at = std::exchange(insertionAt_, -1); // counted once, whatever a receiver does
     auto *self = const_cast<CodeEditor *>(this);
-    const auto *bytes = reinterpret_cast<const char *>(self->SendScintilla(SCI_GETRANGEPOINTER, insertionAt_, insertionLength_));
+    const auto *bytes = reinterpret_cast<const char *>(self->SendScintilla(SCI_GETRANGEPOINTER, at, insertionLength_));
+    if (!replacingAll_)
+        emit self->changedAt(at, 0, QByteArrayView(bytes, insertionLength_));
     if (!replacingAll_ && byteLength_ >= 0)
         byteLength_ += core::encodedLength(QByteArrayView(bytes, insertionLength_), lengthIn_);
     if (!replacingAll_ && !mayHoldRawBytes_ && !core::checkUtf8(QByteArrayView(bytes, insertionLength_)).valid)
@@ -494,7 +500,6 @@ void CodeEditor::countInsertion() const
     if (insertionOffset_ >= 0)
         accessibleEvents_.push_back(std::make_unique<QAccessibleTextInsertEvent>(
             self, insertionOffset_, core::editorBytesToText(bytes, insertionLength_)));
-    insertionAt_ = -1;
 }
 
 qint64 CodeEditor::byteLength(core::Encoding encoding) const

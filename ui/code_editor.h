@@ -56,6 +56,10 @@ public:
     /// text directly through SendScintilla calls it when done (a queued call catches the rest).
     void finishChange();
 
+    /// Counts (and reports with changedAt) the insertion announced last, once its text is in
+    /// place: before the next change and before the text is read whole.
+    void countInsertion() const;
+
     /// Texts longer than this (in buffer bytes) are shown unwrapped: every wrapped line has to be
     /// measured character by character, some 3 µs a byte here, in the background after loading.
     static constexpr long WrapLimit = 1 << 20;
@@ -71,6 +75,10 @@ public:
 signals:
     /// After each change of the text (one or more insertions and deletions), once it is done.
     void contentChanged();
+    /// Each change of the text as it is made, in buffer bytes: at the position, `removed` bytes
+    /// taken out and `inserted` put in (valid during the call only), reported in order; none
+    /// while the whole text is replaced (replacedAll follows).
+    void changedAt(qint64 position, qint64 removed, QByteArrayView inserted);
     /// Before the whole text is replaced by these (buffer) bytes.
     void aboutToReplaceAll(const QByteArray &bytes);
     /// The new text is in place; the caret has not been put at its start yet.
@@ -94,7 +102,6 @@ private:
     void fitWrapToLength(long length);
     void keepCharacterOffsets();
 
-    void countInsertion() const;
 
     mutable qint64 byteLength_ = 0; // length of the whole text in lengthIn_; -1: not counted yet
     mutable core::Encoding lengthIn_ = core::Encoding::Gb18030;

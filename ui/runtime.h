@@ -16,6 +16,8 @@
 #include <variant>
 #include <vector>
 
+class QObject;
+
 namespace ui {
 
 enum class Bound { Left, Top, Width, Height };
@@ -122,9 +124,15 @@ public:
     /// changes: for writing a large text without a copy.
     QByteArrayView getEditorBuffer(const ControlRef &editor) const;
     /// A copy of that buffer, taken without moving the editor's gap: the text on either side of
-    /// the caret is copied where it lies, so the next keystroke has nothing to move back. The copy
-    /// goes into `reuse` when it has room (memory already in use costs no page faults).
-    QByteArray copyEditorBuffer(const ControlRef &editor, QByteArray reuse = {}) const;
+    /// the caret is copied where it lies, so the next keystroke has nothing to move back. A change
+    /// still to be reported to followEditorChanges is reported first.
+    QByteArray copyEditorBuffer(const ControlRef &editor) const;
+    /// Calls `changed` with each change of the text as it is made (a buffer position, the bytes
+    /// removed there, the bytes inserted, raw as the buffer holds them; in order), and `replaced`
+    /// when the whole text was replaced instead, for as long as `context` lives.
+    void followEditorChanges(const ControlRef &editor, QObject *context,
+                             std::function<void(qint64 position, qint64 removed, QByteArrayView inserted)> changed,
+                             std::function<void()> replaced);
     /// Whether the buffer holds bytes that are not UTF-8 (raw bytes a text carried in); checked
     /// only when such a text has come in since the text was last opened as UTF-8.
     bool editorHoldsRawBytes(const ControlRef &editor) const;

@@ -61,19 +61,15 @@ QByteArrayView UiRuntime::getEditorBuffer(const ControlRef &editor) const
     return ed ? ed->buffer() : QByteArrayView();
 }
 
-QByteArray UiRuntime::copyEditorBuffer(const ControlRef &editor, QByteArray reuse) const
+QByteArray UiRuntime::copyEditorBuffer(const ControlRef &editor) const
 {
     auto *ed = d->as<CodeEditor>(editor);
     if (!ed)
         return {};
+    ed->countInsertion();
     const auto length = qsizetype(ed->SendScintilla(QsciScintillaBase::SCI_GETLENGTH));
     const auto gap = qsizetype(ed->SendScintilla(QsciScintillaBase::SCI_GETGAPPOSITION));
-    QByteArray copy = std::move(reuse);
-    if (copy.capacity() < length || copy.isDetached() == false) {
-        copy = QByteArray();
-        copy.reserve(length + length / 16); // room for the typing until the next copy
-    }
-    copy.resize(length);
+    QByteArray copy(length, Qt::Uninitialized);
     // Neither range straddles the gap, so neither call moves it.
     for (const auto [from, size] : {std::pair{qsizetype(0), gap}, std::pair{gap, length - gap}})
         if (size > 0)
@@ -82,6 +78,17 @@ QByteArray UiRuntime::copyEditorBuffer(const ControlRef &editor, QByteArray reus
                                                                          uintptr_t(from), intptr_t(size))),
                         size_t(size));
     return copy;
+}
+
+void UiRuntime::followEditorChanges(const ControlRef &editor, QObject *context,
+                                    std::function<void(qint64, qint64, QByteArrayView)> changed,
+                                    std::function<void()> replaced)
+{
+    auto *ed = d->as<CodeEditor>(editor);
+    if (!ed)
+        return;
+    QObject::connect(ed, &CodeEditor::changedAt, context, std::move(changed));
+    QObject::connect(ed, &CodeEditor::replacedAll, context, std::move(replaced));
 }
 
 void UiRuntime::setEditorBytes(const ControlRef &editor, QByteArray bytes, core::Encoding encoding)

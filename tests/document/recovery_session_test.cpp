@@ -18,38 +18,22 @@ using document::RecoveryStore;
 
 namespace {
 
-class RecoveryTest : public ::testing::Test {
+/// A state folder and this process's recovery store in it, made before the MainWindow.
+struct RecoveryState {
+    explicit RecoveryState(const QString &folder) : store(std::make_unique<RecoveryStore>(folder.isEmpty() ? state.path() : folder)) {}
+    QTemporaryDir state;
+    std::unique_ptr<RecoveryStore> store;
+};
+
+/// The MainWindow keeping its recovery copies in a state folder of the test's own.
+class RecoveryTest : protected RecoveryState, public MainWindowFixture {
 protected:
-    void SetUp() override { store = std::make_unique<RecoveryStore>(state.path()); }
-    void TearDown() override
-    {
-        script.answers.clear();
-        script.files.clear();
-        if (rt.isOpen(Main))
-            rt.closeWindow(Main);
-        QTRY_VERIFY(!rt.isOpen(Main));
-    }
-    void openMain()
-    {
-        main = std::make_unique<app::MainWindow>(QString(), Main, store.get());
-        rt.openWindow(main->definition(), false);
-        QTRY_VERIFY(rt.isOpen(Main));
-    }
-    document::Session &session() { return main->session(); }
+    explicit RecoveryTest(const QString &folder = {}) : RecoveryState(folder), MainWindowFixture(store.get()) {}
     document::Recovery &recovery() { return *session().recovery(); }
-    void type(const QString &typed)
-    {
-        QWidget *w = ui::testing::widget(rt, session().editor());
-        for (const QChar ch : typed)
-            QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(ch), Qt::NoModifier);
-    }
-    void click(const QString &item) { ui::testing::menuAction(rt, {Main, item})->trigger(); }
     /// What the timer does, done now, and waited for.
     bool keptCopy()
     {
         QCoreApplication::processEvents();
-        if (document::CopyWriter *writer = recovery().writer()) // a copy the timer started
-            writer->waitIdle();
         recovery().keep(rt);
         if (document::CopyWriter *writer = recovery().writer()) // none while recovery is off
             writer->waitIdle();
@@ -60,100 +44,111 @@ protected:
     {
         RecoveryStore gone(state.path());
         document::CopyWriter writer(gone.copyPath(0));
-        writer.write(buffer, header);
+        writer.reset(buffer, header, false);
     }
+};
 
-    QTemporaryDir state, dir;
-    std::unique_ptr<RecoveryStore> store;
-    std::unique_ptr<app::MainWindow> main; // outlives the runtime, whose windows' handlers use it
-    ui::UiRuntime rt;
-    DialogScript script;
+class RecoveryLeaving;
+/// Ways of leaving unsaved work, and whether its copy must stay.
+struct Leaving {
+    const char *what;
+    std::function<void(RecoveryLeaving &)> act;
+    bool copyStays;
+};
+
+class RecoveryLeaving : public RecoveryTest, public ::testing::WithParamInterface<Leaving> {
+public:
+    // The cases' steps, open to them.
+    using MainWindowFixture::click;
+    using MainWindowFixture::dir;
+    using MainWindowFixture::rt;
+    using MainWindowFixture::script;
+    using MainWindowFixture::session;
 };
 
 } // namespace
 
-// Each way of leaving unsaved work, and whether its copy must stay.
-TEST_F(RecoveryTest, TheCopyGoesOnlyWithWorkSavedOrThrownAway)
+TEST_P(RecoveryLeaving, TheCopyGoesOnlyWithWorkSavedOrThrownAway)
 {
-    const QString page = dir.filePath(u"page.html"_s);
-    putContent(page, "<p>on disk</p>");
-    struct Case {
-        const char *what;
-        std::function<void()> act;
-        bool copyStays;
-    };
-    const std::vector<Case> cases = {
-        {"saved", [&] { script.files = {{dir.filePath(u"saved.html"_s)}}; click(u"文件/保存"_s); }, false},
-        {"新建, 否", [&] { script.answers = {QMessageBox::No}; click(u"文件/新建/新建css文件"_s); }, false},
-        {"打开, 否", [&] { script.answers = {QMessageBox::No}; script.files = {{page}}; click(u"文件/打开"_s); }, false},
-        {"新建, 是, save cancelled", [&] { script.answers = {QMessageBox::Yes}; click(u"文件/新建/新建html文件"_s); }, true},
-        {"打开, 是, save failed",
-         [&] {
-             script.answers = {QMessageBox::Yes};
-             script.files = {{dir.filePath(u"missing/x.html"_s), true}};
-             click(u"文件/打开"_s);
-         },
-         true},
-        {"typed back to the start text", [&] { rt.sendEditorCommand(session().editor(), ui::EditorCommand::Undo); }, false},
-        {"exit, 否", [&] { script.answers = {QMessageBox::No}; rt.closeWindow(Main); QTRY_VERIFY(!rt.isOpen(Main)); }, false},
-        {"exit, 是, save cancelled",
-         [&] { script.answers = {QMessageBox::Yes}; rt.closeWindow(Main); QTRY_VERIFY(!rt.isOpen(Main)); }, true},
-    };
-    for (const Case &c : cases) {
-        SCOPED_TRACE(c.what);
-        store = std::make_unique<RecoveryStore>(state.path());
-        openMain();
-        EXPECT_FALSE(keptCopy()) << "the start text is no unsaved work";
-        type(u"z"_s);
-        ASSERT_TRUE(keptCopy());
-        EXPECT_EQ(RecoveryStore::read(store->copyPath(0))->buffer, rt.getEditorBuffer(session().editor()).toByteArray());
-        c.act();
-        if (rt.isOpen(Main)) {
-            EXPECT_EQ(keptCopy(), c.copyStays);
-            script.answers = {QMessageBox::Yes}; // and the save cancelled: nothing thrown away
-            rt.closeWindow(Main);
-            QTRY_VERIFY(!rt.isOpen(Main));
-        }
-        main.reset(); // the process ends: its writer finishes
-        store.reset();
-        EXPECT_EQ(RecoveryStore(state.path()).orphans().size(), c.copyStays ? 1u : 0u);
-        QDir(state.path()).removeRecursively();
-        script.answers.clear();
-        script.files.clear();
-        script.boxes.clear();
+    EXPECT_FALSE(keptCopy()) << "the start text is no unsaved work";
+    type(u"z"_s);
+    ASSERT_TRUE(keptCopy());
+    EXPECT_EQ(RecoveryStore::read(store->copyPath(0))->buffer, rt.getEditorBuffer(session().editor()).toByteArray());
+    GetParam().act(*this);
+    if (rt.isOpen(Main)) {
+        EXPECT_EQ(keptCopy(), GetParam().copyStays);
+        script.answers = {QMessageBox::Yes}; // and the save cancelled: nothing thrown away
+        rt.closeWindow(Main);
+        QTRY_VERIFY(!rt.isOpen(Main));
     }
+    recovery().writer()->waitIdle();
+    EXPECT_EQ(QFile::exists(store->copyPath(0)), GetParam().copyStays);
 }
 
-// The window's three answers, over two copies left by processes that are gone.
-TEST_F(RecoveryTest, TheWindowRestoresDiscardsOrKeeps)
+namespace {
+
+void closeMain(RecoveryLeaving &t)
 {
-    const QString page = dir.filePath(u"页面.html"_s);
-    const QByteArray onDisk = "<p>\xa4\xa4</p>"_ba;
-    putContent(page, onDisk);
-    // Big5 text with bytes that are no Big5, carried raw, one as itself and one as its escape:
-    // they come back as they were.
-    const QByteArray restored = "<p>\xe4\xb8\xad</p>\x81\xed\xb0\x81 "_ba;
-    struct Case {
-        const char *what;
-        QString button;
-        std::vector<QMessageBox::StandardButton> answers;
-        size_t copiesLeft;
-        bool textRestored;
-    };
-    const std::vector<Case> cases = {
-        {"恢复", u"按钮1"_s, {}, 1, true},
-        {"全部丢弃, not confirmed, then 以后再说", u"按钮2"_s, {QMessageBox::No}, 2, false},
-        {"全部丢弃", u"按钮2"_s, {QMessageBox::Yes}, 0, false},
-        {"以后再说", u"按钮3"_s, {}, 2, false},
-    };
-    for (const Case &c : cases) {
-        SCOPED_TRACE(c.what);
+    t.rt.closeWindow(Main);
+    QTRY_VERIFY(!t.rt.isOpen(Main));
+}
+
+const Leaving leavings[] = {
+    {"saved", [](RecoveryLeaving &t) { t.script.files = {{t.dir.filePath(u"saved.html"_s)}}; t.click(u"文件/保存"_s); }, false},
+    {"新建, 否", [](RecoveryLeaving &t) { t.script.answers = {QMessageBox::No}; t.click(u"文件/新建/新建css文件"_s); }, false},
+    {"打开, 否",
+     [](RecoveryLeaving &t) {
+         const QString page = t.dir.filePath(u"page.html"_s);
+         putContent(page, "<p>on disk</p>");
+         t.script.answers = {QMessageBox::No};
+         t.script.files = {{page}};
+         t.click(u"文件/打开"_s);
+     },
+     false},
+    {"新建, 是, save cancelled", [](RecoveryLeaving &t) { t.script.answers = {QMessageBox::Yes}; t.click(u"文件/新建/新建html文件"_s); }, true},
+    {"打开, 是, save failed",
+     [](RecoveryLeaving &t) {
+         t.script.answers = {QMessageBox::Yes};
+         t.script.files = {{t.dir.filePath(u"missing/x.html"_s), true}};
+         t.click(u"文件/打开"_s);
+     },
+     true},
+    {"typed back to the start text",
+     [](RecoveryLeaving &t) { t.rt.sendEditorCommand(t.session().editor(), ui::EditorCommand::Undo); }, false},
+    {"exit, 否", [](RecoveryLeaving &t) { t.script.answers = {QMessageBox::No}; closeMain(t); }, false},
+    {"exit, 是, save cancelled", [](RecoveryLeaving &t) { t.script.answers = {QMessageBox::Yes}; closeMain(t); }, true},
+};
+
+} // namespace
+
+INSTANTIATE_TEST_SUITE_P(Each, RecoveryLeaving, ::testing::ValuesIn(leavings));
+
+/// An answer in the "恢复未保存的文档" window, over two copies left by processes that are gone.
+struct Answering {
+    const char *what;
+    QString button;
+    std::vector<QMessageBox::StandardButton> answers;
+    size_t copiesLeft;
+    bool textRestored;
+};
+
+namespace {
+
+const QByteArray OnDisk = "<p>\xa4\xa4</p>"_ba;
+// Big5 text with bytes that are no Big5, carried raw, one as itself and one as its escape: they
+// come back as they were.
+const QByteArray Restored = "<p>\xe4\xb8\xad</p>\x81\xed\xb0\x81 "_ba;
+
+class RecoveryWindow : public RecoveryTest, public ::testing::WithParamInterface<Answering> {
+protected:
+    void SetUp() override
+    {
+        putContent(page(), OnDisk);
         leaveCopy("<p>older</p>", {});
         QTest::qWait(1100); // the newest is listed first, by its time of change
-        leaveCopy(restored, {core::Encoding::Big5, page});
-        store = std::make_unique<RecoveryStore>(state.path());
-        int shown = 0;
-        rt.onWindowShown = [&](const QString &window) {
+        leaveCopy(Restored, {core::Encoding::Big5, page()});
+        const Answering &c = GetParam();
+        rt.onWindowShown = [this, &c](const QString &window) {
             if (window != document::RecoveryWindowName)
                 return;
             if (++shown > 1) // a refused 全部丢弃 keeps the window: leave it with 以后再说
@@ -165,60 +160,76 @@ TEST_F(RecoveryTest, TheWindowRestoresDiscardsOrKeeps)
             script.answers.assign(c.answers.begin(), c.answers.end());
             static_cast<QPushButton *>(ui::testing::widget(rt, {window, c.button}))->click();
             if (!c.answers.empty() && c.answers[0] == QMessageBox::No)
-                QTimer::singleShot(0, [&, window] { rt.onWindowShown(window); });
+                QTimer::singleShot(0, [this, window] { rt.onWindowShown(window); });
         };
-        openMain();
-        QTRY_VERIFY(shown > 0);
-        QTRY_VERIFY(!rt.isOpen(document::RecoveryWindowName));
-        rt.onWindowShown = nullptr;
-        const QByteArray buffer = rt.getEditorBuffer(session().editor()).toByteArray();
-        EXPECT_EQ(buffer == restored, c.textRestored);
-        if (c.textRestored) {
-            EXPECT_EQ(session().encoding(), core::Encoding::Big5);
-            EXPECT_EQ(session().path(), page);
-            EXPECT_TRUE(session().isModified());
-            // Saving offers the file's name, and writes the bytes the text came from.
-            script.files = {{dir.filePath(u"again.html"_s)}};
-            click(u"文件/保存"_s);
-            ASSERT_FALSE(script.fileDialogs.empty());
-            EXPECT_TRUE(script.fileDialogs.back().typedName.endsWith(QFileInfo(page).fileName()))
-                << script.fileDialogs.back().typedName.toStdString();
-            EXPECT_EQ(contentOf(dir.filePath(u"again.html"_s)), "<p>\xa4\xa4</p>\x81\x01 "_ba);
-        }
-        EXPECT_EQ(contentOf(page), onDisk);
-        EXPECT_EQ(store->orphans().size(), c.copiesLeft);
-        script.answers = {QMessageBox::No};
-        rt.closeWindow(Main);
-        QTRY_VERIFY(!rt.isOpen(Main));
-        main.reset();
-        store.reset();
-        QDir(state.path()).removeRecursively();
-        script.boxes.clear();
-        script.fileDialogs.clear();
+        MainWindowFixture::SetUp();
     }
+    QString page() const { return dir.filePath(u"页面.html"_s); }
+    int shown = 0;
+};
+
+} // namespace
+
+TEST_P(RecoveryWindow, RestoresDiscardsOrKeeps)
+{
+    const Answering &c = GetParam();
+    QTRY_VERIFY(shown > 0);
+    QTRY_VERIFY(!rt.isOpen(document::RecoveryWindowName));
+    rt.onWindowShown = nullptr;
+    EXPECT_EQ(rt.getEditorBuffer(session().editor()) == Restored, c.textRestored);
+    if (c.textRestored) {
+        EXPECT_EQ(session().encoding(), core::Encoding::Big5);
+        EXPECT_EQ(session().path(), page());
+        EXPECT_TRUE(session().isModified());
+        // Saving offers the file's name, and writes the bytes the text came from.
+        script.files = {{dir.filePath(u"again.html"_s)}};
+        click(u"文件/保存"_s);
+        ASSERT_FALSE(script.fileDialogs.empty());
+        EXPECT_TRUE(script.fileDialogs.back().typedName.endsWith(QFileInfo(page()).fileName()))
+            << script.fileDialogs.back().typedName.toStdString();
+        EXPECT_EQ(contentOf(dir.filePath(u"again.html"_s)), "<p>\xa4\xa4</p>\x81\x01 "_ba);
+    }
+    EXPECT_EQ(contentOf(page()), OnDisk);
+    EXPECT_EQ(store->orphans().size(), c.copiesLeft);
 }
+
+INSTANTIATE_TEST_SUITE_P(Each, RecoveryWindow,
+                         ::testing::Values(Answering{"恢复", u"按钮1"_s, {}, 1, true},
+                                           Answering{"全部丢弃, not confirmed, then 以后再说", u"按钮2"_s, {QMessageBox::No}, 2, false},
+                                           Answering{"全部丢弃", u"按钮2"_s, {QMessageBox::Yes}, 0, false},
+                                           Answering{"以后再说", u"按钮3"_s, {}, 2, false}));
+
 
 namespace {
 
 const char *const FaultKind = "QUILLMERE_RECOVERY_FAULT";
 const char *const FaultDir = "QUILLMERE_RECOVERY_FAULT_DIR";
 
-/// The child's part: a state folder on a file system of its own, full or read-only.
+/// The child's state folder, on a file system of its own, full or read-only; none outside the child.
+QString childStateFolder()
+{
+    if (qEnvironmentVariableIsEmpty(FaultKind))
+        return {};
+    const QString state = qEnvironmentVariable(FaultDir);
+    const bool full = qEnvironmentVariable(FaultKind) == u"full"_s;
+    EXPECT_EQ(::mount("tmpfs", QFile::encodeName(state).constData(), "tmpfs", full ? 0 : MS_RDONLY, "size=64k"), 0)
+        << std::strerror(errno);
+    if (full) { // room for the folder and the lock, not for a copy of the page
+        QDir().mkpath(state + u"/quillmere/recovery"_s);
+        putContent(state + u"/filler"_s, QByteArray(48 * 1024, 'f'));
+    }
+    return state + u"/quillmere/recovery"_s;
+}
+
+/// The child's part of RecoveryFolderFaults.
 class RecoveryInChild : public RecoveryTest {
 protected:
+    RecoveryInChild() : RecoveryTest(childStateFolder()) {}
     void SetUp() override
     {
         if (qEnvironmentVariableIsEmpty(FaultKind))
             GTEST_SKIP() << "runs only as the child of RecoveryFolderFaults";
-        const QString state = qEnvironmentVariable(FaultDir);
-        const bool full = qEnvironmentVariable(FaultKind) == u"full"_s;
-        ASSERT_EQ(::mount("tmpfs", QFile::encodeName(state).constData(), "tmpfs", full ? 0 : MS_RDONLY, "size=64k"), 0)
-            << std::strerror(errno);
-        if (full) { // room for the folder and the lock, not for a copy of the page
-            QDir().mkpath(state + u"/quillmere/recovery"_s);
-            putContent(state + u"/filler"_s, QByteArray(48 * 1024, 'f'));
-        }
-        store = std::make_unique<RecoveryStore>(state + u"/quillmere/recovery"_s);
+        RecoveryTest::SetUp();
     }
 };
 
@@ -228,7 +239,6 @@ protected:
 TEST_F(RecoveryInChild, KeepsWorkingAndSaysWhy)
 {
     const bool full = qEnvironmentVariable(FaultKind) == u"full"_s;
-    openMain();
     const ui::ControlRef statusBar{Main, u"状态条1"_s};
     type(u"<p>"_s);
     rt.insertAtCaret(session().editor(), QString(30000, u'字'));

@@ -148,6 +148,8 @@ inline void press(QWidget *focus, const QString &keys)
 /// Opens the MainWindow for each test and closes it afterwards, answering the exit check No.
 class MainWindowFixture : public ::testing::Test {
 protected:
+    /// With a recovery store, the MainWindow keeps its recovery copies there.
+    explicit MainWindowFixture(document::RecoveryStore *recovery = nullptr) : main({}, Main, recovery) {}
     void SetUp() override { rt.openWindow(main.definition(), false); }
     void TearDown() override
     {
