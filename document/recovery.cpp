@@ -9,7 +9,7 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace document {
 
-Recovery::Recovery(RecoveryStore &store, Session &s, int document) : store_(store), s_(s), document_(document)
+Recovery::Recovery(RecoveryStore &store, Session &s) : store_(store), s_(s), document_(store.newDocument())
 {
     if (store_.isOn())
         writer_ = std::make_unique<CopyWriter>(store_.copyPath(document_));

@@ -20,8 +20,8 @@ public:
     /// write it, is missing from the copy.
     static constexpr int IntervalMilliseconds = 1000;
 
-    /// Keeps the session's copy as document number n of the store (none while the store is off).
-    Recovery(RecoveryStore &store, Session &s, int document = 0);
+    /// Keeps the session's copy as the store's next document (none while the store is off).
+    Recovery(RecoveryStore &store, Session &s);
     /// The copy keeps the changes followed so far; the writer finishes what it was given.
     ~Recovery();
     Recovery(const Recovery &) = delete;

@@ -45,6 +45,8 @@ public:
     bool isOn() const { return lockFd_ >= 0; }
     const QString &whyOff() const { return whyOff_; }
     const QString &folder() const { return folder_; }
+    /// A number for one more document of this process (each window's copy is its own).
+    int newDocument() { return documents_++; }
     /// The path of this process's copy of the document numbered n.
     QString copyPath(int document) const;
 
@@ -61,6 +63,7 @@ public:
 private:
     QString folder_, id_, whyOff_;
     int lockFd_ = -1;
+    int documents_ = 0;
 };
 
 /// Keeps one document's copy on a thread of its own, so that following the editor's changes is the
