@@ -123,6 +123,30 @@ const Leaving leavings[] = {
 
 INSTANTIATE_TEST_SUITE_P(Each, RecoveryLeaving, ::testing::ValuesIn(leavings));
 
+// Two windows of one process keep a copy each.
+TEST_F(RecoveryTest, EachWindowKeepsItsOwnCopy)
+{
+    const QString secondName = u"MainWindow2"_s;
+    app::MainWindow second({}, secondName, store.get());
+    rt.openWindow(second.definition(), false);
+    QTRY_VERIFY(rt.isOpen(secondName));
+    type(u"first"_s);
+    rt.insertAtCaret(second.session().editor(), u"second"_s);
+    QCoreApplication::processEvents();
+    for (document::Session *s : {&session(), &second.session()}) {
+        s->recovery()->keep(rt);
+        s->recovery()->writer()->waitIdle();
+    }
+    const QStringList copies = namesIn(state.path()).filter(u".copy"_s);
+    ASSERT_EQ(copies.size(), 2);
+    const QByteArray a = RecoveryStore::read(state.filePath(copies[0]))->buffer,
+                     b = RecoveryStore::read(state.filePath(copies[1]))->buffer;
+    EXPECT_TRUE((a.contains("first") && b.contains("second")) || (a.contains("second") && b.contains("first")));
+    script.answers = {QMessageBox::No};
+    rt.closeWindow(secondName);
+    QTRY_VERIFY(!rt.isOpen(secondName));
+}
+
 /// An answer in the "恢复未保存的文档" window, over two copies left by processes that are gone.
 struct Answering {
     const char *what;
