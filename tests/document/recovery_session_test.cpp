@@ -56,6 +56,8 @@ struct Leaving {
     bool copyStays;
 };
 
+void PrintTo(const Leaving &l, std::ostream *os) { *os << l.what; }
+
 class RecoveryLeaving : public RecoveryTest, public ::testing::WithParamInterface<Leaving> {
 public:
     // The cases' steps, open to them.
@@ -155,6 +157,8 @@ struct Answering {
     size_t copiesLeft;
     bool textRestored;
 };
+
+void PrintTo(const Answering &a, std::ostream *os) { *os << a.what; }
 
 namespace {
 
