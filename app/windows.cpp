@@ -2,6 +2,7 @@
 #include "windows.h"
 
 #include "core/file_stamp.h"
+#include "window_placement.h"
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -37,7 +38,23 @@ void Windows::openWindow(ui::UiRuntime &rt, const QString &file)
     auto &w = *windows_.emplace_back(std::make_unique<MainWindow>(file, name, recovery_));
     w.session().setRaiseHolder([this](ui::UiRuntime &rt, const core::Text &path) { return raiseHolder(rt, path); });
     w.setOpenNew([this](ui::UiRuntime &rt) { openNew(rt); });
-    rt.openWindow(w.definition(), false);
+    ui::WindowDefinition def = w.definition();
+    def.topLeft = placeAfter(rt, int(windows_.size()) - 1);
+    rt.openWindow(def, false);
+}
+
+std::optional<QPoint> Windows::placeAfter(const ui::UiRuntime &rt, int count) const
+{
+    // The open window opened last before it; the first window's place is the definition's own.
+    for (int i = count - 1; i >= 0; --i) {
+        const QString &before = windows_[size_t(i)]->session().window();
+        if (!rt.isOpen(before))
+            continue;
+        const QRect at(rt.getBounds({before, {}}, ui::Bound::Left), rt.getBounds({before, {}}, ui::Bound::Top),
+                       rt.getBounds({before, {}}, ui::Bound::Width), rt.getBounds({before, {}}, ui::Bound::Height));
+        return cascadeFrom(at, rt.screenAreas());
+    }
+    return std::nullopt;
 }
 
 } // namespace app

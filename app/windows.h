@@ -7,6 +7,7 @@
 #include "main_window.h"
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace app {
@@ -31,6 +32,9 @@ public:
 
 private:
     void openWindow(ui::UiRuntime &rt, const QString &file);
+    /// Where the window opened after the first `count` goes: offset from the last of them still
+    /// open; none when none is.
+    std::optional<QPoint> placeAfter(const ui::UiRuntime &rt, int count) const;
 
     // The logic of every window opened, kept until the program ends: handlers of a window being
     // destroyed still use it.

@@ -64,12 +64,12 @@ QString chooseFile(const FileDialogSetup &setup)
         fd.setDefaultSuffix(suffixOf(fd.selectedNameFilter()));
         QObject::connect(&fd, &QFileDialog::filterSelected, &fd, [&fd](const QString &f) { fd.setDefaultSuffix(suffixOf(f)); });
     }
-    offerRecentFolders(fd);
+    offerRecent(fd);
     if (!setup.fileName.isEmpty())
         fd.selectFile(setup.fileName);
     if (fd.exec() != QDialog::Accepted || fd.selectedFiles().isEmpty())
         return {};
-    rememberFolderOf(fd.selectedFiles().constFirst());
+    rememberChoice(fd.selectedFiles().constFirst());
     return fd.selectedFiles().constFirst();
 }
 

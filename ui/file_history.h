@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The folders the open and save dialogs were last used in, newest first, kept across program
-// starts: the dialogs list them in their history list (the drop-down of "查找范围").
+// The files chosen in the open and save dialogs and their folders, newest first, kept across
+// program starts. The dialogs list the folders in their history list (the drop-down of
+// "查找范围") and the files under their file-name field, where the Down key drops them.
 #pragma once
 
 #include <QStringList>
@@ -9,13 +10,16 @@ class QFileDialog;
 
 namespace ui {
 
-inline constexpr int RecentFolderCount = 10;
+inline constexpr int RecentCount = 10;
 
-/// The folders kept, newest first, at most RecentFolderCount; those that no longer exist are left out.
+/// The folders kept, newest first, at most RecentCount; those that no longer exist are left out.
 QStringList recentFolders();
-/// Puts the folder of the file chosen in a dialog first.
-void rememberFolderOf(const QString &file);
-/// Shows the folders kept in the dialog's history list.
-void offerRecentFolders(QFileDialog &dialog);
+/// The files kept, newest first, at most RecentCount; those that are no longer files are left out.
+QStringList recentFiles();
+/// Puts the file chosen in a dialog, and its folder, first.
+void rememberChoice(const QString &file);
+/// Offers the folders kept in the dialog's history list and the files kept under its file-name
+/// field; picking a file there selects it as if it had been navigated to.
+void offerRecent(QFileDialog &dialog);
 
 } // namespace ui

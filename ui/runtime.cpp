@@ -236,7 +236,8 @@ void UiRuntime::openWindow(const WindowDefinition &def, bool modal)
     else
         w.host->resize(client);
     const QRect screen = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->geometry() : QRect();
-    w.host->move(screen.x() + (screen.width() - def.width) / 2, screen.y() + (screen.height() - def.height) / 2);
+    w.host->move(def.topLeft.value_or(
+        QPoint(screen.x() + (screen.width() - def.width) / 2, screen.y() + (screen.height() - def.height) / 2)));
     if (d->topWindows.isEmpty() || def.topLevel)
         d->topWindows << def.name;
     d->windows[def.name] = std::move(owned);
@@ -353,6 +354,16 @@ void UiRuntime::setBounds(const ControlRef &ref, Bound which, int value)
         break;
     }
     }
+}
+
+QList<QRect> UiRuntime::screenAreas() const
+{
+    QList<QRect> areas;
+    for (const QScreen *screen : QGuiApplication::screens())
+        areas << screen->availableGeometry();
+    if (const QScreen *primary = QGuiApplication::primaryScreen())
+        areas.move(areas.indexOf(primary->availableGeometry()), 0);
+    return areas;
 }
 
 qint32 UiRuntime::callLibraryEntry(const QString &library, const QString &entry, const std::vector<LibraryArg> &args)

@@ -110,6 +110,8 @@ public:
     /// A window's (empty unit) or a control's position and size; a window's is its outer size.
     int getBounds(const ControlRef &ref, Bound which) const;
     void setBounds(const ControlRef &ref, Bound which, int value);
+    /// The area of each screen that windows may take (without panels and docks), the primary first.
+    QList<QRect> screenAreas() const;
     /// Calls an entry point of a shared library (the skin engine that dresses the windows).
     qint32 callLibraryEntry(const QString &library, const QString &entry, const std::vector<LibraryArg> &args);
 

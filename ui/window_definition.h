@@ -186,6 +186,7 @@ struct WindowDefinition {
     QString caption;
     int width = 0;   // outer size in pixels
     int height = 0;
+    std::optional<QPoint> topLeft; // outer; none: centred on the primary screen
     Frame frame = Frame::Fixed;
     std::vector<ControlDef> controls;
     std::vector<Binding> bindings; // the window's own events

@@ -7,7 +7,7 @@ import time
 
 import pyatspi
 
-from atspi_reading import CAPTION, find_application, walk
+from atspi_reading import CAPTION, read_application, walk
 
 
 # X key codes of the virtual display's standard keymap.
@@ -72,12 +72,7 @@ def check_attributes(text, problems):
 
 def main():
     problems = []
-    app = find_application(30)
-    if app is None:
-        print("the editor did not appear on the accessibility bus")
-        return 1
-    found = []
-    walk(app, found)
+    app, found = read_application()
     names = {}
     for role, name, node in found:
         names.setdefault(role, []).append(name)

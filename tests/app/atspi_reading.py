@@ -1,6 +1,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """What the bus checks share: finding the running editor on the accessibility bus and walking its
 accessible objects."""
+import sys
 import time
 
 import pyatspi
@@ -30,3 +31,15 @@ def walk(node, found, depth=0):
         return
     for child in node:
         walk(child, found, depth + 1)
+
+
+def read_application(seconds=30):
+    """The running editor and what walk collects below it. When the editor does not appear,
+    says so and ends the check as failed."""
+    app = find_application(seconds)
+    if app is None:
+        print("the editor did not appear on the accessibility bus")
+        sys.exit(1)
+    found = []
+    walk(app, found)
+    return app, found

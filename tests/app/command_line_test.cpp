@@ -5,8 +5,8 @@
 #include "support/main_window_fixture.h"
 #include "document/templates.h"
 #include "support/drawn_colour.h"
+#include "support/program_run.h"
 
-#include <QProcess>
 #include <QScreen>
 #include <QWindow>
 #include <Qsci/qsciscintilla.h>
@@ -142,39 +142,30 @@ TEST_F(StartFiles, AFileThatCannotBeOpenedIsReportedAndTheTemplateWritten)
 }
 
 /// Runs the program itself with the arguments and no display.
-struct Finished {
-    int status;
-    QByteArray out, err;
-};
-Finished runProgram(const QStringList &args)
+Finished runWithoutDisplay(const QStringList &args)
 {
-    QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.remove(u"DISPLAY"_s);
     env.remove(u"WAYLAND_DISPLAY"_s);
     env.remove(u"QT_QPA_PLATFORM"_s);
-    p.setProcessEnvironment(env);
-    p.start(QStringLiteral(QUILLMERE_FILE), args);
-    EXPECT_TRUE(p.waitForFinished(30000));
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
-            p.readAllStandardError()};
+    return runProgram(QStringLiteral(QUILLMERE_FILE), args, env);
 }
 
 TEST(CommandLineAnswers, HelpVersionAndUnknownOptionsNeedNoDisplay)
 {
     for (const QString &help : {u"--help"_s, u"-h"_s}) {
-        const Finished r = runProgram({help});
+        const Finished r = runWithoutDisplay({help});
         EXPECT_EQ(r.status, 0);
         EXPECT_TRUE(r.out.startsWith("Usage: quillmere [FILE...]")) << r.out.toStdString();
         EXPECT_TRUE(r.out.contains("--version"));
         EXPECT_TRUE(r.err.isEmpty()) << r.err.toStdString();
     }
-    const Finished version = runProgram({u"--version"_s});
+    const Finished version = runWithoutDisplay({u"--version"_s});
     EXPECT_EQ(version.status, 0);
     EXPECT_EQ(version.out, QByteArray("quillmere " QUILLMERE_VERSION "\n"));
 
     for (const QString &bad : {u"--frobnicate"_s, u"-q"_s}) {
-        const Finished r = runProgram({u"page.html"_s, bad});
+        const Finished r = runWithoutDisplay({u"page.html"_s, bad});
         EXPECT_EQ(r.status, 2);
         EXPECT_TRUE(r.out.isEmpty());
         EXPECT_TRUE(r.err.contains(bad.toUtf8())) << r.err.toStdString();

@@ -8,8 +8,8 @@
 #include "app/windows.h"
 #include "document/find_dialog.h"
 #include "document/templates.h"
+#include "support/program_run.h"
 
-#include <QProcess>
 #include <QTimer>
 
 using namespace testsupport;
@@ -70,6 +70,11 @@ TEST_F(SeveralWindows, EachFileOpensInAWindowOfItsOwnButNeverTwice)
     EXPECT_EQ((QStringList{textOf(0), textOf(1), textOf(2)}), (QStringList{u"<p>a</p>"_s, u"b {}"_s, u"<% c %>"_s}));
     EXPECT_TRUE(script.boxes.empty()) << script.boxTitles().join(u", ").toStdString();
     EXPECT_EQ(host(2)->windowTitle(), host(0)->windowTitle()); // each exactly the MainWindow
+    // Each further window stands off the one opened before it, at the same size.
+    for (int i : {1, 2}) {
+        EXPECT_NE(host(i)->pos(), host(i - 1)->pos()) << i;
+        EXPECT_EQ(host(i)->size(), host(0)->size()) << i;
+    }
 
     // Named again however it is spelt, an open file brings its window to the front.
     for (const QString &same : {a, dir.filePath(u"sub/../a.html"_s), dir.filePath(u"link.html"_s)}) {
@@ -164,17 +169,10 @@ TEST_F(SeveralWindows, ALaterStartHandsItsFilesToTheRunningProgram)
     const QString a = write(u"a.html"_s, "<p>a</p>"), b = write(u"b.html"_s, "<p>b</p>");
     ASSERT_TRUE(QDir(dir.path()).mkdir(u"sub"_s));
     windows.open(rt, {a});
-    auto start = [&](const QStringList &args) {
-        QProcess later;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(u"DISPLAY"_s, QString::fromLatin1(display));
-        env.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
-        later.setProcessEnvironment(env);
-        later.setWorkingDirectory(dir.path());
-        later.start(QStringLiteral(QUILLMERE_FILE), args);
-        EXPECT_TRUE(QTest::qWaitFor([&] { return later.state() == QProcess::NotRunning; }, 20000));
-        return later.exitCode();
-    };
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(u"DISPLAY"_s, QString::fromLatin1(display));
+    env.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
+    auto start = [&](const QStringList &args) { return runProgram(QStringLiteral(QUILLMERE_FILE), args, env, dir.path()).status; };
     EXPECT_EQ(start({u"b.html"_s, u"sub/../a.html"_s}), 0); // relative to the later start's folder
     QTRY_COMPARE(shown(), (QStringList{u"MainWindow a.html"_s, u"MainWindow2 b.html"_s}));
     QTRY_COMPARE(QApplication::activeWindow(), host(0)); // a.html was open: to the front

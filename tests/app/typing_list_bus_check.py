@@ -7,7 +7,7 @@ import time
 
 import pyatspi
 
-from atspi_reading import find_application, walk
+from atspi_reading import read_application, walk
 
 
 def lists_with(app, item):
@@ -19,12 +19,7 @@ def lists_with(app, item):
 
 
 def main():
-    app = find_application(30)
-    if app is None:
-        print("the editor did not appear on the accessibility bus")
-        return 1
-    found = []
-    walk(app, found)
+    app, found = read_application()
     editors = [node for role, _, node in found if role == "text"]
     if len(editors) != 1:
         print(f"expected one text area (the CodeEditor), found {len(editors)}")
