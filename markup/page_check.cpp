@@ -12,14 +12,23 @@ std::vector<Finding> checkPage(QByteArrayView text, const PageFacts &facts)
     std::vector<Finding> all;
     const auto add = [&all](std::vector<Finding> more) { all.insert(all.end(), more.begin(), more.end()); };
     const auto stopped = [&facts] { return facts.cancelled && facts.cancelled(); };
+    const auto reached = [&facts](int percent) {
+        if (facts.progress)
+            facts.progress(percent);
+    };
+    // The markup checker takes most of the time; it reports its own share, from 20 % on.
     add(encodingFindings(text, facts.encoding));
+    reached(5);
     add(fullWidthFindings(text));
+    reached(15);
     add(fileFindings(text, facts.path));
+    reached(20);
     if (stopped())
         return {};
-    add(markupFindings(text));
+    add(markupFindings(text, facts));
     if (stopped())
         return {};
+    reached(100);
     std::stable_sort(all.begin(), all.end(), [](const Finding &a, const Finding &b) { return a.from < b.from; });
     return all;
 }

@@ -16,6 +16,7 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <array>
 #include <memory>
 
 using namespace Qt::Literals::StringLiterals;
@@ -223,6 +224,77 @@ bool scriptAddress(QByteArrayView text, qsizetype at)
     return tag && text.sliced(at, tag->to - at).toByteArray().toLower().contains("javascript:");
 }
 
+/// Optional end tags close themselves at the next of their kind; void elements have no content.
+/// Neither nests when left open, so neither counts towards the depth.
+bool nestsWhenOpen(QByteArrayView name)
+{
+    static constexpr std::array<QByteArrayView, 35> Flat = {
+        "p",     "li",    "dt",     "dd",      "option", "optgroup", "tr",     "td",    "th",
+        "thead", "tbody", "tfoot",  "colgroup", "area",  "base",     "basefont", "bgsound", "br",
+        "col",   "embed", "frame",  "hr",      "img",    "input",    "isindex", "keygen", "link",
+        "meta",  "param", "source", "track",   "wbr",    "command",  "image",   "spacer",
+    };
+    return std::none_of(Flat.begin(), Flat.end(), [&](QByteArrayView f) { return name.compare(f, Qt::CaseInsensitive) == 0; });
+}
+
+/// The start tag at which elements left open inside each other get deeper than `limit`, if any.
+std::optional<core::TagSpan> tooDeep(QByteArrayView text, int limit)
+{
+    std::vector<QByteArrayView> open;
+    for (core::TagReader<QByteArrayView> r(text); auto span = r.next();) {
+        const QByteArrayView name = span->name(text);
+        if (span->kind == core::TagSpan::StartTag && !span->selfClosed && nestsWhenOpen(name)) {
+            open.push_back(name);
+            if (int(open.size()) > limit)
+                return span;
+        } else if (span->kind == core::TagSpan::EndTag) {
+            const auto match = std::find_if(open.rbegin(), open.rend(), [&](QByteArrayView o) {
+                return o.compare(name, Qt::CaseInsensitive) == 0;
+            });
+            if (match != open.rend())
+                open.erase(std::prev(match.base()), open.end());
+        }
+    }
+    return std::nullopt;
+}
+
+/// The hidden text handed to tidy byte by byte, so that a long page reports how far it has come
+/// and stops when the check is cancelled.
+struct Source {
+    QByteArrayView text;
+    const PageFacts &facts;
+    qsizetype at = 0;
+    bool stopped = false;
+    int reported = -1;
+
+    static constexpr qsizetype Step = 1 << 16;
+
+    static int TIDY_CALL getByte(void *data)
+    {
+        auto &s = *static_cast<Source *>(data);
+        if (s.at % Step == 0 && s.at > 0)
+            s.step();
+        if (s.stopped || s.at >= s.text.size())
+            return int(EndOfStream);
+        return uchar(s.text[s.at++]);
+    }
+    static void TIDY_CALL ungetByte(void *data, byte) { --static_cast<Source *>(data)->at; }
+    static Bool TIDY_CALL eof(void *data)
+    {
+        const auto &s = *static_cast<Source *>(data);
+        return s.stopped || s.at >= s.text.size() ? yes : no;
+    }
+
+    void step()
+    {
+        if (facts.cancelled && facts.cancelled())
+            stopped = true;
+        const int percent = 20 + int(75 * at / std::max<qsizetype>(1, text.size()));
+        if (facts.progress && percent != reported)
+            facts.progress(reported = percent);
+    }
+};
+
 struct TidyDocument {
     TidyDoc doc = tidyCreate();
     ~TidyDocument() { tidyRelease(doc); }
@@ -230,8 +302,11 @@ struct TidyDocument {
 
 } // namespace
 
-std::vector<Finding> markupFindings(QByteArrayView text)
+std::vector<Finding> markupFindings(QByteArrayView text, const PageFacts &facts)
 {
+    if (const std::optional<core::TagSpan> deep = tooDeep(text, DeepestNesting))
+        return {{Finding::Unparsable, deep->from, deep->to,
+                 u"元素套得太深（超过 %1 层），无法检查标记"_s.arg(DeepestNesting), {}}};
     const Blocks blocks = core::serverBlocks(text);
     const QByteArray hidden = hiddenText(text, blocks);
     std::vector<Raw> raw;
@@ -246,7 +321,12 @@ std::vector<Finding> markupFindings(QByteArrayView text)
     const bool ownDoctype = hidden.first(std::min<qsizetype>(hidden.size(), 4096)).toLower().contains("<!doctype");
     tidyOptSetValue(tidy.doc, TidyDoctype, ownDoctype ? "auto" : "transitional");
     tidySetMessageCallback(tidy.doc, collect);
-    const int status = tidyParseString(tidy.doc, hidden.constData());
+    Source source{hidden, facts};
+    TidyInputSource input;
+    tidyInitSource(&input, &source, Source::getByte, Source::ungetByte, Source::eof);
+    const int status = tidyParseSource(tidy.doc, &input);
+    if (source.stopped)
+        return {};
 
     std::vector<Finding> found;
     if (status < 0) {
