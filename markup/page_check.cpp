@@ -84,9 +84,13 @@ LineColumn LineIndex::placeOf(qsizetype position) const
     position = std::clamp<qsizetype>(position, 0, text_.size());
     const auto after = std::upper_bound(starts_.begin(), starts_.end(), position);
     const qsizetype line = qsizetype(after - starts_.begin()) - 1;
-    qsizetype column = 0;
-    for (qsizetype at = starts_[size_t(line)]; at < position; at += stepAt(text_, at))
+    const bool onward = lastPlace_.line == line && lastPosition_ <= position;
+    qsizetype column = onward ? lastPlace_.column : 0;
+    qsizetype at = onward ? lastPosition_ : starts_[size_t(line)];
+    for (; at < position; at += stepAt(text_, at))
         ++column;
+    lastPlace_ = {line, column};
+    lastPosition_ = at;
     return {line, column};
 }
 
@@ -94,9 +98,13 @@ qsizetype LineIndex::positionOf(LineColumn place) const
 {
     const qsizetype line = std::clamp<qsizetype>(place.line, 0, lineCount() - 1);
     const qsizetype end = lineEnd(line);
-    qsizetype at = starts_[size_t(line)];
-    for (qsizetype column = 0; column < place.column && at < end; ++column)
+    const bool onward = lastPlace_.line == line && lastPlace_.column <= place.column && lastPosition_ <= end;
+    qsizetype at = onward ? lastPosition_ : starts_[size_t(line)];
+    qsizetype column = onward ? lastPlace_.column : 0;
+    for (; column < place.column && at < end; ++column)
         at = std::min(end, at + stepAt(text_, at));
+    lastPlace_ = {line, column};
+    lastPosition_ = at;
     return at;
 }
 

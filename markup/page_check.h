@@ -87,6 +87,10 @@ private:
     QByteArrayView text_;
     std::vector<qsizetype> starts_;
     qsizetype lineEnd(qsizetype line) const;
+    /// The last place asked for: the next one on its line further on is counted from there, so
+    /// that places asked in order along a long line cost the line's length once, not each time.
+    mutable LineColumn lastPlace_;
+    mutable qsizetype lastPosition_ = 0;
 };
 
 } // namespace markup

@@ -18,6 +18,8 @@
 #include <algorithm>
 #include <array>
 #include <memory>
+#include <numeric>
+#include <set>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -333,19 +335,31 @@ std::vector<Finding> markupFindings(QByteArrayView text, const PageFacts &facts)
         found.push_back({Finding::Unparsable, 0, 0, u"无法读懂这个网页的标记，没有检查标记"_s, {}});
         return found;
     }
+    // Places are turned into positions in the text's order (tidy reports some places again
+    // later), so that a long line is walked once; the messages are then taken in tidy's order.
+    std::vector<size_t> order(raw.size());
+    std::iota(order.begin(), order.end(), size_t(0));
+    std::stable_sort(order.begin(), order.end(), [&raw](size_t a, size_t b) {
+        return std::pair(raw[a].line, raw[a].column) < std::pair(raw[b].line, raw[b].column);
+    });
+    std::vector<qsizetype> positions(raw.size());
     const LineIndex lines(hidden);
+    for (const size_t k : order)
+        positions[k] = raw[k].line <= 0 ? 0 : lines.positionOf({raw[k].line - 1, std::max(0, raw[k].column - 1)});
+
     BrowserRules rules;
-    for (const Raw &r : raw) {
-        qsizetype at = r.line <= 0 ? 0 : lines.positionOf({r.line - 1, std::max(0, r.column - 1)});
-        at = outsideBlocks(at, blocks);
+    std::set<std::pair<qsizetype, QString>> seen; // tidy repeats some messages at one place
+    for (size_t k = 0; k < raw.size(); ++k) {
+        const Raw &r = raw[k];
+        const qsizetype at = outsideBlocks(positions[k], blocks);
         if (r.key.startsWith("ILLEGAL_URI") || r.key == "ESCAPED_ILLEGAL_URI")
             if (scriptAddress(hidden, at))
                 continue;
         if (rules.noFault(r))
             continue;
-        const bool seen = std::any_of(found.begin(), found.end(), [&](const Finding &f) { return f.from == at && f.message == r.message; });
-        if (!seen)
-            found.push_back({Finding::Markup, at, coveredTo(text, at, blocks), r.message, {}});
+        if (!seen.insert({at, r.message}).second)
+            continue;
+        found.push_back({Finding::Markup, at, coveredTo(text, at, blocks), r.message, {}});
     }
     std::stable_sort(found.begin(), found.end(), [](const Finding &a, const Finding &b) { return a.from < b.from; });
     return found;

@@ -224,9 +224,14 @@ TEST(LineIndex, PlacesAndPositionsAgree)
     };
     const markup::LineIndex lines(text);
     EXPECT_EQ(lines.lineCount(), 4);
+    // Asked in order and backwards: each answer is the same whatever was asked before.
     for (const auto &[position, place] : places) {
         EXPECT_EQ(lines.placeOf(position), place) << position;
         EXPECT_EQ(lines.positionOf(place), position) << position;
+    }
+    for (auto p = places.rbegin(); p != places.rend(); ++p) {
+        EXPECT_EQ(lines.positionOf(p->second), p->first) << p->first;
+        EXPECT_EQ(lines.placeOf(p->first), p->second) << p->first;
     }
     EXPECT_EQ(lines.positionOf({1, 99}), 10); // past the end of a line: its end, before CR
 }
