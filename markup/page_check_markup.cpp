@@ -106,14 +106,22 @@ struct Raw {
     QString message;
 };
 
-/// Tidy's rules that browsers and our own snippets do not follow: form controls outside a form
-/// (tidy wraps them in a form it makes up, and reports that form as unclosed too), <bgsound> in
-/// the body, where the background-sound dialog writes it.
+/// Tidy's rules that browsers and our own snippets and dialogs do not follow: form controls
+/// outside a form (tidy wraps them in a form it makes up, and reports that form as unclosed too),
+/// <bgsound> in the body, where the background-sound dialog writes it, </embed> and <area> without
+/// alt as the media and image dialogs write them, and a size left empty in a dialog, written
+/// unquoted (`width= height=`: tidy reads the next attribute's name as the value).
 class BrowserRules {
 public:
     bool noFault(const Raw &r)
     {
         const QString first = r.args.value(0);
+        if (r.key == "DISCARDING_UNEXPECTED" || r.key == "UNEXPECTED_ENDTAG")
+            return first == u"</embed>" || first == u"embed";
+        if (r.key == "MISSING_ATTRIBUTE")
+            return first == u"<area>" && r.args.value(1) == u"alt";
+        if (r.key == "BAD_ATTRIBUTE_VALUE")
+            return r.args.value(2).endsWith(u'=');
         if (r.key == "TAG_NOT_ALLOWED_IN")
             return first == u"<bgsound>" || first == u"<input>" || first == u"<select>" || first == u"<textarea>" ||
                    first == u"<button>" || first == u"<label>";
