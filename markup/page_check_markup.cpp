@@ -355,6 +355,9 @@ std::vector<Finding> markupFindings(QByteArrayView text, const PageFacts &facts)
     for (const size_t k : order)
         positions[k] = raw[k].line <= 0 ? 0 : lines.positionOf({raw[k].line - 1, std::max(0, raw[k].column - 1)});
 
+    // A page without a head is a piece included into others (ASP sites are made of them): its
+    // title is the including page's business.
+    const bool piece = !hidden.toLower().contains("<head");
     BrowserRules rules;
     std::set<std::pair<qsizetype, QString>> seen; // tidy repeats some messages at one place
     for (size_t k = 0; k < raw.size(); ++k) {
@@ -363,7 +366,7 @@ std::vector<Finding> markupFindings(QByteArrayView text, const PageFacts &facts)
         if (r.key.startsWith("ILLEGAL_URI") || r.key == "ESCAPED_ILLEGAL_URI")
             if (scriptAddress(hidden, at))
                 continue;
-        if (rules.noFault(r))
+        if (rules.noFault(r) || (piece && r.key == "MISSING_TITLE_ELEMENT"))
             continue;
         if (!seen.insert({at, r.message}).second)
             continue;

@@ -6,10 +6,12 @@
 #include "markup/form_script_commands.h"
 #include "markup/link_media_commands.h"
 #include "markup/page_check.h"
+#include "markup/snippets.h"
 
 #include <QRadioButton>
 
 #include <algorithm>
+#include <map>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -77,6 +79,35 @@ TEST_F(PageCheckClean, WhatEveryElementDialogWritesChecksClean)
             for (const markup::Finding &f : markup::checkPage(page, {}))
                 ADD_FAILURE() << f.message.toStdString() << "\n" << page.constData();
         }
+    }
+}
+
+TEST_F(PageCheckClean, EverySnippetChecksClean)
+{
+    // Where a snippet goes: what stands before and after it inside the body; elsewhere nothing.
+    const std::map<QString, std::pair<QString, QString>> places = {
+        {u"插入/表格/TR"_s, {u"<table>"_s, u"</table>"_s}}, {u"插入/表格/TH"_s, {u"<table><tr>"_s, u"</tr></table>"_s}},
+        {u"插入/表格/TD"_s, {u"<table><tr>"_s, u"</tr></table>"_s}}, {u"超级按钮13"_s, {u"<ul>"_s, u"</ul>"_s}},
+        {u"超级按钮15"_s, {u"<dl>"_s, u"</dl>"_s}}, {u"超级按钮16"_s, {u"<dl>"_s, u"</dl>"_s}},
+    };
+    const QString start = u"<html><head><title>t</title></head><body>\r\n"_s;
+    const std::vector<ui::UnitBinding> snippets = markup::snippetCommands(main.session());
+    ASSERT_GT(snippets.size(), size_t(20));
+    for (const ui::UnitBinding &b : snippets) {
+        SCOPED_TRACE(b.unit.toStdString());
+        const auto place = places.find(b.unit);
+        const QString before = start + (place == places.end() ? QString() : place->second.first);
+        rt.setEditorText(Editor, before + (place == places.end() ? QString() : place->second.second) + u"\r\n</body></html>"_s);
+        rt.selectEditorRange(Editor, before.toUtf8().size(), before.toUtf8().size());
+        open(b.unit);
+        if (b.unit == u"插入/表格/TR"_s) { // a row holds a cell: one put in after its start tag
+            const qsizetype tagEnd = rt.getEditorBuffer(Editor).indexOf('>', before.toUtf8().size()) + 1;
+            rt.selectEditorRange(Editor, tagEnd, tagEnd);
+            open(u"插入/表格/TD"_s);
+        }
+        const QByteArray page = rt.getEditorBuffer(Editor).toByteArray();
+        for (const markup::Finding &f : markup::checkPage(page, {}))
+            ADD_FAILURE() << f.message.toStdString() << "\n" << page.constData();
     }
 }
 

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The "检查网页" window driven end to end from F7, and pages built from the program's own
-// snippets checking clean.
+// The "检查网页" window driven end to end from F7.
 #include "markup/page_check.h"
 #include "markup/page_check_window.h"
 #include "support/main_window_fixture.h"
@@ -173,48 +172,6 @@ TEST_F(PageCheckWindow, ALargePageShowsProgressAndCancellingLeavesNothing)
     EXPECT_FALSE(rt.isControlVisible(progress));
     EXPECT_EQ(list()->count(), 0);
     EXPECT_TRUE(rt.getEditorMarks(editor()).empty());
-}
-
-/// Where each snippet goes in a page: what stands before and after it inside the body.
-struct Placed {
-    QString unit, before, after;
-    QString inside = {}; // a second snippet, clicked with the caret after the first one's start tag
-};
-
-TEST_F(PageCheckWindow, PagesBuiltFromOurSnippetsCheckClean)
-{
-    const QString start = u"<html><head><title>t</title></head><body>\r\n"_s;
-    const QString end = u"\r\n</body></html>"_s;
-    const std::vector<Placed> snippets = {
-        {u"插入/水平线"_s}, {u"插入/编辑css"_s}, {u"插入/表格/表格"_s},
-        {u"插入/表格/TR"_s, u"<table>"_s, u"</table>"_s, u"插入/表格/TD"_s}, {u"插入/表格/TH"_s, u"<table><tr>"_s, u"</tr></table>"_s},
-        {u"插入/表格/TD"_s, u"<table><tr>"_s, u"</tr></table>"_s}, {u"插入/表单/复选框"_s}, {u"插入/表单/单选框"_s},
-        {u"插入/脚本对象/插入noscript"_s}, {u"插入/时间标签"_s}, {u"java特效/加入收藏夹"_s}, {u"java特效/设为首页"_s},
-        {u"java特效/调整窗体大小"_s}, {u"java特效/IE按钮"_s}, {u"java特效/分时问候"_s}, {u"java特效/前后退按钮"_s},
-        {u"java特效/检测浏览器"_s}, {u"java特效/防止网页被他人调用"_s}, {u"java特效/IE浏览器滚动条设置"_s},
-        {u"SQL/增加记录"_s}, {u"超级按钮28"_s}, {u"超级按钮1"_s}, {u"超级按钮2"_s}, {u"超级按钮5"_s}, {u"超级按钮6"_s},
-        {u"超级按钮7"_s}, {u"超级按钮8"_s}, {u"超级按钮11"_s}, {u"超级按钮12"_s},
-        {u"超级按钮13"_s, u"<ul>"_s, u"</ul>"_s}, {u"超级按钮14"_s}, {u"超级按钮15"_s, u"<dl>"_s, u"</dl>"_s},
-        {u"超级按钮16"_s, u"<dl>"_s, u"</dl>"_s}, {u"超级按钮17"_s}, {u"超级按钮23"_s}, {u"超级按钮45"_s},
-    };
-    for (const Placed &p : snippets) {
-        const QString before = start + p.before;
-        rt.setEditorText(editor(), before + p.after + end);
-        rt.selectEditorRange(editor(), before.toUtf8().size(), before.toUtf8().size());
-        if (p.unit.startsWith(u"超级按钮"_s))
-            qobject_cast<QAbstractButton *>(ui::testing::widget(rt, {Main, p.unit}))->click();
-        else
-            click(p.unit);
-        if (!p.inside.isEmpty()) {
-            const qsizetype tagEnd = rt.getEditorBuffer(editor()).indexOf('>', before.toUtf8().size()) + 1;
-            rt.selectEditorRange(editor(), tagEnd, tagEnd);
-            click(p.inside);
-        }
-        const QByteArray page = rt.getEditorBuffer(editor()).toByteArray();
-        ASSERT_NE(page.size(), (before + p.after + end).toUtf8().size()) << p.unit.toStdString();
-        for (const markup::Finding &f : markup::checkPage(page, {}))
-            ADD_FAILURE() << p.unit.toStdString() << ": " << f.message.toStdString() << "\n" << page.constData();
-    }
 }
 
 } // namespace
