@@ -553,6 +553,7 @@ int main(int argc, char **argv)
         {"9 save big UTF-8 vs write+fsync", at("SaveUtf8File/" + B), at("WriteUtf8Bytes/" + B), 1.5},
         {"9 detect UTF-8, big vs read bytes", at("DetectUtf8/" + B), at("ReadUtf8Bytes/" + B), 0.5},
         {"9 open 10 MB Big5 vs read+decode", at("OpenBig5File/" + T), at("ReadAndDecodeBig5/" + T), 3.0, true},
+        {"13 check 1 MB page vs read+decode", at("CheckPage/" + L), at("ReadAndDecodePage/" + L), 200.0, true},
 
         {"7 start-up vs Geany, same display", at("StartUpOnDisplay"), at("GeanyStartUp"), 0.75, false, true},
 

@@ -12,14 +12,23 @@ std::vector<Finding> checkPage(QByteArrayView text, const PageFacts &facts)
     std::vector<Finding> all;
     const auto add = [&all](std::vector<Finding> more) { all.insert(all.end(), more.begin(), more.end()); };
     const auto stopped = [&facts] { return facts.cancelled && facts.cancelled(); };
+    const auto reached = [&facts](int percent) {
+        if (facts.progress)
+            facts.progress(percent);
+    };
+    // The markup checker takes most of the time; it reports its own share, from 20 % on.
     add(encodingFindings(text, facts.encoding));
+    reached(5);
     add(fullWidthFindings(text));
+    reached(15);
     add(fileFindings(text, facts.path));
+    reached(20);
     if (stopped())
         return {};
-    add(markupFindings(text));
+    add(markupFindings(text, facts));
     if (stopped())
         return {};
+    reached(100);
     std::stable_sort(all.begin(), all.end(), [](const Finding &a, const Finding &b) { return a.from < b.from; });
     return all;
 }
@@ -75,9 +84,13 @@ LineColumn LineIndex::placeOf(qsizetype position) const
     position = std::clamp<qsizetype>(position, 0, text_.size());
     const auto after = std::upper_bound(starts_.begin(), starts_.end(), position);
     const qsizetype line = qsizetype(after - starts_.begin()) - 1;
-    qsizetype column = 0;
-    for (qsizetype at = starts_[size_t(line)]; at < position; at += stepAt(text_, at))
+    const bool onward = lastPlace_.line == line && lastPosition_ <= position;
+    qsizetype column = onward ? lastPlace_.column : 0;
+    qsizetype at = onward ? lastPosition_ : starts_[size_t(line)];
+    for (; at < position; at += stepAt(text_, at))
         ++column;
+    lastPlace_ = {line, column};
+    lastPosition_ = at;
     return {line, column};
 }
 
@@ -85,9 +98,13 @@ qsizetype LineIndex::positionOf(LineColumn place) const
 {
     const qsizetype line = std::clamp<qsizetype>(place.line, 0, lineCount() - 1);
     const qsizetype end = lineEnd(line);
-    qsizetype at = starts_[size_t(line)];
-    for (qsizetype column = 0; column < place.column && at < end; ++column)
+    const bool onward = lastPlace_.line == line && lastPlace_.column <= place.column && lastPosition_ <= end;
+    qsizetype at = onward ? lastPosition_ : starts_[size_t(line)];
+    qsizetype column = onward ? lastPlace_.column : 0;
+    for (; column < place.column && at < end; ++column)
         at = std::min(end, at + stepAt(text_, at));
+    lastPlace_ = {line, column};
+    lastPosition_ = at;
     return at;
 }
 

@@ -44,13 +44,21 @@ struct PageFacts {
     QString path; // the page's file (absolute); empty for a document never saved
     /// Asked now and then; true ends the check early (its result is thrown away).
     std::function<bool()> cancelled;
+    /// Told now and then how far the check has come, in percent.
+    std::function<void(int percent)> progress;
 };
 
 /// Every finding of every check, in the order of their positions.
 std::vector<Finding> checkPage(QByteArrayView text, const PageFacts &facts);
 
 // The checks one by one.
-std::vector<Finding> markupFindings(QByteArrayView text);
+/// Asks facts.cancelled and tells facts.progress as it reads; a page nested deeper than
+/// DeepestNesting gives one Unparsable finding instead.
+std::vector<Finding> markupFindings(QByteArrayView text, const PageFacts &facts = {});
+/// Elements left open inside each other beyond this are more than the markup checker's recursive
+/// reader can take (its stack runs out near 100 000 on a thread of 8 MB, and its time grows with
+/// the square of the depth).
+inline constexpr int DeepestNesting = 10'000;
 std::vector<Finding> fullWidthFindings(QByteArrayView text);
 std::vector<Finding> encodingFindings(QByteArrayView text, core::Encoding encoding);
 /// Local references to files that are not there and images of another size; nothing without a page path.
@@ -79,6 +87,10 @@ private:
     QByteArrayView text_;
     std::vector<qsizetype> starts_;
     qsizetype lineEnd(qsizetype line) const;
+    /// The last place asked for: the next one on its line further on is counted from there, so
+    /// that places asked in order along a long line cost the line's length once, not each time.
+    mutable LineColumn lastPlace_;
+    mutable qsizetype lastPosition_ = 0;
 };
 
 } // namespace markup

@@ -16,7 +16,10 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <array>
 #include <memory>
+#include <numeric>
+#include <set>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -103,14 +106,22 @@ struct Raw {
     QString message;
 };
 
-/// Tidy's rules that browsers and our own snippets do not follow: form controls outside a form
-/// (tidy wraps them in a form it makes up, and reports that form as unclosed too), <bgsound> in
-/// the body, where the background-sound dialog writes it.
+/// Tidy's rules that browsers and our own snippets and dialogs do not follow: form controls
+/// outside a form (tidy wraps them in a form it makes up, and reports that form as unclosed too),
+/// <bgsound> in the body, where the background-sound dialog writes it, </embed> and <area> without
+/// alt as the media and image dialogs write them, and a size left empty in a dialog, written
+/// unquoted (`width= height=`: tidy reads the next attribute's name as the value).
 class BrowserRules {
 public:
     bool noFault(const Raw &r)
     {
         const QString first = r.args.value(0);
+        if (r.key == "DISCARDING_UNEXPECTED" || r.key == "UNEXPECTED_ENDTAG")
+            return first == u"</embed>" || first == u"embed";
+        if (r.key == "MISSING_ATTRIBUTE")
+            return first == u"<area>" && r.args.value(1) == u"alt";
+        if (r.key == "BAD_ATTRIBUTE_VALUE")
+            return r.args.value(2).endsWith(u'=');
         if (r.key == "TAG_NOT_ALLOWED_IN")
             return first == u"<bgsound>" || first == u"<input>" || first == u"<select>" || first == u"<textarea>" ||
                    first == u"<button>" || first == u"<label>";
@@ -223,6 +234,77 @@ bool scriptAddress(QByteArrayView text, qsizetype at)
     return tag && text.sliced(at, tag->to - at).toByteArray().toLower().contains("javascript:");
 }
 
+/// Optional end tags close themselves at the next of their kind; void elements have no content.
+/// Neither nests when left open, so neither counts towards the depth.
+bool nestsWhenOpen(QByteArrayView name)
+{
+    static constexpr std::array<QByteArrayView, 35> Flat = {
+        "p",     "li",    "dt",     "dd",      "option", "optgroup", "tr",     "td",    "th",
+        "thead", "tbody", "tfoot",  "colgroup", "area",  "base",     "basefont", "bgsound", "br",
+        "col",   "embed", "frame",  "hr",      "img",    "input",    "isindex", "keygen", "link",
+        "meta",  "param", "source", "track",   "wbr",    "command",  "image",   "spacer",
+    };
+    return std::none_of(Flat.begin(), Flat.end(), [&](QByteArrayView f) { return name.compare(f, Qt::CaseInsensitive) == 0; });
+}
+
+/// The start tag at which elements left open inside each other get deeper than `limit`, if any.
+std::optional<core::TagSpan> tooDeep(QByteArrayView text, int limit)
+{
+    std::vector<QByteArrayView> open;
+    for (core::TagReader<QByteArrayView> r(text); auto span = r.next();) {
+        const QByteArrayView name = span->name(text);
+        if (span->kind == core::TagSpan::StartTag && !span->selfClosed && nestsWhenOpen(name)) {
+            open.push_back(name);
+            if (int(open.size()) > limit)
+                return span;
+        } else if (span->kind == core::TagSpan::EndTag) {
+            const auto match = std::find_if(open.rbegin(), open.rend(), [&](QByteArrayView o) {
+                return o.compare(name, Qt::CaseInsensitive) == 0;
+            });
+            if (match != open.rend())
+                open.erase(std::prev(match.base()), open.end());
+        }
+    }
+    return std::nullopt;
+}
+
+/// The hidden text handed to tidy byte by byte, so that a long page reports how far it has come
+/// and stops when the check is cancelled.
+struct Source {
+    QByteArrayView text;
+    const PageFacts &facts;
+    qsizetype at = 0;
+    bool stopped = false;
+    int reported = -1;
+
+    static constexpr qsizetype Step = 1 << 16;
+
+    static int TIDY_CALL getByte(void *data)
+    {
+        auto &s = *static_cast<Source *>(data);
+        if (s.at % Step == 0 && s.at > 0)
+            s.step();
+        if (s.stopped || s.at >= s.text.size())
+            return int(EndOfStream);
+        return uchar(s.text[s.at++]);
+    }
+    static void TIDY_CALL ungetByte(void *data, byte) { --static_cast<Source *>(data)->at; }
+    static Bool TIDY_CALL eof(void *data)
+    {
+        const auto &s = *static_cast<Source *>(data);
+        return s.stopped || s.at >= s.text.size() ? yes : no;
+    }
+
+    void step()
+    {
+        if (facts.cancelled && facts.cancelled())
+            stopped = true;
+        const int percent = 20 + int(75 * at / std::max<qsizetype>(1, text.size()));
+        if (facts.progress && percent != reported)
+            facts.progress(reported = percent);
+    }
+};
+
 struct TidyDocument {
     TidyDoc doc = tidyCreate();
     ~TidyDocument() { tidyRelease(doc); }
@@ -230,8 +312,11 @@ struct TidyDocument {
 
 } // namespace
 
-std::vector<Finding> markupFindings(QByteArrayView text)
+std::vector<Finding> markupFindings(QByteArrayView text, const PageFacts &facts)
 {
+    if (const std::optional<core::TagSpan> deep = tooDeep(text, DeepestNesting))
+        return {{Finding::Unparsable, deep->from, deep->to,
+                 u"元素套得太深（超过 %1 层），无法检查标记"_s.arg(DeepestNesting), {}}};
     const Blocks blocks = core::serverBlocks(text);
     const QByteArray hidden = hiddenText(text, blocks);
     std::vector<Raw> raw;
@@ -246,26 +331,46 @@ std::vector<Finding> markupFindings(QByteArrayView text)
     const bool ownDoctype = hidden.first(std::min<qsizetype>(hidden.size(), 4096)).toLower().contains("<!doctype");
     tidyOptSetValue(tidy.doc, TidyDoctype, ownDoctype ? "auto" : "transitional");
     tidySetMessageCallback(tidy.doc, collect);
-    const int status = tidyParseString(tidy.doc, hidden.constData());
+    Source source{hidden, facts};
+    TidyInputSource input;
+    tidyInitSource(&input, &source, Source::getByte, Source::ungetByte, Source::eof);
+    const int status = tidyParseSource(tidy.doc, &input);
+    if (source.stopped)
+        return {};
 
     std::vector<Finding> found;
     if (status < 0) {
         found.push_back({Finding::Unparsable, 0, 0, u"无法读懂这个网页的标记，没有检查标记"_s, {}});
         return found;
     }
+    // Places are turned into positions in the text's order (tidy reports some places again
+    // later), so that a long line is walked once; the messages are then taken in tidy's order.
+    std::vector<size_t> order(raw.size());
+    std::iota(order.begin(), order.end(), size_t(0));
+    std::stable_sort(order.begin(), order.end(), [&raw](size_t a, size_t b) {
+        return std::pair(raw[a].line, raw[a].column) < std::pair(raw[b].line, raw[b].column);
+    });
+    std::vector<qsizetype> positions(raw.size());
     const LineIndex lines(hidden);
+    for (const size_t k : order)
+        positions[k] = raw[k].line <= 0 ? 0 : lines.positionOf({raw[k].line - 1, std::max(0, raw[k].column - 1)});
+
+    // A page without a head is a piece included into others (ASP sites are made of them): its
+    // title is the including page's business.
+    const bool piece = !hidden.toLower().contains("<head");
     BrowserRules rules;
-    for (const Raw &r : raw) {
-        qsizetype at = r.line <= 0 ? 0 : lines.positionOf({r.line - 1, std::max(0, r.column - 1)});
-        at = outsideBlocks(at, blocks);
+    std::set<std::pair<qsizetype, QString>> seen; // tidy repeats some messages at one place
+    for (size_t k = 0; k < raw.size(); ++k) {
+        const Raw &r = raw[k];
+        const qsizetype at = outsideBlocks(positions[k], blocks);
         if (r.key.startsWith("ILLEGAL_URI") || r.key == "ESCAPED_ILLEGAL_URI")
             if (scriptAddress(hidden, at))
                 continue;
-        if (rules.noFault(r))
+        if (rules.noFault(r) || (piece && r.key == "MISSING_TITLE_ELEMENT"))
             continue;
-        const bool seen = std::any_of(found.begin(), found.end(), [&](const Finding &f) { return f.from == at && f.message == r.message; });
-        if (!seen)
-            found.push_back({Finding::Markup, at, coveredTo(text, at, blocks), r.message, {}});
+        if (!seen.insert({at, r.message}).second)
+            continue;
+        found.push_back({Finding::Markup, at, coveredTo(text, at, blocks), r.message, {}});
     }
     std::stable_sort(found.begin(), found.end(), [](const Finding &a, const Finding &b) { return a.from < b.from; });
     return found;

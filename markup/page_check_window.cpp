@@ -22,6 +22,7 @@ const ui::ControlRef List{PageCheckWindowName, u"列表框1"_s};
 const ui::ControlRef Status{PageCheckWindowName, u"标签4"_s};
 const ui::ControlRef Fix{PageCheckWindowName, u"按钮2"_s};
 const ui::ControlRef Cancel{PageCheckWindowName, u"按钮3"_s};
+const ui::ControlRef Progress{PageCheckWindowName, u"进度条1"_s};
 
 /// What the open window knows: the text it checked and what was found in it. Its handlers share
 /// it; it goes with the window.
@@ -41,6 +42,13 @@ void stop(CheckState &state)
     state.cancelled.reset();
 }
 
+/// The end of a check, whatever its outcome: nothing left to cancel or to wait for.
+void ended(ui::UiRuntime &rt)
+{
+    rt.setControlDisabled(Cancel, true);
+    rt.setControlVisible(Progress, false);
+}
+
 void show(ui::UiRuntime &rt, document::Session &s, CheckState &state)
 {
     while (rt.getListCount(List) > 0)
@@ -55,7 +63,7 @@ void show(ui::UiRuntime &rt, document::Session &s, CheckState &state)
     const QString summary = checkSummary(qsizetype(state.findings.size()));
     rt.setCaption(Status, summary);
     rt.setControlDisabled(Fix, std::none_of(state.findings.begin(), state.findings.end(), [](const Finding &f) { return f.fix.has_value(); }));
-    rt.setControlDisabled(Cancel, true);
+    ended(rt);
     document::showBriefNote(rt, s, summary);
 }
 
@@ -75,11 +83,23 @@ void startCheck(ui::UiRuntime &rt, document::Session &s, const State &state)
     rt.clearEditorMarks(s.editor());
     rt.setCaption(Status, u"正在检查……"_s);
     rt.setControlDisabled(Fix, true);
-    rt.setControlDisabled(Cancel, state->checked.size() < LargePage);
+    const bool large = state->checked.size() >= LargePage;
+    rt.setControlDisabled(Cancel, !large);
+    rt.setProgress(Progress, 0);
+    rt.setControlVisible(Progress, large);
 
-    const PageFacts facts{s.encoding(), s.path(), [cancelled] { return cancelled->load(); }};
-    const QByteArray text = state->checked;
     std::weak_ptr<CheckState> weak = state;
+    // The bar follows the worker's reports while this check is the one running.
+    const auto progress = [&rt, weak, generation, cancelled](int percent) {
+        QMetaObject::invokeMethod(QCoreApplication::instance(), [&rt, weak, generation, cancelled, percent] {
+            const State state = weak.lock();
+            if (state && state->generation == generation && !*cancelled && rt.isOpen(PageCheckWindowName))
+                rt.setProgress(Progress, percent);
+        }, Qt::QueuedConnection);
+    };
+    const PageFacts facts{s.encoding(), s.path(), [cancelled] { return cancelled->load(); },
+                          large ? std::function<void(int)>(progress) : nullptr};
+    const QByteArray text = state->checked;
     QThreadPool::globalInstance()->start([&rt, &s, facts, text, weak, generation, cancelled] {
         std::vector<Finding> findings = checkPage(text, facts);
         std::vector<LineColumn> places;
@@ -95,7 +115,7 @@ void startCheck(ui::UiRuntime &rt, document::Session &s, const State &state)
                 state->cancelled.reset();
                 if (rt.getEditorBuffer(s.editor()) != state->checked) {
                     rt.setCaption(Status, u"检查期间文字有改动，结果作废：请按“重新检查”"_s);
-                    rt.setControlDisabled(Cancel, true);
+                    ended(rt);
                     return;
                 }
                 state->findings = std::move(findings);
@@ -104,12 +124,6 @@ void startCheck(ui::UiRuntime &rt, document::Session &s, const State &state)
             },
             Qt::QueuedConnection);
     });
-}
-
-const Finding *selectedFinding(ui::UiRuntime &rt, const CheckState &state)
-{
-    const int row = rt.getListIndex(List);
-    return row >= 0 && size_t(row) < state.findings.size() ? &state.findings[size_t(row)] : nullptr;
 }
 
 /// The caret to the selected finding's place, as the text stands now.
@@ -122,18 +136,33 @@ void goToFinding(ui::UiRuntime &rt, document::Session &s, const CheckState &stat
     rt.selectEditorRange(s.editor(), at, at);
 }
 
+/// Makes the fixes of the selected rows that have one, all in one undo step.
 void fixSelected(ui::UiRuntime &rt, document::Session &s, const State &state)
 {
-    const Finding *f = selectedFinding(rt, *state);
-    if (!f || !f->fix) {
-        rt.setCaption(Status, f ? u"这一处没有现成的修正"_s : u"请先在列表里选一处"_s);
+    std::vector<ui::EditorEdit> edits;
+    bool selected = false;
+    for (const int row : rt.getListSelection(List)) {
+        if (size_t(row) >= state->findings.size())
+            continue;
+        selected = true;
+        if (const std::optional<CheckFix> &fix = state->findings[size_t(row)].fix)
+            edits.push_back({fix->from, fix->to, fix->bytes});
+    }
+    if (edits.empty()) {
+        rt.setCaption(Status, selected ? u"选中的几处都没有现成的修正"_s : u"请先在列表里选一处"_s);
         return;
     }
     if (rt.getEditorBuffer(s.editor()) != state->checked) {
         rt.setCaption(Status, u"文字已改动，请先重新检查"_s);
         return;
     }
-    rt.replaceEditorRanges(s.editor(), {{f->fix->from, f->fix->to, f->fix->bytes}});
+    // Two findings may share a fix (one full-width quote reported twice): each place once, in order.
+    std::sort(edits.begin(), edits.end(), [](const ui::EditorEdit &a, const ui::EditorEdit &b) { return a.from < b.from; });
+    std::vector<ui::EditorEdit> apart;
+    for (ui::EditorEdit &e : edits)
+        if (apart.empty() || apart.back().to <= e.from)
+            apart.push_back(std::move(e));
+    rt.replaceEditorRanges(s.editor(), apart);
     startCheck(rt, s, state);
 }
 
@@ -174,15 +203,16 @@ ui::WindowDefinition pageCheckWindow(document::Session &s)
             label(1, 14, 60, u"行"_s),
             label(2, 94, 60, u"列"_s),
             label(3, 174, 200, u"说明"_s),
-            {.unit = List.unit, .kind = Kind::ListBox, .geometry = {8, 28, 576, 254},
+            {.unit = List.unit, .kind = Kind::ListBox, .geometry = {8, 28, 576, 254}, .multiSelect = true,
              .bindings = {{Event::ItemDoubleClicked, go}}},
-            {.unit = Status.unit, .kind = Kind::Label, .geometry = {8, 290, 576, 20}},
+            {.unit = Status.unit, .kind = Kind::Label, .geometry = {8, 290, 368, 20}},
+            {.unit = Progress.unit, .kind = Kind::ProgressBar, .geometry = {384, 290, 200, 20}, .visible = false},
             button(1, 140, u"重新检查"_s, check),
             button(2, 232, u"修正"_s, [&s, state](ui::UiRuntime &rt) { fixSelected(rt, s, state); }, true),
             button(3, 324, u"取消"_s, [state](ui::UiRuntime &rt) {
                 stop(*state);
                 rt.setCaption(Status, u"检查已取消"_s);
-                rt.setControlDisabled(Cancel, true);
+                ended(rt);
             }, true),
             button(4, 416, u"关闭"_s, close),
         },

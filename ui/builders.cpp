@@ -20,6 +20,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QResizeEvent>
@@ -170,6 +171,8 @@ QObject *buildControl(UiRuntime::Impl &impl, OpenWindow &w, const ControlDef &c,
         auto *lb = new QListWidget(parent);
         // Items are one line of text in one font: the list measures one of them, not all.
         lb->setUniformItemSizes(true);
+        if (c.multiSelect)
+            lb->setSelectionMode(QAbstractItemView::ExtendedSelection);
         lb->addItems(c.items);
         lb->setCurrentRow(c.current, QItemSelectionModel::ClearAndSelect);
         if (c.current < 0)
@@ -271,6 +274,13 @@ QObject *buildControl(UiRuntime::Impl &impl, OpenWindow &w, const ControlDef &c,
     case Kind::WebView:
         widget = buildWebView(impl, win, c, parent);
         break;
+    case Kind::ProgressBar: {
+        auto *bar = new QProgressBar(parent);
+        bar->setRange(0, 100);
+        bar->setValue(std::max(0, c.current));
+        widget = bar;
+        break;
+    }
     case Kind::PopupMenuHost:
     case Kind::MenuItem:
         return nullptr;

@@ -28,7 +28,7 @@ QString eventName(Event e)
 
 bool isInputEvent(Event e) { return e >= Event::LeftButtonDown && e <= Event::WheelTurned; }
 
-bool isKnownKind(Kind k) { return int(k) >= int(Kind::CodeEditor) && int(k) <= int(Kind::WebView); }
+bool isKnownKind(Kind k) { return int(k) >= int(Kind::CodeEditor) && int(k) <= int(Kind::ProgressBar); }
 
 /// Whether the runtime ever raises this event for a control of this kind.
 bool raises(Kind kind, Event e, bool submenuOrSeparator)

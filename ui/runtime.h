@@ -209,6 +209,9 @@ public:
     // ---- Controls (runtime_controls.cpp) ----------------------------------------------------
 
     void setControlDisabled(const ControlRef &control, bool disabled);
+    /// Shows or hides a control (a control on a tab page shows only with its page).
+    void setControlVisible(const ControlRef &control, bool visible);
+    bool isControlVisible(const ControlRef &control) const;
     bool isControlDisabled(const ControlRef &control) const;
     void setControlTooltip(const ControlRef &control, const core::Text &tooltip);
     core::Text getControlTooltip(const ControlRef &control) const;
@@ -230,9 +233,14 @@ public:
     int getListIndex(const ControlRef &list) const;
     void setListIndex(const ControlRef &list, int index);
     int getListCount(const ControlRef &list) const;
+    /// The selected rows in ascending order (several in a list that allows it).
+    std::vector<int> getListSelection(const ControlRef &list) const;
     core::Text getListItem(const ControlRef &list, int index) const;
     int addListItem(const ControlRef &list, const core::Text &text);
     bool deleteListItem(const ControlRef &list, int index);
+    /// A progress bar's value, 0 to 100.
+    void setProgress(const ControlRef &bar, int percent);
+    int getProgress(const ControlRef &bar) const;
     void setCurrentPage(const ControlRef &tabs, int index);
     int getCurrentPage(const ControlRef &tabs) const;
     void setPanelText(const ControlRef &statusBar, int index, const core::Text &text = {});

@@ -5,6 +5,8 @@
 
 #include "widgets.h"
 
+#include <algorithm>
+
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QLabel>
@@ -12,6 +14,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QProgressBar>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolTip>
@@ -40,6 +43,24 @@ bool UiRuntime::isControlDisabled(const ControlRef &control) const
 {
     auto *w = d->as<QWidget>(control);
     return w && !w->isEnabled();
+}
+
+void UiRuntime::setControlVisible(const ControlRef &control, bool visible)
+{
+    auto *w = d->as<QWidget>(control);
+    if (!w)
+        return;
+    w->setProperty("quillmereHidden", !visible);
+    if (auto *tabs = qobject_cast<TabControl *>(w->parentWidget()))
+        tabs->setCurrentPage(tabs->currentPage()); // shows the page's controls that are not hidden
+    else
+        w->setVisible(visible);
+}
+
+bool UiRuntime::isControlVisible(const ControlRef &control) const
+{
+    auto *w = d->as<QWidget>(control);
+    return w && !w->property("quillmereHidden").toBool();
 }
 
 void UiRuntime::setControlTooltip(const ControlRef &control, const core::Text &tooltip)
@@ -184,6 +205,16 @@ int UiRuntime::getListCount(const ControlRef &list) const
     return l ? l->count() : 0;
 }
 
+std::vector<int> UiRuntime::getListSelection(const ControlRef &list) const
+{
+    std::vector<int> rows;
+    if (auto *l = d->as<QListWidget>(list))
+        for (const QModelIndex &i : l->selectionModel()->selectedIndexes())
+            rows.push_back(i.row());
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
 core::Text UiRuntime::getListItem(const ControlRef &list, int index) const
 {
     auto *l = d->as<QListWidget>(list);
@@ -208,6 +239,18 @@ bool UiRuntime::deleteListItem(const ControlRef &list, int index)
         return false;
     delete l->takeItem(index);
     return true;
+}
+
+void UiRuntime::setProgress(const ControlRef &bar, int percent)
+{
+    if (auto *b = d->as<QProgressBar>(bar))
+        b->setValue(std::clamp(percent, 0, 100));
+}
+
+int UiRuntime::getProgress(const ControlRef &bar) const
+{
+    auto *b = d->as<QProgressBar>(bar);
+    return b ? b->value() : 0;
 }
 
 void UiRuntime::setCurrentPage(const ControlRef &tabs, int index)

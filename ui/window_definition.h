@@ -37,6 +37,7 @@ enum class Kind {
     MenuItem,       // 菜单
     PopupMenuHost,  // 超级菜单 (invisible)
     WebView,        // 超文本浏览框: a page, from a module loaded when needed (web_view.h)
+    ProgressBar,    // 进度条: how far a long task has come, 0 to 100
 };
 
 /// Events delivered to handlers.
@@ -157,6 +158,7 @@ struct ControlDef {
     bool visible = true;
     bool disabled = false;
     bool multiLine = false;     // edit box: several lines
+    bool multiSelect = false;   // list box: Ctrl and Shift select several rows
     bool readOnly = false;      // edit box
     bool tabsAtBottom = false;  // tab control: tabs along the bottom edge
     bool hiddenMenu = false;    // top-level menu that never shows in the menu bar

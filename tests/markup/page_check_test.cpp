@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 using namespace Qt::Literals::StringLiterals;
@@ -157,12 +158,61 @@ TEST(Markup, AFindingNeverPointsIntoServerCode)
             EXPECT_TRUE(f.to <= from || to <= f.from) << f.message.toStdString() << " at " << f.from;
 }
 
-TEST(Markup, TheNewPageTemplateChecksClean)
+TEST(Markup, TheTemplatesCheckClean)
 {
-    QString page;
-    for (const QString &piece : document::newPageTemplate())
-        page += piece;
-    EXPECT_TRUE(markup::checkPage(page.toUtf8(), {}).empty());
+    for (const document::Pieces *pieces : {&document::newPageTemplate(), &document::aspTemplate()}) {
+        QString page;
+        for (const QString &piece : *pieces)
+            page += piece;
+        for (const Finding &f : markup::checkPage(page.toUtf8(), {}))
+            ADD_FAILURE() << f.message.toStdString() << "\n" << page.toStdString();
+    }
+}
+
+/// Pages nested deeper than the markup checker's recursive reader can take crash it (200 000 open
+/// <div> run its stack out); open elements that do not nest are no depth.
+struct Nesting {
+    const char *name;
+    QByteArray page;
+    bool unparsable;
+};
+
+TEST(Markup, APageTooDeepToReadGivesOneFindingSayingSo)
+{
+    const qsizetype deep = markup::DeepestNesting + 1;
+    const std::vector<Nesting> cases = {
+        {"open divs that crash the reader", QByteArray("<div>").repeated(200'000), true},
+        {"open inline elements in a table cell", "<table><tr><td>" + QByteArray("<b><I>").repeated(deep / 2 + 1), true},
+        {"elements closed again", QByteArray("<div><span>x</span></div>").repeated(deep), false},
+        {"void and self-closing elements, optional end tags",
+         QByteArray("<br><img src=a alt=a><p>x<li>y<option>z<x/>").repeated(deep), false},
+        {"end tags close what they skip", QByteArray("<div><b><i></div>").repeated(deep), false},
+    };
+    for (const Nesting &c : cases) {
+        const std::vector<Finding> found = markup::markupFindings(c.page);
+        const auto unparsable = std::count_if(found.begin(), found.end(), [](const Finding &f) { return f.kind == Finding::Unparsable; });
+        EXPECT_EQ(unparsable, c.unparsable ? 1 : 0) << c.name;
+        if (c.unparsable)
+            EXPECT_EQ(found.size(), size_t(1)) << c.name;
+    }
+}
+
+TEST(CheckPage, ReportsProgressAndStopsWhenCancelled)
+{
+    const QByteArray page = QByteArray("<p>中文<b>x</i></b>\r\n").repeated(40'000);
+    std::vector<int> reported;
+    markup::PageFacts facts;
+    facts.progress = [&](int percent) { reported.push_back(percent); };
+    EXPECT_FALSE(markup::checkPage(page, facts).empty());
+    ASSERT_GT(reported.size(), size_t(5));
+    EXPECT_TRUE(std::is_sorted(reported.begin(), reported.end()));
+    EXPECT_EQ(reported.back(), 100);
+
+    // Cancelled while the markup is read: nothing comes back, and the reading stops soon after.
+    reported.clear();
+    facts.cancelled = [&] { return !reported.empty() && reported.back() > 30; };
+    EXPECT_TRUE(markup::checkPage(page, facts).empty());
+    EXPECT_LT(reported.back(), 50);
 }
 
 // ---- places --------------------------------------------------------------------------------------
@@ -177,9 +227,14 @@ TEST(LineIndex, PlacesAndPositionsAgree)
     };
     const markup::LineIndex lines(text);
     EXPECT_EQ(lines.lineCount(), 4);
+    // Asked in order and backwards: each answer is the same whatever was asked before.
     for (const auto &[position, place] : places) {
         EXPECT_EQ(lines.placeOf(position), place) << position;
         EXPECT_EQ(lines.positionOf(place), position) << position;
+    }
+    for (auto p = places.rbegin(); p != places.rend(); ++p) {
+        EXPECT_EQ(lines.positionOf(p->second), p->first) << p->first;
+        EXPECT_EQ(lines.placeOf(p->first), p->second) << p->first;
     }
     EXPECT_EQ(lines.positionOf({1, 99}), 10); // past the end of a line: its end, before CR
 }

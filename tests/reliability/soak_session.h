@@ -115,7 +115,8 @@ protected:
 
     void answer(QWidget *w)
     {
-        if (!w->isVisible() || w->objectName() == FindWindow) // the find window is driven by its step
+        // The find and check windows are driven by their steps.
+        if (!w->isVisible() || w->objectName() == FindWindow || w->objectName() == u"PageCheckWindow"_s)
             return;
         if (auto *box = qobject_cast<QMessageBox *>(w))
             answerBox(box);
@@ -326,6 +327,7 @@ protected:
     std::map<QString, int> shown_, answeredOk_; // windows, over the whole run
     int goToLine_ = 0;                          // the line the go-to-line step asks for
     int replacedAllChecked_ = 0;                // plain replace-alls checked against the model
+    int pageChecks_ = 0, pageFixes_ = 0;        // page checks run and fixes made in them
     int steps_ = 0, dialogsOk_ = 0, dialogsCancelled_ = 0, boxes_ = 0, fileDialogs_ = 0;
 };
 

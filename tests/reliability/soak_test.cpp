@@ -22,6 +22,8 @@
 #include "document/session.h"
 #include "document/templates.h"
 #include "markup/commands.h"
+#include "markup/page_check.h"
+#include "markup/page_check_window.h"
 #include "markup/snippets.h"
 #include "markup/tag_rename.h"
 #include "prefs/commands.h"
@@ -255,8 +257,7 @@ protected:
                 return {Change::None, {}, {}, u"pop-up menu dismissed"_s};
             return {}; // judged from the item and the state when it was clicked, below
         }
-        // The features reached by keyboard shortcuts and the encodings. Typing help and the page
-        // check join here as steps of their own when they land.
+        // The features reached by keyboard shortcuts and the encodings.
         if (kind < 50)
             return findStep();
         if (kind < 52)
@@ -267,6 +268,8 @@ protected:
         }
         if (kind < 56)
             return openPageStep();
+        if (kind < 58)
+            return pageCheckStep();
         const bool menu = kind < 78;
         const QString unit = menu ? oneOf(menuItems_) : oneOf(buttons_);
         if (menu) {
@@ -405,6 +408,43 @@ protected:
             ++replacedAllChecked_;
         }
         return {Change::Any, {}, {}, why};
+    }
+
+    /// F7, 重新检查, now and then 修正 on some of the rows that offer it, 关闭. The fixed text is
+    /// the text with exactly the chosen rows' fixes made: nothing changes where nothing was fixed.
+    Expectation pageCheckStep()
+    {
+        const ui::ControlRef status{markup::PageCheckWindowName, u"标签4"_s};
+        const auto button = [this](const QString &unit) {
+            return qobject_cast<QAbstractButton *>(ui::testing::widget(rt, {markup::PageCheckWindowName, unit}));
+        };
+        const auto done = [&] { return rt.isOpen(markup::PageCheckWindowName) && !rt.getCaption(status).startsWith(u"正在"_s); };
+        press(editor(), Qt::Key_F7, Qt::NoModifier);
+        if (!QTest::qWaitFor(done, 10000) || (button(u"按钮1"_s)->click(), !QTest::qWaitFor(done, 10000))) {
+            ADD_FAILURE() << "F7: no check finished, seed " << seed_;
+            return {Change::Any, {}, {}, u"F7"_s};
+        }
+        const QByteArray text = capture().buffer;
+        const std::vector<markup::Finding> findings =
+            markup::checkPage(text, {main_.session().encoding(), main_.session().path(), {}, {}});
+        auto *list = qobject_cast<QListWidget *>(ui::testing::widget(rt, {markup::PageCheckWindowName, u"列表框1"_s}));
+        EXPECT_EQ(size_t(list->count()), findings.size()) << "seed " << seed_;
+        std::vector<markup::CheckFix> chosen;
+        for (int k = 0; k < list->count() && size_t(k) < findings.size(); ++k)
+            if (findings[size_t(k)].fix && chance(50)) {
+                list->item(k)->setSelected(true);
+                if (chosen.empty() || chosen.back().to <= findings[size_t(k)].fix->from)
+                    chosen.push_back(*findings[size_t(k)].fix);
+            }
+        const bool fixes = !chosen.empty() && chance(70);
+        if (fixes) {
+            button(u"按钮2"_s)->click();
+            EXPECT_EQ(capture().buffer, markup::withFixes(text, chosen)) << "修正, seed " << seed_;
+            pageFixes_ += int(chosen.size());
+        }
+        ++pageChecks_;
+        button(u"按钮4"_s)->click();
+        return {fixes ? Change::Any : Change::None, {}, {}, fixes ? u"F7 and 修正"_s : u"F7"_s};
     }
 
     /// Ctrl+G, answered at random; an accepted line in range puts the caret on it.
@@ -575,8 +615,9 @@ TEST_F(SoakTest, RandomSessionKeepsTheTextAndTheStatusRight)
     QString tally;
     for (const auto &[window, count] : shown_)
         tally += u" %1×%2/%3"_s.arg(window).arg(count).arg(answeredOk_[window]);
-    std::printf("soak: windows shown/answered OK:%s; plain replace-alls checked: %d; recovered after a kill: %d\n",
-                qPrintable(tally), replacedAllChecked_, recovered_);
+    std::printf("soak: windows shown/answered OK:%s; plain replace-alls checked: %d; recovered after a kill: %d; "
+                "pages checked: %d, fixes made: %d\n",
+                qPrintable(tally), replacedAllChecked_, recovered_, pageChecks_, pageFixes_);
     // No temporary file was left in the folder every save went to.
     for (const QString &f : QDir(folder_.path()).entryList(QDir::Files | QDir::Hidden))
         EXPECT_FALSE(f.startsWith(u'.')) << "a temporary file was left: " << f.toStdString();
