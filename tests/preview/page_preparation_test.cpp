@@ -86,6 +86,7 @@ INSTANTIATE_TEST_SUITE_P(Pages, Preparation, ::testing::Values(
          u"<base><script data-qm=\"0\">if (a<b) w('<p>')</SCRIPT ><b data-qm=\"35\">"_s},
     Case{"QuotedGreaterThanStaysInTheTag", u"<a title='a>b' x=\"<i>\"><i>"_s,
          u"<base><a data-qm=\"0\" title='a>b' x=\"<i>\"><i data-qm=\"23\">"_s},
+    Case{"NothingMarkedInATitle", u"<title><b>x</b></title>"_s, u"<base><title data-qm=\"0\"><b>x</b></title>"_s},
     Case{"ALoneLessThanIsText", u"<p>1 < 2</p>"_s, u"<base><p data-qm=\"0\">1 < 2</p>"_s},
     // The base: into the head, after the doctype, before the first text; none without a file.
     Case{"BaseAfterTheHeadTag", u"<!DOCTYPE html>\n<html><head><title>t</title>"_s,
@@ -110,6 +111,8 @@ INSTANTIATE_TEST_SUITE_P(Pages, Preparation, ::testing::Values(
          u"<base><p data-qm=\"0\"><i data-qm=\"3\">n</i><h1 data-qm=\"3\">Head</h1>"_s},
     Case{"IncludedAspBecomesPlaceholders", u"<p><!--#include file=inc/asp.inc-->"_s,
          u"<base><p data-qm=\"0\">[ASP 代码@3:Dim a]<b data-qm=\"3\">[ASP 表达式@3:a]</b>"_s},
+    Case{"IncludeInAScriptIsMoreScript", u"<script><!--#include file=inc/asp.inc--></script><i>"_s,
+         u"<base><script data-qm=\"0\"><b></b></script><i data-qm=\"49\">"_s},
     Case{"VirtualIsRelativeToTheSiteRoot", u"<p><!--#include virtual=\"/sub/x.inc\"-->"_s,
          u"<base><p data-qm=\"0\"><u data-qm=\"3\">x</u>"_s},
     Case{"IncludedBytesAreReadInTheirEncoding", u"<p><!--#include file=\"gb.inc\"-->"_s,
