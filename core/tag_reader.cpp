@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <span>
 
 namespace core {
 namespace {
@@ -16,6 +17,7 @@ template <typename Ch>
 struct Scan {
     const Ch *p;
     qsizetype n;
+    bool quotedServerEnds = false;
 
     bool is(qsizetype i, char c) const { return i < n && p[i] == Ch(c); }
     bool startsWith(qsizetype i, const char *s) const
@@ -41,6 +43,18 @@ struct Scan {
     /// Just past the "%>" closing the server block whose "<%" is at i; -1 when the window ends first.
     qsizetype pastServerBlock(qsizetype i) const
     {
+        if (quotedServerEnds) {
+            bool quoted = false;
+            for (qsizetype k = i + 2; k < n; ++k) {
+                if (p[k] == Ch('"'))
+                    quoted = !quoted;
+                else if (p[k] == Ch('\n'))
+                    quoted = false;
+                else if (!quoted && p[k] == Ch('%') && is(k + 1, '>'))
+                    return k + 2;
+            }
+            return -1;
+        }
         for (qsizetype k = find('%', i + 2); k < n; k = find('%', k + 1))
             if (is(k + 1, '>'))
                 return k + 2;
@@ -188,14 +202,19 @@ TagSpan Scan<Ch>::content(qsizetype from, qsizetype nameFrom, qsizetype nameTo) 
     return c;
 }
 
-Scan<char16_t> scanOf(QStringView w) { return {w.utf16(), w.size()}; }
-Scan<uchar> scanOf(QByteArrayView w) { return {reinterpret_cast<const uchar *>(w.data()), w.size()}; }
+Scan<char16_t> scanOf(QStringView w, const TagReading &r = {}) { return {w.utf16(), w.size(), r.quotedServerEnds}; }
+Scan<uchar> scanOf(QByteArrayView w, const TagReading &r = {})
+{
+    return {reinterpret_cast<const uchar *>(w.data()), w.size(), r.quotedServerEnds};
+}
 
 template <typename View>
-bool rawName(View name)
+bool rawName(View name, bool browser = false)
 {
+    static constexpr const char *names[] = {"script",   "style",    "textarea", "title",    "xmp",
+                                            "iframe",   "noembed",  "noframes", "noscript", "plaintext"};
     const auto s = scanOf(name);
-    for (const char *raw : {"script", "style", "textarea"}) {
+    for (const char *raw : browser ? std::span(names) : std::span(names).first(3)) {
         const qsizetype length = qsizetype(std::strlen(raw));
         bool same = s.n == length;
         for (qsizetype k = 0; same && k < length; ++k)
@@ -238,9 +257,9 @@ bool hasRawContent(QByteArrayView name) { return rawName(name); }
 std::optional<TagSpan> readTag(QStringView window, qsizetype at, TagParts parts) { return scanOf(window).tag(at, parts); }
 std::optional<TagSpan> readTag(QByteArrayView window, qsizetype at, TagParts parts) { return scanOf(window).tag(at, parts); }
 
-std::vector<std::pair<qsizetype, qsizetype>> serverBlocks(QByteArrayView window)
+std::vector<std::pair<qsizetype, qsizetype>> serverBlocks(QByteArrayView window, const TagReading &reading)
 {
-    const auto s = scanOf(window);
+    const auto s = scanOf(window, reading);
     std::vector<std::pair<qsizetype, qsizetype>> blocks;
     for (qsizetype i = s.find('<', 0); i < s.n; i = s.find('<', i + 1)) {
         if (!s.is(i + 1, '%'))
@@ -261,7 +280,7 @@ TagReader<View>::TagReader(View window, TagReading reading, qsizetype from)
 template <typename View>
 std::optional<TagSpan> TagReader<View>::next()
 {
-    const auto s = scanOf(window_);
+    const auto s = scanOf(window_, reading_);
     if (contentOf_) {
         TagSpan c = s.content(at_, contentOf_->first, contentOf_->second);
         contentOf_.reset();
@@ -282,7 +301,7 @@ std::optional<TagSpan> TagReader<View>::next()
         TagSpan span;
         if (*kind == TagSpan::StartTag || *kind == TagSpan::EndTag) {
             span = *s.tag(i, reading_.parts);
-            if (span.kind == TagSpan::StartTag && span.complete && hasRawContent(span.name(window_)))
+            if (span.kind == TagSpan::StartTag && span.complete && rawName(span.name(window_), reading_.browserRawText))
                 contentOf_ = {span.nameFrom, span.nameTo};
         } else {
             span.kind = *kind;

@@ -81,10 +81,6 @@ enum class TagParts { Ends, Attributes };
 std::optional<TagSpan> readTag(QStringView window, qsizetype at, TagParts parts);
 std::optional<TagSpan> readTag(QByteArrayView window, qsizetype at, TagParts parts);
 
-/// Every `<% … %>` block of the window, wherever it stands (between tags, inside a tag or a
-/// value, in a comment or in content), as [from, to) in order; one the window cuts off runs to its end.
-std::vector<std::pair<qsizetype, qsizetype>> serverBlocks(QByteArrayView window);
-
 /// What a TagReader reads.
 struct TagReading {
     TagParts parts = TagParts::Ends;
@@ -92,7 +88,18 @@ struct TagReading {
     /// text. A caller that knows more than the window shows (the editor's lexer, which has read the
     /// text before it) says so here. Unset: markup starts wherever its syntax does.
     std::function<bool(TagSpan::Kind kind, qsizetype at)> startsAt;
+    /// Whether a "%>" inside a double-quoted string of a `<% … %>` block (the string ends at its
+    /// line's end) leaves the block open, as the preview shows blocks.
+    bool quotedServerEnds = false;
+    /// Whether every element whose content a browser takes as text has raw content: title, xmp,
+    /// iframe, noembed, noframes, noscript and plaintext besides script, style and textarea.
+    bool browserRawText = false;
 };
+
+/// Every `<% … %>` block of the window, wherever it stands (between tags, inside a tag or a
+/// value, in a comment or in content), as [from, to) in order; one the window cuts off runs to its
+/// end. Of the reading only quotedServerEnds counts.
+std::vector<std::pair<qsizetype, qsizetype>> serverBlocks(QByteArrayView window, const TagReading &reading = {});
 
 /// Reads a window of text span by span, in order: the spans never overlap, and nothing between
 /// them is markup. `<% … %>` is the server's wherever it stands (in a tag, a value, a comment or

@@ -3,6 +3,7 @@
 
 #include "core/encodings.h"
 #include "core/files.h"
+#include "core/tag_reader.h"
 #include "core/utf8.h"
 
 #include <QDir>
@@ -11,13 +12,14 @@
 
 #include <algorithm>
 #include <charconv>
-#include <cstring>
 #include <optional>
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace preview {
 namespace {
+
+using core::TagSpan;
 
 // Placeholders are elements of names no page uses, styled by one sheet that first resets every
 // property, so that the page's own style sheets neither hide nor restyle them.
@@ -38,7 +40,6 @@ void appendNumber(QByteArray &out, qint64 n)
 }
 
 bool isSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f'; }
-bool isLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 char lower(char c) { return c >= 'A' && c <= 'Z' ? char(c + 32) : c; }
 
 bool startsWithNoCase(QByteArrayView text, qsizetype at, QByteArrayView word)
@@ -56,16 +57,6 @@ qsizetype skipSpaces(QByteArrayView text, qsizetype at)
     while (at < text.size() && isSpace(text[at]))
         ++at;
     return at;
-}
-
-bool isRawText(QByteArrayView name)
-{
-    static constexpr QByteArrayView names[] = {"script", "style",   "textarea", "title",    "xmp",
-                                               "iframe", "noembed", "noframes", "noscript", "plaintext"};
-    for (QByteArrayView n : names)
-        if (n == name)
-            return true;
-    return false;
 }
 
 void appendEscaped(QByteArray &out, QByteArrayView text)
@@ -160,26 +151,6 @@ std::optional<Include> readInclude(QByteArrayView text, qsizetype at)
     return inc;
 }
 
-/// Just after the "%>" that ends the block whose body starts at `from`; the text's end when none
-/// does. A "%>" inside a double-quoted string (which ends at the line's end) does not count.
-qsizetype blockEnd(QByteArrayView text, qsizetype from)
-{
-    bool inString = false;
-    for (qsizetype i = from; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c == '"')
-            inString = !inString;
-        else if (c == '\n')
-            inString = false;
-        else if (!inString && c == '%' && i + 1 < text.size() && text[i + 1] == '>')
-            return i + 2;
-    }
-    return text.size();
-}
-
-/// Where the markup stands, as far as a placeholder and a start tag's mark care.
-enum class Markup { Text, Tag, AfterEquals, Quoted, Comment, Declaration, RawText };
-
 /// One text being walked: the page itself, or an included file.
 struct Source {
     QByteArrayView text;
@@ -219,75 +190,34 @@ private:
         return page_.cancelled;
     }
 
+    /// How the page is read: blocks as the preview shows them, and every element a browser
+    /// takes as text (a start tag marked inside a title would show) as raw content.
+    static core::TagReading reading() { return {.quotedServerEnds = true, .browserRawText = true}; }
+
     void walk(const Source &s)
     {
         const QByteArrayView t = s.text;
-        qsizetype p = 0;
-        qsizetype commentEnd = -1;
-        bool commentCloses = false;
-        while (p < t.size() && !stopped()) {
-            switch (state_) {
-            case Markup::Text: {
-                const qsizetype lt = next(t, '<', p);
-                text(t.sliced(p, lt - p));
-                p = lt;
-                if (p < t.size() && !server(s, p))
-                    p = markupAt(s, p);
+        core::TagReader<QByteArrayView> reader(t, reading());
+        for (qsizetype p = 0; !stopped();) {
+            const std::optional<TagSpan> span = reader.next();
+            text(t.sliced(p, (span ? span->from : t.size()) - p));
+            if (!span)
+                return;
+            p = span->to;
+            const QByteArrayView markup = t.sliced(span->from, span->to - span->from);
+            switch (span->kind) {
+            case TagSpan::StartTag: startTag(s, *span); break;
+            case TagSpan::ServerBlock: serverBlock(s, *span); break;
+            case TagSpan::Content: rawText(s, span->from, span->to); break;
+            case TagSpan::Comment:
+                if (const std::optional<Include> inc = readInclude(t.first(span->to), span->from))
+                    include(s, span->from, *inc);
+                else
+                    withoutServerBlocks(markup);
                 break;
-            }
-            case Markup::RawText: {
-                const qsizetype lt = next(t, '<', p);
-                out_ += t.sliced(p, lt - p);
-                p = lt;
-                if (p >= t.size() || server(s, p))
-                    break;
-                const qsizetype n = rawName_.size();
-                if (t.sliced(p).startsWith("</") && startsWithNoCase(t, p + 2, rawName_) &&
-                    (p + 2 + n == t.size() || isSpace(t[p + 2 + n]) || t[p + 2 + n] == '>' || t[p + 2 + n] == '/')) {
-                    out_ += "</";
-                    p += 2;
-                    state_ = Markup::Tag;
-                    startTag_ = false;
-                } else {
-                    out_ += '<';
-                    ++p;
-                }
-                break;
-            }
-            case Markup::Comment: {
-                // Where the comment ends is looked for once, not at every '<' inside it.
-                if (commentEnd < p) {
-                    const qsizetype end = t.indexOf("-->", p);
-                    commentEnd = end < 0 ? t.size() : end + 3;
-                    commentCloses = end >= 0;
-                }
-                const qsizetype lt = next(t, '<', p);
-                if (lt < commentEnd) {
-                    out_ += t.sliced(p, lt - p);
-                    p = lt;
-                    if (!server(s, p))
-                        out_ += t[p++];
-                } else {
-                    out_ += t.sliced(p, commentEnd - p);
-                    p = commentEnd;
-                    if (commentCloses)
-                        state_ = Markup::Text;
-                }
-                break;
-            }
-            default: // inside a tag or a declaration: one byte at a time
-                if (t[p] == '<' && server(s, p))
-                    break;
-                tagByte(t[p++]);
-                break;
+            default: withoutServerBlocks(markup); break; // end tags and declarations
             }
         }
-    }
-
-    static qsizetype next(QByteArrayView t, char c, qsizetype from)
-    {
-        const void *hit = std::memchr(t.data() + from, c, size_t(t.size() - from));
-        return hit ? static_cast<const char *>(hit) - t.data() : t.size();
     }
 
     /// Text of the page between its tags: the first that is not blank belongs to the body, so
@@ -301,96 +231,63 @@ private:
         out_ += run;
     }
 
-    /// Markup starting with '<' in the page's text: a comment, a declaration, an end tag or a
-    /// start tag, which gets its source mark; anything else is a '<' of the text.
-    qsizetype markupAt(const Source &s, qsizetype p)
+    /// Markup as written, its server blocks leaving nothing: a block inside a tag, a comment or a
+    /// declaration would break it.
+    void withoutServerBlocks(QByteArrayView markup)
+    {
+        qsizetype p = 0;
+        for (const auto &[from, to] : core::serverBlocks(markup, reading())) {
+            out_ += markup.sliced(p, from - p);
+            p = to;
+        }
+        out_ += markup.sliced(p);
+    }
+
+    /// A start tag, with its source mark after its name.
+    void startTag(const Source &s, const TagSpan &tag)
     {
         const QByteArrayView t = s.text;
-        const char c = p + 1 < t.size() ? t[p + 1] : '\0';
-        if (t.sliced(p).startsWith("<!--")) {
-            out_ += "<!--";
-            state_ = Markup::Comment;
-            return p + 4;
-        }
-        if (c == '!' || c == '?') {
-            out_ += '<';
-            state_ = Markup::Declaration;
-            return p + 1;
-        }
-        if (c == '/' && p + 2 < t.size() && isLetter(t[p + 2])) {
-            out_ += "</";
-            state_ = Markup::Tag;
-            startTag_ = false;
-            return p + 2;
-        }
-        if (!isLetter(c)) {
-            text("<");
-            return p + 1;
-        }
-        qsizetype end = p + 1;
-        while (end < t.size() && !isSpace(t[end]) && t[end] != '/' && t[end] != '>' && t[end] != '<')
-            ++end;
-        tagName_.resize(0);
-        for (char ch : t.sliced(p + 1, end - p - 1))
-            tagName_ += lower(ch);
         // The base goes into the head: after the head's start tag, or before the first tag that
         // belongs inside the head or the body.
-        if (tagName_ != "html" && tagName_ != "head")
+        if (!tag.named(t, "html") && !tag.named(t, "head"))
             placeHead();
         prologue_ = false;
-        out_ += t.sliced(p, end - p);
+        withoutServerBlocks(t.sliced(tag.from, tag.nameTo - tag.from));
         out_ += ' ';
         out_ += SourceAttribute;
         out_ += "=\"";
-        appendNumber(out_, s.offsetOf(p));
+        appendNumber(out_, s.offsetOf(tag.from));
         out_ += '"';
-        state_ = Markup::Tag;
-        startTag_ = true;
-        return end;
-    }
-
-    void tagByte(char c)
-    {
-        out_ += c;
-        switch (state_) {
-        case Markup::Declaration:
-            if (c == '>')
-                state_ = Markup::Text;
-            break;
-        case Markup::Quoted:
-            if (c == quote_)
-                state_ = Markup::Tag;
-            break;
-        case Markup::AfterEquals:
-            if (c == '"' || c == '\'') {
-                quote_ = c;
-                state_ = Markup::Quoted;
-            } else if (c == '>') {
-                tagEnded();
-            } else if (!isSpace(c)) {
-                state_ = Markup::Tag;
-            }
-            break;
-        default:
-            if (c == '=')
-                state_ = Markup::AfterEquals;
-            else if (c == '>')
-                tagEnded();
-            break;
-        }
-    }
-
-    void tagEnded()
-    {
-        state_ = Markup::Text;
-        if (!startTag_)
-            return;
-        if (tagName_ == "head")
+        withoutServerBlocks(t.sliced(tag.nameTo, tag.to - tag.nameTo));
+        if (tag.complete && tag.named(t, "head"))
             placeHead();
-        if (isRawText(tagName_)) {
-            state_ = Markup::RawText;
-            rawName_ = tagName_;
+    }
+
+    /// What a browser takes as text (script, style, title … content): server blocks leave
+    /// nothing, includes are inlined as more of that text.
+    void rawText(const Source &s, qsizetype from, qsizetype to)
+    {
+        const bool outer = raw_;
+        raw_ = true;
+        qsizetype p = from;
+        auto copyTo = [&](qsizetype end) {
+            const QByteArrayView t = s.text.first(end);
+            for (qsizetype c = t.indexOf("<!--", p); c >= 0 && !stopped(); c = t.indexOf("<!--", p)) {
+                const std::optional<Include> inc = readInclude(t, c);
+                out_ += t.sliced(p, (inc ? c : c + 4) - p);
+                p = inc ? inc->end : c + 4;
+                if (inc)
+                    include(s, c, *inc);
+            }
+            out_ += t.sliced(p);
+            p = end;
+        };
+        for (const auto &[blockFrom, blockTo] : core::serverBlocks(s.text.sliced(from, to - from), reading())) {
+            copyTo(from + blockFrom);
+            p = from + blockTo;
         }
+        copyTo(to);
+        raw_ = outer;
     }
 
     /// What the preview adds to the head: the placeholders' style sheet and the base.
@@ -404,7 +301,7 @@ private:
     }
 
     /// Whether a placeholder can stand here: in the page's text, after its first tag.
-    bool placeholders() const { return state_ == Markup::Text && !prologue_; }
+    bool placeholders() const { return !raw_ && !prologue_; }
 
     void placeholder(qint64 offset, QByteArrayView name, QByteArrayView title, QByteArrayView shown)
     {
@@ -424,31 +321,19 @@ private:
         out_ += '>';
     }
 
-    /// An ASP block or an include at t[p] == '<': handled, p moved past it. False for anything else.
-    bool server(const Source &s, qsizetype &p)
+    /// A server block: a placeholder with its first words where one can stand; directives
+    /// leave nothing.
+    void serverBlock(const Source &s, const TagSpan &block)
     {
-        const QByteArrayView t = s.text;
-        if (p + 1 < t.size() && t[p + 1] == '%') {
-            const qsizetype end = blockEnd(t, p + 2);
-            QByteArrayView body = t.sliced(p + 2, end - p - 2);
-            if (body.endsWith("%>"))
-                body.chop(2);
-            if (placeholders() && !body.startsWith('@')) {
-                if (body.startsWith('='))
-                    placeholder(s.offsetOf(p), Value, "ASP 表达式", firstWords(body.sliced(1), FirstWords));
-                else
-                    placeholder(s.offsetOf(p), Block, "ASP 代码", firstWords(body, FirstWords));
-            }
-            p = end;
-            return true;
-        }
-        const std::optional<Include> inc = readInclude(t, p);
-        if (!inc)
-            return false;
-        const qsizetype at = p;
-        p = inc->end;
-        include(s, at, *inc);
-        return true;
+        QByteArrayView body = s.text.sliced(block.from + 2, block.to - block.from - 2);
+        if (block.complete)
+            body.chop(2);
+        if (!placeholders() || body.startsWith('@'))
+            return;
+        if (body.startsWith('='))
+            placeholder(s.offsetOf(block.from), Value, "ASP 表达式", firstWords(body.sliced(1), FirstWords));
+        else
+            placeholder(s.offsetOf(block.from), Block, "ASP 代码", firstWords(body, FirstWords));
     }
 
     void include(const Source &s, qsizetype at, const Include &inc)
@@ -475,7 +360,11 @@ private:
         included_ += file.bytes.size();
         const core::Encoding encoding = core::detectEncoding(file.bytes).encoding;
         const QByteArray utf8 = core::fileBytesToEditorBytes(std::move(file.bytes), encoding);
-        walk({utf8, QFileInfo(path).absolutePath(), s.depth + 1, s.offsetOf(at)});
+        const Source included{utf8, QFileInfo(path).absolutePath(), s.depth + 1, s.offsetOf(at)};
+        if (raw_)
+            rawText(included, 0, utf8.size());
+        else
+            walk(included);
     }
 
     const std::atomic_bool *stop_;
@@ -483,10 +372,7 @@ private:
     QString root_;
     QByteArray base_;
     QByteArray out_;
-    Markup state_ = Markup::Text;
-    char quote_ = 0;
-    bool startTag_ = false;
-    QByteArray tagName_, rawName_; // lower case
+    bool raw_ = false;             // in text a browser does not read as markup
     bool prologue_ = true;         // nothing but blanks, comments and declarations so far
     bool baseDone_ = false;
     qint64 included_ = 0;

@@ -142,9 +142,15 @@ QStringList offeredElementNames()
 {
     QStringList names;
     // "<a href=…></a>" names a; "<!doctype>" and the list's invented tags name no element.
+    // Asked at every '<' typed: the name is cut out by hand, no pattern compiled per entry.
     for (const QString &entry : htmlKeywords()) {
-        const QString name = entry.mid(1).section(QRegularExpression(QStringLiteral("[ >]")), 0, 0).toLower();
-        if (entry.startsWith(u'<') && isElement(name.toLatin1()) && !names.contains(name))
+        if (!entry.startsWith(u'<'))
+            continue;
+        qsizetype end = 1;
+        while (end < entry.size() && entry[end] != u' ' && entry[end] != u'>')
+            ++end;
+        const QString name = entry.mid(1, end - 1).toLower();
+        if (isElement(name.toLatin1()) && !names.contains(name))
             names << name;
     }
     for (const char *e : Elements)

@@ -124,6 +124,26 @@ TEST(TagReader, ACallerThatKnowsBetterRefusesAStart)
     EXPECT_EQ(spans(QStringView(text)), u"C:<!--\"; </script><style>p{}</style><!-- c -->\n"_s);
 }
 
+TEST(TagReader, ThePreviewsReadingOfBlocksAndRawText)
+{
+    const core::TagReading preview{.quotedServerEnds = true, .browserRawText = true};
+    const struct {
+        QString text;
+        QString plain, previewed;
+    } cases[] = {
+        {u"<% w \"50%>\" %>x<b>"_s, u"P:<% w \"50%>\nS:<b>\n"_s, u"P:<% w \"50%>\" %>\nS:<b>\n"_s},
+        {u"<% a = \"x\n %>"_s, u"P:<% a = \"x\n %>\n"_s, u"P:<% a = \"x\n %>\n"_s}, // a string ends with its line
+        {u"<title><b>t</b></TITLE>"_s, u"S:<title>\nS:<b>\nE:</b>\nE:</TITLE>\n"_s, u"S:<title>\nT:<b>t</b>\nE:</TITLE>\n"_s},
+        {u"<noscript><p></noscript>"_s, u"S:<noscript>\nS:<p>\nE:</noscript>\n"_s, u"S:<noscript>\nT:<p>\nE:</noscript>\n"_s},
+    };
+    for (const auto &c : cases) {
+        EXPECT_EQ(spans(QStringView(c.text), {}), c.plain) << qPrintable(c.text);
+        EXPECT_EQ(spans(QStringView(c.text), preview), c.previewed) << qPrintable(c.text);
+    }
+    using Blocks = std::vector<std::pair<qsizetype, qsizetype>>;
+    EXPECT_EQ(core::serverBlocks("<% w \"%>\" %>", preview), (Blocks{{0, 12}}));
+}
+
 } // namespace
 
 TEST(TagReader, ServerBlocksAreFoundWhereverTheyStand)
