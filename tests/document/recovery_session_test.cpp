@@ -27,13 +27,13 @@ protected:
         script.files.clear();
         if (rt.isOpen(Main))
             rt.closeWindow(Main);
-        QTRY_VERIFY(!rt.isOpen(Main));
+        ASSERT_EVENTUALLY(!rt.isOpen(Main));
     }
     void openMain()
     {
         main = std::make_unique<app::MainWindow>(QString(), Main, store.get());
         rt.openWindow(main->definition(), false);
-        QTRY_VERIFY(rt.isOpen(Main));
+        ASSERT_EVENTUALLY(rt.isOpen(Main));
     }
     document::Session &session() { return main->session(); }
     document::Recovery &recovery() { return *session().recovery(); }
@@ -95,9 +95,9 @@ TEST_F(RecoveryTest, TheCopyGoesOnlyWithWorkSavedOrThrownAway)
          },
          true},
         {"typed back to the start text", [&] { rt.sendEditorCommand(session().editor(), ui::EditorCommand::Undo); }, false},
-        {"exit, 否", [&] { script.answers = {QMessageBox::No}; rt.closeWindow(Main); QTRY_VERIFY(!rt.isOpen(Main)); }, false},
+        {"exit, 否", [&] { script.answers = {QMessageBox::No}; rt.closeWindow(Main); ASSERT_EVENTUALLY(!rt.isOpen(Main)); }, false},
         {"exit, 是, save cancelled",
-         [&] { script.answers = {QMessageBox::Yes}; rt.closeWindow(Main); QTRY_VERIFY(!rt.isOpen(Main)); }, true},
+         [&] { script.answers = {QMessageBox::Yes}; rt.closeWindow(Main); ASSERT_EVENTUALLY(!rt.isOpen(Main)); }, true},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.what);
@@ -112,7 +112,7 @@ TEST_F(RecoveryTest, TheCopyGoesOnlyWithWorkSavedOrThrownAway)
             EXPECT_EQ(keptCopy(), c.copyStays);
             script.answers = {QMessageBox::Yes}; // and the save cancelled: nothing thrown away
             rt.closeWindow(Main);
-            QTRY_VERIFY(!rt.isOpen(Main));
+            ASSERT_EVENTUALLY(!rt.isOpen(Main));
         }
         main.reset(); // the process ends: its writer finishes
         store.reset();
@@ -168,8 +168,8 @@ TEST_F(RecoveryTest, TheWindowRestoresDiscardsOrKeeps)
                 QTimer::singleShot(0, [&, window] { rt.onWindowShown(window); });
         };
         openMain();
-        QTRY_VERIFY(shown > 0);
-        QTRY_VERIFY(!rt.isOpen(document::RecoveryWindowName));
+        ASSERT_EVENTUALLY(shown > 0);
+        ASSERT_EVENTUALLY(!rt.isOpen(document::RecoveryWindowName));
         rt.onWindowShown = nullptr;
         const QByteArray buffer = rt.getEditorBuffer(session().editor()).toByteArray();
         EXPECT_EQ(buffer == restored, c.textRestored);
@@ -189,7 +189,7 @@ TEST_F(RecoveryTest, TheWindowRestoresDiscardsOrKeeps)
         EXPECT_EQ(store->orphans().size(), c.copiesLeft);
         script.answers = {QMessageBox::No};
         rt.closeWindow(Main);
-        QTRY_VERIFY(!rt.isOpen(Main));
+        ASSERT_EVENTUALLY(!rt.isOpen(Main));
         main.reset();
         store.reset();
         QDir(state.path()).removeRecursively();
