@@ -76,7 +76,7 @@ protected:
         script.answers.clear();
         if (rt.isOpen(Main))
             rt.closeWindow(Main);
-        QTRY_VERIFY(!rt.isOpen(Main));
+        ASSERT_EVENTUALLY(!rt.isOpen(Main));
     }
     QString path(const QString &name) const { return dir.filePath(name); }
     const ui::ControlRef &editor() { return main->session().editor(); }

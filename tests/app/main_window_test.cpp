@@ -3,6 +3,7 @@
 // bar, menus, start-up text and the two ways of closing it.
 #include "app/main_window.h"
 #include "document/templates.h"
+#include "support/eventually.h"
 #include "support/show_catcher.h"
 #include "ui/definition_lint.h"
 #include "ui/runtime.h"
@@ -51,7 +52,7 @@ protected:
     {
         testsupport::ShowCatcher<QMessageBox> no(answerNo);
         rt.closeWindow(Main);
-        QTRY_VERIFY(!rt.isOpen(Main));
+        ASSERT_EVENTUALLY(!rt.isOpen(Main));
     }
     QWidget *widget(const QString &unit) { return ui::testing::widget(rt, {Main, unit}); }
     QMainWindow *window() { return qobject_cast<QMainWindow *>(ui::testing::widget(rt, {Main, {}})); }
@@ -465,7 +466,7 @@ TEST_F(MainWindowTest, ExitMenuItemClosesTheWindowAfterItsHandler)
     testsupport::ShowCatcher<QMessageBox> no(answerNo);
     ui::testing::menuAction(rt, {Main, u"文件/退出"_s})->trigger();
     EXPECT_TRUE(rt.isOpen(Main)); // destroyed only after the handler has returned
-    QTRY_VERIFY(!rt.isOpen(Main));
+    ASSERT_EVENTUALLY(!rt.isOpen(Main));
 }
 
 namespace {
@@ -494,7 +495,7 @@ TEST(MainWindowClosing, CloseBoxAndExitBothEndInTheBeingDestroyedEvent)
         ui::UiRuntime rt;
         rt.openWindow(countingDestruction(main, destroyed, queried), false);
         ui::testing::widget(rt, {app::MainWindowName, {}})->close(); // the close box
-        QTRY_VERIFY(!rt.isOpen(app::MainWindowName));
+        ASSERT_EVENTUALLY(!rt.isOpen(app::MainWindowName));
         EXPECT_EQ(destroyed, 1);
         EXPECT_EQ(queried, 1);
     }
@@ -503,7 +504,7 @@ TEST(MainWindowClosing, CloseBoxAndExitBothEndInTheBeingDestroyedEvent)
         ui::UiRuntime rt;
         rt.openWindow(countingDestruction(main, destroyed, queried), false);
         ui::testing::menuAction(rt, {app::MainWindowName, u"文件/退出"_s})->trigger();
-        QTRY_VERIFY(!rt.isOpen(app::MainWindowName));
+        ASSERT_EVENTUALLY(!rt.isOpen(app::MainWindowName));
         EXPECT_EQ(destroyed, 2);
         EXPECT_EQ(queried, 1); // closing by command asks no close query
     }

@@ -25,7 +25,7 @@ protected:
         for (const auto &w : windows.all())
             rt.closeWindow(w->session().window());
         for (const auto &w : windows.all())
-            QTRY_VERIFY(!rt.isOpen(w->session().window()));
+            ASSERT_EVENTUALLY(!rt.isOpen(w->session().window()));
     }
     QString write(const QString &name, const QByteArray &bytes)
     {
@@ -79,16 +79,16 @@ TEST_F(SeveralWindows, EachFileOpensInAWindowOfItsOwnButNeverTwice)
     // Named again however it is spelt, an open file brings its window to the front.
     for (const QString &same : {a, dir.filePath(u"sub/../a.html"_s), dir.filePath(u"link.html"_s)}) {
         host(1)->activateWindow();
-        QTRY_COMPARE(QApplication::activeWindow(), host(1));
+        ASSERT_EVENTUALLY_EQ(QApplication::activeWindow(), host(1));
         windows.open(rt, {same});
         EXPECT_EQ(shown().size(), 3) << same.toStdString();
-        QTRY_COMPARE(QApplication::activeWindow(), host(0));
+        ASSERT_EVENTUALLY_EQ(QApplication::activeWindow(), host(0));
     }
 
     // 打开 in the second window: the first comes to the front, the second keeps its document.
     script.files = {{dir.filePath(u"link.html"_s)}};
     ui::testing::menuAction(rt, {u"MainWindow2"_s, u"文件/打开"_s})->trigger();
-    QTRY_COMPARE(QApplication::activeWindow(), host(0));
+    ASSERT_EVENTUALLY_EQ(QApplication::activeWindow(), host(0));
     EXPECT_EQ(textOf(1), u"b {}"_s);
     EXPECT_EQ(shown().size(), 3);
 }
@@ -107,7 +107,7 @@ TEST_F(SeveralWindows, CtrlShiftNOpensANewPageWhoseExitCheckIsItsOwn)
     EXPECT_EQ(textOf(0), templateText());
     script.answers = {QMessageBox::No};
     host(1)->close();
-    QTRY_VERIFY(!rt.isOpen(second.window()));
+    ASSERT_EVENTUALLY(!rt.isOpen(second.window()));
     ASSERT_EQ(script.boxes.size(), 1u);
     EXPECT_EQ(script.boxes[0].title, u"询问"_s);
     EXPECT_TRUE(rt.isOpen(u"MainWindow"_s));
@@ -133,7 +133,7 @@ TEST_F(SeveralWindows, EachMainWindowHasItsOwnFindWindow)
     EXPECT_EQ(rt.getCaption({secondFind, u"标签3"_s}), document::foundText(1, 2));
     // Closing a MainWindow closes its own find window only.
     rt.closeWindow(u"MainWindow2"_s);
-    QTRY_VERIFY(!rt.isOpen(secondFind));
+    ASSERT_EVENTUALLY(!rt.isOpen(secondFind));
     EXPECT_TRUE(rt.isOpen(firstFind));
 }
 
@@ -174,10 +174,10 @@ TEST_F(SeveralWindows, ALaterStartHandsItsFilesToTheRunningProgram)
     env.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
     auto start = [&](const QStringList &args) { return runProgram(QStringLiteral(QUILLMERE_FILE), args, env, dir.path()).status; };
     EXPECT_EQ(start({u"b.html"_s, u"sub/../a.html"_s}), 0); // relative to the later start's folder
-    QTRY_COMPARE(shown(), (QStringList{u"MainWindow a.html"_s, u"MainWindow2 b.html"_s}));
-    QTRY_COMPARE(QApplication::activeWindow(), host(0)); // a.html was open: to the front
+    ASSERT_EVENTUALLY_EQ(shown(), (QStringList{u"MainWindow a.html"_s, u"MainWindow2 b.html"_s}));
+    ASSERT_EVENTUALLY_EQ(QApplication::activeWindow(), host(0)); // a.html was open: to the front
     EXPECT_EQ(start({}), 0); // no file: a new page
-    QTRY_COMPARE(shown().size(), 3);
+    ASSERT_EVENTUALLY_EQ(shown().size(), 3);
     EXPECT_EQ(textOf(2), templateText());
     qunsetenv("DISPLAY");
 }

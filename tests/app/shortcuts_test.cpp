@@ -52,7 +52,7 @@ protected:
     {
         testsupport::DialogScript answersNo;
         rt.closeWindow(Main);
-        QTRY_VERIFY(!rt.isOpen(Main));
+        ASSERT_EVENTUALLY(!rt.isOpen(Main));
     }
     QWidget *widget(const QString &unit) { return ui::testing::widget(rt, {Main, unit}); }
     QStringList ran;

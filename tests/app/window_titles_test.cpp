@@ -24,6 +24,7 @@
 #include "prefs/about_dialog.h"
 #include "prefs/background_dialog.h"
 #include "prefs/introduction_window.h"
+#include "support/eventually.h"
 #include "support/show_catcher.h"
 #include "x11_names.h"
 #include "ui/runtime.h"
@@ -62,7 +63,7 @@ protected:
                 no->click();
         });
         rt.closeWindow(Main);
-        QTRY_VERIFY(!rt.isOpen(Main));
+        ASSERT_EVENTUALLY(!rt.isOpen(Main));
     }
     QWidget *host(const QString &window) { return ui::testing::widget(rt, {window, {}}); }
 
@@ -100,7 +101,7 @@ TEST_F(WindowTitles, EveryDefinedWindowShowsExactlyItsCaption)
         EXPECT_EQ(testsupport::netWmName(w), def.caption.toStdString());
         EXPECT_EQ(testsupport::wmName(w), def.caption.toStdString());
         rt.closeWindow(def.name);
-        QTRY_VERIFY(!rt.isOpen(def.name));
+        ASSERT_EVENTUALLY(!rt.isOpen(def.name));
     }
 }
 

@@ -33,12 +33,12 @@ protected:
     void comeToFront()
     {
         elsewhere.activateWindow();
-        QTRY_COMPARE(QApplication::activeWindow(), &elsewhere);
+        ASSERT_EVENTUALLY_EQ(QApplication::activeWindow(), &elsewhere);
         QWidget *main = ui::testing::widget(rt, {Main, {}});
         main->activateWindow();
-        QTRY_COMPARE(QApplication::activeWindow(), main);
+        ASSERT_EVENTUALLY_EQ(QApplication::activeWindow(), main);
         const core::FileStamp now = core::lookAtFile(path);
-        QTRY_VERIFY(session().disk().seen.sameLook(now) && !session().disk().asking);
+        ASSERT_EVENTUALLY(session().disk().seen.sameLook(now) && !session().disk().asking);
     }
     /// Changes the file as another program would: a later time, whatever the bytes.
     void changeOnDisk(std::optional<QByteArray> bytes)

@@ -77,17 +77,17 @@ TEST_F(EditingTest, CaretPanelsFollowTheCaret)
     editorWidget()->setFocus();
     auto *sci = static_cast<QsciScintilla *>(editorWidget());
     sci->setCursorPosition(2, 3);
-    QTRY_COMPARE(panel(3), u"2"_s);
-    QTRY_COMPARE(panel(5), u"3"_s);
+    ASSERT_EVENTUALLY_EQ(panel(3), u"2"_s);
+    ASSERT_EVENTUALLY_EQ(panel(5), u"3"_s);
     QTest::keyClick(editorWidget(), Qt::Key_Up);
-    QTRY_COMPARE(panel(3), u"1"_s);
+    ASSERT_EVENTUALLY_EQ(panel(3), u"1"_s);
     QTest::keyClick(editorWidget(), Qt::Key_Home);
-    QTRY_COMPARE(panel(5), u"0"_s);
+    ASSERT_EVENTUALLY_EQ(panel(5), u"0"_s);
     QTest::keyClick(editorWidget(), Qt::Key_End);
-    QTRY_COMPARE(panel(5), u"3"_s);
+    ASSERT_EVENTUALLY_EQ(panel(5), u"3"_s);
     // Columns count characters, not bytes.
     type(u"中文"_s);
-    QTRY_COMPARE(panel(5), u"5"_s);
+    ASSERT_EVENTUALLY_EQ(panel(5), u"5"_s);
     EXPECT_EQ(panel(3), u"1"_s);
 }
 
@@ -197,7 +197,7 @@ TEST_F(EditingTest, RightClickSetsTheEditMenuAndPopsUpTheEditorMenu)
     select(4, 4);
     const QPoint where(30, 10);
     QTest::mouseClick(editorViewport(), Qt::RightButton, {}, where);
-    QTRY_VERIFY(popup->isVisible());
+    ASSERT_EVENTUALLY(popup->isVisible());
     EXPECT_EQ(QApplication::activePopupWidget(), popup); // the editor's own menu is not shown
     EXPECT_EQ(popup->pos(), QCursor::pos() + QPoint(3, 3));
     EXPECT_TRUE(disabled(u"编辑/剪切"_s));
@@ -213,7 +213,7 @@ TEST_F(EditingTest, RightClickSetsTheEditMenuAndPopsUpTheEditorMenu)
     select(0, 4);
     QGuiApplication::clipboard()->setMimeData(new QMimeData);
     QTest::mouseClick(editorViewport(), Qt::RightButton, {}, where);
-    QTRY_VERIFY(popup->isVisible());
+    ASSERT_EVENTUALLY(popup->isVisible());
     EXPECT_FALSE(disabled(u"编辑/剪切"_s));
     EXPECT_FALSE(disabled(u"编辑/复制"_s));
     EXPECT_FALSE(disabled(u"编辑/删除"_s));
@@ -232,7 +232,7 @@ TEST_F(EditingTest, UndoStaysEnabledAfterUndoingBackToTheStart)
     EXPECT_NE(rt.sendEditorCommand(editor(), ui::EditorCommand::GetModify), 0);
     QTest::mouseClick(editorViewport(), Qt::RightButton, {}, QPoint(10, 10));
     QMenu *popup = ui::testing::menu(rt, {Main, u"鼠标菜单"_s});
-    QTRY_VERIFY(popup->isVisible());
+    ASSERT_EVENTUALLY(popup->isVisible());
     EXPECT_FALSE(disabled(u"编辑/撤消"_s));
     popup->close();
 }
@@ -248,8 +248,8 @@ TEST_F(EditingTest, ReflowFitsThePanesToTheWindow)
     for (const Expect &e : {Expect{800, 700, 792, 632, 571, 530}, Expect{702, 604, 694, 534, 475, 434}}) {
         rt.setBounds(window, Bound::Width, e.w);
         rt.setBounds(window, Bound::Height, e.h);
-        QTRY_COMPARE(bound(u"新选择夹1"_s, Bound::Width), e.toolbar);
-        QTRY_COMPARE(bound(u"超级编辑框1"_s, Bound::Height), e.editorH);
+        ASSERT_EVENTUALLY_EQ(bound(u"新选择夹1"_s, Bound::Width), e.toolbar);
+        ASSERT_EVENTUALLY_EQ(bound(u"超级编辑框1"_s, Bound::Height), e.editorH);
         EXPECT_EQ(bound(u"超级编辑框1"_s, Bound::Width), e.editorW);
         EXPECT_EQ(bound(u"新选择夹2"_s, Bound::Height), e.editorH);
         EXPECT_EQ(bound(u"新选择夹2"_s, Bound::Width), 160);

@@ -191,7 +191,7 @@ TEST_F(EncodingTest, TheExitChecksSaveWritesUtf8)
     script.answers = {QMessageBox::Yes};
     script.files = {{out}};
     rt.closeWindow(Main);
-    QTRY_VERIFY(!rt.isOpen(Main));
+    ASSERT_EVENTUALLY(!rt.isOpen(Main));
     EXPECT_EQ(contentOf(out), (Utf8Page + u"再见"_s).toUtf8());
 }
 

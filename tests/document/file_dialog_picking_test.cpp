@@ -3,6 +3,7 @@
 // way of picking must work on the first opening and on every later one, whatever an earlier
 // opening left in the dialog (its name, its folder, its filter).
 #include "app/main_window.h"
+#include "support/eventually.h"
 #include "support/show_catcher.h"
 #include "ui/runtime.h"
 #include "ui/testing.h"
@@ -111,7 +112,7 @@ protected:
         rt.onWindowShown = nullptr;
         if (rt.isOpen(Main))
             rt.closeWindow(Main);
-        QTRY_VERIFY(!rt.isOpen(Main));
+        ASSERT_EVENTUALLY(!rt.isOpen(Main));
     }
 
     QString path(const QString &name) const { return dir.filePath(name); }

@@ -98,9 +98,9 @@ TEST_F(FindWindow, OpensOwnedByTheMainWindowWithItsCaptionsAndNamedFields)
         EXPECT_EQ(iface->role(), QAccessible::EditableText);
     }
     // The keyboard is in the find field; Escape closes the window.
-    QTRY_VERIFY(QApplication::focusWidget() == findWidget(u"编辑框1"_s));
+    ASSERT_EVENTUALLY(QApplication::focusWidget() == findWidget(u"编辑框1"_s));
     press(findWidget(u"编辑框1"_s), u"Esc"_s);
-    QTRY_VERIFY(!rt.isOpen(Find));
+    ASSERT_EVENTUALLY(!rt.isOpen(Find));
 }
 
 TEST_F(FindWindow, TakesAOneLineSelectionAndKeepsItsFieldsWhenOpenedAgain)
@@ -118,7 +118,7 @@ TEST_F(FindWindow, TakesAOneLineSelectionAndKeepsItsFieldsWhenOpenedAgain)
     EXPECT_EQ(rt.getFieldText({Find, u"编辑框1"_s}), u"段落"_s);
     EXPECT_EQ(rt.getFieldText({Find, u"编辑框2"_s}), u"para"_s);
     EXPECT_TRUE(rt.isChecked({Find, u"选择框1"_s}));
-    QTRY_VERIFY(QApplication::focusWidget() == findWidget(u"编辑框2"_s));
+    ASSERT_EVENTUALLY(QApplication::focusWidget() == findWidget(u"编辑框2"_s));
     // A selection of several lines is not a pattern: it becomes what is searched in.
     rt.selectEditorRange(editor(), 0, 20);
     openFind();
@@ -292,7 +292,7 @@ TEST_F(FindWindow, EmptyFieldDisablesTheButtons)
     for (const char *b : {"按钮1", "按钮2", "按钮3", "按钮4"})
         EXPECT_FALSE(rt.isControlDisabled({Find, QString::fromUtf8(b)})) << b;
     clickButton(u"按钮5"_s);
-    QTRY_VERIFY(!rt.isOpen(Find));
+    ASSERT_EVENTUALLY(!rt.isOpen(Find));
 }
 
 TEST_F(FindWindow, F3WithTheWindowClosedUsesItsLastSettings)
@@ -304,7 +304,7 @@ TEST_F(FindWindow, F3WithTheWindowClosedUsesItsLastSettings)
     setField(u"编辑框1"_s, u"TAG"_s);
     check(u"选择框1"_s, true);
     clickButton(u"按钮5"_s);
-    QTRY_VERIFY(!rt.isOpen(Find));
+    ASSERT_EVENTUALLY(!rt.isOpen(Find));
     press(editorWidget(), u"F3"_s);
     EXPECT_FALSE(rt.isOpen(Find));
     EXPECT_EQ(selection(), (std::pair<qint64, qint64>{8, 11}));

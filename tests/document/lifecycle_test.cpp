@@ -295,7 +295,7 @@ protected:
     void closeAndWait()
     {
         rt.closeWindow(Main);
-        QTRY_VERIFY(!rt.isOpen(Main));
+        ASSERT_EVENTUALLY(!rt.isOpen(Main));
     }
 };
 

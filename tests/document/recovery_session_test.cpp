@@ -81,7 +81,7 @@ TEST_P(RecoveryLeaving, TheCopyGoesOnlyWithWorkSavedOrThrownAway)
         EXPECT_EQ(keptCopy(), GetParam().copyStays);
         script.answers = {QMessageBox::Yes}; // and the save cancelled: nothing thrown away
         rt.closeWindow(Main);
-        QTRY_VERIFY(!rt.isOpen(Main));
+        ASSERT_EVENTUALLY(!rt.isOpen(Main));
     }
     recovery().writer()->waitIdle();
     EXPECT_EQ(QFile::exists(store->copyPath(0)), GetParam().copyStays);
@@ -92,7 +92,7 @@ namespace {
 void closeMain(RecoveryLeaving &t)
 {
     t.rt.closeWindow(Main);
-    QTRY_VERIFY(!t.rt.isOpen(Main));
+    ASSERT_EVENTUALLY(!t.rt.isOpen(Main));
 }
 
 const Leaving leavings[] = {
@@ -131,7 +131,7 @@ TEST_F(RecoveryTest, EachWindowKeepsItsOwnCopy)
     const QString secondName = u"MainWindow2"_s;
     app::MainWindow second({}, secondName, store.get());
     rt.openWindow(second.definition(), false);
-    QTRY_VERIFY(rt.isOpen(secondName));
+    ASSERT_EVENTUALLY(rt.isOpen(secondName));
     type(u"first"_s);
     rt.insertAtCaret(second.session().editor(), u"second"_s);
     QCoreApplication::processEvents();
@@ -146,7 +146,7 @@ TEST_F(RecoveryTest, EachWindowKeepsItsOwnCopy)
     EXPECT_TRUE((a.contains("first") && b.contains("second")) || (a.contains("second") && b.contains("first")));
     script.answers = {QMessageBox::No};
     rt.closeWindow(secondName);
-    QTRY_VERIFY(!rt.isOpen(secondName));
+    ASSERT_EVENTUALLY(!rt.isOpen(secondName));
 }
 
 /// An answer in the "恢复未保存的文档" window, over two copies left by processes that are gone.
@@ -201,8 +201,8 @@ protected:
 TEST_P(RecoveryWindow, RestoresDiscardsOrKeeps)
 {
     const Answering &c = GetParam();
-    QTRY_VERIFY(shown > 0);
-    QTRY_VERIFY(!rt.isOpen(document::RecoveryWindowName));
+    ASSERT_EVENTUALLY(shown > 0);
+    ASSERT_EVENTUALLY(!rt.isOpen(document::RecoveryWindowName));
     rt.onWindowShown = nullptr;
     EXPECT_EQ(rt.getEditorBuffer(session().editor()) == Restored, c.textRestored);
     if (c.textRestored) {

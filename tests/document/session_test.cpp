@@ -67,7 +67,7 @@ protected:
         // the first window opened, and ending it inside the question's loop would end later loops.
         for (document::Session *s : {&second, &first}) {
             rt.closeWindow(s->window());
-            QTRY_VERIFY(!rt.isOpen(s->window()));
+            ASSERT_EVENTUALLY(!rt.isOpen(s->window()));
         }
     }
 
@@ -122,7 +122,7 @@ const Act Acts[] = {
          rt.selectEditorRange(s.editor(), 9, 15); // 文字 on the first line
          document::openFind(rt, s);
          rt.closeWindow(document::FindWindowName);
-         QTRY_VERIFY(!rt.isOpen(document::FindWindowName));
+         ASSERT_EVENTUALLY(!rt.isOpen(document::FindWindowName));
          document::findNext(rt, s); // F3: 文字 on the second line
      },
      [](const Seen &, const Seen &a) { return a.findPattern == u"文字"_s && a.selectionFrom == 24; }},
@@ -223,6 +223,6 @@ TEST(TwoMainWindows, TheCommandsOfTheSecondLeaveTheFirst)
     EXPECT_EQ(rt.getCurrentPage(firstPane), firstPage);
     for (app::MainWindow *w : {&second, &first}) { // the first last, as in TwoSessions
         rt.closeWindow(w->session().window());
-        QTRY_VERIFY(!rt.isOpen(w->session().window()));
+        ASSERT_EVENTUALLY(!rt.isOpen(w->session().window()));
     }
 }

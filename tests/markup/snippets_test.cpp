@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The fixed snippets of the menus and the toolbar, and the toolbar's pictures.
 #include "app/main_window.h"
+#include "support/eventually.h"
 #include "ui/runtime.h"
 #include "support/show_catcher.h"
 #include "ui/testing.h"
@@ -31,7 +32,7 @@ protected:
     ~MainWindowFixture()
     {
         rt.closeWindow(app::MainWindowName);
-        QTRY_VERIFY(!rt.isOpen(app::MainWindowName));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !rt.isOpen(app::MainWindowName); }, 5000));
     }
 
     QsciScintilla *editor() { return qobject_cast<QsciScintilla *>(ui::testing::widget(rt, Editor)); }

@@ -5,6 +5,7 @@
 #include "core/texts.h"
 #include "document/templates.h"
 #include "reference/keywords.h"
+#include "support/eventually.h"
 #include "ui/runtime.h"
 #include "support/show_catcher.h"
 #include "ui/testing.h"
@@ -33,7 +34,7 @@ protected:
     void TearDown() override
     {
         rt.closeWindow(app::MainWindowName);
-        QTRY_VERIFY(!rt.isOpen(app::MainWindowName));
+        ASSERT_EVENTUALLY(!rt.isOpen(app::MainWindowName));
     }
 
     QsciScintilla *editor() { return qobject_cast<QsciScintilla *>(ui::testing::widget(rt, Editor)); }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "app/main_window.h"
+#include "support/eventually.h"
 #include "support/files.h"
 #include "support/show_catcher.h"
 #include "ui/code_editor.h"
@@ -139,8 +140,7 @@ inline void press(QWidget *focus, const QString &keys)
     QWidget *window = focus->window();
     window->activateWindow();
     // Not isActiveWindow(): a modeless dialog counts as active while its owner is.
-    QTRY_VERIFY_WITH_TIMEOUT(QApplication::activeWindow() == window, 5000);
-    ASSERT_EQ(QApplication::activeWindow(), window);
+    ASSERT_EVENTUALLY(QApplication::activeWindow() == window);
     focus->setFocus();
     QTest::keySequence(focus, QKeySequence::fromString(keys, QKeySequence::PortableText));
 }
@@ -157,7 +157,7 @@ protected:
         script.files.clear();
         if (rt.isOpen(Main))
             rt.closeWindow(Main);
-        QTRY_VERIFY(!rt.isOpen(Main));
+        ASSERT_EVENTUALLY(!rt.isOpen(Main));
     }
 
     document::Session &session() { return main.session(); }

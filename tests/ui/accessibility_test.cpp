@@ -2,6 +2,7 @@
 // What assistive technology is told about the windows: names of fields, buttons, tab pages and
 // status panels, and the CodeEditor's text, caret and selection.
 #include "app/main_window.h"
+#include "support/eventually.h"
 #include "support/show_catcher.h"
 #include "ui/runtime.h"
 #include "ui/testing.h"
@@ -67,7 +68,7 @@ TEST(Accessibility, FieldsAreNamedByTheLabelsThatDescribeThem)
     EXPECT_EQ(name(u"列表框1"_s), u"选项列表"_s); // the label above it
     EXPECT_EQ(name(u"编辑框2"_s), u"备注"_s);
     rt.closeWindow(u"Form"_s);
-    QTRY_VERIFY(!rt.isOpen(u"Form"_s));
+    ASSERT_EVENTUALLY(!rt.isOpen(u"Form"_s));
 }
 
 class MainWindowAccessibility : public ::testing::Test {
@@ -77,7 +78,7 @@ protected:
     {
         testsupport::ShowCatcher<QMessageBox> no(answerNo);
         rt.closeWindow(app::MainWindowName);
-        QTRY_VERIFY(!rt.isOpen(app::MainWindowName));
+        ASSERT_EVENTUALLY(!rt.isOpen(app::MainWindowName));
     }
     QWidget *widget(const QString &unit) { return ui::testing::widget(rt, {app::MainWindowName, unit}); }
     app::MainWindow main; // outlives the runtime
@@ -141,7 +142,7 @@ TEST_F(MainWindowAccessibility, CodeEditorOffersTextCaretAndSelection)
     EXPECT_EQ(start, 3);
     EXPECT_EQ(end, 5);
     // The caret position reaches assistive technology once the editor has updated its view.
-    QTRY_COMPARE_WITH_TIMEOUT(text->cursorPosition(), 5, 2000);
+    ASSERT_EVENTUALLY_EQ(text->cursorPosition(), 5);
     EXPECT_EQ(text->cursorPosition(), 5);
     EXPECT_EQ(text->text(start, end), u"网页"_s);
 }

@@ -3,6 +3,7 @@
 // the start of the text: changes reported once they are done, the running GB18030 length, the
 // caret column, the strikeout over new text, wrapping by size, the piecewise conversions of
 // whole documents, and what assistive technology reads and edits.
+#include "support/eventually.h"
 #include "ui/code_editor.h"
 #include "core/encodings.h"
 #include "core/texts.h"
@@ -68,7 +69,7 @@ TEST_F(CodeEditorTest, EachOperationReportsOneChangeOnceItIsDone)
 
     // A change made directly through the component is still reported, from the event loop.
     send(QsciScintillaBase::SCI_UNDO);
-    QTRY_COMPARE(changes.size(), 6);
+    ASSERT_EVENTUALLY_EQ(changes.size(), 6);
     EXPECT_EQ(lengthSeen, fileLength());
     EXPECT_EQ(ed.wholeText(), u"<html>标题ab</html>"_s); // typing is undone as one step
 }

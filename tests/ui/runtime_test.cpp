@@ -2,6 +2,7 @@
 // The runtime layer on small windows of the tests' own: the CodeEditor operations, the index
 // rules of lists, combo boxes, tab controls and status bars, message boxes, modal and deferred
 // window handling, bounds, the common dialog, the fatal-error report and library calls.
+#include "support/eventually.h"
 #include "support/show_catcher.h"
 #include "ui/runtime.h"
 #include "ui/testing.h"
@@ -60,7 +61,7 @@ protected:
     void TearDown() override
     {
         rt.closeWindow(Probe);
-        QTRY_VERIFY(!rt.isOpen(Probe));
+        ASSERT_EVENTUALLY(!rt.isOpen(Probe));
     }
     QsciScintilla *editor() { return qobject_cast<QsciScintilla *>(ui::testing::widget(rt, Editor)); }
     /// Selects characters [from, to) of the first line, as the user's mouse would.
@@ -250,12 +251,12 @@ TEST(Windows, AReopenedDialogShowsItsDefinedTexts)
     rt.setFieldText(ref(u"编辑框1"_s), u"edited"_s);
     rt.addListItem(ref(u"列表框1"_s), u"added"_s);
     rt.closeWindow(Probe);
-    QTRY_VERIFY(!rt.isOpen(Probe));
+    ASSERT_EVENTUALLY(!rt.isOpen(Probe));
     rt.openWindow(probe(), false);
     EXPECT_EQ(rt.getFieldText(ref(u"编辑框1"_s)), u"默认"_s);
     EXPECT_EQ(rt.getListCount(ref(u"列表框1"_s)), 3);
     rt.closeWindow(Probe);
-    QTRY_VERIFY(!rt.isOpen(Probe));
+    ASSERT_EVENTUALLY(!rt.isOpen(Probe));
 }
 
 TEST(Windows, ModalWindowBlocksTheOthersUntilItIsClosed)
@@ -292,7 +293,7 @@ TEST(Windows, ModalWindowBlocksTheOthersUntilItIsClosed)
     EXPECT_EQ(clicks, 2);
     rt.onWindowShown = nullptr;
     rt.closeWindow(Probe);
-    QTRY_VERIFY(!rt.isOpen(Probe));
+    ASSERT_EVENTUALLY(!rt.isOpen(Probe));
 }
 
 TEST(Windows, CloseQueryMayKeepAWindowOpen)
@@ -310,7 +311,7 @@ TEST(Windows, CloseQueryMayKeepAWindowOpen)
     EXPECT_EQ(destroyed, 0);
     allow = true;
     ui::testing::widget(rt, {Probe, {}})->close();
-    QTRY_VERIFY(!rt.isOpen(Probe));
+    ASSERT_EVENTUALLY(!rt.isOpen(Probe));
     EXPECT_EQ(destroyed, 1);
 }
 
@@ -335,7 +336,7 @@ TEST(Windows, RightButtonHandlerCanSuppressTheControlsOwnHandling)
     EXPECT_TRUE(QApplication::sendEvent(ed->viewport(), &menu));
     EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
     rt.closeWindow(Probe);
-    QTRY_VERIFY(!rt.isOpen(Probe));
+    ASSERT_EVENTUALLY(!rt.isOpen(Probe));
 }
 
 // ---- message boxes ------------------------------------------------------------------------
