@@ -10,6 +10,7 @@
 #include <QEvent>
 #include <QFrame>
 #include <QInputMethodEvent>
+#include <QSignalBlocker>
 #include <QTextBoundaryFinder>
 
 #include <algorithm>
@@ -270,12 +271,22 @@ CodeEditor::CodeEditor(QWidget *parent) : QsciScintilla(parent)
     new Highlighter(this);
 }
 
-void CodeEditor::setStyleBytes(bool on)
+void CodeEditor::setStyleBytes(bool on, bool keepText)
 {
     // Without style bytes plain text has a single style, and a large text does not carry a
     // second buffer as long as itself. Code page, line ends and character index belong to the
     // document.
     countInsertion();
+    QByteArray text;
+    long anchor = 0, caret = 0, firstLine = 0, xOffset = 0;
+    if (keepText) {
+        const QByteArrayView b = buffer();
+        text = QByteArray(b.data(), b.size());
+        anchor = SendScintilla(SCI_GETANCHOR);
+        caret = SendScintilla(SCI_GETCURRENTPOS);
+        firstLine = SendScintilla(SCI_GETFIRSTVISIBLELINE);
+        xOffset = SendScintilla(SCI_GETXOFFSET);
+    }
     const long document = SendScintilla(SCI_CREATEDOCUMENT, 0, long(on ? SC_DOCUMENTOPTION_DEFAULT : SC_DOCUMENTOPTION_STYLES_NONE));
     SendScintilla(SCI_SETDOCPOINTER, 0, reinterpret_cast<void *>(document));
     SendScintilla(SCI_RELEASEDOCUMENT, 0, reinterpret_cast<void *>(document));
@@ -283,6 +294,20 @@ void CodeEditor::setStyleBytes(bool on)
     columnLineStart_ = columnPosition_ = -1;
     setUtf8(true);
     setEolMode(EolWindows);
+    if (text.isEmpty())
+        return;
+    // The same text, so no change is reported: counts, the recovery journal and the document's
+    // handlers stay as they are.
+    const QSignalBlocker quiet(this);
+    SendScintilla(SCI_SETUNDOCOLLECTION, 0);
+    SendScintilla(SCI_ALLOCATE, uintptr_t(text.size()) + uintptr_t(text.size()) / 8 + 4096);
+    core::handOverInPieces(text, HandOverPiece, [this](const char *data, qsizetype length) {
+        SendScintilla(SCI_APPENDTEXT, uintptr_t(length), data);
+    });
+    SendScintilla(SCI_SETUNDOCOLLECTION, 1);
+    SendScintilla(SCI_SETSEL, anchor, caret);
+    SendScintilla(SCI_SETFIRSTVISIBLELINE, firstLine);
+    SendScintilla(SCI_SETXOFFSET, xOffset);
 }
 
 CodeEditor::~CodeEditor() = default;

@@ -48,8 +48,10 @@ public:
     bool strikeout() const { return strikeout_; }
     /// The indicator that draws the strikeout.
     static constexpr int StrikeIndicator = INDIC_CONTAINER;
-    /// Gives the editor a new, empty document with style bytes (for colouring) or without.
-    void setStyleBytes(bool on);
+    /// Gives the editor a new document with style bytes (for colouring) or without. With keepText
+    /// the text, the selection and the view move into it (the undo history does not), and nothing
+    /// reports the move as a change; otherwise the new document is empty.
+    void setStyleBytes(bool on, bool keepText = false);
 
     /// Raises contentChanged once for everything changed since the last call. Runs after the
     /// editor's own input handling and after each of this class's operations; whoever changes the
