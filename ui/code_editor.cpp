@@ -4,6 +4,7 @@
 #include "core/memory_release.h"
 #include "core/utf8_check.h"
 #include "highlighter.h"
+#include "runtime.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -378,6 +379,30 @@ void CodeEditor::insertAtCaret(const core::Text &text)
     finishChange();
 }
 
+void CodeEditor::replaceJoined(const std::vector<EditorEdit> &edits, const QByteArray &joined)
+{
+    countInsertion();
+    // Matches never split a character, so the text between them counts and checks the same
+    // before and after: only the edits' own bytes make a difference.
+    const QByteArrayView old = buffer();
+    qint64 grown = 0;
+    bool rawBytes = false;
+    for (const EditorEdit &e : edits) {
+        const QByteArrayView gone = old.sliced(e.from, e.to - e.from);
+        if (byteLength_ >= 0)
+            grown += core::encodedLength(e.bytes, lengthIn_) - core::encodedLength(gone, lengthIn_);
+        rawBytes = rawBytes || (!mayHoldRawBytes_ && !core::checkUtf8(e.bytes).valid);
+    }
+    countedByCaller_ = true;
+    SendScintilla(SCI_SETTARGETRANGE, long(edits.front().from), long(edits.back().to));
+    SendScintilla(SCI_REPLACETARGET, uintptr_t(joined.size()), joined.constData());
+    countInsertion();
+    countedByCaller_ = false;
+    if (byteLength_ >= 0)
+        byteLength_ += grown;
+    mayHoldRawBytes_ = mayHoldRawBytes_ || rawBytes;
+}
+
 int CodeEditor::caretLine() const
 {
     auto *self = const_cast<CodeEditor *>(this);
@@ -483,7 +508,7 @@ void CodeEditor::onModified(int position, int type, const char *, int length)
         if (!replacingAll_)
             emit changedAt(position, length, {});
         const auto *bytes = reinterpret_cast<const char *>(SendScintilla(SCI_GETRANGEPOINTER, position, length));
-        if (!replacingAll_ && byteLength_ >= 0)
+        if (!replacingAll_ && !countedByCaller_ && byteLength_ >= 0)
             byteLength_ -= core::encodedLength(QByteArrayView(bytes, length), lengthIn_);
         if (QAccessible::isActive())
             accessibleEvents_.push_back(std::make_unique<QAccessibleTextRemoveEvent>(
@@ -518,9 +543,12 @@ void CodeEditor::countInsertion() const
     const auto *bytes = reinterpret_cast<const char *>(self->SendScintilla(SCI_GETRANGEPOINTER, at, insertionLength_));
     if (!replacingAll_)
         emit self->changedAt(at, 0, QByteArrayView(bytes, insertionLength_));
-    if (!replacingAll_ && byteLength_ >= 0)
+    if (replacingAll_ || countedByCaller_) {
+        // counted by whoever made the change
+    } else if (byteLength_ >= 0) {
         byteLength_ += core::encodedLength(QByteArrayView(bytes, insertionLength_), lengthIn_);
-    if (!replacingAll_ && !mayHoldRawBytes_ && !core::checkUtf8(QByteArrayView(bytes, insertionLength_)).valid)
+    }
+    if (!replacingAll_ && !countedByCaller_ && !mayHoldRawBytes_ && !core::checkUtf8(QByteArrayView(bytes, insertionLength_)).valid)
         mayHoldRawBytes_ = true;
     if (insertionOffset_ >= 0)
         accessibleEvents_.push_back(std::make_unique<QAccessibleTextInsertEvent>(
