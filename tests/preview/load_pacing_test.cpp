@@ -1,0 +1,92 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// When the preview's next page goes to the engine, with a stand-in for the engine: at once while
+// the last page is still loading or none is shown, after an answer once a page has loaded, and
+// over the ended process of a page that does not answer.
+#include "preview/load_pacing.h"
+
+#include "support/eventually.h"
+
+#include <QStringList>
+
+#include <functional>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+constexpr int Patience = 50;
+
+struct Case {
+    const char *name;
+    std::function<void(preview::LoadPacing &)> before; // what the engine reported earlier
+    int pages;        // written one after another, each while the last is waited for
+    bool answers;     // whether the process answers a question
+    QStringList seen; // what the engine was asked to do after the last report
+};
+
+class Pacing : public ::testing::TestWithParam<Case> {};
+
+TEST_P(Pacing, LoadsAtTheRightTime)
+{
+    const Case &c = GetParam();
+    QStringList seen;
+    preview::LoadPacing pacing({.running = [] { return true; },
+                                .ask = [&](std::function<void()> answered) {
+                                    seen << u"ask"_s;
+                                    if (c.answers) // answered later, from the event loop, as the engine does
+                                        QTimer::singleShot(Patience / 5, std::move(answered));
+                                },
+                                .end = [&] { seen << u"end"_s; },
+                                .load = [&] { seen << u"load"_s; }},
+                               Patience);
+    c.before(pacing);
+    seen.clear();
+    for (int i = 0; i < c.pages; ++i)
+        pacing.next();
+    ASSERT_EVENTUALLY(seen.endsWith(u"load"_s));
+    // Nothing follows once the page is loading: no late question, no process ended after all.
+    QTest::qWait(3 * Patience);
+    EXPECT_EQ(seen, c.seen) << c.name;
+    EXPECT_TRUE(pacing.loading());
+}
+
+const auto Nothing = [](preview::LoadPacing &) {};
+const auto Loaded = [](preview::LoadPacing &p) {
+    p.started();
+    p.finished();
+};
+const auto LoadingAfterLoaded = [](preview::LoadPacing &p) {
+    Loaded(p);
+    p.started();
+};
+
+INSTANTIATE_TEST_SUITE_P(
+    Preview, Pacing,
+    ::testing::Values(Case{"the first page", Nothing, 1, false, {u"load"_s}},
+                      // A process still parsing answers only once done: it is not asked.
+                      Case{"a page still loading", LoadingAfterLoaded, 1, false, {u"load"_s}},
+                      Case{"a loaded page that answers", Loaded, 1, true, {u"ask"_s, u"load"_s}},
+                      Case{"a loaded page stuck in a script", Loaded, 1, false, {u"ask"_s, u"end"_s, u"load"_s}},
+                      // Only the answer to the last question loads: one load for both pages.
+                      Case{"two pages while waiting for an answer", Loaded, 2, true, {u"ask"_s, u"ask"_s, u"load"_s}},
+                      Case{"a process ended after its page loaded", [](preview::LoadPacing &p) {
+                               Loaded(p);
+                               p.processGone();
+                           }, 1, false, {u"load"_s}}),
+    [](const auto &info) { return std::to_string(info.index); });
+
+TEST(Pacing, AProcessGoneWhileAskedLoadsAtOnce)
+{
+    QStringList seen;
+    preview::LoadPacing pacing({.running = [] { return true; },
+                                .ask = [&](std::function<void()>) { seen << u"ask"_s; },
+                                .end = [&] { seen << u"end"_s; },
+                                .load = [&] { seen << u"load"_s; }},
+                               60000);
+    Loaded(pacing);
+    pacing.next();
+    pacing.processGone();
+    EXPECT_EQ(seen, (QStringList{u"ask"_s, u"load"_s}));
+}
+
+} // namespace
