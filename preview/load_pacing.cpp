@@ -8,28 +8,30 @@ LoadPacing::LoadPacing(PacedEngine engine, int answerMilliseconds, QObject *pare
 {
     patience_.setSingleShot(true);
     patience_.setInterval(answerMilliseconds);
-    connect(&patience_, &QTimer::timeout, this, [this] {
-        ++ticket_;
-        engine_.end();
-        shown_ = false;
-        load();
-    });
+    connect(&patience_, &QTimer::timeout, this, [this] { endAndLoad(Ending::Unanswered); });
 }
 
 void LoadPacing::next()
 {
-    if (!shown_ || loading_ || !engine_.running()) {
+    if (loading_) {
+        endAndLoad(Ending::StillLoading);
+    } else if (!shown_) {
         load();
-        return;
+    } else {
+        const int ticket = ++ticket_;
+        engine_.ask([this, ticket] {
+            if (ticket == ticket_)
+                load();
+        });
+        patience_.start();
     }
-    const int ticket = ++ticket_;
-    engine_.ask([this, ticket] {
-        if (ticket != ticket_)
-            return;
-        patience_.stop();
-        load();
-    });
-    patience_.start();
+}
+
+void LoadPacing::endAndLoad(Ending why)
+{
+    ended_ = engine_.end(why) || ended_;
+    shown_ = false;
+    load();
 }
 
 void LoadPacing::load()
@@ -48,12 +50,17 @@ void LoadPacing::finished()
     shown_ = true;
 }
 
-void LoadPacing::processGone()
+bool LoadPacing::processGone()
 {
+    if (ended_) {
+        ended_ = false;
+        return false;
+    }
     shown_ = false;
     loading_ = false;
     if (patience_.isActive()) // the question will not be answered
         load();
+    return true;
 }
 
 } // namespace preview

@@ -11,6 +11,7 @@
 #include <QSaveFile>
 #include <QWebEngineProfile>
 #include <QWebEngineScript>
+#include <QWebEngineScriptCollection>
 #include <QWebEngineSettings>
 #include <QWebEngineView>
 #include <QtConcurrent/QtConcurrentRun>
@@ -24,6 +25,8 @@ namespace {
 
 /// How long a renderer may take to answer before it is taken to be stuck in a script and ended.
 constexpr int AnswerMilliseconds = 1000;
+
+const QString ScrollBackName = u"quillmere-scroll-back"_s;
 
 /// The innermost element at a point of the view whose source is marked: the element under the
 /// point, or deeper, the element holding the text nearest to it.
@@ -59,19 +62,21 @@ PreviewView::PreviewView(QWidget *parent)
       page_(new PreviewPage(profile_, this)),
       view_(new QWebEngineView(this)),
       folder_(QDir::tempPath() + u"/quillmere-preview-XXXXXX"_s),
-      pacing_({.running = [this] { return page_->renderProcessPid() > 0; },
-               .ask = [this](std::function<void()> answered) {
+      pacing_({.ask = [this](std::function<void()> answered) {
                    page_->runJavaScript(u"0"_s, QWebEngineScript::ApplicationWorld,
                                         [this, answered = std::move(answered)](const QVariant &) {
                                             if (!closing_)
                                                 answered();
                                         });
                },
-               .end = [this] {
-                   // A script that never ends (while(true){}) holds the renderer.
-                   if (const qint64 pid = page_->renderProcessPid(); pid > 0)
-                       ::kill(pid_t(pid), SIGKILL);
-                   note_ = u"页面的脚本没有响应，已重新载入"_s;
+               .end = [this](Ending why) {
+                   const qint64 pid = page_->renderProcessPid();
+                   if (pid <= 0)
+                       return false;
+                   ::kill(pid_t(pid), SIGKILL);
+                   if (why == Ending::Unanswered) // a script that never ends (while(true){})
+                       note_ = u"页面的脚本没有响应，已重新载入"_s;
+                   return true;
                },
                .load = [this] { load(); }},
               AnswerMilliseconds)
@@ -110,9 +115,15 @@ PreviewView::PreviewView(QWidget *parent)
         stage_ = info.status() == QWebEngineLoadingInfo::LoadSucceededStatus ? Stage::Shown : Stage::Failed;
         report();
     });
+    connect(page_, &QWebEnginePage::scrollPositionChanged, this, [this](const QPointF &at) {
+        // Where the user left the page, not where a page being loaded afresh starts.
+        if (!pacing_.loading())
+            kept_ = at;
+    });
     connect(page_, &QWebEnginePage::renderProcessTerminated, this, [this](QWebEnginePage::RenderProcessTerminationStatus status) {
         // The next page starts a new renderer; until then the last one stays drawn.
-        pacing_.processGone();
+        if (!pacing_.processGone())
+            return; // ended here, and said so if it was stuck
         if (status != QWebEnginePage::NormalTerminationStatus && note_.isEmpty())
             note_ = u"页面的进程已结束，修改后重新显示"_s;
         report();
@@ -192,7 +203,20 @@ void PreviewView::load()
     stage_ = Stage::Loading;
     report();
     // A reload of the same file keeps the scroll position, as a browser's reload does.
-    if (pacing_.shown() && page_->url().adjusted(QUrl::RemoveFragment) == url)
+    const bool reload = pacing_.shown() && page_->url().adjusted(QUrl::RemoveFragment) == url;
+    // A page loaded afresh, its last process ended, is shown where the last one was left once
+    // parsed (before its pictures and such have come, which may never happen).
+    for (const QWebEngineScript &s : page_->scripts().find(ScrollBackName))
+        page_->scripts().remove(s);
+    if (!reload && !kept_.isNull()) {
+        QWebEngineScript back;
+        back.setName(ScrollBackName);
+        back.setWorldId(QWebEngineScript::ApplicationWorld);
+        back.setInjectionPoint(QWebEngineScript::DocumentReady);
+        back.setSourceCode(u"window.scrollTo(%1, %2)"_s.arg(kept_.x()).arg(kept_.y()));
+        page_->scripts().insert(back);
+    }
+    if (reload)
         page_->triggerAction(QWebEnginePage::Reload);
     else
         page_->load(url);

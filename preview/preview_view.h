@@ -8,6 +8,7 @@
 #include "ui/web_view_provider.h"
 
 #include <QFutureWatcher>
+#include <QPointF>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QUrl>
@@ -66,6 +67,7 @@ private:
     std::shared_ptr<std::atomic_bool> stop_;
     QFutureWatcher<Written> preparing_;
     LoadPacing pacing_;
+    QPointF kept_; // where the user left the page last shown
     bool closing_ = false;
 
     // What the status line says.

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// When the preview's next page goes to the engine, with a stand-in for the engine: at once while
-// the last page is still loading or none is shown, after an answer once a page has loaded, and
-// over the ended process of a page that does not answer.
+// When the preview's next page goes to the engine, with a stand-in for the engine: at once when
+// none is shown; over the ended process of a page still loading (which would take the next page
+// only once loaded) or of a loaded page that does not answer; after an answer from any other.
 #include "preview/load_pacing.h"
 
 #include "support/eventually.h"
@@ -30,13 +30,15 @@ TEST_P(Pacing, LoadsAtTheRightTime)
 {
     const Case &c = GetParam();
     QStringList seen;
-    preview::LoadPacing pacing({.running = [] { return true; },
-                                .ask = [&](std::function<void()> answered) {
+    preview::LoadPacing pacing({.ask = [&](std::function<void()> answered) {
                                     seen << u"ask"_s;
                                     if (c.answers) // answered later, from the event loop, as the engine does
                                         QTimer::singleShot(Patience / 5, std::move(answered));
                                 },
-                                .end = [&] { seen << u"end"_s; },
+                                .end = [&](preview::Ending) {
+                                    seen << u"end"_s;
+                                    return true;
+                                },
                                 .load = [&] { seen << u"load"_s; }},
                                Patience);
     c.before(pacing);
@@ -63,29 +65,39 @@ const auto LoadingAfterLoaded = [](preview::LoadPacing &p) {
 INSTANTIATE_TEST_SUITE_P(
     Preview, Pacing,
     ::testing::Values(Case{"the first page", Nothing, 1, false, {u"load"_s}},
-                      // A process still parsing answers only once done: it is not asked.
-                      Case{"a page still loading", LoadingAfterLoaded, 1, false, {u"load"_s}},
+                      // A process still parsing takes the next page only once done: it is not waited for.
+                      Case{"the first page still loading", [](preview::LoadPacing &p) { p.started(); }, 1, true,
+                           {u"end"_s, u"load"_s}},
+                      Case{"a page still loading", LoadingAfterLoaded, 1, true, {u"end"_s, u"load"_s}},
+                      // The end of a process ended here says nothing of the load that replaced it.
+                      Case{"a page loading after an ended one", [](preview::LoadPacing &p) {
+                               LoadingAfterLoaded(p);
+                               p.next();
+                               EXPECT_FALSE(p.processGone());
+                           }, 1, true, {u"end"_s, u"load"_s}},
                       Case{"a loaded page that answers", Loaded, 1, true, {u"ask"_s, u"load"_s}},
                       Case{"a loaded page stuck in a script", Loaded, 1, false, {u"ask"_s, u"end"_s, u"load"_s}},
                       // Only the answer to the last question loads: one load for both pages.
                       Case{"two pages while waiting for an answer", Loaded, 2, true, {u"ask"_s, u"ask"_s, u"load"_s}},
-                      Case{"a process ended after its page loaded", [](preview::LoadPacing &p) {
+                      Case{"a process gone after its page loaded", [](preview::LoadPacing &p) {
                                Loaded(p);
-                               p.processGone();
+                               EXPECT_TRUE(p.processGone());
                            }, 1, false, {u"load"_s}}),
     [](const auto &info) { return std::to_string(info.index); });
 
 TEST(Pacing, AProcessGoneWhileAskedLoadsAtOnce)
 {
     QStringList seen;
-    preview::LoadPacing pacing({.running = [] { return true; },
-                                .ask = [&](std::function<void()>) { seen << u"ask"_s; },
-                                .end = [&] { seen << u"end"_s; },
+    preview::LoadPacing pacing({.ask = [&](std::function<void()>) { seen << u"ask"_s; },
+                                .end = [&](preview::Ending) {
+                                    seen << u"end"_s;
+                                    return true;
+                                },
                                 .load = [&] { seen << u"load"_s; }},
                                60000);
     Loaded(pacing);
     pacing.next();
-    pacing.processGone();
+    EXPECT_TRUE(pacing.processGone());
     EXPECT_EQ(seen, (QStringList{u"ask"_s, u"load"_s}));
 }
 
