@@ -143,7 +143,7 @@ def read_recent_files(app, newest_first, problems):
                             f"{box.getRoleName() if box is not None else None}")
         elif box.name != "最近使用的文件":
             problems.append(f"the list of recent files is named {box.name!r}")
-        elif item.name != newest_first[0] or names[:len(newest_first)] != newest_first:
+        elif item.name != newest_first[0] or names != newest_first:
             problems.append(f"the list reads {item.name!r} first, of {names}, not {newest_first}")
     press(find(dialog, "push button", "取消"))
     wait_for(lambda: top_level(app, "dialog", "打开") is None)
