@@ -29,9 +29,16 @@ void LoadPacing::next()
 
 void LoadPacing::endAndLoad(Ending why)
 {
-    ended_ = engine_.end(why) || ended_;
+    ++ticket_;
+    patience_.stop();
     shown_ = false;
-    load();
+    // Loaded once the engine has seen the process go: a load sent before might go with it.
+    if (engine_.end(why)) {
+        ended_ = true;
+        loading_ = true;
+    } else if (!ended_) {
+        load();
+    }
 }
 
 void LoadPacing::load()
@@ -39,13 +46,20 @@ void LoadPacing::load()
     ++ticket_; // a question still open is answered by the page this load replaces
     patience_.stop();
     loading_ = true;
+    startedSince_ = false;
     engine_.load();
 }
 
-void LoadPacing::started() { loading_ = true; }
+void LoadPacing::started()
+{
+    loading_ = true;
+    startedSince_ = true;
+}
 
 void LoadPacing::finished()
 {
+    if (!startedSince_)
+        return; // the end of the load this one replaced (or of the process it was in)
     loading_ = false;
     shown_ = true;
 }
@@ -54,6 +68,7 @@ bool LoadPacing::processGone()
 {
     if (ended_) {
         ended_ = false;
+        load();
         return false;
     }
     shown_ = false;

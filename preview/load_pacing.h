@@ -37,7 +37,8 @@ public:
     /// The engine reports a load started, or finished (successfully or not).
     void started();
     void finished();
-    /// The engine reports its process gone; false when it was one the pacing ended itself.
+    /// The engine reports its process gone; false when it was one the pacing ended itself, after
+    /// which the next page is loaded.
     bool processGone();
 
     /// Whether a page has finished loading in the process running now.
@@ -54,7 +55,8 @@ private:
     int ticket_ = 0; // answers to an earlier question come to nothing
     bool shown_ = false;
     bool loading_ = false;
-    bool ended_ = false; // a process ended here whose end the engine has not reported yet
+    bool startedSince_ = false; // the engine has started a load since the last one asked for
+    bool ended_ = false; // a process ended here whose end the engine has not reported yet: the next load waits for it
 };
 
 } // namespace preview

@@ -277,3 +277,4 @@ void PreviewView::pickSourceAt(QPointF at)
 }
 
 } // namespace preview
+
