@@ -73,8 +73,6 @@ bool LoadPacing::processGone()
     }
     shown_ = false;
     loading_ = false;
-    if (patience_.isActive()) // the question will not be answered
-        load();
     return true;
 }
 

@@ -76,12 +76,17 @@ def editor_text(app):
     return editor.queryText().getText(0, -1) if editor is not None else None
 
 
-def open_by_name(app, typed, content, problems):
+def open_dialog(app):
+    """The file dialog of "文件/打开", the unsaved-changes question answered "否"."""
     press(find(app, "menu item", "打开"))
     question = wait_for(lambda: top_level(app, "alert", "询问") or top_level(app, "dialog", "打开"))
     if question is not None and question.getRoleName() == "alert":
         press(find(question, "push button", prefix="否"))
-    dialog = wait_for(lambda: top_level(app, "dialog", "打开"))
+    return wait_for(lambda: top_level(app, "dialog", "打开"))
+
+
+def open_by_name(app, typed, content, problems):
+    dialog = open_dialog(app)
     if dialog is None:
         problems.append(f"no file dialog for {typed}")
         return
@@ -120,11 +125,7 @@ def focused_after(act, seconds=10):
 
 
 def read_recent_files(app, newest_first, problems):
-    press(find(app, "menu item", "打开"))
-    question = wait_for(lambda: top_level(app, "alert", "询问") or top_level(app, "dialog", "打开"))
-    if question is not None and question.getRoleName() == "alert":
-        press(find(question, "push button", prefix="否"))
-    dialog = wait_for(lambda: top_level(app, "dialog", "打开"))
+    dialog = open_dialog(app)
     if dialog is None:
         problems.append("no file dialog for the recent files")
         return
@@ -133,18 +134,11 @@ def read_recent_files(app, newest_first, problems):
     pyatspi.Registry.generateMouseEvent(x + w // 2, y + h // 2, "b1c")
     time.sleep(0.5)
     item = focused_after(lambda: pyatspi.Registry.generateKeyboardEvent(0xff54, None, pyatspi.KEY_SYM))  # Down
-    if item is None:
-        problems.append("the Down key in the name field told a screen reader of nothing")
-    else:
-        box = item.parent
-        names = [box.getChildAtIndex(i).name for i in range(box.childCount)] if box is not None else []
-        if item.getRoleName() != "list item" or box is None or box.getRoleName() != "list":
-            problems.append(f"the recent files are read as a {item.getRoleName()} in a "
-                            f"{box.getRoleName() if box is not None else None}")
-        elif box.name != "最近使用的文件":
-            problems.append(f"the list of recent files is named {box.name!r}")
-        elif item.name != newest_first[0] or names != newest_first:
-            problems.append(f"the list reads {item.name!r} first, of {names}, not {newest_first}")
+    box = item.parent if item is not None else None
+    read = (item.name, item.getRoleName(), box.getRoleName(), box.name, [c.name for c in box]) if box else None
+    expected = (newest_first[0], "list item", "list", "最近使用的文件", newest_first)
+    if read != expected:
+        problems.append(f"the Down key in the name field was read as {read}, not {expected}")
     press(find(dialog, "push button", "取消"))
     wait_for(lambda: top_level(app, "dialog", "打开") is None)
 
