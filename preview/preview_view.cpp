@@ -11,6 +11,7 @@
 #include <QSaveFile>
 #include <QWebEngineProfile>
 #include <QWebEngineScript>
+#include <QWebEngineScriptCollection>
 #include <QWebEngineSettings>
 #include <QWebEngineView>
 #include <QtConcurrent/QtConcurrentRun>
@@ -24,6 +25,8 @@ namespace {
 
 /// How long a renderer may take to answer before it is taken to be stuck in a script and ended.
 constexpr int AnswerMilliseconds = 1000;
+
+const QString ScrollBackName = u"quillmere-scroll-back"_s;
 
 /// The innermost element at a point of the view whose source is marked: the element under the
 /// point, or deeper, the element holding the text nearest to it.
@@ -58,7 +61,25 @@ PreviewView::PreviewView(QWidget *parent)
       gate_(new RequestGate(this)),
       page_(new PreviewPage(profile_, this)),
       view_(new QWebEngineView(this)),
-      folder_(QDir::tempPath() + u"/quillmere-preview-XXXXXX"_s)
+      folder_(QDir::tempPath() + u"/quillmere-preview-XXXXXX"_s),
+      pacing_({.ask = [this](std::function<void()> answered) {
+                   page_->runJavaScript(u"0"_s, QWebEngineScript::ApplicationWorld,
+                                        [this, answered = std::move(answered)](const QVariant &) {
+                                            if (!closing_)
+                                                answered();
+                                        });
+               },
+               .end = [this](Ending why) {
+                   const qint64 pid = page_->renderProcessPid();
+                   if (pid <= 0)
+                       return false;
+                   ::kill(pid_t(pid), SIGKILL);
+                   if (why == Ending::Unanswered) // a script that never ends (while(true){})
+                       note_ = u"页面的脚本没有响应，已重新载入"_s;
+                   return true;
+               },
+               .load = [this] { load(); }},
+              AnswerMilliseconds)
 {
     file_ = folder_.filePath(u"page.html"_s);
     page_->setUrlRequestInterceptor(gate_);
@@ -84,32 +105,30 @@ PreviewView::PreviewView(QWidget *parent)
         report();
     });
     connect(page_, &QWebEnginePage::loadingChanged, this, [this](const QWebEngineLoadingInfo &info) {
-        // A load stopped because the next one began says nothing about the page.
-        if (stage_ != Stage::Loading || info.status() == QWebEngineLoadingInfo::LoadStartedStatus ||
-            info.status() == QWebEngineLoadingInfo::LoadStoppedStatus)
+        switch (info.status()) {
+        case QWebEngineLoadingInfo::LoadStartedStatus: pacing_.started(); return;
+        case QWebEngineLoadingInfo::LoadStoppedStatus: return; // the next load began
+        default: pacing_.finished();
+        }
+        if (stage_ != Stage::Loading)
             return;
-        loadedOnce_ = true;
         stage_ = info.status() == QWebEngineLoadingInfo::LoadSucceededStatus ? Stage::Shown : Stage::Failed;
         report();
     });
+    connect(page_, &QWebEnginePage::scrollPositionChanged, this, [this](const QPointF &at) {
+        // Where the user left the page, not where a page being loaded afresh starts.
+        if (!pacing_.loading())
+            kept_ = at;
+    });
     connect(page_, &QWebEnginePage::renderProcessTerminated, this, [this](QWebEnginePage::RenderProcessTerminationStatus status) {
         // The next page starts a new renderer; until then the last one stays drawn.
-        loadedOnce_ = false;
+        if (!pacing_.processGone())
+            return; // ended here, and said so if it was stuck
         if (status != QWebEnginePage::NormalTerminationStatus && note_.isEmpty())
             note_ = u"页面的进程已结束，修改后重新显示"_s;
         report();
     });
     connect(&preparing_, &QFutureWatcher<Written>::finished, this, &PreviewView::prepared);
-    hang_.setSingleShot(true);
-    connect(&hang_, &QTimer::timeout, this, [this] {
-        // A script that never ends (while(true){}) holds the renderer: end it, load afresh.
-        ++pingTicket_;
-        if (const qint64 pid = page_->renderProcessPid(); pid > 0)
-            ::kill(pid_t(pid), SIGKILL);
-        note_ = u"页面的脚本没有响应，已重新载入"_s;
-        loadedOnce_ = false;
-        load();
-    });
 }
 
 PreviewView::~PreviewView()
@@ -139,8 +158,8 @@ void PreviewView::show(const ui::WebPage &page)
 void PreviewView::setNetworkAllowed(bool allowed)
 {
     gate_->allowed = allowed;
-    if (loadedOnce_)
-        loadWhenResponsive();
+    if (pacing_.shown())
+        pacing_.next();
 }
 
 void PreviewView::prepareNext()
@@ -173,23 +192,7 @@ void PreviewView::prepared()
         return;
     }
     shown_ = w;
-    loadWhenResponsive();
-}
-
-void PreviewView::loadWhenResponsive()
-{
-    if (!loadedOnce_ || page_->renderProcessPid() <= 0) {
-        load();
-        return;
-    }
-    const int ticket = ++pingTicket_;
-    page_->runJavaScript(u"0"_s, QWebEngineScript::ApplicationWorld, [this, ticket](const QVariant &) {
-        if (closing_ || ticket != pingTicket_)
-            return;
-        hang_.stop();
-        load();
-    });
-    hang_.start(AnswerMilliseconds);
+    pacing_.next();
 }
 
 void PreviewView::load()
@@ -200,7 +203,20 @@ void PreviewView::load()
     stage_ = Stage::Loading;
     report();
     // A reload of the same file keeps the scroll position, as a browser's reload does.
-    if (loadedOnce_ && page_->url().adjusted(QUrl::RemoveFragment) == url)
+    const bool reload = pacing_.shown() && page_->url().adjusted(QUrl::RemoveFragment) == url;
+    // A page loaded afresh, its last process ended, is shown where the last one was left once
+    // parsed (before its pictures and such have come, which may never happen).
+    for (const QWebEngineScript &s : page_->scripts().find(ScrollBackName))
+        page_->scripts().remove(s);
+    if (!reload && !kept_.isNull()) {
+        QWebEngineScript back;
+        back.setName(ScrollBackName);
+        back.setWorldId(QWebEngineScript::ApplicationWorld);
+        back.setInjectionPoint(QWebEngineScript::DocumentReady);
+        back.setSourceCode(u"window.scrollTo(%1, %2)"_s.arg(kept_.x()).arg(kept_.y()));
+        page_->scripts().insert(back);
+    }
+    if (reload)
         page_->triggerAction(QWebEnginePage::Reload);
     else
         page_->load(url);
@@ -215,7 +231,7 @@ void PreviewView::report()
     case Stage::Failed: parts << u"页面未能完全载入"_s; break;
     case Stage::Shown: break;
     }
-    if (stage_ != Stage::Preparing || loadedOnce_)
+    if (stage_ != Stage::Preparing || pacing_.shown())
         parts << (shown_.folder.isEmpty() ? u"文档尚未保存，相对地址无处可找"_s
                                           : u"相对地址以 %1 为准"_s.arg(QDir::toNativeSeparators(shown_.folder)));
     if (!shown_.missingIncludes.isEmpty()) {
@@ -261,3 +277,4 @@ void PreviewView::pickSourceAt(QPointF at)
 }
 
 } // namespace preview
+

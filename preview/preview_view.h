@@ -4,12 +4,13 @@
 // base), in a browser profile of its own that keeps nothing on disk.
 #pragma once
 
+#include "load_pacing.h"
 #include "ui/web_view_provider.h"
 
 #include <QFutureWatcher>
+#include <QPointF>
 #include <QStringList>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QUrl>
 #include <QWidget>
 
@@ -51,7 +52,6 @@ protected:
 private:
     void prepareNext();
     void prepared();
-    void loadWhenResponsive();
     void load();
     void pickSourceAt(QPointF at);
     void report();
@@ -66,9 +66,8 @@ private:
     std::optional<ui::WebPage> pending_; // the latest page not yet being prepared
     std::shared_ptr<std::atomic_bool> stop_;
     QFutureWatcher<Written> preparing_;
-    QTimer hang_;       // a renderer that does not answer in time is ended
-    int pingTicket_ = 0;
-    bool loadedOnce_ = false;
+    LoadPacing pacing_;
+    QPointF kept_; // where the user left the page last shown
     bool closing_ = false;
 
     // What the status line says.

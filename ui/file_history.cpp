@@ -48,6 +48,8 @@ public:
     {
         list_->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
         list_->setWidget(&field);
+        // Read by a screen reader as its item takes the focus: a list named for what it holds.
+        list_->popup()->setAccessibleName(QStringLiteral("最近使用的文件"));
         field.installEventFilter(this);
         field.setToolTip(QStringLiteral("按 ↓ 键列出最近使用的文件"));
         // A click on a file; the Enter key is taken here, as the field takes every key the list

@@ -35,7 +35,11 @@ if ! why=$(dbus-run-session -- bash -c '
   echo "skipped: no accessibility bus can be started here: $why"
   exit 77
 fi
-exec "$here/on_virtual_display.sh" dbus-run-session -- bash -c '
+# Settings of its own: what the editor remembers (recent files, window places) is read back by the
+# checks, and other programs' tests running at the same time write the user's settings.
+config=$(mktemp -d)
+trap 'rm -rf "$config"' EXIT
+XDG_CONFIG_HOME=$config "$here/on_virtual_display.sh" dbus-run-session -- bash -c '
   "$3" --launch-immediately &
   launcher=$!
   QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$1" &

@@ -3,13 +3,16 @@
 is pressed, the unsaved-changes question answered "否", the file dialog's name field filled
 through its EditableText interface and its accept button pressed. Every opening must load the
 named file, the later ones included (which open in the folder of the file before, with its name
-filled in). Prints one line per problem and exits 1 when there is any."""
+filled in). Then the dialog once more: the Down key in its name field drops the files opened, and
+a screen reader is told of a list named for them whose items are those files, newest first.
+Prints one line per problem and exits 1 when there is any."""
 import os
 import sys
 import tempfile
 import time
 
 import pyatspi
+from gi.repository import GLib
 
 CAPTION = "Quillmere-（简约实用的网页开发系统） V1.0" + " " * 13 + "Tavrin旗下插件"
 
@@ -73,12 +76,17 @@ def editor_text(app):
     return editor.queryText().getText(0, -1) if editor is not None else None
 
 
-def open_by_name(app, typed, content, problems):
+def open_dialog(app):
+    """The file dialog of "文件/打开", the unsaved-changes question answered "否"."""
     press(find(app, "menu item", "打开"))
     question = wait_for(lambda: top_level(app, "alert", "询问") or top_level(app, "dialog", "打开"))
     if question is not None and question.getRoleName() == "alert":
         press(find(question, "push button", prefix="否"))
-    dialog = wait_for(lambda: top_level(app, "dialog", "打开"))
+    return wait_for(lambda: top_level(app, "dialog", "打开"))
+
+
+def open_by_name(app, typed, content, problems):
+    dialog = open_dialog(app)
     if dialog is None:
         problems.append(f"no file dialog for {typed}")
         return
@@ -93,6 +101,46 @@ def open_by_name(app, typed, content, problems):
     press(accept)
     if not wait_for(lambda: top_level(app, "dialog", "打开") is None and editor_text(app) == content):
         problems.append(f"{typed!r} was not opened: the editor holds {str(editor_text(app))[:40]!r}")
+
+
+def focused_after(act, seconds=10):
+    """The accessible that gets the focus after act runs, as a screen reader hears of it."""
+    got = []
+
+    def heard(event):
+        if event.detail1 == 1 and not got:
+            got.append(event.source)
+            pyatspi.Registry.stop()
+
+    def give_up():
+        pyatspi.Registry.stop()
+        return False
+
+    pyatspi.Registry.registerEventListener(heard, "object:state-changed:focused")
+    GLib.idle_add(lambda: act() and False)
+    GLib.timeout_add(seconds * 1000, give_up)
+    pyatspi.Registry.start()
+    pyatspi.Registry.deregisterEventListener(heard, "object:state-changed:focused")
+    return got[0] if got else None
+
+
+def read_recent_files(app, newest_first, problems):
+    dialog = open_dialog(app)
+    if dialog is None:
+        problems.append("no file dialog for the recent files")
+        return
+    field = find(dialog, "text")
+    x, y, w, h = field.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    pyatspi.Registry.generateMouseEvent(x + w // 2, y + h // 2, "b1c")
+    time.sleep(0.5)
+    item = focused_after(lambda: pyatspi.Registry.generateKeyboardEvent(0xff54, None, pyatspi.KEY_SYM))  # Down
+    box = item.parent if item is not None else None
+    read = (item.name, item.getRoleName(), box.getRoleName(), box.name, [c.name for c in box]) if box else None
+    expected = (newest_first[0], "list item", "list", "最近使用的文件", newest_first)
+    if read != expected:
+        problems.append(f"the Down key in the name field was read as {read}, not {expected}")
+    press(find(dialog, "push button", "取消"))
+    wait_for(lambda: top_level(app, "dialog", "打开") is None)
 
 
 def main():
@@ -110,9 +158,10 @@ def main():
         open_by_name(app, os.path.join(folder, "a.html"), pages["a.html"], problems)
         open_by_name(app, os.path.join(folder, "c.html"), pages["c.html"], problems)
         open_by_name(app, "d.html", pages["d.html"], problems)  # relative to the folder shown
+        read_recent_files(app, [os.path.join(folder, n) for n in ["d.html", "c.html", "a.html"]], problems)
     for p in problems:
         print(p)
-    print(f"3 pages opened over the bus; {len(problems)} problems")
+    print(f"3 pages opened over the bus and read back from the recent files; {len(problems)} problems")
     return 1 if problems else 0
 
 

@@ -109,6 +109,26 @@ protected:
         return QTest::qWaitFor([&] { return node(role, name) != nullptr; }, Patience);
     }
 
+    /// Scrolls the preview down until the paragraph is in view; returns its distance from the top.
+    int scrollTo(const QString &paragraph)
+    {
+        QWidget *drawn = renderWidget();
+        drawn->window()->activateWindow();
+        if (!QTest::qWaitFor([&] { return QApplication::activeWindow() == drawn->window(); }, 5000))
+            return -1;
+        drawn->setFocus();
+        for (int i = 0; i < 40 && !QTest::qWaitFor([&] { return top(paragraph) < drawn->height(); }, 1000); ++i)
+            QTest::keyClick(drawn, Qt::Key_PageDown);
+        return top(paragraph);
+    }
+
+    /// Where the paragraph stands in the preview's view: -1 where it is not in the page.
+    int top(const QString &paragraph)
+    {
+        QAccessibleInterface *p = node(QAccessible::StaticText, paragraph);
+        return p ? p->rect().top() - renderWidget()->mapToGlobal(QPoint(0, 0)).y() : -1;
+    }
+
     /// The widget the engine draws the page in and takes the mouse with.
     QWidget *renderWidget()
     {
@@ -153,25 +173,16 @@ TEST_F(Preview, AnEditShowsUpKeepingWhatWasInView)
     ASSERT_NO_FATAL_FAILURE(open(text, u"Long"_s));
     ASSERT_TRUE(shows(QAccessible::StaticText, u"Paragraph 100"_s));
     // Scrolled down until paragraph 100 is in view; it stays where it stands after an edit above it.
-    QWidget *drawn = renderWidget();
-    drawn->window()->activateWindow();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == drawn->window(); }, 5000));
-    drawn->setFocus();
-    const auto top = [&] {
-        QAccessibleInterface *p = node(QAccessible::StaticText, u"Paragraph 100"_s);
-        return p ? p->rect().top() - drawn->mapToGlobal(QPoint(0, 0)).y() : -1;
-    };
-    for (int i = 0; i < 40 && !QTest::qWaitFor([&] { return top() < drawn->height(); }, 1000); ++i)
-        QTest::keyClick(drawn, Qt::Key_PageDown);
-    const int before = top();
-    ASSERT_TRUE(before > 0 && before < drawn->height()) << "the page did not scroll to paragraph 100: " << before;
+    const int before = scrollTo(u"Paragraph 100"_s);
+    const int height = renderWidget()->height();
+    ASSERT_TRUE(before > 0 && before < height) << "the page did not scroll to paragraph 100: " << before;
     rt.selectEditorRange(editor(), 0, 0);
     rt.insertAtCaret(editor(), u"<b>Added words</b>"_s);
     ASSERT_TRUE(shows(QAccessible::StaticText, u"Added words"_s));
     // Shown again at the same scroll offset: paragraph 100 moves down by the added row, within the
     // view (from the top it would be some 3000 pixels down).
-    EXPECT_TRUE(QTest::qWaitFor([&] { return top() > before && top() < drawn->height(); }, Patience))
-        << before << " then " << top();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return top(u"Paragraph 100"_s) > before && top(u"Paragraph 100"_s) < height; }, Patience))
+        << before << " then " << top(u"Paragraph 100"_s);
 }
 
 TEST_F(Preview, AspBecomesPlaceholdersAndIncludesAreInlined)
@@ -264,4 +275,37 @@ TEST_F(Preview, TheWindowKeepsItsSizeAndPlace)
     EXPECT_EQ(rt.getBounds(window, ui::Bound::Height), 420);
     EXPECT_EQ(rt.getBounds(window, ui::Bound::Left), 33);
     EXPECT_EQ(rt.getBounds(window, ui::Bound::Top), 44);
+}
+
+TEST_F(Preview, APageStillLoadingGivesWayToTheNextKeepingWhatWasInView)
+{
+    // A page whose script never ends while it is parsed never finishes loading; its process
+    // would take the next page only once it had. A page waiting for a picture that never
+    // comes does not finish either.
+    QTcpServer server;
+    ASSERT_TRUE(server.listen(QHostAddress::LocalHost));
+    QString text = u"<title>Long</title>"_s;
+    for (int i = 0; i < 200; ++i)
+        text += u"<p>Paragraph %1</p>\n"_s.arg(i);
+    ASSERT_NO_FATAL_FAILURE(open(text, u"Long"_s));
+    ASSERT_TRUE(shows(QAccessible::StaticText, u"Paragraph 100"_s));
+    const int before = scrollTo(u"Paragraph 100"_s);
+    ASSERT_TRUE(before > 0 && before < renderWidget()->height()) << "the page did not scroll to paragraph 100: " << before;
+    qobject_cast<QAbstractButton *>(ui::testing::widget(rt, Network))->click();
+    const QString never = u"<img src=\"http://127.0.0.1:%1/a.png\" alt=\"never\">"_s.arg(server.serverPort());
+    const auto asked = [&] { // the page has asked for its picture: it is being parsed
+        const bool was = QTest::qWaitFor([&] { return server.hasPendingConnections(); }, Patience);
+        delete server.nextPendingConnection();
+        return was;
+    };
+    rt.setEditorText(editor(), text + never + u"<h1>Waiting</h1>"_s);
+    ASSERT_TRUE(shows(QAccessible::Heading, u"Waiting"_s));
+    ASSERT_TRUE(asked());
+    rt.setEditorText(editor(), text + never + u"<h1>Stuck</h1><script>while (true) {}</script>"_s);
+    ASSERT_TRUE(asked());
+    rt.setEditorText(editor(), text + u"<h1>Free again</h1>"_s);
+    EXPECT_TRUE(shows(QAccessible::Heading, u"Free again"_s)) << qPrintable(rt.getCaption(Status));
+    EXPECT_FALSE(rt.getCaption(Status).contains(u"没有响应"_s)) << qPrintable(rt.getCaption(Status));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return top(u"Paragraph 100"_s) == before; }, Patience))
+        << before << " then " << top(u"Paragraph 100"_s);
 }
