@@ -15,6 +15,7 @@
 #include <tidy/tidy.h>
 
 #include <QHash>
+#include <QRegularExpression>
 #include <QSet>
 #include <QStringList>
 
@@ -400,7 +401,9 @@ std::vector<Finding> markupFindings(QByteArrayView text, const PageFacts &facts)
     tidyOptSetBool(tidy.doc, TidyDropEmptyElems, no); // nothing is dropped: no "trimming empty" notes
     tidyOptSetBool(tidy.doc, TidyDropEmptyParas, no);
     declareOldElements(tidy.doc);
-    const bool ownDoctype = hidden.first(std::min<qsizetype>(hidden.size(), 4096)).toLower().contains("<!doctype");
+    const QString opening = QString::fromLatin1(hidden.first(std::min<qsizetype>(hidden.size(), 4096)));
+    const bool ownDoctype = opening.contains(u"<!doctype"_s, Qt::CaseInsensitive);
+    const bool html5 = QRegularExpression(u"<!doctype\\s+html\\s*>"_s, QRegularExpression::CaseInsensitiveOption).match(opening).hasMatch();
     tidyOptSetValue(tidy.doc, TidyDoctype, ownDoctype ? "auto" : "transitional");
     tidySetMessageCallback(tidy.doc, collect);
     Source source{hidden, facts};
@@ -429,7 +432,7 @@ std::vector<Finding> markupFindings(QByteArrayView text, const PageFacts &facts)
     // A page without a head is a piece included into others (ASP sites are made of them): its
     // title is the including page's business.
     const bool piece = !hidden.toLower().contains("<head");
-    BrowserRules rules(tidyDetectedHtmlVersion(tidy.doc) >= 500);
+    BrowserRules rules(html5);
     std::set<std::pair<qsizetype, QString>> seen; // tidy repeats some messages at one place
     for (size_t k = 0; k < raw.size(); ++k) {
         const Raw &r = raw[k];
