@@ -184,6 +184,7 @@ const QSet<QByteArray> &ihtmlNames()
 Blocks serverCode(QByteArrayView text, std::vector<Finding> &strayEnds)
 {
     Blocks code = core::serverBlocks(text);
+    const auto asp = qsizetype(code.size());
     QHash<QByteArray, int> open;
     for (core::TagReader<QByteArrayView> r(text); auto span = r.next();) {
         if (!span->isTag() || span->nameTo - span->nameFrom < 2 || (text[span->nameFrom] | 0x20) != 'i')
@@ -196,9 +197,13 @@ Blocks serverCode(QByteArrayView text, std::vector<Finding> &strayEnds)
             ++open[name];
         else if (open[name] > 0)
             --open[name];
-        else
-            strayEnds.push_back({Finding::Markup, span->from, span->to,
+        else {
+            // The finding covers no `<% %>` block: it ends where one inside the tag starts.
+            const auto aspEnd = code.begin() + asp;
+            const auto next = std::upper_bound(code.begin(), aspEnd, std::pair(span->from, span->from));
+            strayEnds.push_back({Finding::Markup, span->from, next == aspEnd ? span->to : std::min(span->to, next->first),
                                  chineseMessages().value("UNEXPECTED_ENDTAG").arg(QString::fromLatin1(name)), {}});
+        }
     }
     std::sort(code.begin(), code.end());
     Blocks merged;

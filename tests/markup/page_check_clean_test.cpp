@@ -11,7 +11,6 @@
 #include "reference/commands.h"
 
 #include <QRadioButton>
-#include <QRegularExpression>
 
 #include <algorithm>
 #include <map>
@@ -117,61 +116,38 @@ TEST_F(PageCheckClean, EverySnippetChecksClean)
 /// Where a keyword list's entry goes: the page around it, "|" where it is put, and what is put
 /// just inside it (after its first tag) when it would be an empty shell without it.
 struct Place {
-    QString page;
-    QString inside;
+    QString page, inside;
 };
-
-/// What an entry is looked up by in the places: its tag's name, else the entry itself.
-QString placeKey(const QString &entry)
-{
-    if (!entry.startsWith(u'<') || entry.startsWith(u"<%"))
-        return entry;
-    const qsizetype end = entry.indexOf(QRegularExpression(u"[\\s>]"_s), 1);
-    return entry.mid(1, end - 1).toLower();
-}
 
 TEST_F(PageCheckClean, EveryKeywordListEntryChecksClean)
 {
-    const QString head = u"<html><head><title>t</title>|</head><body>\r\n</body></html>"_s;
     const QString body = u"<html><head><title>t</title></head><body>\r\n|\r\n</body></html>"_s;
-    const auto inBody = [&body](const QString &before, const QString &after) {
-        return Place{QString(body).replace(u"|"_s, before + u"|"_s + after), {}};
+    const auto in = [&body](const QString &before, const QString &after, const QString &inside = {}) {
+        return Place{QString(body).replace(u"|"_s, before + u"|"_s + after), inside};
     };
-    const Place table = inBody(u"<table>"_s, u"<tr><td>x</td></tr></table>"_s);
-    const Place row = inBody(u"<table><tr>"_s, u"</tr></table>"_s);
-    const Place tableSection{table.page, u"<tr><td>x</td></tr>"_s};
-    const QString framesPage = u"<html><head><title>t</title></head>|</html>"_s;
-    const Place inFrameset{QString(framesPage).replace(u"|"_s, u"<frameset cols=\"*\"><frame src=\"a.htm\">|</frameset>"_s), {}};
-    const Place code = inBody(u"<% "_s, u" %>"_s);
-    struct List {
-        QString unit;
-        Place otherwise;
-        std::map<QString, Place> places;
+    const Place head{u"<html><head><title>t</title>|</head><body></body></html>"_s, {}}, row = in(u"<table><tr>"_s, u"</tr></table>"_s),
+                table = in(u"<table>"_s, u"<tr><td>x</td></tr></table>"_s), section = {table.page, u"<tr><td>x</td></tr>"_s},
+                frames{u"<html><head><title>t</title></head><frameset cols=\"*\"><frame src=\"a.htm\">|</frameset></html>"_s, {}};
+    // By entry; the others go into the body (server code for the vb list, a server variable's name for the asp list).
+    const std::map<QString, Place> places = {
+        {u"<!doctype>"_s, {u"|\r\n"_s + QString(body).remove(u'|'), {}}}, {u"<html></html>"_s, {u"|"_s, u"<head><title>t</title></head><body></body>"_s}},
+        {u"<head></head>"_s, {u"<html>|<body></body></html>"_s, u"<title>t</title>"_s}},
+        {u"<title></title>"_s, {u"<html><head>|</head><body></body></html>"_s, u"t"_s}},
+        {u"<body></body>"_s, {u"<html><head><title>t</title></head>|</html>"_s, {}}}, {u"<base>"_s, head}, {u"<link>"_s, head},
+        {u"<style></style>"_s, head}, {u"<nextid>"_s, head}, {u"<li>"_s, in(u"<ul>"_s, u"</ul>"_s)},
+        {u"<dd>"_s, in(u"<dl><dt>x"_s, u"</dl>"_s)}, {u"<dt>"_s, in(u"<dl>"_s, u"<dd>x</dl>"_s)},
+        {u"<option>"_s, in(u"<select>"_s, u"</select>"_s)}, {u"<area>"_s, in(u"<map name=\"m\">"_s, u"</map>"_s)},
+        {u"<param></param>"_s, in(u"<object>"_s, u"</object>"_s)}, {u"<td></td>"_s, row}, {u"<th></th>"_s, row},
+        {u"<tr></tr>"_s, {table.page, u"<td>x</td>"_s}}, {u"<caption></caption>"_s, table}, {u"<col></col>"_s, table},
+        {u"<colgroup></colgroup>"_s, table}, {u"<thead></thead>"_s, section}, {u"<tbody></tbody>"_s, section},
+        {u"<tfoot></tfoot>"_s, section}, {u"<frame></frame>"_s, frames}, {u"<noframes></noframes>"_s, frames},
+        {u"<frameset></frameset>"_s, {u"<html><head><title>t</title></head>|</html>"_s, u"<frame src=\"a.htm\">"_s}},
+        {u"<%"_s, in({}, u" x %>"_s)}, {u"%>"_s, in(u"<% x "_s, {})}, {u"<%%>"_s, in({}, {})},
+        {u"(\""_s, in(u"<% Response.Write"_s, u"x\") %>"_s)}, {u"\")"_s, in(u"<% Response.Write(\"x"_s, u" %>"_s)},
     };
-    const List lists[] = {
-        {u"列表框3"_s, inBody({}, {}), {
-            {u"!doctype"_s, {u"|\r\n"_s + QString(body).remove(u'|'), {}}},
-            {u"html"_s, {u"|"_s, u"<head><title>t</title></head><body></body>"_s}},
-            {u"head"_s, {u"<html>|<body></body></html>"_s, u"<title>t</title>"_s}},
-            {u"title"_s, {u"<html><head>|</head><body></body></html>"_s, u"t"_s}},
-            {u"body"_s, {u"<html><head><title>t</title></head>|</html>"_s, {}}},
-            {u"base"_s, {head, {}}}, {u"link"_s, {head, {}}}, {u"style"_s, {head, {}}}, {u"nextid"_s, {head, {}}},
-            {u"li"_s, inBody(u"<ul>"_s, u"</ul>"_s)}, {u"dd"_s, inBody(u"<dl><dt>x"_s, u"</dl>"_s)},
-            {u"dt"_s, inBody(u"<dl>"_s, u"<dd>x</dl>"_s)}, {u"option"_s, inBody(u"<select>"_s, u"</select>"_s)},
-            {u"area"_s, inBody(u"<map name=\"m\">"_s, u"</map>"_s)}, {u"param"_s, inBody(u"<object>"_s, u"</object>"_s)},
-            {u"td"_s, row}, {u"th"_s, row}, {u"tr"_s, {table.page, u"<td>x</td>"_s}}, {u"caption"_s, table},
-            {u"col"_s, table}, {u"colgroup"_s, table}, {u"thead"_s, tableSection}, {u"tbody"_s, tableSection},
-            {u"tfoot"_s, tableSection},
-            {u"frame"_s, inFrameset}, {u"noframes"_s, inFrameset}, {u"frameset"_s, {framesPage, u"<frame src=\"a.htm\">"_s}},
-        }},
-        {u"列表框1"_s, inBody({}, {}), {}}, // server tags: anywhere in the body
-        {u"列表框2"_s, code, {
-            {u"<%"_s, inBody({}, u" x %>"_s)}, {u"%>"_s, inBody(u"<% x "_s, {})}, {u"<%%>"_s, inBody({}, {})},
-            {u"(\""_s, inBody(u"<% Response.Write"_s, u"x\") %>"_s)}, {u"\")"_s, inBody(u"<% Response.Write(\"x"_s, u" %>"_s)},
-        }},
-        {u"列表框4"_s, inBody(u"<%= Request.ServerVariables(\""_s, u"\") %>"_s), {}},
-    };
-    // Entries malformed in themselves, which no page around them makes right.
+    const std::pair<QString, Place> lists[] = {{u"列表框3"_s, in({}, {})}, {u"列表框1"_s, in({}, {})},
+        {u"列表框2"_s, in(u"<% "_s, u" %>"_s)}, {u"列表框4"_s, in(u"<%= Request.ServerVariables(\""_s, u"\") %>"_s)}};
+    // Entries malformed in themselves, which no page around them makes right: they must give a finding.
     const char *const endOfVoid = "an end tag for an element that has none";
     const std::map<QString, const char *> malformed = {
         {u"<!doctype>"_s, "a DOCTYPE without the kind of document"}, {u"<col></col>"_s, endOfVoid},
@@ -179,35 +155,32 @@ TEST_F(PageCheckClean, EveryKeywordListEntryChecksClean)
         {u"<wbr></wbr>"_s, endOfVoid}, {u"<iset></isql>"_s, "ends an <isql> it never started"},
         {u"<isqltrans></islqtrans>"_s, "its end tag misspelt"},
     };
-    std::vector<ui::UnitBinding> commands = reference::mainWindowBindings(main.session());
-    for (const List &list : lists) {
-        const auto command = std::find_if(commands.begin(), commands.end(), [&](const ui::UnitBinding &b) { return b.unit == list.unit; });
-        ASSERT_NE(command, commands.end()) << list.unit.toStdString();
-        const ui::ControlRef ref{app::MainWindowName, list.unit};
-        for (int i = 0; i < rt.getListCount(ref); ++i) {
-            const QString entry = rt.getListItem(ref, i);
-            SCOPED_TRACE(list.unit.toStdString() + " " + entry.toStdString());
-            const auto found = list.places.find(placeKey(entry));
-            const Place &place = found == list.places.end() ? list.otherwise : found->second;
-            const qsizetype at = place.page.indexOf(u'|');
-            ASSERT_GE(at, 0);
-            rt.setEditorText(Editor, QString(place.page).remove(at, 1));
-            rt.selectEditorRange(Editor, place.page.first(at).toUtf8().size(), place.page.first(at).toUtf8().size());
-            rt.setListIndex(ref, i);
-            command->handler(rt, {ref, command->event});
+    const std::vector<ui::UnitBinding> commands = reference::mainWindowBindings(main.session());
+    for (const auto &[unit, otherwise] : lists) {
+        const auto command = std::find_if(commands.begin(), commands.end(), [&](const ui::UnitBinding &b) { return b.unit == unit; });
+        ASSERT_NE(command, commands.end()) << unit.toStdString();
+        const ui::ControlRef list{app::MainWindowName, unit};
+        for (int i = 0; i < rt.getListCount(list); ++i) {
+            const QString entry = rt.getListItem(list, i);
+            SCOPED_TRACE(unit.toStdString() + " " + entry.toStdString());
+            const Place &place = places.contains(entry) ? places.at(entry) : otherwise;
+            const qsizetype at = place.page.first(place.page.indexOf(u'|')).toUtf8().size();
+            rt.setEditorText(Editor, QString(place.page).remove(u'|'));
+            rt.selectEditorRange(Editor, at, at);
+            rt.setListIndex(list, i);
+            command->handler(rt, {list, command->event}); // as a double click does
             if (!place.inside.isEmpty()) {
-                const qsizetype tagEnd = rt.getEditorBuffer(Editor).indexOf('>', place.page.first(at).toUtf8().size()) + 1;
+                const qsizetype tagEnd = rt.getEditorBuffer(Editor).indexOf('>', at) + 1;
                 rt.selectEditorRange(Editor, tagEnd, tagEnd);
                 rt.insertAtCaret(Editor, place.inside);
             }
             const QByteArray page = rt.getEditorBuffer(Editor).toByteArray();
             const std::vector<markup::Finding> findings = markup::checkPage(page, {});
-            if (const auto known = malformed.find(entry); known != malformed.end()) {
-                EXPECT_FALSE(findings.empty()) << "now checks clean: no longer an exception (" << known->second << ")";
-                continue;
-            }
-            for (const markup::Finding &f : findings)
-                ADD_FAILURE() << f.message.toStdString() << "\n" << page.constData();
+            if (const auto known = malformed.find(entry); known != malformed.end())
+                EXPECT_FALSE(findings.empty()) << "checks clean now: no longer malformed (" << known->second << ")";
+            else
+                for (const markup::Finding &f : findings)
+                    ADD_FAILURE() << f.message.toStdString() << "\n" << page.constData();
         }
     }
 }

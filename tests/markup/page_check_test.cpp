@@ -156,10 +156,13 @@ INSTANTIATE_TEST_SUITE_P(Checks, Markup, testing::Values(
 
 TEST(Markup, AFindingNeverPointsIntoServerCode)
 {
-    const QByteArray text = "<table><% For i = 1 To 3 %><tr><td><%= i %></td><% Next %></table>\r\n<% x %></b><%= y %>";
+    const QByteArray text = "<table><% For i = 1 To 3 %><tr><td><%= i %></td><% Next %></table>\r\n<% x %></b><%= y %></isql <%= z %>>";
     const auto blocks = core::serverBlocks(text);
     const std::vector<Finding> findings = markup::markupFindings(text);
-    ASSERT_FALSE(findings.empty()); // the stray </b>
+    ASSERT_FALSE(findings.empty()); // the stray </b>, and the stray </isql> up to the block in it:
+    EXPECT_TRUE(std::any_of(findings.begin(), findings.end(), [&](const Finding &f) {
+        return f.from == text.indexOf("</isql") && f.to == text.lastIndexOf("<%");
+    }));
     for (const Finding &f : findings)
         for (const auto &[from, to] : blocks)
             EXPECT_TRUE(f.to <= from || to <= f.from) << f.message.toStdString() << " at " << f.from;
