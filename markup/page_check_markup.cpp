@@ -4,15 +4,19 @@
 // (tidy sees an ordinary value) and blanks elsewhere (between attributes, between tags); line ends
 // stay where they are. Tabs become blanks (tidy would count them as up to eight columns) and bytes
 // the editor does not read as one character each become '?', so tidy's lines and columns count
-// exactly what the editor counts, and map straight back.
+// exactly what the editor counts, and map straight back. iHTML's tags, which the server also
+// replaces before a browser sees the page, are hidden the same way.
 #include "page_check.h"
 
 #include "core/tag_reader.h"
 #include "core/utf8.h"
+#include "reference/keywords.h"
 
 #include <tidy/tidy.h>
 
 #include <QHash>
+#include <QRegularExpression>
+#include <QSet>
 #include <QStringList>
 
 #include <algorithm>
@@ -106,20 +110,29 @@ struct Raw {
     QString message;
 };
 
-/// Tidy's rules that browsers and our own snippets and dialogs do not follow: form controls
-/// outside a form (tidy wraps them in a form it makes up, and reports that form as unclosed too),
-/// <bgsound> in the body, where the background-sound dialog writes it, </embed> and <area> without
-/// alt as the media and image dialogs write them, and a size left empty in a dialog, written
-/// unquoted (`width= height=`: tidy reads the next attribute's name as the value).
+/// Tidy's rules that browsers and our own snippets, dialogs and keyword lists do not follow: form
+/// controls outside a form (tidy wraps them in a form it makes up, and reports that form as
+/// unclosed too), <bgsound> in the body, where the background-sound dialog writes it, </embed> and
+/// <area> without alt as the media and image dialogs write them, <area> without href and, before
+/// HTML5, <link> without href or rel (HTML 4.01 leaves them out at will), the old elements browsers
+/// still show that tidy calls obsolete, and a size left empty in a dialog, written unquoted
+/// (`width= height=`: tidy reads the next attribute's name as the value).
 class BrowserRules {
 public:
+    explicit BrowserRules(bool html5) : html5_(html5) {}
+
     bool noFault(const Raw &r)
     {
         const QString first = r.args.value(0);
         if (r.key == "DISCARDING_UNEXPECTED" || r.key == "UNEXPECTED_ENDTAG")
             return first == u"</embed>" || first == u"embed";
-        if (r.key == "MISSING_ATTRIBUTE")
-            return first == u"<area>" && r.args.value(1) == u"alt";
+        if (r.key == "OBSOLETE_ELEMENT")
+            return first == u"<dir>" || first == u"<listing>" || first == u"<plaintext>" || first == u"<xmp>";
+        if (r.key == "MISSING_ATTRIBUTE") {
+            const QString attribute = r.args.value(1);
+            return (first == u"<area>" && (attribute == u"alt" || attribute == u"href")) ||
+                   (first == u"<link>" && !html5_ && (attribute == u"href" || attribute == u"rel"));
+        }
         if (r.key == "BAD_ATTRIBUTE_VALUE")
             return r.args.value(2).endsWith(u'=');
         if (r.key == "TAG_NOT_ALLOWED_IN")
@@ -137,8 +150,71 @@ public:
     }
 
 private:
+    bool html5_;
     int madeUpForms_ = 0;
 };
+
+/// The elements of HTML 3 and of single browsers that the html keyword list offers and tidy does
+/// not know, declared to it by what they hold, so that it checks their nesting as any other's.
+void declareOldElements(TidyDoc doc)
+{
+    tidyOptSetValue(doc, TidyInlineTags, "abbrev au fn person");
+    tidyOptSetValue(doc, TidyBlockTags, "banner bq fig note");
+    tidyOptSetValue(doc, TidyEmptyTags, "overlay range spot tab");
+}
+
+/// The names of iHTML's tags: those the ihtml keyword list starts (its end tags name them again).
+const QSet<QByteArray> &ihtmlNames()
+{
+    static const QSet<QByteArray> names = [] {
+        QSet<QByteArray> all;
+        for (const QString &entry : reference::ihtmlKeywords()) {
+            const QByteArray bytes = entry.toLatin1().toLower();
+            for (core::TagReader<QByteArrayView> r(bytes); auto span = r.next();)
+                if (span->kind == core::TagSpan::StartTag)
+                    all.insert(span->name(QByteArrayView(bytes)).toByteArray());
+        }
+        return all;
+    }();
+    return names;
+}
+
+/// The server's code: the `<% … %>` blocks and iHTML's tags, merged where one holds the other.
+/// An iHTML end tag with no start tag of its kind open before it is a finding of its own.
+Blocks serverCode(QByteArrayView text, std::vector<Finding> &strayEnds)
+{
+    Blocks code = core::serverBlocks(text);
+    const auto asp = qsizetype(code.size());
+    QHash<QByteArray, int> open;
+    for (core::TagReader<QByteArrayView> r(text); auto span = r.next();) {
+        if (!span->isTag() || span->nameTo - span->nameFrom < 2 || (text[span->nameFrom] | 0x20) != 'i')
+            continue;
+        const QByteArray name = span->name(text).toByteArray().toLower();
+        if (!ihtmlNames().contains(name))
+            continue;
+        code.emplace_back(span->from, span->to);
+        if (span->kind == core::TagSpan::StartTag)
+            ++open[name];
+        else if (open[name] > 0)
+            --open[name];
+        else {
+            // The finding covers no `<% %>` block: it ends where one inside the tag starts.
+            const auto aspEnd = code.begin() + asp;
+            const auto next = std::upper_bound(code.begin(), aspEnd, std::pair(span->from, span->from));
+            strayEnds.push_back({Finding::Markup, span->from, next == aspEnd ? span->to : std::min(span->to, next->first),
+                                 chineseMessages().value("UNEXPECTED_ENDTAG").arg(QString::fromLatin1(name)), {}});
+        }
+    }
+    std::sort(code.begin(), code.end());
+    Blocks merged;
+    for (const auto &block : code) {
+        if (!merged.empty() && block.first < merged.back().second)
+            merged.back().second = std::max(merged.back().second, block.second);
+        else
+            merged.push_back(block);
+    }
+    return merged;
+}
 
 Bool TIDY_CALL collect(TidyMessage m)
 {
@@ -317,7 +393,8 @@ std::vector<Finding> markupFindings(QByteArrayView text, const PageFacts &facts)
     if (const std::optional<core::TagSpan> deep = tooDeep(text, DeepestNesting))
         return {{Finding::Unparsable, deep->from, deep->to,
                  u"元素套得太深（超过 %1 层），无法检查标记"_s.arg(DeepestNesting), {}}};
-    const Blocks blocks = core::serverBlocks(text);
+    std::vector<Finding> found;
+    const Blocks blocks = serverCode(text, found);
     const QByteArray hidden = hiddenText(text, blocks);
     std::vector<Raw> raw;
     TidyDocument tidy;
@@ -328,7 +405,10 @@ std::vector<Finding> markupFindings(QByteArrayView text, const PageFacts &facts)
     tidyOptSetBool(tidy.doc, TidyShowInfo, no);
     tidyOptSetBool(tidy.doc, TidyDropEmptyElems, no); // nothing is dropped: no "trimming empty" notes
     tidyOptSetBool(tidy.doc, TidyDropEmptyParas, no);
-    const bool ownDoctype = hidden.first(std::min<qsizetype>(hidden.size(), 4096)).toLower().contains("<!doctype");
+    declareOldElements(tidy.doc);
+    const QString opening = QString::fromLatin1(hidden.first(std::min<qsizetype>(hidden.size(), 4096)));
+    const bool ownDoctype = opening.contains(u"<!doctype"_s, Qt::CaseInsensitive);
+    const bool html5 = QRegularExpression(u"<!doctype\\s+html\\s*>"_s, QRegularExpression::CaseInsensitiveOption).match(opening).hasMatch();
     tidyOptSetValue(tidy.doc, TidyDoctype, ownDoctype ? "auto" : "transitional");
     tidySetMessageCallback(tidy.doc, collect);
     Source source{hidden, facts};
@@ -338,7 +418,6 @@ std::vector<Finding> markupFindings(QByteArrayView text, const PageFacts &facts)
     if (source.stopped)
         return {};
 
-    std::vector<Finding> found;
     if (status < 0) {
         found.push_back({Finding::Unparsable, 0, 0, u"无法读懂这个网页的标记，没有检查标记"_s, {}});
         return found;
@@ -358,7 +437,7 @@ std::vector<Finding> markupFindings(QByteArrayView text, const PageFacts &facts)
     // A page without a head is a piece included into others (ASP sites are made of them): its
     // title is the including page's business.
     const bool piece = !hidden.toLower().contains("<head");
-    BrowserRules rules;
+    BrowserRules rules(html5);
     std::set<std::pair<qsizetype, QString>> seen; // tidy repeats some messages at one place
     for (size_t k = 0; k < raw.size(); ++k) {
         const Raw &r = raw[k];

@@ -145,14 +145,24 @@ INSTANTIATE_TEST_SUITE_P(Checks, Markup, testing::Values(
          Head + u"<div id=a><span>x</div>\r\n<p id=a>&nosuch;</p></body></html>"_s, {{1, 10, M}, {2, 0, M}, {2, 8, M}, {2, 8, M}}, {}},
     Case{"what our templates and toolbar insert",
          u"<html><head><title>t</title></head><body><marquee>m</marquee><bgsound src=a.mid><embed src=a.swf></body></html>"_s,
-         {}, {}}));
+         {}, {}},
+    Case{"elements no list of ours offers are unknown, iHTML-like names too",
+         Head + u"<blinky>x</blinky><ifoo></body></html>"_s, {{1, 0, M}, {1, 0, M}, {1, 9, M}, {1, 18, M}, {1, 18, M}}, {}},
+    Case{"old elements nest as others do", Head + u"<bq><b>x</bq></body></html>"_s, {{1, 4, M}}, {}},
+    Case{"iHTML tags are the server's, holding server code or not; a stray end tag of theirs is found",
+         Head + u"<iif cond=\":a eq 1\"><p>x</p></iif>\r\n<iset a=<%=b%>></isql></body></html>"_s, {{2, 15, M}}, {}},
+    Case{"<link> without href and rel in an HTML5 page", u"<!DOCTYPE html><html><head><title>t</title><link></head><body></body></html>"_s,
+         {{0, 43, M}, {0, 43, M}}, {}}));
 
 TEST(Markup, AFindingNeverPointsIntoServerCode)
 {
-    const QByteArray text = "<table><% For i = 1 To 3 %><tr><td><%= i %></td><% Next %></table>\r\n<% x %></b><%= y %>";
+    const QByteArray text = "<table><% For i = 1 To 3 %><tr><td><%= i %></td><% Next %></table>\r\n<% x %></b><%= y %></isql <%= z %>>";
     const auto blocks = core::serverBlocks(text);
     const std::vector<Finding> findings = markup::markupFindings(text);
-    ASSERT_FALSE(findings.empty()); // the stray </b>
+    ASSERT_FALSE(findings.empty()); // the stray </b>, and the stray </isql> up to the block in it:
+    EXPECT_TRUE(std::any_of(findings.begin(), findings.end(), [&](const Finding &f) {
+        return f.from == text.indexOf("</isql") && f.to == text.lastIndexOf("<%");
+    }));
     for (const Finding &f : findings)
         for (const auto &[from, to] : blocks)
             EXPECT_TRUE(f.to <= from || to <= f.from) << f.message.toStdString() << " at " << f.from;
