@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "files.h"
+#include "memory_release.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -80,25 +81,6 @@ bool writeAll(int fd, const QList<QByteArray> &parts)
         }
     }
     return true;
-}
-
-/// Offers the whole 2 MB pages of a large, not yet touched buffer to the kernel for huge pages.
-/// Each page fault is dear (on a virtual machine especially), and a 100 MB file read into 4 KB
-/// pages takes 25600 of them, in the kernel while reading and again when the program first
-/// looks at the bytes; in 2 MB pages it takes fifty.
-void adviseHugePages(char *data, qsizetype size)
-{
-#if defined(__linux__) && defined(MADV_HUGEPAGE)
-    constexpr quintptr HugePage = quintptr(2) << 20;
-    if (size < qsizetype(4 * HugePage))
-        return;
-    const quintptr from = (quintptr(data) + HugePage - 1) & ~(HugePage - 1);
-    const quintptr to = (quintptr(data) + quintptr(size)) & ~(HugePage - 1);
-    (void)::madvise(reinterpret_cast<void *>(from), to - from, MADV_HUGEPAGE);
-#else
-    Q_UNUSED(data);
-    Q_UNUSED(size);
-#endif
 }
 
 /// Follows symbolic links to the file they finally name (which may not exist yet).

@@ -18,4 +18,8 @@ namespace core {
 /// passed on, their pages kept.
 void handOverInPieces(QByteArray &bytes, qsizetype pieceSize, const std::function<void(const char *, qsizetype)> &take);
 
+/// Offers the whole 2 MB pages of a large block not touched yet (4 × 2 MB or more) to the kernel
+/// for huge pages (Linux; elsewhere nothing).
+void adviseHugePages(char *data, qsizetype size);
+
 } // namespace core

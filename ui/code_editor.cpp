@@ -4,12 +4,14 @@
 #include "core/memory_release.h"
 #include "core/utf8_check.h"
 #include "highlighter.h"
+#include "runtime.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QEvent>
 #include <QFrame>
 #include <QInputMethodEvent>
+#include <QSignalBlocker>
 #include <QTextBoundaryFinder>
 
 #include <algorithm>
@@ -270,12 +272,22 @@ CodeEditor::CodeEditor(QWidget *parent) : QsciScintilla(parent)
     new Highlighter(this);
 }
 
-void CodeEditor::setStyleBytes(bool on)
+void CodeEditor::setStyleBytes(bool on, bool keepText)
 {
     // Without style bytes plain text has a single style, and a large text does not carry a
     // second buffer as long as itself. Code page, line ends and character index belong to the
     // document.
     countInsertion();
+    QByteArray text;
+    long anchor = 0, caret = 0, firstLine = 0, xOffset = 0;
+    if (keepText) {
+        const QByteArrayView b = buffer();
+        text = QByteArray(b.data(), b.size());
+        anchor = SendScintilla(SCI_GETANCHOR);
+        caret = SendScintilla(SCI_GETCURRENTPOS);
+        firstLine = SendScintilla(SCI_GETFIRSTVISIBLELINE);
+        xOffset = SendScintilla(SCI_GETXOFFSET);
+    }
     const long document = SendScintilla(SCI_CREATEDOCUMENT, 0, long(on ? SC_DOCUMENTOPTION_DEFAULT : SC_DOCUMENTOPTION_STYLES_NONE));
     SendScintilla(SCI_SETDOCPOINTER, 0, reinterpret_cast<void *>(document));
     SendScintilla(SCI_RELEASEDOCUMENT, 0, reinterpret_cast<void *>(document));
@@ -283,6 +295,20 @@ void CodeEditor::setStyleBytes(bool on)
     columnLineStart_ = columnPosition_ = -1;
     setUtf8(true);
     setEolMode(EolWindows);
+    if (text.isEmpty())
+        return;
+    // The same text, so no change is reported: counts, the recovery journal and the document's
+    // handlers stay as they are.
+    const QSignalBlocker quiet(this);
+    SendScintilla(SCI_SETUNDOCOLLECTION, 0);
+    SendScintilla(SCI_ALLOCATE, uintptr_t(text.size()) + uintptr_t(text.size()) / 8 + 4096);
+    core::handOverInPieces(text, HandOverPiece, [this](const char *data, qsizetype length) {
+        SendScintilla(SCI_APPENDTEXT, uintptr_t(length), data);
+    });
+    SendScintilla(SCI_SETUNDOCOLLECTION, 1);
+    SendScintilla(SCI_SETSEL, anchor, caret);
+    SendScintilla(SCI_SETFIRSTVISIBLELINE, firstLine);
+    SendScintilla(SCI_SETXOFFSET, xOffset);
 }
 
 CodeEditor::~CodeEditor() = default;
@@ -351,6 +377,30 @@ void CodeEditor::insertAtCaret(const core::Text &text)
     SendScintilla(SCI_GOTOPOS, SendScintilla(SCI_GETTARGETEND));
     SendScintilla(SCI_ENDUNDOACTION);
     finishChange();
+}
+
+void CodeEditor::replaceJoined(const std::vector<EditorEdit> &edits, const QByteArray &joined)
+{
+    countInsertion();
+    // Matches never split a character, so the text between them counts and checks the same
+    // before and after: only the edits' own bytes make a difference.
+    const QByteArrayView old = buffer();
+    qint64 grown = 0;
+    bool rawBytes = false;
+    for (const EditorEdit &e : edits) {
+        const QByteArrayView gone = old.sliced(e.from, e.to - e.from);
+        if (byteLength_ >= 0)
+            grown += core::encodedLength(e.bytes, lengthIn_) - core::encodedLength(gone, lengthIn_);
+        rawBytes = rawBytes || (!mayHoldRawBytes_ && !core::checkUtf8(e.bytes).valid);
+    }
+    countedByCaller_ = true;
+    SendScintilla(SCI_SETTARGETRANGE, long(edits.front().from), long(edits.back().to));
+    SendScintilla(SCI_REPLACETARGET, uintptr_t(joined.size()), joined.constData());
+    countInsertion();
+    countedByCaller_ = false;
+    if (byteLength_ >= 0)
+        byteLength_ += grown;
+    mayHoldRawBytes_ = mayHoldRawBytes_ || rawBytes;
 }
 
 int CodeEditor::caretLine() const
@@ -458,7 +508,7 @@ void CodeEditor::onModified(int position, int type, const char *, int length)
         if (!replacingAll_)
             emit changedAt(position, length, {});
         const auto *bytes = reinterpret_cast<const char *>(SendScintilla(SCI_GETRANGEPOINTER, position, length));
-        if (!replacingAll_ && byteLength_ >= 0)
+        if (!replacingAll_ && !countedByCaller_ && byteLength_ >= 0)
             byteLength_ -= core::encodedLength(QByteArrayView(bytes, length), lengthIn_);
         if (QAccessible::isActive())
             accessibleEvents_.push_back(std::make_unique<QAccessibleTextRemoveEvent>(
@@ -493,9 +543,12 @@ void CodeEditor::countInsertion() const
     const auto *bytes = reinterpret_cast<const char *>(self->SendScintilla(SCI_GETRANGEPOINTER, at, insertionLength_));
     if (!replacingAll_)
         emit self->changedAt(at, 0, QByteArrayView(bytes, insertionLength_));
-    if (!replacingAll_ && byteLength_ >= 0)
+    if (replacingAll_ || countedByCaller_) {
+        // counted by whoever made the change
+    } else if (byteLength_ >= 0) {
         byteLength_ += core::encodedLength(QByteArrayView(bytes, insertionLength_), lengthIn_);
-    if (!replacingAll_ && !mayHoldRawBytes_ && !core::checkUtf8(QByteArrayView(bytes, insertionLength_)).valid)
+    }
+    if (!replacingAll_ && !countedByCaller_ && !mayHoldRawBytes_ && !core::checkUtf8(QByteArrayView(bytes, insertionLength_)).valid)
         mayHoldRawBytes_ = true;
     if (insertionOffset_ >= 0)
         accessibleEvents_.push_back(std::make_unique<QAccessibleTextInsertEvent>(

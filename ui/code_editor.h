@@ -14,6 +14,8 @@ class QAccessibleEvent;
 
 namespace ui {
 
+struct EditorEdit;
+
 class CodeEditor : public QsciScintilla {
     Q_OBJECT
 public:
@@ -32,6 +34,10 @@ public:
     void replaceAllWithEditorBytes(QByteArray bytes, qint64 length = -1, bool validUtf8 = false,
                                    core::Encoding lengthIn = core::Encoding::Gb18030);
     void insertAtCaret(const core::Text &text);
+    /// Makes the edits as one change of the stretch they cover, whose new bytes are `joined`
+    /// (joinEdits). The length and the check for raw bytes follow from the edits' own bytes: the
+    /// text between them is neither counted nor checked again.
+    void replaceJoined(const std::vector<EditorEdit> &edits, const QByteArray &joined);
     /// The text's length in the encoding (core::encodedLength), kept up to date from each change;
     /// asked in another encoding than the last time, the text is counted once.
     qint64 byteLength(core::Encoding encoding = core::Encoding::Gb18030) const;
@@ -48,8 +54,10 @@ public:
     bool strikeout() const { return strikeout_; }
     /// The indicator that draws the strikeout.
     static constexpr int StrikeIndicator = INDIC_CONTAINER;
-    /// Gives the editor a new, empty document with style bytes (for colouring) or without.
-    void setStyleBytes(bool on);
+    /// Gives the editor a new document with style bytes (for colouring) or without. With keepText
+    /// the text, the selection and the view move into it (the undo history does not), and nothing
+    /// reports the move as a change; otherwise the new document is empty.
+    void setStyleBytes(bool on, bool keepText = false);
 
     /// Raises contentChanged once for everything changed since the last call. Runs after the
     /// editor's own input handling and after each of this class's operations; whoever changes the
@@ -111,6 +119,7 @@ private:
     int insertionOffset_ = -1;
     bool everModified_ = false;
     bool replacingAll_ = false; // the byte count is set afterwards, not followed
+    bool countedByCaller_ = false; // the change's effect on the byte count is known beforehand
     mutable bool mayHoldRawBytes_ = false;
     bool strikeout_ = false;
     bool changePending_ = false;

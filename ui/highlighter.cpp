@@ -106,7 +106,7 @@ void Highlighter::setLanguage(Language language)
     language_ = language;
     if (fits() != active_) {
         active_ = !active_;
-        ed_->setStyleBytes(active_);
+        ed_->setStyleBytes(active_, true);
     }
     applyLexer();
 }

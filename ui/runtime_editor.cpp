@@ -7,10 +7,12 @@
 #include "code_editor.h"
 #include "core/utf8_check.h"
 #include "highlighter.h"
+#include "joined_edits.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QMimeData>
+#include <QTimer>
 
 #include <cstring>
 
@@ -31,6 +33,25 @@ QByteArrayView bufferRange(CodeEditor *ed, long from, long to)
 {
     const auto *data = reinterpret_cast<const char *>(ed->SendScintilla(QsciScintilla::SCI_GETRANGEPOINTER, from, to - from));
     return {data, qsizetype(to - from)};
+}
+
+/// The edits as one change of the stretch they cover; the caret, the anchor, the first line shown
+/// and the check marks of lines no edit touches end where the edits one by one would leave them.
+void replaceJoined(CodeEditor *ed, const SortedEdits &edits)
+{
+    using B = QsciScintillaBase;
+    const EditShift shift(edits);
+    const long from = long(edits.front().from), to = long(edits.back().to);
+    const long caret = ed->SendScintilla(B::SCI_GETCURRENTPOS), anchor = ed->SendScintilla(B::SCI_GETANCHOR);
+    const long topLine = ed->SendScintilla(B::SCI_DOCLINEFROMVISIBLE, ed->SendScintilla(B::SCI_GETFIRSTVISIBLELINE));
+    const long topStart = ed->SendScintilla(B::SCI_POSITIONFROMLINE, topLine);
+    std::function<void()> putMarksBack = marksKeptThrough(ed, shift, from, to);
+    ed->replaceJoined(edits, joinEdits(ed->buffer(), edits));
+    ed->SendScintilla(B::SCI_SETSELECTION, long(shift.map(caret)), long(shift.map(anchor)));
+    const long top = ed->SendScintilla(B::SCI_LINEFROMPOSITION, long(shift.map(topStart)));
+    ed->SendScintilla(B::SCI_SETFIRSTVISIBLELINE, ed->SendScintilla(B::SCI_VISIBLEFROMDOCLINE, top));
+    if (putMarksBack) // after the change's own clearing of the lines it spans, which is queued too
+        QTimer::singleShot(0, ed, std::move(putMarksBack));
 }
 
 } // namespace
@@ -304,12 +325,16 @@ void UiRuntime::replaceEditorRanges(const ControlRef &editor, const std::vector<
     if (!ed || edits.empty())
         return;
     ed->SendScintilla(QsciScintillaBase::SCI_BEGINUNDOACTION);
-    // Front to back, each later range shifted by what the earlier ones changed in length.
-    qint64 shift = 0;
-    for (const EditorEdit &e : edits) {
-        ed->SendScintilla(QsciScintillaBase::SCI_SETTARGETRANGE, long(e.from + shift), long(e.to + shift));
-        ed->SendScintilla(QsciScintillaBase::SCI_REPLACETARGET, uintptr_t(e.bytes.size()), e.bytes.constData());
-        shift += e.bytes.size() - (e.to - e.from);
+    if (cheaperJoined(edits)) {
+        replaceJoined(ed, edits);
+    } else {
+        // Front to back, each later range shifted by what the earlier ones changed in length.
+        qint64 shift = 0;
+        for (const EditorEdit &e : edits) {
+            ed->SendScintilla(QsciScintillaBase::SCI_SETTARGETRANGE, long(e.from + shift), long(e.to + shift));
+            ed->SendScintilla(QsciScintillaBase::SCI_REPLACETARGET, uintptr_t(e.bytes.size()), e.bytes.constData());
+            shift += e.bytes.size() - (e.to - e.from);
+        }
     }
     ed->SendScintilla(QsciScintillaBase::SCI_ENDUNDOACTION);
     ed->finishChange();

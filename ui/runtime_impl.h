@@ -8,6 +8,7 @@
 #include <QMainWindow>
 #include <QPointer>
 
+#include <functional>
 #include <map>
 
 class QEventLoop;
@@ -52,6 +53,13 @@ struct UiRuntime::Impl {
 };
 
 UiRuntime::Impl &implOf(UiRuntime &rt);
+
+class CodeEditor;
+class EditShift;
+/// Before the edits are made as one change (which clears the check marks of every line it spans):
+/// takes the markers off those lines, and returns what puts back the marks within [from, to] of
+/// lines no edit touches, where the edits move them (empty when there are none).
+std::function<void()> marksKeptThrough(CodeEditor *ed, const EditShift &shift, qint64 from, qint64 to);
 
 /// The widget of every window: a main window whose central widget is the client area in which
 /// controls are placed at their defined positions.

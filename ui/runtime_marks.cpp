@@ -6,6 +6,7 @@
 #include "code_editor.h"
 #include "highlight_palette.h"
 #include "highlighter.h"
+#include "joined_edits.h"
 
 #include <QPointer>
 #include <QTimer>
@@ -55,6 +56,46 @@ void followChanges(CodeEditor *ed)
 }
 
 } // namespace
+
+std::function<void()> marksKeptThrough(CodeEditor *ed, const EditShift &shift, qint64 from, qint64 to)
+{
+    if (!ed->property(FollowingChanges).toBool())
+        return {}; // never marked
+    auto send = [ed](int message, long w = 0, long l = 0) { return ed->SendScintilla(message, w, l); };
+    auto untouched = [&](long first, long last) {
+        return !shift.touches(send(B::SCI_POSITIONFROMLINE, first), send(B::SCI_GETLINEENDPOSITION, last));
+    };
+    std::vector<std::pair<qint64, qint64>> ranges;
+    std::vector<qint64> lines; // a position on each marked line
+    const long lastLine = send(B::SCI_LINEFROMPOSITION, long(to));
+    for (long line = send(B::SCI_MARKERNEXT, send(B::SCI_LINEFROMPOSITION, long(from)), 1L << MarkMarker);
+         line >= 0 && line <= lastLine; line = send(B::SCI_MARKERNEXT, line + 1, 1L << MarkMarker)) {
+        if (untouched(line, line))
+            lines.push_back(shift.map(send(B::SCI_POSITIONFROMLINE, line)));
+        // Taken off now: the change would gather the markers of all its lines on its first one.
+        send(B::SCI_MARKERDELETE, line, MarkMarker);
+    }
+    for (long at = long(from); at < to;) {
+        const long end = send(B::SCI_INDICATOREND, MarkIndicator, at);
+        if (send(B::SCI_INDICATORVALUEAT, MarkIndicator, at) &&
+            untouched(send(B::SCI_LINEFROMPOSITION, at), send(B::SCI_LINEFROMPOSITION, end)))
+            ranges.emplace_back(shift.map(at), shift.map(end));
+        if (end <= at)
+            break;
+        at = end;
+    }
+    if (ranges.empty() && lines.empty())
+        return {};
+    return [ed = QPointer<CodeEditor>(ed), ranges = std::move(ranges), lines = std::move(lines)] {
+        if (!ed)
+            return;
+        ed->SendScintilla(B::SCI_SETINDICATORCURRENT, MarkIndicator);
+        for (const auto &[f, t] : ranges)
+            ed->SendScintilla(B::SCI_INDICATORFILLRANGE, long(f), long(t - f));
+        for (qint64 at : lines)
+            ed->SendScintilla(B::SCI_MARKERADD, ed->SendScintilla(B::SCI_LINEFROMPOSITION, long(at)), MarkMarker);
+    };
+}
 
 void UiRuntime::markEditorRanges(const ControlRef &editor, const std::vector<std::pair<qint64, qint64>> &ranges)
 {

@@ -11,6 +11,7 @@
 #include <QAccessible>
 #include <QCheckBox>
 #include <QLabel>
+#include <QRegularExpression>
 #include <QSignalSpy>
 
 using namespace Qt::Literals::StringLiterals;
@@ -244,6 +245,65 @@ TEST_F(FindWindow, ReplaceAllIsOneUndoStepAndOneChange)
     clickButton(u"按钮4"_s);
     EXPECT_EQ(status(), u"找不到“absent”"_s);
     EXPECT_EQ(text(), before);
+}
+
+namespace {
+
+/// A "全部替换", checked against QRegularExpression replacing over the whole text.
+struct ReplaceCase {
+    const char *name;
+    QString text, pattern, with;
+    bool matchCase, wholeWord, regex;
+    QString referenceWith; // the replacement as QString::replace takes it, where it differs
+};
+
+std::pair<QString, qsizetype> reference(const ReplaceCase &c)
+{
+    QString pattern = c.regex ? c.pattern : QRegularExpression::escape(c.pattern);
+    if (c.wholeWord)
+        pattern = u"(?<!\\w)"_s + pattern + u"(?!\\w)"_s;
+    using O = QRegularExpression;
+    const O re(pattern, O::MultilineOption | O::UseUnicodePropertiesOption | (c.matchCase ? O::NoPatternOption : O::CaseInsensitiveOption));
+    qsizetype count = 0;
+    for (auto it = re.globalMatch(c.text); it.hasNext(); it.next())
+        ++count;
+    return {QString(c.text).replace(re, c.referenceWith.isNull() ? c.with : c.referenceWith), count};
+}
+
+const std::vector<ReplaceCase> ReplaceCases = {
+    {"plain word on many lines", u"a findme b findme\r\n"_s.repeated(40), u"findme"_s, u"FOUND-IT"_s, true, false, false, {}},
+    {"any case, ASCII", u"Tag tag TAG tAg"_s, u"tag"_s, u"x"_s, false, false, false, {}},
+    {"any case beyond ASCII", u"Ärger ärger ÄRGER\r\nσ Σ"_s, u"ärger"_s, u"月"_s, false, false, false, {}},
+    {"Chinese", u"网页网页，网页\r\n页网"_s, u"网页"_s, u"page"_s, true, false, false, {}},
+    {"line breaks joined", u"l0\r\nl1\r\nl2\r\n"_s, u"\\r\\n"_s, u" "_s, true, false, true, {}},
+    {"at the start and the end", u"ab middle ab"_s, u"ab"_s, {}, true, false, false, {}},
+    {"empty matches", u"axxb c"_s, u"x*"_s, u"-"_s, true, false, true, {}},
+    {"groups", u"mail a@b and c@d\r\n"_s, u"(\\w+)@(\\w+)"_s, u"\\2 at $1"_s, true, false, true, u"\\2 at \\1"_s},
+    {"whole words", u"cat catalog cat_ 猫cat cat"_s, u"cat"_s, u"dog"_s, true, true, false, {}},
+};
+
+} // namespace
+
+TEST_F(FindWindow, ReplaceAllGivesWhatAReplacementOfTheWholeTextGives)
+{
+    for (const ReplaceCase &c : ReplaceCases) {
+        SCOPED_TRACE(c.name);
+        const auto [expected, count] = reference(c);
+        setText(c.text);
+        search(c.pattern);
+        setField(u"编辑框2"_s, c.with);
+        check(u"选择框1"_s, c.matchCase);
+        check(u"选择框2"_s, c.wholeWord);
+        check(u"选择框3"_s, c.regex);
+        clickButton(u"按钮4"_s);
+        EXPECT_EQ(text(), expected);
+        EXPECT_EQ(status(), document::replacedText(count));
+        // One undo step gives the old text back exactly; redo makes the replacement again.
+        click(u"编辑/撤消"_s);
+        EXPECT_EQ(text(), c.text);
+        press(editorWidget(), u"Ctrl+Y"_s);
+        EXPECT_EQ(text(), expected);
+    }
 }
 
 TEST_F(FindWindow, ReplaceAllInsideTheSelectionTheWindowWasOpenedWith)

@@ -152,10 +152,16 @@ TEST(LongLineHighlighting, OnlyAStyleSheetWithAVeryLongLineIsPlain)
     hl->setLanguage(ui::Language::Css);
     ed.replaceAll(sheet);
     EXPECT_FALSE(hl->active());
+    // Turning colouring on or off keeps the text and the selection (a save under another
+    // extension does this to a document being edited).
+    send(ed, QsciScintillaBase::SCI_SETSEL, 40, 7);
     hl->setLanguage(ui::Language::Html);
     EXPECT_TRUE(hl->active());
     hl->setLanguage(ui::Language::Css);
     EXPECT_FALSE(hl->active());
+    EXPECT_EQ(ed.buffer(), sheet.toUtf8());
+    EXPECT_EQ(send(ed, QsciScintillaBase::SCI_GETANCHOR), 40);
+    EXPECT_EQ(send(ed, QsciScintillaBase::SCI_GETCURRENTPOS), 7);
     // Broken into lines, it is coloured as a style sheet.
     ed.replaceAll(QString(sheet).replace(u"}"_s, u"}\n"_s));
     EXPECT_TRUE(hl->active());
