@@ -19,6 +19,17 @@ namespace {
 
 QByteArray joined(const QStringList &words) { return words.join(QLatin1Char(' ')).toLatin1(); }
 
+/// Whether "<style" stands in the text, in any case. A style block's content is read only after
+/// its start tag, so a window without one holds none: looking for it is far cheaper than reading
+/// the window's tags, which every key would otherwise do.
+bool holdsStyleStart(QByteArrayView text)
+{
+    for (qsizetype i = text.indexOf('<'); i >= 0 && i + 6 <= text.size(); i = text.indexOf('<', i + 1))
+        if (qstrnicmp(text.data() + i + 1, "style", 5) == 0)
+            return true;
+    return false;
+}
+
 } // namespace
 
 /// The HTML lexer given the program's tags, attributes and VBScript words besides its own.
@@ -383,6 +394,8 @@ void Highlighter::restyleStyleBlocks(long from, long to)
     to = std::min(endStyled, shownTo + StyleBlockLookBack);
     const long start = std::max(0L, from - StyleBlockLookBack);
     const QByteArray text = textRange(start, to);
+    if (!holdsStyleStart(text))
+        return;
     // The style blocks in the window: the content of style elements, up to the '<' of "</style".
     struct Block {
         qsizetype from, to;

@@ -144,6 +144,15 @@ TEST_F(HighlightingTest, MixedAspPageIsStyledPieceByPiece)
     EXPECT_EQ(styleOf("<script", 1), H::Tag);
 }
 
+TEST_F(HighlightingTest, StyleBlocksAreFoundWhateverTheCaseOfTheirStartTag)
+{
+    // The window is looked through for "<style" before its tags are read.
+    for (const QString &tag : {u"<style>"_s, u"<STYLE>"_s, u"<Style media=\"all\">"_s, u"<sTyLe\r\n>"_s}) {
+        load(u"<p>x</p>\r\n"_s + tag + u"p { color: red }</style>\r\n<p>y</p>"_s);
+        EXPECT_EQ(styleOf("color"), Highlighter::StyleBlockBase + C::CSS1Property) << tag.toStdString();
+    }
+}
+
 TEST_F(HighlightingTest, TagsOfTheListsAreKnownAndTyposStandOut)
 {
     load(MixedPage);
