@@ -223,6 +223,7 @@ QObject *buildControl(UiRuntime::Impl &impl, OpenWindow &w, const ControlDef &c,
     }
     case Kind::Label: {
         auto *l = new QLabel(c.caption, parent);
+        l->setTextFormat(Qt::PlainText); // a text that starts like markup is shown as written
         l->setWordWrap(c.multiLine);
         l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         widget = l;
@@ -243,6 +244,8 @@ QObject *buildControl(UiRuntime::Impl &impl, OpenWindow &w, const ControlDef &c,
         bar->setSizeGripEnabled(w.def.frame == Frame::Resizable);
         for (int i = 0; i < c.items.size(); ++i) {
             auto *panel = new QLabel(c.items[i], bar);
+            // Notes may quote the document or a search: never read as markup, never taller.
+            panel->setTextFormat(Qt::PlainText);
             panel->setObjectName(QStringLiteral("panel%1").arg(i));
             panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
             if (i < int(c.widths.size()))

@@ -268,7 +268,9 @@ int UiRuntime::getCurrentPage(const ControlRef &tabs) const
 void UiRuntime::setPanelText(const ControlRef &statusBar, int index, const core::Text &text)
 {
     if (QLabel *label = panel(*d, statusBar, index)) {
-        label->setText(text);
+        // A panel is one line: a quoted text's line breaks would make the status bar grow over
+        // the window.
+        label->setText(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral(" ")).replace(u'\n', u' ').replace(u'\r', u' '));
         label->setAccessibleName(text.isEmpty() ? QStringLiteral("状态栏第%1栏").arg(index) : text);
     }
 }

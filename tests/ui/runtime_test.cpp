@@ -211,6 +211,14 @@ TEST_F(RuntimeTest, TabAndPanelIndexRules)
     rt.setPanelText(bar, -1, u"x"_s);
     EXPECT_EQ(rt.getPanelText(bar, 0), u"a"_s);
     EXPECT_EQ(rt.getPanelText(bar, 3), QString());
+
+    // A note quoting markup over several lines shows it as written, on one line: the status bar
+    // does not grow over the window.
+    QWidget *statusBar = ui::testing::widget(rt, bar);
+    const int height = statusBar->sizeHint().height();
+    rt.setPanelText(bar, 1, u"找不到“<hr><p>a</p>\r\n<table><tr><td>b\nc”"_s);
+    EXPECT_EQ(rt.getPanelText(bar, 1), u"找不到“<hr><p>a</p> <table><tr><td>b c”"_s);
+    EXPECT_EQ(statusBar->sizeHint().height(), height);
 }
 
 TEST_F(RuntimeTest, BoundsReadBackAsSet)
