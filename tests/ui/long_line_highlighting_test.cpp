@@ -168,3 +168,19 @@ TEST(LongLineHighlighting, OnlyAStyleSheetWithAVeryLongLineIsPlain)
     hl->styleRange(0, 64);
     EXPECT_EQ(send(ed, QsciScintillaBase::SCI_GETSTYLEAT, 2) & 0xFF, QsciLexerCSS::CSS1Property);
 }
+
+TEST(LongLineHighlighting, AWordAfterLessThanBangAtTheTextsEndIsReadWithinTheText)
+{
+    // "<!" among the last characters of a text longer than the lexer's 4000-byte window: the word
+    // after it is read only as far as the text goes (the sanitizer build reports a read past it).
+    for (const char *end : {"<!", "<![CD", "<!DOC"}) {
+        SCOPED_TRACE(end);
+        CodeEditor ed;
+        Highlighter *hl = Highlighter::of(&ed);
+        ed.replaceAll(QString(u"<p>x</p>\n"_s).repeated(1000) + QString::fromLatin1(end));
+        ASSERT_TRUE(hl->active());
+        const long last = long(ed.buffer().size()) - 1;
+        hl->styleRange(0, last + 1);
+        EXPECT_NE(send(ed, QsciScintillaBase::SCI_GETSTYLEAT, last) & 0xFF, QsciLexerHTML::CDATA);
+    }
+}
