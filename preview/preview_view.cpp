@@ -17,6 +17,7 @@
 #include <QtConcurrent/QtConcurrentRun>
 
 #include <csignal>
+#include <utility>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -110,6 +111,10 @@ PreviewView::PreviewView(QWidget *parent)
         case QWebEngineLoadingInfo::LoadStoppedStatus: return; // the next load began
         default: pacing_.finished();
         }
+        // The script given to a page loaded afresh does not always take effect in its new process:
+        // the place is brought back once more when the page has loaded, unless it has moved since.
+        if (pacing_.shown() && !scrollBack_.isEmpty())
+            page_->runJavaScript(std::exchange(scrollBack_, {}), QWebEngineScript::ApplicationWorld);
         if (stage_ != Stage::Loading)
             return;
         stage_ = info.status() == QWebEngineLoadingInfo::LoadSucceededStatus ? Stage::Shown : Stage::Failed;
@@ -208,12 +213,14 @@ void PreviewView::load()
     // parsed (before its pictures and such have come, which may never happen).
     for (const QWebEngineScript &s : page_->scripts().find(ScrollBackName))
         page_->scripts().remove(s);
+    scrollBack_.clear();
     if (!reload && !kept_.isNull()) {
+        scrollBack_ = u"if (window.scrollX === 0 && window.scrollY === 0) window.scrollTo(%1, %2)"_s.arg(kept_.x()).arg(kept_.y());
         QWebEngineScript back;
         back.setName(ScrollBackName);
         back.setWorldId(QWebEngineScript::ApplicationWorld);
         back.setInjectionPoint(QWebEngineScript::DocumentReady);
-        back.setSourceCode(u"window.scrollTo(%1, %2)"_s.arg(kept_.x()).arg(kept_.y()));
+        back.setSourceCode(scrollBack_);
         page_->scripts().insert(back);
     }
     if (reload)

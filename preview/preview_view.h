@@ -68,6 +68,7 @@ private:
     QFutureWatcher<Written> preparing_;
     LoadPacing pacing_;
     QPointF kept_; // where the user left the page last shown
+    QString scrollBack_; // the script bringing a page loaded afresh back to kept_, until it has loaded
     bool closing_ = false;
 
     // What the status line says.

@@ -54,8 +54,11 @@ def find(node, role, name=None, prefix=None, depth=0):
 
 def top_level(app, role, name):
     for child in app:
-        if child is not None and child.getRoleName() == role and child.name == name:
-            return child
+        try:
+            if child is not None and child.getRoleName() == role and child.name == name:
+                return child
+        except GLib.GError:
+            pass  # a window closing while it is read is not there
     return None
 
 

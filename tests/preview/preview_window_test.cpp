@@ -122,6 +122,19 @@ protected:
         return top(paragraph);
     }
 
+    /// Opens a page of 200 paragraphs scrolled down to paragraph 100; returns the page's text and
+    /// where that paragraph stands in the view.
+    std::pair<QString, int> openLongPageAtParagraph100()
+    {
+        QString text = u"<title>Long</title>"_s;
+        for (int i = 0; i < 200; ++i)
+            text += u"<p>Paragraph %1</p>\n"_s.arg(i);
+        open(text, u"Long"_s);
+        if (!shows(QAccessible::StaticText, u"Paragraph 100"_s))
+            return {text, -1};
+        return {text, scrollTo(u"Paragraph 100"_s)};
+    }
+
     /// Where the paragraph stands in the preview's view: -1 where it is not in the page.
     int top(const QString &paragraph)
     {
@@ -167,13 +180,9 @@ TEST_F(Preview, F12OpensThePageTitledAndReadableAndClosesIt)
 
 TEST_F(Preview, AnEditShowsUpKeepingWhatWasInView)
 {
-    QString text = u"<title>Long</title>"_s;
-    for (int i = 0; i < 200; ++i)
-        text += u"<p>Paragraph %1</p>\n"_s.arg(i);
-    ASSERT_NO_FATAL_FAILURE(open(text, u"Long"_s));
-    ASSERT_TRUE(shows(QAccessible::StaticText, u"Paragraph 100"_s));
     // Scrolled down until paragraph 100 is in view; it stays where it stands after an edit above it.
-    const int before = scrollTo(u"Paragraph 100"_s);
+    const auto [text, before] = openLongPageAtParagraph100();
+    ASSERT_FALSE(HasFatalFailure());
     const int height = renderWidget()->height();
     ASSERT_TRUE(before > 0 && before < height) << "the page did not scroll to paragraph 100: " << before;
     rt.selectEditorRange(editor(), 0, 0);
@@ -284,12 +293,8 @@ TEST_F(Preview, APageStillLoadingGivesWayToTheNextKeepingWhatWasInView)
     // comes does not finish either.
     QTcpServer server;
     ASSERT_TRUE(server.listen(QHostAddress::LocalHost));
-    QString text = u"<title>Long</title>"_s;
-    for (int i = 0; i < 200; ++i)
-        text += u"<p>Paragraph %1</p>\n"_s.arg(i);
-    ASSERT_NO_FATAL_FAILURE(open(text, u"Long"_s));
-    ASSERT_TRUE(shows(QAccessible::StaticText, u"Paragraph 100"_s));
-    const int before = scrollTo(u"Paragraph 100"_s);
+    const auto [text, before] = openLongPageAtParagraph100();
+    ASSERT_FALSE(HasFatalFailure());
     ASSERT_TRUE(before > 0 && before < renderWidget()->height()) << "the page did not scroll to paragraph 100: " << before;
     qobject_cast<QAbstractButton *>(ui::testing::widget(rt, Network))->click();
     const QString never = u"<img src=\"http://127.0.0.1:%1/a.png\" alt=\"never\">"_s.arg(server.serverPort());
