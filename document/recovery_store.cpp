@@ -222,7 +222,10 @@ void syncFolder(const QString &file)
 
 } // namespace
 
-CopyWriter::CopyWriter(QString copyPath) : path_(std::move(copyPath)), thread_([this] { run(); }) {}
+CopyWriter::CopyWriter(QString copyPath)
+    : path_(std::move(copyPath)), thread_([this] { run(false); }), urgent_([this] { run(true); })
+{
+}
 
 CopyWriter::~CopyWriter()
 {
@@ -230,8 +233,9 @@ CopyWriter::~CopyWriter()
         std::lock_guard lock(mutex_);
         stop_ = true;
     }
-    wake_.notify_one();
+    wake_.notify_all();
     thread_.join();
+    urgent_.join();
     if (fd_ >= 0)
         ::close(fd_);
 }
@@ -240,14 +244,14 @@ void CopyWriter::reset(QByteArray buffer, CopyHeader header, bool safe)
 {
     std::lock_guard lock(mutex_);
     jobs_.push_back({std::move(buffer), std::move(header), true, safe ? Then::Safe : Then::Keep});
-    wake_.notify_one();
+    wake_.notify_all();
 }
 
 void CopyWriter::follow(QByteArray changes, CopyHeader header, Then then)
 {
     std::lock_guard lock(mutex_);
     jobs_.push_back({std::move(changes), std::move(header), false, then});
-    wake_.notify_one();
+    wake_.notify_all();
 }
 
 void CopyWriter::waitIdle()
@@ -268,14 +272,19 @@ bool CopyWriter::copyExists() const
     return exists_;
 }
 
-void CopyWriter::run()
+void CopyWriter::run(bool urgent)
 {
-    // Checksums and writing must not take the processor from typing.
-    ::setpriority(PRIO_PROCESS, ::gettid(), 19);
+    // Checksums and writing must not take the processor from typing, once a copy is on disk. While
+    // none is, the jobs go to a thread of normal priority: on a loaded machine one at the lowest
+    // could leave unsaved work without any copy for many seconds.
+    if (!urgent)
+        ::setpriority(PRIO_PROCESS, ::gettid(), 19);
     std::unique_lock lock(mutex_);
     for (;;) {
-        wake_.wait(lock, [this] { return stop_ || !jobs_.empty(); });
-        if (jobs_.empty()) // stopping with nothing left to do
+        // One job at a time, in order, whichever thread does it.
+        const auto mine = [&] { return !jobs_.empty() && !running_ && (stop_ || exists_ != urgent); };
+        wake_.wait(lock, [&] { return (stop_ && jobs_.empty()) || mine(); });
+        if (!mine()) // stopping with nothing left to do
             return;
         Job job = std::move(jobs_.front());
         jobs_.pop_front();
@@ -292,6 +301,7 @@ void CopyWriter::run()
         job = {};
         lock.lock();
         running_ = false;
+        wake_.notify_all(); // the next job may be the other thread's
         if (jobs_.empty())
             idle_.notify_all();
     }

@@ -105,7 +105,7 @@ private:
         bool whole = false;
         Then then = Then::Keep;
     };
-    void run();
+    void run(bool urgent);
     void perform(Job &job);
     void rewrite();
     void appendSealed(QByteArrayView changes);
@@ -120,7 +120,7 @@ private:
     std::deque<Job> jobs_;
     bool running_ = false, stop_ = false, exists_ = false;
     QString failure_;
-    std::thread thread_;
+    std::thread thread_, urgent_; // at the lowest priority; at normal priority while no copy is on disk
 
     // Touched by the thread only.
     GapText text_;

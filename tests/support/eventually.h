@@ -13,6 +13,6 @@
 
 #define ASSERT_EVENTUALLY_EQ(actual, expected)                                                     \
     do {                                                                                           \
-        QTest::qWaitFor([&] { return (actual) == (expected); }, 5000);                             \
+        static_cast<void>(QTest::qWaitFor([&] { return (actual) == (expected); }, 5000));        \
         ASSERT_EQ(actual, expected) << "after waiting 5 s";                                        \
     } while (false)
