@@ -301,10 +301,7 @@ void CodeEditor::setStyleBytes(bool on, bool keepText)
     // handlers stay as they are.
     const QSignalBlocker quiet(this);
     SendScintilla(SCI_SETUNDOCOLLECTION, 0);
-    SendScintilla(SCI_ALLOCATE, uintptr_t(text.size()) + uintptr_t(text.size()) / 8 + 4096);
-    core::handOverInPieces(text, HandOverPiece, [this](const char *data, qsizetype length) {
-        SendScintilla(SCI_APPENDTEXT, uintptr_t(length), data);
-    });
+    appendWhole(std::move(text));
     SendScintilla(SCI_SETUNDOCOLLECTION, 1);
     SendScintilla(SCI_SETSEL, anchor, caret);
     SendScintilla(SCI_SETFIRSTVISIBLELINE, firstLine);
@@ -349,13 +346,7 @@ void CodeEditor::replaceAllWithEditorBytes(QByteArray bytes, qint64 length, bool
     // The old text is not kept for undoing, nor is the new one copied into the undo history.
     SendScintilla(SCI_SETUNDOCOLLECTION, 0);
     SendScintilla(SCI_CLEARALL);
-    // Room for the whole text at once and for some typing after it: growing the buffer later
-    // copies the whole text, which on a large text would stall the first keystroke.
-    SendScintilla(SCI_ALLOCATE, uintptr_t(bytes.size()) + uintptr_t(bytes.size()) / 8 + 4096);
-    // In pieces, each given back once copied: the bytes and the text are not both held whole.
-    core::handOverInPieces(bytes, HandOverPiece, [this](const char *data, qsizetype length) {
-        SendScintilla(SCI_APPENDTEXT, uintptr_t(length), data);
-    });
+    appendWhole(std::move(bytes));
     countInsertion();
     replacingAll_ = false;
     byteLength_ = length;
@@ -366,6 +357,17 @@ void CodeEditor::replaceAllWithEditorBytes(QByteArray bytes, qint64 length, bool
     emit replacedAll();
     SendScintilla(SCI_GOTOPOS, 0);
     finishChange();
+}
+
+void CodeEditor::appendWhole(QByteArray bytes)
+{
+    // Room for the whole text at once and for some typing after it: growing the buffer later
+    // copies the whole text, which on a large text would stall the first keystroke.
+    SendScintilla(SCI_ALLOCATE, uintptr_t(bytes.size()) + uintptr_t(bytes.size()) / 8 + 4096);
+    // In pieces, each given back once copied: the bytes and the text are not both held whole.
+    core::handOverInPieces(bytes, HandOverPiece, [this](const char *data, qsizetype length) {
+        SendScintilla(SCI_APPENDTEXT, uintptr_t(length), data);
+    });
 }
 
 void CodeEditor::insertAtCaret(const core::Text &text)

@@ -105,6 +105,8 @@ protected:
     void inputMethodEvent(QInputMethodEvent *e) override;
 
 private:
+    /// Appends the bytes as the text's (to an empty document), handing them over in pieces.
+    void appendWhole(QByteArray bytes);
     void onModified(int position, int type, const char *text, int length);
     void onUpdateUi(int updated);
     void fitWrapToLength(long length);

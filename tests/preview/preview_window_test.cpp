@@ -122,17 +122,17 @@ protected:
         return top(paragraph);
     }
 
-    /// Opens a page of 200 paragraphs scrolled down to paragraph 100; returns the page's text and
-    /// where that paragraph stands in the view.
-    std::pair<QString, int> openLongPageAtParagraph100()
+    /// Opens a page of 200 paragraphs (its text in `text`) scrolled down until paragraph 100 is
+    /// in view (where it stands in `before`).
+    void openLongPageAtParagraph100(QString &text, int &before)
     {
-        QString text = u"<title>Long</title>"_s;
+        text = u"<title>Long</title>"_s;
         for (int i = 0; i < 200; ++i)
             text += u"<p>Paragraph %1</p>\n"_s.arg(i);
-        open(text, u"Long"_s);
-        if (!shows(QAccessible::StaticText, u"Paragraph 100"_s))
-            return {text, -1};
-        return {text, scrollTo(u"Paragraph 100"_s)};
+        ASSERT_NO_FATAL_FAILURE(open(text, u"Long"_s));
+        ASSERT_TRUE(shows(QAccessible::StaticText, u"Paragraph 100"_s));
+        before = scrollTo(u"Paragraph 100"_s);
+        ASSERT_TRUE(before > 0 && before < renderWidget()->height()) << "the page did not scroll to paragraph 100: " << before;
     }
 
     /// Where the paragraph stands in the preview's view: -1 where it is not in the page.
@@ -181,10 +181,10 @@ TEST_F(Preview, F12OpensThePageTitledAndReadableAndClosesIt)
 TEST_F(Preview, AnEditShowsUpKeepingWhatWasInView)
 {
     // Scrolled down until paragraph 100 is in view; it stays where it stands after an edit above it.
-    const auto [text, before] = openLongPageAtParagraph100();
-    ASSERT_FALSE(HasFatalFailure());
+    QString text;
+    int before = 0;
+    ASSERT_NO_FATAL_FAILURE(openLongPageAtParagraph100(text, before));
     const int height = renderWidget()->height();
-    ASSERT_TRUE(before > 0 && before < height) << "the page did not scroll to paragraph 100: " << before;
     rt.selectEditorRange(editor(), 0, 0);
     rt.insertAtCaret(editor(), u"<b>Added words</b>"_s);
     ASSERT_TRUE(shows(QAccessible::StaticText, u"Added words"_s));
@@ -293,9 +293,9 @@ TEST_F(Preview, APageStillLoadingGivesWayToTheNextKeepingWhatWasInView)
     // comes does not finish either.
     QTcpServer server;
     ASSERT_TRUE(server.listen(QHostAddress::LocalHost));
-    const auto [text, before] = openLongPageAtParagraph100();
-    ASSERT_FALSE(HasFatalFailure());
-    ASSERT_TRUE(before > 0 && before < renderWidget()->height()) << "the page did not scroll to paragraph 100: " << before;
+    QString text;
+    int before = 0;
+    ASSERT_NO_FATAL_FAILURE(openLongPageAtParagraph100(text, before));
     qobject_cast<QAbstractButton *>(ui::testing::widget(rt, Network))->click();
     const QString never = u"<img src=\"http://127.0.0.1:%1/a.png\" alt=\"never\">"_s.arg(server.serverPort());
     const auto asked = [&] { // the page has asked for its picture: it is being parsed
