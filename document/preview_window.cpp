@@ -22,8 +22,6 @@ ui::ControlRef view(const Session &doc) { return control(doc, u"超文本浏览�
 ui::ControlRef network(const Session &doc) { return control(doc, u"选择框1"_s); }
 ui::ControlRef status(const Session &doc) { return control(doc, u"标签1"_s); }
 
-/// How long typing must pause before the page is shown again.
-constexpr int QuietMilliseconds = 400;
 constexpr int StatusRow = 26;
 constexpr int DefaultWidth = 640, DefaultHeight = 604, SmallestSide = 200;
 
@@ -111,7 +109,7 @@ void created(ui::UiRuntime &rt, Session &doc)
     placeWindow(rt, doc);
     reflow(rt, doc);
     ui::showWebStatusIn(rt, view(doc), status(doc));
-    ui::followEditor(rt, view(doc), doc.editor(), QuietMilliseconds);
+    ui::followEditor(rt, view(doc), doc.editor(), PreviewQuietMilliseconds);
     showDocument(rt, doc);
 }
 

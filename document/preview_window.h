@@ -11,6 +11,8 @@
 namespace document {
 
 inline const QString PreviewWindowName = QStringLiteral("PreviewWindow");
+/// How long typing must pause before the page is shown again.
+inline constexpr int PreviewQuietMilliseconds = 400;
 
 /// Opens the preview when it is closed, closes it when it is open.
 void togglePreview(ui::UiRuntime &rt, Session &doc);

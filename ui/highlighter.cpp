@@ -316,7 +316,13 @@ void Highlighter::lexRange(long from, long to)
     if (!active_)
         return;
     skipAheadTo(from);
-    // The lexers start at a line's start, as the editor itself has them do.
+    // The lexers start at a line's start, as the editor itself has them do, and end at one too
+    // (within 4 KB): a range that ends inside a word styles it provisionally, and its line would
+    // be drawn twice.
+    using B = QsciScintillaBase;
+    const long line = send(B::SCI_LINEFROMPOSITION, to);
+    if (const long next = send(B::SCI_POSITIONFROMLINE, line + 1); to != send(B::SCI_POSITIONFROMLINE, line) && next - to <= 4096)
+        to = next;
     const long endStyled = send(QsciScintillaBase::SCI_GETENDSTYLED);
     if (endStyled < to)
         send(QsciScintillaBase::SCI_COLOURISE,
