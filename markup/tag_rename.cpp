@@ -71,8 +71,9 @@ std::optional<Rename> renameAfterEdit(const TypingStretch &s, const PairedName &
     const std::optional<core::TagSpan> tag = core::readTag(s.text, lt, core::TagParts::Ends);
     if (!tag || !tag->isTag())
         return std::nullopt;
+    // A name holding a '<' runs on into the next tag or is written by the server: none to copy.
     const QByteArrayView name = tag->name(s.text);
-    if (s.text.sliced(otherFrom, otherTo - otherFrom) == name)
+    if (name.contains('<') || s.text.sliced(otherFrom, otherTo - otherFrom) == name)
         return std::nullopt;
     return Rename{.from = s.start + otherFrom, .to = s.start + otherTo, .name = name.toByteArray()};
 }

@@ -155,7 +155,9 @@ INSTANTIATE_TEST_SUITE_P(
         Renamed{"<b[]>x</b>", " ", "<b >x</b>"}, Renamed{"<b[]>x</b>", ">", "<b>>x</b>"},
         Renamed{"<[b]>x</b>", "", "<>x</b>"}, Renamed{"[<]b>x</b>", "", "b>x</b>"},
         // A tag being typed runs on to the next '>' and pairs with nothing the user wrote.
-        Renamed{"a <a[]\r\nb<i>c</a>", "c", "a <ac\r\nb<i>c</a>"}));
+        Renamed{"a <a[]\r\nb<i>c</a>", "c", "a <ac\r\nb<i>c</a>"},
+        // A name that runs on into the next tag ("<di<>") is no name to copy.
+        Renamed{"<di<>x</di[]<>", "v", "<di<>x</div<>"}));
 
 TEST(TagRenamingBadInput, DeepNestingIsCountedInOnePass)
 {
