@@ -24,13 +24,14 @@ constexpr size_t MatchDepth = 256;
 /// server, and no end tag can be written for it here.
 bool plainName(QByteArrayView name) { return !name.contains('<'); }
 
-/// The last span the reader finds in the window that starts before its end. Attributes, when
-/// asked for, are read for that span alone: the rest of the window is read for its ends.
-std::optional<TagSpan> lastSpan(QByteArrayView window, const core::TagReading &reading)
+/// The last span the reader finds in the window, reading from `from`, that starts before its
+/// end. Attributes, when asked for, are read for that span alone: the rest of the window is read
+/// for its ends.
+std::optional<TagSpan> lastSpan(QByteArrayView window, const core::TagReading &reading, qsizetype from)
 {
     core::TagReading ends = reading;
     ends.parts = core::TagParts::Ends;
-    core::TagReader<QByteArrayView> reader(window, ends);
+    core::TagReader<QByteArrayView> reader(window, ends, std::min(from, window.size()));
     std::optional<TagSpan> last;
     while (std::optional<TagSpan> span = reader.next())
         if (span->from < window.size()) // the empty content after a script's start tag is no span of its own
@@ -58,7 +59,7 @@ Offer codeOffer(const TypingStretch &s)
     const QByteArrayView before = s.text.first(s.caret - 1);
     qsizetype textFrom = 0; // where the style sheet or the server's code starts
     if (!s.css) {
-        const std::optional<TagSpan> last = lastSpan(before, s.reading);
+        const std::optional<TagSpan> last = lastSpan(before, s.reading, s.quietFrom);
         if (!last || last->complete)
             return {};
         const bool code = s.text[s.caret - 1] == ':' ? last->kind == TagSpan::Content && last->named(before, "style")
@@ -111,7 +112,7 @@ Offer wordOffer(const TypingStretch &s)
     }
     core::TagReading reading = s.reading;
     reading.parts = core::TagParts::Attributes;
-    const std::optional<TagSpan> last = lastSpan(before, reading);
+    const std::optional<TagSpan> last = lastSpan(before, reading, s.quietFrom);
     if (!last || last->complete)
         return {};
     if (last->kind == TagSpan::ServerBlock) {
@@ -131,6 +132,22 @@ Offer wordOffer(const TypingStretch &s)
 }
 
 } // namespace
+
+qsizetype quietPlace(const TypingStretch &s, qsizetype end)
+{
+    if (end <= s.quietFrom)
+        return s.quietFrom;
+    const QByteArrayView window = s.text.first(std::min(end, s.text.size()));
+    core::TagReading ends = s.reading;
+    ends.parts = core::TagParts::Ends;
+    qsizetype quiet = s.quietFrom;
+    core::TagReader<QByteArrayView> reader(window, ends, quiet);
+    // Content is read as content only after its start tag: reading cannot start in it.
+    while (const std::optional<TagSpan> span = reader.next())
+        if (span->kind != TagSpan::Content)
+            quiet = span->from;
+    return quiet;
+}
 
 bool mayOfferForLetter(QByteArrayView before)
 {
@@ -162,7 +179,7 @@ Offer offerForTyped(const TypingStretch &s)
     const QByteArrayView before = s.text.first(typed == '<' || typed == '&' ? s.caret - 1 : s.caret);
     core::TagReading reading = s.reading;
     reading.parts = core::TagParts::Attributes;
-    const std::optional<TagSpan> last = lastSpan(before, reading);
+    const std::optional<TagSpan> last = lastSpan(before, reading, s.quietFrom);
     const bool inText = !last || last->complete;
     const bool inStartTag = last && last->kind == TagSpan::StartTag && !last->complete && plainName(last->name(before));
     const core::TagAttribute *attribute = inStartTag && !last->attributes.empty() ? &last->attributes.back() : nullptr;
@@ -238,7 +255,7 @@ QByteArray endTagForTypedGt(const TypingStretch &s)
     if (s.caret < 1 || s.caret > s.text.size() || s.text[s.caret - 1] != '>')
         return {};
     const QByteArrayView before = s.text.first(s.caret);
-    const std::optional<TagSpan> last = lastSpan(before, s.reading);
+    const std::optional<TagSpan> last = lastSpan(before, s.reading, s.quietFrom);
     if (!last || last->kind != TagSpan::StartTag || !last->complete || last->to != s.caret || last->selfClosed)
         return {};
     const QByteArrayView name = last->name(before);

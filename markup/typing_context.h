@@ -25,7 +25,20 @@ struct TypingStretch {
     qint64 start = 0; // where the text starts in the buffer
     core::TagReading reading;
     bool css = false; // the whole text is a style sheet
+    /// Where reading the text for the caret's tag may start: a place where reading from the
+    /// text's start finds no span open (see quietPlace). The open elements are always read from
+    /// the text's start.
+    qsizetype quietFrom = 0;
 };
+
+/// How far past a quiet place an edit may change what reading finds up to it: the reader and
+/// the lexer look a few characters past a '<' to tell what it starts ("</textarea", "<![CDATA[").
+inline constexpr qsizetype QuietMargin = 16;
+/// The start of the last tag, comment or server block that reading the stretch (from its
+/// quietFrom) finds starting before `end`, or quietFrom when none does. Reading from there finds
+/// what reading from the start does, and goes on doing so after edits no closer to it than
+/// QuietMargin, as long as the text before it stays as it was.
+qsizetype quietPlace(const TypingStretch &s, qsizetype end);
 
 /// The end tag to put after the caret now that the '>' before it has been typed: "</name>" when
 /// that '>' ends the start tag of an element with an end tag (not void, not "/>", not in a comment,

@@ -93,7 +93,7 @@ private:
 
 } // namespace
 
-EditorStretch readEditorStretch(UiRuntime &rt, const ControlRef &editor, qint64 before, qint64 after, bool lexed)
+EditorStretch readEditorStretch(UiRuntime &rt, const ControlRef &editor, qint64 before, qint64 after, Lexed lexed)
 {
     auto *ed = implOf(rt).as<CodeEditor>(editor);
     if (!ed)
@@ -108,13 +108,26 @@ EditorStretch readEditorStretch(UiRuntime &rt, const ControlRef &editor, qint64 
     s.caret = caret - from;
     // The range is read where it lies; the buffer's gap moves at most across it.
     s.text = QByteArray(reinterpret_cast<const char *>(ed->SendScintilla(B::SCI_GETRANGEPOINTER, from, to - from)), to - from);
-    Highlighter *h = lexed ? Highlighter::of(ed) : nullptr;
+    Highlighter *h = lexed != Lexed::No ? Highlighter::of(ed) : nullptr;
     s.css = h && h->language() == Language::Css;
     if (h && h->active() && h->language() == Language::Html) {
-        h->lexRange(from, to);
+        h->lexRange(from, lexed == Lexed::Whole ? to : caret);
         s.reading = h->readingFrom(from);
     }
     return s;
+}
+
+void onEditorEdited(UiRuntime &rt, const ControlRef &editor, std::function<void(qint64 position)> edited)
+{
+    auto *ed = implOf(rt).as<CodeEditor>(editor);
+    if (!ed)
+        return;
+    using B = QsciScintillaBase;
+    QObject::connect(ed, &B::SCN_MODIFIED, ed,
+                     [edited = std::move(edited)](int position, int type, const char *, int, int, int, int, int, int, int) {
+                         if (type & (B::SC_MOD_BEFOREINSERT | B::SC_MOD_BEFOREDELETE))
+                             edited(position);
+                     });
 }
 
 void onEditorCharacterTyped(UiRuntime &rt, const ControlRef &editor, std::function<void(UiRuntime &, char32_t)> typed)

@@ -21,8 +21,16 @@ struct EditorStretch {
     core::TagReading reading;
     bool css = false; // the editor colours the text as a style sheet
 };
-/// Without `lexed`, the text alone: the lexer is not asked (a cheap look before a closer one).
-EditorStretch readEditorStretch(UiRuntime &rt, const ControlRef &editor, qint64 before, qint64 after, bool lexed = true);
+/// How much of the stretch the lexer is asked about: none of it (a cheap look before a closer one);
+/// the text before the caret, when only that is read for markup (what the lexer styles after it
+/// would be styled again as soon as help inserts there); or all of it.
+enum class Lexed { No, BeforeCaret, Whole };
+EditorStretch readEditorStretch(UiRuntime &rt, const ControlRef &editor, qint64 before, qint64 after,
+                                Lexed lexed = Lexed::Whole);
+
+/// Calls back before each insertion into or deletion from the editor's text, whoever makes it
+/// (typing, undo, the program, a new document), with where it starts.
+void onEditorEdited(UiRuntime &rt, const ControlRef &editor, std::function<void(qint64 position)> edited);
 
 /// Calls back after each character the user types into the editor, once it stands in the text:
 /// not for pasted text, text the program inserts, nor while an input method composes.

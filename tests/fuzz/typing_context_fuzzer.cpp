@@ -67,6 +67,24 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (caret > 0)
         (void)markup::mayOfferForLetter(QByteArrayView(text).first(caret - 1));
 
+    // Reading from a quiet place answers as reading from the start, and goes on doing so after
+    // an edit no closer to it than the margin.
+    const qsizetype quiet = markup::quietPlace(s, caret - (seed >> 4));
+    FUZZ_CHECK(quiet >= 0 && quiet <= std::max<qsizetype>(0, caret - (seed >> 4)));
+    auto sameFrom = [&](const markup::TypingStretch &t) {
+        markup::TypingStretch q = t;
+        q.quietFrom = quiet;
+        FUZZ_CHECK(markup::endTagForTypedGt(q) == markup::endTagForTypedGt(t));
+        const markup::Offer a = markup::offerForTyped(q), b = markup::offerForTyped(t);
+        FUZZ_CHECK(a.kind == b.kind && a.element == b.element && a.attribute == b.attribute && a.written == b.written);
+    };
+    sameFrom(s);
+    if (const qsizetype at = quiet + markup::QuietMargin + (seed & 7); at <= caret) {
+        QByteArray edited = text;
+        edited.replace(at, (seed >> 3) & 3, text.first(std::min<qsizetype>(text.size(), seed & 7)));
+        sameFrom({.text = edited, .caret = std::min(caret, edited.size()), .reading = s.reading});
+    }
+
     // Renaming: an edit of [caret - n, caret) by deletion pairs a tag only when it is in a name,
     // and the rename after it gives the other tag a name that stands in the edited tag.
     const qsizetype from = std::max<qsizetype>(0, caret - (seed >> 6));

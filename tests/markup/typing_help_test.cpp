@@ -26,12 +26,15 @@ struct Typed {
 };
 void PrintTo(const Typed &t, std::ostream *out) { *out << t.text; }
 
-QByteArray answerFor(const char *marked)
+/// The answer, reading from the quiet place before `quietBefore` when one is given.
+QByteArray answerFor(const char *marked, qsizetype quietBefore = -1)
 {
     QByteArray text(marked);
     const qsizetype caret = text.indexOf('|');
     text.remove(caret, 1);
-    const markup::TypingStretch s{.text = text, .caret = caret};
+    markup::TypingStretch s{.text = text, .caret = caret};
+    if (quietBefore >= 0)
+        s.quietFrom = markup::quietPlace(s, quietBefore);
     switch (text[caret - 1]) {
     case '>': return markup::endTagForTypedGt(s);
     case '/': return markup::completionForTypedSlash(s);
@@ -45,6 +48,13 @@ class TypingContext : public ::testing::TestWithParam<Typed> {};
 TEST_P(TypingContext, AnswersWhatTheTypedCharacterAsks)
 {
     EXPECT_EQ(answerFor(GetParam().text), QByteArray(GetParam().inserted));
+}
+
+TEST_P(TypingContext, ReadingFromAnyQuietPlaceAnswersTheSame)
+{
+    const qsizetype caret = QByteArrayView(GetParam().text).indexOf('|');
+    for (qsizetype before = 0; before <= caret; ++before)
+        EXPECT_EQ(answerFor(GetParam().text, before), QByteArray(GetParam().inserted)) << "quiet place before " << before;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -257,6 +267,20 @@ TEST_F(TypingHelp, OpenElementFurtherBackThanTheReachIsNotLookedFor)
     editor()->SendScintilla(QsciScintilla::SCI_DOCUMENTEND);
     type(u"</"_s);
     EXPECT_TRUE(text().endsWith(u"x</"_s));
+}
+
+TEST_F(TypingHelp, AnEditBeforeWhereTheLastKeyReadFromIsReadAgain)
+{
+    // The second key reads from where the first found no tag open, unless the text before that
+    // place has changed since: here a textarea's content (markup to the lexer) now runs from the
+    // text's start.
+    rt.setEditorText(Editor, u"<div>"_s + QString(300, u'x') + u"<p>"_s + QString(100, u'y'));
+    editor()->SendScintilla(QsciScintilla::SCI_DOCUMENTEND);
+    type(u"<b>"_s);
+    ASSERT_TRUE(text().endsWith(u"y<b></b>"_s));
+    editor()->SendScintilla(QsciScintilla::SCI_INSERTTEXT, 0UL, "<textarea>");
+    type(u"<i>"_s);
+    EXPECT_TRUE(text().endsWith(u"y<b><i></b>"_s)) << text().right(20).toStdString();
 }
 
 TEST_F(TypingHelp, ListInsertsOnlyWhatIsTakenAndNothingByItself)

@@ -49,7 +49,8 @@ public:
     }
     /// Styles as the program does at a key: from where styling stopped to the end of the line 1 KB
     /// after `at`.
-    void styleAsAtAKey(long at) { styleTo(send(SCI_POSITIONFROMLINE, send(SCI_LINEFROMPOSITION, at + 1024) + 1)); }
+    /// Styles as the program does at a key: to the end of the line `reach` bytes on.
+    void styleAsAtAKey(long at, long reach = 1024) { styleTo(send(SCI_POSITIONFROMLINE, send(SCI_LINEFROMPOSITION, at + reach) + 1)); }
 
 protected:
     bool viewportEvent(QEvent *e) override
@@ -156,14 +157,16 @@ TEST(StyledAsShown, AKeyDrawsOnlyTheLinesItsStylesChange)
     struct Case {
         const char *before, *typed; // typed, styled and drawn first; then typed at the same place
         bool atLineEnd;             // at the fifth line's end, or after its first two start tags
-        bool styled;                // styled as the program does at a key before the paint, or by the paint
+        long styled;                // styled as the program does at a key before the paint, this far on; or
+                                    // by the paint (-1)
         int lines;                  // how many lines may be drawn; 0: down to the window's bottom
     };
-    for (const Case &c : {Case{"", "x", false, true, 1}, Case{"", "<b>", false, true, 1}, Case{"", "\"", false, true, 1},
-                          Case{"", "<b", false, false, 1}, Case{"<b", ">", true, true, 2}, Case{"<b", ">", true, false, 2},
-                          Case{"", "<!--", false, true, 0}, Case{"", "<%", false, false, 0}}) {
+    for (const Case &c : {Case{"", "x", false, 1024, 1}, Case{"", "<b>", false, 1024, 1}, Case{"", "\"", false, 1024, 1},
+                          Case{"", "<b", false, -1, 1}, Case{"<b", ">", true, 1024, 2}, Case{"<b", ">", true, 0, 2},
+                          Case{"<b", ">", true, -1, 2}, Case{"", "<!--", false, 1024, 0}, Case{"", "<!--", false, 0, 0},
+                          Case{"", "<%", false, -1, 0}}) {
         SCOPED_TRACE(testing::Message() << c.before << c.typed << (c.atLineEnd ? " at the line's end" : "")
-                                        << (c.styled ? ", styled" : ", styled by the paint"));
+                                        << ", styled " << (c.styled < 0 ? "by the paint" : "by the program"));
         Editor ed;
         ed.setBytes(text);
         const long at = c.atLineEnd ? ed.send(B::SCI_GETLINEENDPOSITION, 4) : ed.send(B::SCI_POSITIONFROMLINE, 4) + 18;
@@ -173,8 +176,8 @@ TEST(StyledAsShown, AKeyDrawsOnlyTheLinesItsStylesChange)
         ed.paintNow();
         ed.drawn();
         QTest::keyClicks(ed.viewport(), QString::fromLatin1(c.typed));
-        if (c.styled)
-            ed.styleAsAtAKey(at);
+        if (c.styled >= 0)
+            ed.styleAsAtAKey(at, c.styled);
         const auto [first, end] = ed.drawn();
         const long shown = ed.send(B::SCI_LINESONSCREEN);
         if (c.lines == 0)
