@@ -6,6 +6,7 @@
 #include "ui/typing_ops.h"
 
 #include <QFileInfo>
+#include <QObject>
 #include <QTimer>
 
 #include <cctype>
@@ -28,7 +29,7 @@ TypingStretch stretchOf(const ui::EditorStretch &s)
 /// a large document that reading cost more than the rest of a key. The answers are those of
 /// reading from where the window started when the place was first found, which is kept within
 /// the reach.
-class QuietPlace {
+class QuietPlace : public QObject {
 public:
     void edited(qint64 position)
     {
@@ -179,7 +180,9 @@ void startTypingHelp(ui::UiRuntime &rt, const document::Session &session)
             pending->reset();
         });
     auto quiet = std::make_shared<QuietPlace>();
-    ui::onEditorEdited(rt, editor, [quiet](qint64 position) { quiet->edited(position); });
+    rt.followEditorChanges(
+        editor, quiet.get(), [q = quiet.get()](qint64 position, qint64, QByteArrayView) { q->edited(position); },
+        [q = quiet.get()] { q->edited(0); });
     ui::onEditorCharacterTyped(rt, editor,
                                [&session, quiet](ui::UiRuntime &rt, char32_t c) { helpAfterTyped(rt, session, *quiet, c); });
     ui::onEditorListChosen(rt, editor, [&session, quiet](ui::UiRuntime &rt, int list, const QString &item, qint64 wordStart) {

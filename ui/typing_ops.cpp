@@ -117,19 +117,6 @@ EditorStretch readEditorStretch(UiRuntime &rt, const ControlRef &editor, qint64 
     return s;
 }
 
-void onEditorEdited(UiRuntime &rt, const ControlRef &editor, std::function<void(qint64 position)> edited)
-{
-    auto *ed = implOf(rt).as<CodeEditor>(editor);
-    if (!ed)
-        return;
-    using B = QsciScintillaBase;
-    QObject::connect(ed, &B::SCN_MODIFIED, ed,
-                     [edited = std::move(edited)](int position, int type, const char *, int, int, int, int, int, int, int) {
-                         if (type & (B::SC_MOD_BEFOREINSERT | B::SC_MOD_BEFOREDELETE))
-                             edited(position);
-                     });
-}
-
 void onEditorCharacterTyped(UiRuntime &rt, const ControlRef &editor, std::function<void(UiRuntime &, char32_t)> typed)
 {
     auto *ed = implOf(rt).as<CodeEditor>(editor);

@@ -28,10 +28,6 @@ enum class Lexed { No, BeforeCaret, Whole };
 EditorStretch readEditorStretch(UiRuntime &rt, const ControlRef &editor, qint64 before, qint64 after,
                                 Lexed lexed = Lexed::Whole);
 
-/// Calls back before each insertion into or deletion from the editor's text, whoever makes it
-/// (typing, undo, the program, a new document), with where it starts.
-void onEditorEdited(UiRuntime &rt, const ControlRef &editor, std::function<void(qint64 position)> edited);
-
 /// Calls back after each character the user types into the editor, once it stands in the text:
 /// not for pasted text, text the program inserts, nor while an input method composes.
 void onEditorCharacterTyped(UiRuntime &rt, const ControlRef &editor, std::function<void(UiRuntime &, char32_t)> typed);
