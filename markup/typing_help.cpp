@@ -40,15 +40,16 @@ public:
     /// Sets where reading the stretch starts, and keeps the quiet place found in it.
     void readFrom(TypingStretch &s)
     {
+        if (s.css)
+            return; // a style sheet is not read for tags
         const qint64 caret = s.start + s.caret;
         const bool lexed = bool(s.reading.startsAt);
-        if (at_ < 0 || windowStart_ < s.start || at_ >= caret || lexed != lexed_ || s.css != css_) {
+        if (at_ < 0 || windowStart_ < s.start || at_ >= caret || lexed != lexed_) {
             // A new window starts somewhat after the reach's start, so that it holds for the
             // keys typed after this one.
             windowStart_ = s.start == 0 ? 0 : std::min(s.start + WindowSlack, caret);
             at_ = windowStart_;
             lexed_ = lexed;
-            css_ = s.css;
         }
         s.quietFrom = qsizetype(at_ - s.start);
         // Edits near the caret keep the place: it is sought a little before.
@@ -61,7 +62,7 @@ private:
     static constexpr qsizetype PlaceBeforeCaret = 4 * QuietMargin;
     qint64 at_ = -1; // where reading finds no span open, in the buffer; none yet
     qint64 windowStart_ = 0;
-    bool lexed_ = false, css_ = false;
+    bool lexed_ = false; // whether the lexer told where markup starts
 };
 
 /// The folder of the session's file; none while the document has no file.
